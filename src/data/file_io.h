@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace alacrity {
+
+// No file of ours comes near this; larger files are refused before they are
+// read into memory.
+inline constexpr std::size_t MaxReadableFileBytes = 64u << 20;
+
+// At most maxBytes bytes of the file (all of it when shorter); nothing when it
+// cannot be opened or read. `truncated` tells whether more bytes followed.
+struct FileBytes {
+  std::vector<uint8_t> bytes;
+  bool truncated = false;
+};
+std::optional<FileBytes> ReadFileBytes(const std::filesystem::path& path,
+                                       std::size_t maxBytes = MaxReadableFileBytes);
+
+// Writes a temporary file beside the target, flushes it to disk and renames it
+// over the target, so that a failed or interrupted save leaves the earlier
+// file as it was. False when anything failed; the temporary is then removed.
+[[nodiscard]] bool WriteFileAtomically(const std::filesystem::path& path,
+                                       std::span<const uint8_t> bytes);
+
+}  // namespace alacrity

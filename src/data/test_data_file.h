@@ -1,0 +1,56 @@
+#pragma once
+
+// Test data files (.aly): the header text "Alacrity_V1.0", the run
+// configuration, the subject, N, N + 1 entry records (index 0 first), the test
+// time and, optionally, the run's voice settings. With empty texts a file of
+// N responses has 110 + 16 N bytes.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "document_data.h"
+#include "file_outcome.h"
+
+namespace alacrity {
+
+struct ResultEntry {
+  int32_t responseMs = 0;
+  int32_t objectIndex = 0;
+  int32_t buttonIndex = 0;
+  int32_t generationMs = 0;
+
+  bool operator==(const ResultEntry&) const = default;
+};
+
+struct TestDataImage {
+  TestConfiguration runConfiguration;
+  SubjectInfo subject;
+  int32_t responseCount = 0;
+  std::vector<ResultEntry> entries;  // responseCount + 1, index 0 first
+  int32_t testTime = 0;
+  std::optional<VoiceSettings> runVoice;  // absent in older files
+};
+
+// All or nothing: a wrong header gives "Incompatible data"; a file that ends
+// inside any field before the voice settings, a malformed text or a count
+// outside 0..1199 gives "Damaged data file". A partial voice record is ignored.
+ParseResult<TestDataImage> ParseTestData(std::span<const uint8_t> bytes);
+std::vector<uint8_t> EncodeTestData(const DocumentData& data);
+
+// The image of the current run configuration, subject and results.
+TestDataImage TestDataImageOf(const DocumentData& data);
+
+// Replaces runConfiguration, subject, the response count, entries 0..N, the
+// test time and (when present) runVoice; sets resultsPresent and dataSaved.
+void ApplyTestDataImage(const TestDataImage& image, DocumentData& data);
+
+// Changes nothing unless the whole file was accepted.
+FileOutcome LoadTestData(const std::filesystem::path& path, DocumentData& data);
+
+// Sets dataSaved when the file was written.
+FileOutcome SaveTestData(const std::filesystem::path& path, DocumentData& data);
+
+}  // namespace alacrity

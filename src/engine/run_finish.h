@@ -1,0 +1,16 @@
+#pragma once
+
+// What Stop does to the data once the link has joined its reader.
+
+#include "data/document_data.h"
+#include "run_state.h"
+
+namespace alacrity {
+
+// Marks the run done. After a test (not a check): dataSaved := 0; every
+// answered stimulus 1..current-1 gets its raw nibble turned into a button
+// number (1, 2, 4, 8 -> 0..3; anything else -> 5 with objectIndex 4, so it
+// never counts as correct); responseCount := the number answered.
+void FinishRun(RunState& state, DocumentData& data);
+
+}  // namespace alacrity

@@ -1,0 +1,21 @@
+#pragma once
+
+// An analysis-ready table of many test data files for R, pandas or a
+// spreadsheet: UTF-8, RFC 4180 quoting, a header row, one row per stimulus.
+
+#include <string>
+#include <string_view>
+
+#include "data/records.h"
+
+namespace alacrity {
+
+// file, subject, test_time_utc, stimulus, object, generation_ms, response_ms,
+// total_ms, button, correct, background, false_response, object_color
+std::string TidyCsvHeaderLine();
+
+// Appends one line per stimulus 1..responseCount of one file.
+void AppendTidyCsvRows(std::string& out, std::string_view fileLabel, const SubjectInfo& subject,
+                       const TestConfiguration& runConfiguration, const TestResults& results);
+
+}  // namespace alacrity
