@@ -10,7 +10,7 @@
 // Readers also accept FF FF FF FF FF FF FF then a uint64 length (at most
 // 2147483647), and the wide form FF FE FF + prefix counting UTF-16 units +
 // 2L bytes of UTF-16LE, which is converted to UTF-8. Writers never write
-// either.
+// the wide form, and the 64-bit form only for a text of 4 GiB or more.
 
 #include <cstddef>
 #include <cstdint>

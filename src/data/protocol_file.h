@@ -8,12 +8,16 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document_data.h"
 #include "file_outcome.h"
 
 namespace alacrity {
+
+// The configuration file's header text, here with a length prefix.
+inline constexpr std::string_view ProtocolHeaderText = "Alacrity_cfg_V1.0";
 
 struct ProtocolImage {
   std::string name;
@@ -28,11 +32,16 @@ struct ProtocolImage {
 ParseResult<ProtocolImage> ParseProtocol(std::span<const uint8_t> bytes);
 std::vector<uint8_t> EncodeProtocol(const Protocol& protocol, const VoiceSettings& voice);
 
+// Replaces the name, the header, the slots the image holds and customVoice,
+// and sets protocolLoaded.
+void ApplyProtocolImage(const ProtocolImage& image, DocumentData& data);
+
 // Replaces protocol (name, header, slots 0..itemCount), customVoice and sets
 // protocolLoaded, only when the whole file was accepted.
 FileOutcome LoadProtocol(const std::filesystem::path& path, DocumentData& data);
 
-// Writes protocol and customVoice; changes no flag.
+// Writes protocol and customVoice; changes no flag. Refuses an itemCount
+// above the item table with "File Save Error".
 FileOutcome SaveProtocol(const std::filesystem::path& path, const DocumentData& data);
 
 }  // namespace alacrity

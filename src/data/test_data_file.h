@@ -9,12 +9,15 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "document_data.h"
 #include "file_outcome.h"
 
 namespace alacrity {
+
+inline constexpr std::string_view TestDataHeaderText = "Alacrity_V1.0";
 
 struct ResultEntry {
   int32_t responseMs = 0;
@@ -50,7 +53,8 @@ void ApplyTestDataImage(const TestDataImage& image, DocumentData& data);
 // Changes nothing unless the whole file was accepted.
 FileOutcome LoadTestData(const std::filesystem::path& path, DocumentData& data);
 
-// Sets dataSaved when the file was written.
+// Sets dataSaved when the file was written. Refuses a responseCount outside
+// 0..1199 with "File Save Error": no load would accept that file.
 FileOutcome SaveTestData(const std::filesystem::path& path, DocumentData& data);
 
 }  // namespace alacrity

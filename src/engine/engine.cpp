@@ -1,1 +1,170 @@
-// to be written
+#include "engine.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+
+#include "data/enums.h"
+#include "tick_clock.h"
+
+namespace alacrity {
+
+namespace {
+
+constexpr auto Relaxed = std::memory_order_relaxed;
+constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
+
+// A lead time this short cannot be announced ahead of the stimulus; the
+// signal then sounds with the stimulus instead.
+constexpr int64_t MinVoiceLeadMs = 19;
+
+// The threshold once the signal has fallen due. Larger than any count the
+// foreperiod can reach, so a very long (hand-edited) generation time cannot
+// raise the signal a second time.
+constexpr int32_t VoiceAlreadyDue = Int32Max;
+
+std::atomic<SyncLineHook> g_syncLineHook{nullptr};
+
+// Set by AttachEngine on the controller's thread before the reader exists;
+// from then on only the reader touches them, so plain words suffice.
+RunState* g_state = nullptr;
+DocumentData* g_data = nullptr;
+int32_t g_phaseTicks = 0;
+int32_t g_voiceThreshold = 0;
+
+// Each shared word has one writer on the byte path, so a load and a store
+// replace a read-modify-write.
+void Store(std::atomic<int32_t>& word, int32_t value) { word.store(value, Relaxed); }
+int32_t Load(const std::atomic<int32_t>& word) { return word.load(Relaxed); }
+
+// Counts a tick without ever overflowing: a stimulus nobody answers in "Not
+// Accepted" mode keeps counting for as long as the box keeps sending.
+void CountPhaseTick() {
+  if (g_phaseTicks < Int32Max) ++g_phaseTicks;
+}
+
+std::size_t Slot(int32_t stimulus) { return static_cast<std::size_t>(stimulus); }
+
+// All buttons are up: the foreperiod of stimulus `current` begins.
+void PrepareStimulus(RunState& state, const DocumentData& data, int32_t current) {
+  Store(voiceDue, 0);
+  g_phaseTicks = 0;
+  const int32_t generationMs = data.results.generationMs[Slot(current)];
+  const int32_t voiceLeadMs = data.runVoice.voiceLeadMs;
+  // 64-bit: both values come from files and may be anywhere in int32.
+  const int64_t leadMs = int64_t{generationMs} - int64_t{voiceLeadMs};
+  g_voiceThreshold =
+      TruncateToInt32(static_cast<double>(std::max<int64_t>(leadMs, 0)) * TicksPerMillisecond);
+  if (leadMs < MinVoiceLeadMs || voiceLeadMs == 0) Store(voiceDeferred, 1);
+  // With no generation time the release byte itself already starts the
+  // response count.
+  Store(state.phase, generationMs > 0 ? Foreperiod : WaitResponse);
+}
+
+void CountForeperiod(RunState& state, const DocumentData& data, int32_t current) {
+  CountPhaseTick();
+  if (g_phaseTicks > g_voiceThreshold && Load(voiceDeferred) == 0) {
+    Store(voiceDue, 1);
+    g_voiceThreshold = VoiceAlreadyDue;
+  }
+  // Presses during the foreperiod are ignored: there is no false-start rule.
+  if (g_phaseTicks >= MillisecondsToTicks(data.results.generationMs[Slot(current)])) {
+    Store(state.phase, WaitResponse);
+    g_phaseTicks = 0;
+  }
+}
+
+void CountResponse(RunState& state, DocumentData& data, int32_t current, int32_t stimulusCount,
+                   uint8_t nibble) {
+  CountPhaseTick();
+  // Nobody reacts within 69 ms; whatever is held that early is anticipation
+  // and must not count.
+  if (g_phaseTicks < MinResponseTicks) return;
+  TestResults& results = data.results;
+  const bool onlyMatchingButton =
+      data.runConfiguration.falseResponse == Code(FalseResponseMode::NotAccepted);
+  const bool isResponse = onlyMatchingButton
+                              ? ButtonIndexTable[nibble] == results.objectIndex[Slot(current)]
+                              : nibble != 0;
+  if (!isResponse) return;
+
+  results.responseMs[Slot(current)] = TicksToMilliseconds(g_phaseTicks);
+  results.buttonIndex[Slot(current)] = nibble;
+  CallSyncLineHook(1);
+  Store(state.current, current + 1);
+  Store(state.phase, WaitRelease);
+  if (current + 1 > stimulusCount) {
+    Store(state.done, 1);
+    CallSyncLineHook(1);
+  }
+}
+
+}  // namespace
+
+void InstallSyncLineHook(SyncLineHook hook) { g_syncLineHook.store(hook); }
+
+void CallSyncLineHook(int level) {
+  if (const SyncLineHook hook = g_syncLineHook.load(); hook != nullptr) hook(level);
+}
+
+void AttachEngine(RunState& state, DocumentData& data) {
+  // The arrays hold 1199 stimuli; the schedule refuses more, and this keeps a
+  // misconfigured count from ever indexing past them.
+  if (Load(state.stimulusCount) > MaxStimulusCount) Store(state.stimulusCount, MaxStimulusCount);
+  Store(state.totalTicks, 0);
+  Store(state.done, 0);
+  if (Load(state.checkMode) == 0) Store(state.current, 1);
+  g_phaseTicks = 0;
+  g_voiceThreshold = 0;
+  g_state = &state;
+  g_data = &data;
+}
+
+void OnDeviceByte(uint8_t byte) {
+  RunState* const statePointer = g_state;
+  if (statePointer == nullptr) return;  // no run attached
+  RunState& state = *statePointer;
+  DocumentData& data = *g_data;
+
+  // Informational; wraps after 2^31 bytes (about 17 days) instead of
+  // overflowing.
+  Store(state.totalTicks,
+        static_cast<int32_t>(static_cast<uint32_t>(Load(state.totalTicks)) + 1u));
+  const auto nibble = static_cast<uint8_t>(byte & 0x0F);
+
+  if (Load(state.checkMode) != 0) {
+    Store(state.lastButtons, nibble);
+    return;
+  }
+
+  const int32_t current = Load(state.current);
+  const int32_t stimulusCount = std::min(Load(state.stimulusCount), MaxStimulusCount);
+  // Any stimulus number outside 1..count ends the run, so the arrays are only
+  // ever indexed in range even if someone disturbed `current`.
+  if (current > stimulusCount || current < 1) Store(state.done, 1);
+  if (Load(state.done) != 0) return;
+
+  switch (Load(state.phase)) {
+    case WaitStart:
+      if (nibble != 0) {
+        Store(state.phase, WaitRelease);
+        Store(voiceDue, 0);
+        Store(voiceDeferred, 0);
+      }
+      break;
+    case WaitRelease:
+      // The foreperiod starts only once every button is up.
+      if (nibble == 0) PrepareStimulus(state, data, current);
+      break;
+    case Foreperiod:
+      CountForeperiod(state, data, current);
+      break;
+    case WaitResponse:
+      CountResponse(state, data, current, stimulusCount, nibble);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace alacrity

@@ -1,1 +1,13 @@
-// to be written
+#include "run_state.h"
+
+namespace alacrity {
+
+RunState& TheRunState() {
+  static RunState state;
+  return state;
+}
+
+std::atomic<int32_t> voiceDue{0};
+std::atomic<int32_t> voiceDeferred{0};
+
+}  // namespace alacrity

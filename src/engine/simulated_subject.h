@@ -27,9 +27,23 @@ class SimulatedSubject {
   uint8_t NextByte(const RunState& state, const DocumentData& data);
 
  private:
-  // ... the helper fills in its state ...
+  void Reset();
+  int32_t DrawReactionTicks();
+  int32_t DrawHoldTicks();
+  uint8_t ChooseButton(int32_t object, bool allowError);
+
   SubjectModel m_model;
   std::mt19937_64 m_random;
+  std::normal_distribution<double> m_reaction;
+  std::uniform_real_distribution<double> m_unit{0.0, 1.0};
+
+  uint8_t m_held = 0;          // the buttons held now
+  uint8_t m_target = 0;        // the buttons to press when m_pressIn runs out
+  int32_t m_pressIn = -1;      // ticks until pressing m_target; -1: none planned
+  int32_t m_releaseIn = -1;    // ticks until letting go; -1: none planned
+  bool m_awaitingVerdict = false;  // pressed in WaitResponse, answer not seen yet
+  int32_t m_seenPhase = NotStarted;
+  int32_t m_seenCurrent = 0;
 };
 
 }  // namespace alacrity

@@ -1,1 +1,11 @@
-// to be written
+#include "results/columns.h"
+
+namespace alacrity {
+
+std::pair<std::string_view, std::string_view> SplitTitle(std::string_view title) {
+  const std::size_t newline = title.find('\n');
+  if (newline == std::string_view::npos) return {title, {}};
+  return {title.substr(0, newline), title.substr(newline + 1)};
+}
+
+}  // namespace alacrity

@@ -10,6 +10,7 @@
 
 namespace alacrity {
 
+// The header row, ended by "\r\n" like every row:
 // file, subject, test_time_utc, stimulus, object, generation_ms, response_ms,
 // total_ms, button, correct, background, false_response, object_color
 std::string TidyCsvHeaderLine();

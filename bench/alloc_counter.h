@@ -1,0 +1,12 @@
+#pragma once
+
+// Counts every heap allocation of the process, so a benchmark can prove that a
+// loop allocates nothing.
+
+#include <cstdint>
+
+namespace alacrity::bench {
+
+int64_t AllocationCount();
+
+}  // namespace alacrity::bench

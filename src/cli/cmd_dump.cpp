@@ -1,0 +1,162 @@
+// dump: one JSON object describing a test data, configuration or protocol
+// file, recognised by its header. Keys are the members the file fills.
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "cli_support.h"
+#include "commands.h"
+#include "data/configuration_file.h"
+#include "data/file_io.h"
+#include "data/file_kind.h"
+#include "data/protocol_file.h"
+#include "data/test_data_file.h"
+#include "data/text_encoding.h"
+#include "exit_codes.h"
+
+namespace alacrity::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json TextJson(const std::string& text) {
+  return ToDisplayUtf8(text);
+}
+
+Json ConfigurationJson(const TestConfiguration& c) {
+  return Json{
+      {"stimulusCount", c.stimulusCount},
+      {"timingMode", c.timingMode},
+      {"fixedTimeMs", c.fixedTimeMs},
+      {"randomLowerMs", c.randomLowerMs},
+      {"randomUpperMs", c.randomUpperMs},
+      {"squareColor", c.squareColor},
+      {"circleColor", c.circleColor},
+      {"triangleColor", c.triangleColor},
+      {"crossColor", c.crossColor},
+      {"generateObject", Json::array({c.generateObject[0], c.generateObject[1],
+                                      c.generateObject[2], c.generateObject[3]})},
+      {"background", c.background},
+      {"falseResponse", c.falseResponse},
+  };
+}
+
+Json VoiceJson(const VoiceSettings& v) {
+  return Json{{"voiceSignal", v.voiceSignal}, {"voiceLeadMs", v.voiceLeadMs}};
+}
+
+template <typename T, typename ToJson>
+Json OptionalJson(const std::optional<T>& value, ToJson toJson) {
+  return value ? toJson(*value) : Json(nullptr);
+}
+
+Json TestDataJson(const TestDataImage& image) {
+  Json entries = Json::array();
+  for (const ResultEntry& e : image.entries) {
+    entries.push_back(Json{{"responseMs", e.responseMs},
+                           {"objectIndex", e.objectIndex},
+                           {"buttonIndex", e.buttonIndex},
+                           {"generationMs", e.generationMs}});
+  }
+  const SubjectInfo& s = image.subject;
+  return Json{
+      {"format", "testdata"},
+      {"runConfiguration", ConfigurationJson(image.runConfiguration)},
+      {"subject",
+       Json{{"name", TextJson(s.name)},
+            {"sex", s.sex},
+            {"height", s.height},
+            {"weight", s.weight},
+            {"comment1", TextJson(s.comment1)},
+            {"comment2", TextJson(s.comment2)},
+            {"comment3", TextJson(s.comment3)}}},
+      {"responseCount", image.responseCount},
+      {"entries", std::move(entries)},
+      {"testTime", image.testTime},
+      {"runVoice", OptionalJson(image.runVoice, VoiceJson)},
+  };
+}
+
+Json ConfigurationFileJson(const ConfigurationImage& image) {
+  const auto integer = [](int32_t v) { return Json(v); };
+  return Json{
+      {"format", "configuration"},
+      {"portIndex", OptionalJson(image.portIndex, integer)},
+      {"customConfiguration", OptionalJson(image.customConfiguration, ConfigurationJson)},
+      {"reservedValue", OptionalJson(image.reservedValue, integer)},
+      {"customVoice", OptionalJson(image.customVoice, VoiceJson)},
+  };
+}
+
+Json ProtocolJson(const ProtocolImage& image) {
+  Json items = Json::array();
+  for (const ProtocolItem& item : image.items) {
+    items.push_back(Json{{"generationMs", item.generationMs}, {"object", item.object}});
+  }
+  const ProtocolHeader& h = image.header;
+  return Json{
+      {"format", "protocol"},
+      {"name", TextJson(image.name)},
+      {"header",
+       Json{{"itemCount", h.itemCount},
+            {"background", h.background},
+            {"falseResponse", h.falseResponse},
+            {"squareColor", h.squareColor},
+            {"circleColor", h.circleColor},
+            {"triangleColor", h.triangleColor},
+            {"crossColor", h.crossColor}}},
+      {"customVoice", VoiceJson(image.voice)},
+      {"items", std::move(items)},
+  };
+}
+
+template <typename Image, typename ToJson>
+int PrintParsed(const std::filesystem::path& path, const ParseResult<Image>& parsed, ToJson toJson) {
+  if (!parsed.image) {
+    ReportRefusal(path, parsed.message);
+    return ExitRefused;
+  }
+  std::cout << toJson(*parsed.image).dump(2) << '\n';
+  return ExitOk;
+}
+
+int RunDump(const std::filesystem::path& path) {
+  const std::optional<FileBytes> file = ReadFileBytes(path);
+  if (!file) {
+    ReportRefusal(path, MessageErrorOpeningFile);
+    return ExitRefused;
+  }
+  if (file->truncated) {
+    ReportRefusal(path, "File too large");
+    return ExitRefused;
+  }
+  switch (DetectFileKind(file->bytes)) {
+    case FileKind::TestData:
+      return PrintParsed(path, ParseTestData(file->bytes), TestDataJson);
+    case FileKind::Configuration:
+      return PrintParsed(path, ParseConfiguration(file->bytes), ConfigurationFileJson);
+    case FileKind::Protocol:
+      return PrintParsed(path, ParseProtocol(file->bytes), ProtocolJson);
+    case FileKind::Unknown:
+      break;
+  }
+  ReportRefusal(path, MessageIncompatibleData);
+  return ExitRefused;
+}
+
+}  // namespace
+
+CommandRunner AddDumpCommand(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "dump", "Print a test data (.aly), configuration (.alycfg) or protocol (.alyprt) file as JSON");
+  auto path = std::make_shared<std::string>();
+  command->add_option("FILE", *path, "The file; its kind is recognised by its header")->required();
+  return [path] { return RunDump(*path); };
+}
+
+}  // namespace alacrity::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+// The subcommands of alacrity-cli. Each registers its options on the parser
+// and returns a function that runs it once the command line has been parsed.
+
+#include <functional>
+
+namespace CLI {
+class App;
+}
+
+namespace alacrity::cli {
+
+using CommandRunner = std::function<int()>;
+
+CommandRunner AddDumpCommand(CLI::App& app);
+CommandRunner AddListCommand(CLI::App& app);
+CommandRunner AddCsvCommand(CLI::App& app);
+CommandRunner AddRunCommand(CLI::App& app);
+CommandRunner AddExportCommand(CLI::App& app);
+
+}  // namespace alacrity::cli

@@ -1,0 +1,38 @@
+// alacrity-cli: reads, lists, exports and records reaction-time tests without
+// a window. Exit codes: 0 success, 1 a file was refused, 2 a usage error.
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+#include <string>
+
+#include "commands.h"
+#include "exit_codes.h"
+
+using namespace alacrity::cli;
+
+int main(int argc, char** argv) {
+  CLI::App app{"alacrity-cli: reaction-time test files from the command line"};
+  app.set_version_flag("--version", std::string("alacrity-cli ") + ALACRITY_VERSION);
+  app.require_subcommand(1);
+
+  std::map<std::string, CommandRunner> runners = {
+      {"dump", AddDumpCommand(app)}, {"list", AddListCommand(app)},
+      {"csv", AddCsvCommand(app)},   {"run", AddRunCommand(app)},
+      {"export", AddExportCommand(app)},
+  };
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    // Help and --version end here with 0; everything else is a usage error.
+    return app.exit(error) == 0 ? ExitOk : ExitUsage;
+  }
+
+  for (const CLI::App* command : app.get_subcommands()) {
+    if (auto found = runners.find(command->get_name()); found != runners.end()) {
+      return found->second();
+    }
+  }
+  return ExitUsage;
+}

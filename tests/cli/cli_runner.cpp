@@ -1,0 +1,71 @@
+#include "cli_runner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace alacrity::testing {
+
+CliResult RunCli(const std::vector<std::string>& arguments) {
+  TempDir capture;
+  const std::string outPath = (capture / "out").string();
+  const std::string errPath = (capture / "err").string();
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+
+  std::vector<std::string> argvStrings = {ALACRITY_CLI};
+  argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& s : argvStrings) argv.push_back(s.data());
+  argv.push_back(nullptr);
+
+  pid_t pid = 0;
+  CliResult result;
+  if (posix_spawn(&pid, ALACRITY_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  result.out = ReadAll(outPath);
+  result.err = ReadAll(errPath);
+  return result;
+}
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "alacrity-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  m_path = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+}  // namespace alacrity::testing

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace alacrity::testing {
+
+struct CliResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs alacrity-cli with the arguments (no shell involved) and collects what it
+// printed.
+CliResult RunCli(const std::vector<std::string>& arguments);
+
+// A fresh directory for one test, removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+  const std::filesystem::path& path() const { return m_path; }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+std::string ReadAll(const std::filesystem::path& path);
+void WriteAll(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace alacrity::testing

@@ -1,0 +1,348 @@
+// alacrity-cli end to end: usage and exit codes, headless runs from byte
+// streams and simulated subjects, and the list, csv, dump and export outputs
+// checked against the core computed in-process.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <string>
+
+#include "cli_runner.h"
+#include "data/configuration_file.h"
+#include "data/protocol_file.h"
+#include "data/test_data_file.h"
+#include "results/copy_text.h"
+#include "results/result_rows.h"
+
+namespace alacrity {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using testing::ReadAll;
+using testing::RunCli;
+using testing::TempDir;
+using Json = nlohmann::json;
+
+// A configuration with fixed 100 ms foreperiods (144 ticks) and only the given
+// objects enabled, so a hand-made byte stream knows every phase.
+std::filesystem::path WriteFixedConfiguration(const TempDir& dir, std::array<uint8_t, 4> objects,
+                                              int32_t falseResponse = 0) {
+  auto data = std::make_unique<DocumentData>();
+  ApplyDefaultConfiguration(*data);
+  data->customConfiguration.stimulusCount = 3;
+  data->customConfiguration.timingMode = 1;
+  data->customConfiguration.fixedTimeMs = 100;
+  data->customConfiguration.generateObject = objects;
+  data->customConfiguration.falseResponse = falseResponse;
+  data->customVoice = {0, 40};
+  data->portIndex = 2;
+  const auto path = dir / "fixed.alycfg";
+  EXPECT_TRUE(SaveConfiguration(path, *data));
+  return path;
+}
+
+// Bytes from the start press to the onset of the next stimulus: the release
+// byte starts the 144-tick foreperiod.
+void AppendUntilOnset(std::string& stream) {
+  stream += '\x00';
+  stream.append(144, '\x00');
+}
+
+// `heldAfter` bytes of nothing, then the button: answered at tick heldAfter + 1.
+void AppendAnswer(std::string& stream, int heldAfter, char nibble) {
+  stream.append(static_cast<std::size_t>(heldAfter), '\x00');
+  stream += nibble;
+}
+
+Json Dump(const std::filesystem::path& path) {
+  const auto result = RunCli({"dump", path.string()});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  return Json::parse(result.out);
+}
+
+std::unique_ptr<DocumentData> Load(const std::filesystem::path& path) {
+  auto data = std::make_unique<DocumentData>();
+  EXPECT_TRUE(LoadTestData(path, *data).ok);
+  return data;
+}
+
+TEST(CliUsage, ExitCodesForHelpVersionAndMistakes) {
+  EXPECT_EQ(RunCli({}).exitCode, 2);
+  EXPECT_EQ(RunCli({"frobnicate"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
+  EXPECT_THAT(RunCli({"--version"}).out, StartsWith("alacrity-cli "));
+  for (const char* command : {"dump", "list", "csv", "run", "export"}) {
+    const auto help = RunCli({command, "--help"});
+    EXPECT_EQ(help.exitCode, 0) << command;
+    EXPECT_THAT(help.out, HasSubstr("Usage")) << command;
+  }
+  EXPECT_EQ(RunCli({"list"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"list", "x.aly", "--view", "table"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"list", "x.aly", "--split", "0", "--view", "split"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"list", "x.aly", "--object", "circle", "--view", "split"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"csv", "x.aly", "--separator", ";;"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"run", "-o", "x.aly"}).exitCode, 2);  // neither stream nor subject
+  EXPECT_EQ(RunCli({"run", "--subject", "300,-1", "-o", "x.aly"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"run", "--subject", "300", "--count", "1200", "-o", "x.aly"}).exitCode, 2);
+  EXPECT_EQ(RunCli({"run", "--subject", "300", "--stream", "s", "-o", "x.aly"}).exitCode, 2);
+}
+
+TEST(CliRefusals, MissingForeignAndDamagedFilesExitOneWithTheMessage) {
+  TempDir dir;
+  const auto missing = RunCli({"list", (dir / "none.aly").string()});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_THAT(missing.err, HasSubstr("Error opening file"));
+
+  const auto config = WriteFixedConfiguration(dir, {1, 1, 1, 1});
+  const auto foreign = RunCli({"list", config.string()});
+  EXPECT_EQ(foreign.exitCode, 1);
+  EXPECT_THAT(foreign.err, HasSubstr("Incompatible data"));
+
+  testing::WriteAll(dir / "junk.bin", "not a file of ours");
+  EXPECT_EQ(RunCli({"dump", (dir / "junk.bin").string()}).exitCode, 1);
+
+  // A data file cut inside its entries is refused whole.
+  ASSERT_EQ(RunCli({"run", "--count", "5", "--subject", "300", "--seed", "1", "-o",
+                    (dir / "ok.aly").string()})
+                .exitCode,
+            0);
+  const std::string bytes = ReadAll(dir / "ok.aly");
+  testing::WriteAll(dir / "cut.aly", bytes.substr(0, bytes.size() - 30));
+  const auto cut = RunCli({"csv", (dir / "cut.aly").string()});
+  EXPECT_EQ(cut.exitCode, 1);
+  EXPECT_THAT(cut.err, HasSubstr("Damaged data file"));
+  EXPECT_TRUE(cut.out.empty());
+}
+
+TEST(CliRun, ByteStreamGivesExactTickTimesAndNormalisedButtons) {
+  TempDir dir;
+  const auto config = WriteFixedConfiguration(dir, {1, 0, 0, 0});  // circles only
+  std::string stream = "\x01";  // any button starts the test
+  AppendUntilOnset(stream);
+  AppendAnswer(stream, 432, '\x01');  // 433 ticks: 300.6752 ms -> 300
+  AppendUntilOnset(stream);
+  stream.append(120, '\x01');  // held from onset: counts at the 100th byte, 69 ms
+  AppendUntilOnset(stream);
+  AppendAnswer(stream, 1439, '\x03');  // a chord after 1440 ticks: 999 ms, false
+  stream.append(500, '\x00');          // bytes after the end change nothing
+  testing::WriteAll(dir / "stream.bin", stream);
+
+  const auto out = dir / "run.aly";
+  const auto result = RunCli({"run", "--config", config.string(), "--stream", (dir / "stream.bin").string(),
+                              "--time", "1173103389", "-o", out.string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("3 of 3 stimuli answered"));
+
+  const Json dump = Dump(out);
+  EXPECT_EQ(dump["format"], "testdata");
+  EXPECT_EQ(dump["responseCount"], 3);
+  EXPECT_EQ(dump["testTime"], 1173103389);
+  EXPECT_EQ(dump["runConfiguration"]["stimulusCount"], 3);
+  EXPECT_EQ(dump["runConfiguration"]["fixedTimeMs"], 100);
+  EXPECT_EQ(dump["runVoice"], (Json{{"voiceSignal", 0}, {"voiceLeadMs", 40}}));
+  const Json& entries = dump["entries"];
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[1], (Json{{"responseMs", 300}, {"objectIndex", 0}, {"buttonIndex", 0}, {"generationMs", 100}}));
+  EXPECT_EQ(entries[2]["responseMs"], 69);
+  EXPECT_EQ(entries[2]["buttonIndex"], 0);
+  EXPECT_EQ(entries[3], (Json{{"responseMs", 999}, {"objectIndex", 4}, {"buttonIndex", 5}, {"generationMs", 100}}));
+}
+
+TEST(CliRun, StreamEndingEarlyKeepsTheAnsweredStimuliAsStopDoes) {
+  TempDir dir;
+  const auto config = WriteFixedConfiguration(dir, {0, 0, 1, 0});  // squares only
+  std::string stream = "\x04";
+  AppendUntilOnset(stream);
+  AppendAnswer(stream, 200, '\x04');
+  AppendUntilOnset(stream);  // the box goes quiet during stimulus 2
+  testing::WriteAll(dir / "stream.bin", stream);
+
+  const auto out = dir / "run.aly";
+  const auto result = RunCli({"run", "--config", config.string(), "--count", "7", "--stream",
+                              (dir / "stream.bin").string(), "-o", out.string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const Json dump = Dump(out);
+  EXPECT_EQ(dump["responseCount"], 1);
+  EXPECT_EQ(dump["runConfiguration"]["stimulusCount"], 7);  // --count is what Perform stores
+  EXPECT_EQ(dump["entries"][1]["responseMs"], 139);          // 201 ticks
+  EXPECT_EQ(dump["entries"][1]["objectIndex"], 2);
+}
+
+TEST(CliRun, SimulatedSubjectIsDeterministicForASeedAndAnswersEveryStimulus) {
+  TempDir dir;
+  const auto first = dir / "a.aly";
+  const auto second = dir / "b.aly";
+  for (const auto& out : {first, second}) {
+    const auto result = RunCli({"run", "--count", "40", "--subject", "320,40,0.2", "--seed", "77",
+                                "--time", "1000000000", "-o", out.string()});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+  }
+  EXPECT_EQ(ReadAll(first), ReadAll(second));
+
+  const auto data = Load(first);
+  ASSERT_EQ(data->results.responseCount, 40);
+  int correct = 0;
+  for (int i = 1; i <= 40; ++i) {
+    const auto index = static_cast<std::size_t>(i);
+    EXPECT_GE(data->results.responseMs[index], 69);
+    EXPECT_GE(data->results.generationMs[index], 200);  // built-in limits 200..1000 ms
+    EXPECT_LE(data->results.generationMs[index], 1000);
+    correct += IsCorrect(data->results, i) ? 1 : 0;
+  }
+  EXPECT_GT(correct, 20);  // an error rate of 0.2 leaves most answers right
+  EXPECT_LT(correct, 40);
+}
+
+TEST(CliRun, ProtocolRunPresentsTheItemsInOrder) {
+  TempDir dir;
+  auto data = std::make_unique<DocumentData>();
+  data->protocol.name = "three";
+  data->protocol.header = {.itemCount = 3, .background = 3, .falseResponse = 1,
+                           .squareColor = 3, .circleColor = 2, .triangleColor = 1, .crossColor = 0};
+  data->protocol.items[0] = {1500, 3};
+  data->protocol.items[1] = {0, 1};
+  data->protocol.items[2] = {700, 2};
+  const auto protocol = dir / "p.alyprt";
+  ASSERT_TRUE(SaveProtocol(protocol, *data).ok);
+
+  const auto out = dir / "run.aly";
+  const auto result = RunCli({"run", "--protocol", protocol.string(), "--subject", "300,30",
+                              "--seed", "5", "-o", out.string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const Json dump = Dump(out);
+  EXPECT_EQ(dump["responseCount"], 3);
+  EXPECT_EQ(dump["entries"][1]["generationMs"], 1500);
+  EXPECT_EQ(dump["entries"][1]["objectIndex"], 3);
+  EXPECT_EQ(dump["entries"][2]["generationMs"], 0);
+  EXPECT_EQ(dump["entries"][3]["objectIndex"], 2);
+  // The protocol's colours and rules; the timing fields stay as a fresh program holds them.
+  EXPECT_EQ(dump["runConfiguration"]["background"], 3);
+  EXPECT_EQ(dump["runConfiguration"]["falseResponse"], 1);
+  EXPECT_EQ(dump["runConfiguration"]["squareColor"], 3);
+  EXPECT_EQ(dump["runConfiguration"]["randomUpperMs"], 0);
+
+  EXPECT_EQ(RunCli({"run", "--protocol", protocol.string(), "--count", "4", "--subject", "300",
+                    "-o", out.string()})
+                .exitCode,
+            2);
+}
+
+TEST(CliRun, ImpossibleSetUpIsRefusedAndWritesNothing) {
+  TempDir dir;
+  const auto config = WriteFixedConfiguration(dir, {0, 0, 0, 0});
+  const auto out = dir / "run.aly";
+  const auto result =
+      RunCli({"run", "--config", config.string(), "--subject", "300", "-o", out.string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_FALSE(result.err.empty());
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+class CliListings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto result = RunCli({"run", "--count", "23", "--subject", "300,80,0.25", "--seed", "9",
+                                "--time", "1173103389", "-o", m_file.string()});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    m_data = Load(m_file);
+  }
+
+  TempDir m_dir;
+  std::filesystem::path m_file = m_dir / "t.aly";
+  std::unique_ptr<DocumentData> m_data;
+};
+
+TEST_F(CliListings, ListPrintsExactlyTheCopyAllTextOfEachView) {
+  const TestResults& results = m_data->results;
+  const int32_t mode = m_data->runConfiguration.falseResponse;
+  EXPECT_EQ(RunCli({"list", m_file.string()}).out,
+            CopyAllText(FillResponseByResponse(results, AllObjects)));
+  EXPECT_EQ(RunCli({"list", m_file.string(), "--object", "square"}).out,
+            CopyAllText(FillResponseByResponse(results, 2)));
+  EXPECT_EQ(RunCli({"list", m_file.string(), "--view", "split", "--split", "5"}).out,
+            CopyAllText(FillSplitSummary(results, mode, 5).rows));
+  const std::string oneBlock = CopyAllText(FillSplitSummary(results, mode, 23).rows);
+  EXPECT_EQ(RunCli({"list", m_file.string(), "--view", "split"}).out, oneBlock);
+  EXPECT_EQ(RunCli({"list", m_file.string(), "--view", "result"}).out, oneBlock);
+  EXPECT_THAT(oneBlock, HasSubstr("Total responses:"));
+  EXPECT_THAT(oneBlock, StartsWith("No  Object  Generation Time  Alacrity Time  Total Time  Quality  \r\n"));
+}
+
+TEST_F(CliListings, CsvWritesTheExportTextToAFileOrStandardOutput) {
+  const auto rows = FillResponseByResponse(m_data->results, AllObjects);
+  const std::string expected =
+      CsvText(rows, ';', "", TestDescription(m_data->runConfiguration), 1173103389);
+  const auto toStdout = RunCli({"csv", m_file.string(), "--separator", ";"});
+  ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
+  EXPECT_EQ(toStdout.out, expected);
+  EXPECT_THAT(expected, StartsWith("Name: \r\nTest: Custom  Random Time (200 - 1000 ms)\r\n"
+                                   "Date: 05.03.2007  at  14:03:09\r\n\r\nNo;Object;"));
+
+  const auto out = m_dir / "t.csv";
+  ASSERT_EQ(RunCli({"csv", m_file.string(), "--separator", ";", "-o", out.string()}).exitCode, 0);
+  EXPECT_EQ(ReadAll(out), expected);
+
+  // LC_ALL=C has "." as decimal point, so the default separator is ",".
+  EXPECT_THAT(RunCli({"csv", m_file.string()}).out, HasSubstr("\r\nNo,Object,Generation Time,"));
+}
+
+TEST_F(CliListings, ExportMakesOneTidyTableOfManyFiles) {
+  m_data->subject.name = "Doe, \"Jo\"";
+  const auto second = m_dir / "second.aly";
+  ASSERT_TRUE(SaveTestData(second, *m_data).ok);
+
+  const auto result = RunCli({"export", m_file.string(), second.string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = result.out.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
+    lines.push_back(result.out.substr(start, end - start));
+  }
+  ASSERT_EQ(lines.size(), 1u + 23u + 23u);
+  EXPECT_THAT(lines[0], StartsWith("file,subject,test_time_utc,stimulus,object,"));
+  EXPECT_THAT(lines[1], StartsWith(m_file.string() + ",,2007-03-05T14:03:09Z,1,"));
+  EXPECT_THAT(lines[24], StartsWith(second.string() + ",\"Doe, \"\"Jo\"\"\",2007-03-05T14:03:09Z,1,"));
+
+  // One refused file and nothing is written.
+  const auto out = m_dir / "all.csv";
+  EXPECT_EQ(RunCli({"export", m_file.string(), (m_dir / "missing.aly").string(), "-o", out.string()})
+                .exitCode,
+            1);
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST(CliDump, ConfigurationAndProtocolFilesShowTheirMembers) {
+  TempDir dir;
+  const auto config = WriteFixedConfiguration(dir, {1, 0, 1, 0});
+  Json dump = Dump(config);
+  EXPECT_EQ(dump["format"], "configuration");
+  EXPECT_EQ(dump["portIndex"], 2);
+  EXPECT_EQ(dump["customConfiguration"]["generateObject"], Json::array({1, 0, 1, 0}));
+  EXPECT_EQ(dump["reservedValue"], 5);
+  EXPECT_EQ(dump["customVoice"]["voiceLeadMs"], 40);
+
+  // A file ending after the configuration record reaches no further.
+  testing::WriteAll(dir / "short.alycfg", ReadAll(config).substr(0, 69));
+  dump = Dump(dir / "short.alycfg");
+  EXPECT_EQ(dump["customConfiguration"]["fixedTimeMs"], 100);
+  EXPECT_TRUE(dump["reservedValue"].is_null());
+  EXPECT_TRUE(dump["customVoice"].is_null());
+
+  auto data = std::make_unique<DocumentData>();
+  data->protocol.name = "Ca\xe7";  // Latin-1 from an older 8-bit file
+  data->protocol.header.itemCount = 1;
+  data->protocol.items[0] = {900, 1};
+  ASSERT_TRUE(SaveProtocol(dir / "p.alyprt", *data).ok);
+  dump = Dump(dir / "p.alyprt");
+  EXPECT_EQ(dump["format"], "protocol");
+  EXPECT_EQ(dump["name"], "Ca\xc3\xa7");
+  EXPECT_EQ(dump["header"]["itemCount"], 1);
+  ASSERT_EQ(dump["items"].size(), 2u);
+  EXPECT_EQ(dump["items"][0], (Json{{"generationMs", 900}, {"object", 1}}));
+}
+
+}  // namespace
+}  // namespace alacrity
