@@ -59,8 +59,15 @@ void ScheduleProtocol(const Protocol& protocol, TestResults& results, int32_t co
 
 std::optional<std::string> CheckRunSetup(const DocumentData& data, const PerformChoice& choice) {
   if (choice.mode == PerformMode::Protocol) {
-    if (!InRunRange(data.protocol.header.itemCount))
-      return "The protocol must hold between 1 and 1199 stimuli.";
+    const int32_t count = data.protocol.header.itemCount;
+    if (!InRunRange(count)) return "The protocol must hold between 1 and 1199 stimuli.";
+    // A stimulus that is no shape could never be answered where only the
+    // matching button counts, and the run would never end.
+    for (int32_t i = 0; i < count; ++i) {
+      const int32_t object = data.protocol.items[Slot(i)].object;
+      if (object < Code(ObjectKind::Circle) || object > Code(ObjectKind::Triangle))
+        return "Stimulus " + std::to_string(i + 1) + " of the protocol has no valid object.";
+    }
     return std::nullopt;
   }
   const TestConfiguration& configuration = data.customConfiguration;

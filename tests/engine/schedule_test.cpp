@@ -130,6 +130,11 @@ TEST_F(ScheduleTest, RefusedSetUpChangesNothing) {
        {PerformMode::Protocol, 5}, "The protocol must hold between 1 and 1199 stimuli."},
       {[](DocumentData& d) { d.protocol.header.itemCount = 1200; },
        {PerformMode::Protocol, 5}, "The protocol must hold between 1 and 1199 stimuli."},
+      {[](DocumentData& d) {
+         d.protocol.header.itemCount = 3;
+         d.protocol.items[1].object = 4;
+       },
+       {PerformMode::Protocol, 5}, "Stimulus 2 of the protocol has no valid object."},
   };
   for (const Case& c : cases) {
     auto spoilt = std::make_unique<DocumentData>(*data);
