@@ -1,0 +1,49 @@
+#pragma once
+
+// The operations the USB link needs of an FTDI converter library, so that the
+// link can run against libftdi1 or against a fake in tests. Handles are small
+// integers; -1 is no device.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace alacrity {
+
+class FtdiDriver {
+ public:
+  virtual ~FtdiDriver() = default;
+
+  virtual int DeviceCount() = 0;
+  // The handle of the opened device, or -1 when it cannot be opened (in use,
+  // no permission).
+  virtual int Open(int index) = 0;
+  // The device's description string as the converter reports it.
+  virtual std::optional<std::string> Description(int handle) = 0;
+  virtual void Close(int handle) = 0;
+
+  virtual void SetBaudRate(int handle, int baud) = 0;
+  virtual void SetDataCharacteristics(int handle, int wordLength, int stopBits, int parity) = 0;
+  // Empties the receive and transmit buffers.
+  virtual void Purge(int handle) = 0;
+  // Sets how long the converter holds received bytes back before sending a
+  // short packet.
+  virtual void SetLatencyTimer(int handle, int ms) = 0;
+  // Reads what is waiting into `buffer`, waiting at most `timeoutMs` for the
+  // first byte. The count read; 0 on timeout; -1 when the device is gone.
+  virtual int Read(int handle, std::span<uint8_t> buffer, int timeoutMs) = 0;
+
+  // Line control A: asserts the second modem line at open.
+  virtual void AssertSecondLine(int handle) = 0;
+  // Line controls B and C: assert and release the sync line.
+  virtual void AssertSyncLine(int handle) = 0;
+  virtual void ReleaseSyncLine(int handle) = 0;
+};
+
+// libftdi1 over libusb.
+std::unique_ptr<FtdiDriver> MakeLibFtdiDriver();
+
+}  // namespace alacrity

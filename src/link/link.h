@@ -1,0 +1,63 @@
+#pragma once
+
+// The front of the device link: the run controller starts and stops runs
+// here, the engine and the stimulus drawing drive the sync line. USB is tried
+// first, the serial port of the run is the fallback; the keyboard box runs
+// only when it was chosen explicitly.
+
+#include <memory>
+
+#include "data/document_data.h"
+#include "engine/run_state.h"
+
+namespace alacrity {
+
+class FtdiDriver;
+class KeyboardBox;
+class SerialLink;
+class UsbLink;
+
+enum class ActiveLink { None, Usb, Serial, Keyboard };
+
+class DeviceLink {
+ public:
+  DeviceLink(DocumentData& data, std::unique_ptr<FtdiDriver> ftdi);
+  ~DeviceLink();
+  DeviceLink(const DeviceLink&) = delete;
+  DeviceLink& operator=(const DeviceLink&) = delete;
+
+  // 1 when a link runs, 0 on failure. The active link is chosen before the
+  // open and stays chosen when the open fails, so a second start is refused
+  // until Stop.
+  int Start(RunState* run);
+  // Stops and closes whichever link is active; returns once its reader has
+  // ended, so no byte arrives after it. Nothing happens with no active link.
+  void Stop();
+  // USB only: 0 asserts the sync line, anything else releases it.
+  void SetSyncLine(int level);
+
+  // Use the keyboard box instead of the hardware from the next start on.
+  void UseKeyboardBox(bool use);
+  bool UsesKeyboardBox() const;
+  KeyboardBox& Keyboard();
+
+  ActiveLink Active() const;
+
+ private:
+  DocumentData& m_data;
+  std::unique_ptr<UsbLink> m_usb;
+  std::unique_ptr<SerialLink> m_serial;
+  std::unique_ptr<KeyboardBox> m_keyboard;
+  ActiveLink m_active = ActiveLink::None;
+  bool m_useKeyboard = false;
+};
+
+// The process-wide link over TheDocumentData() and the libftdi driver; it
+// installs itself as the engine's sync-line hook.
+DeviceLink& TheDeviceLink();
+
+int LinkStart(RunState* run);
+void LinkStop();
+void SetSyncLine(int level);
+
+}  // namespace alacrity

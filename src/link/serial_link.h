@@ -1,0 +1,46 @@
+#pragma once
+
+// The serial transport: one of the ports COM1..COM5 at 14400 baud, 5 data
+// bits, no parity, one stop bit, receive only, with a reader thread that hands
+// every received byte to the engine.
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+namespace alacrity {
+
+inline constexpr int SerialPortCount = 5;
+inline constexpr int SerialBaudRate = 14400;
+inline constexpr std::size_t SerialReadChunk = 512;
+
+// "COM1".."COM5" for index 0..4, "" otherwise.
+std::string SerialPortName(int index);
+// The device behind a port: $ALACRITY_COMn when set, else /dev/ttyS<n-1>.
+std::string SerialDevicePath(int index);
+
+class SerialLink {
+ public:
+  SerialLink() = default;
+  ~SerialLink();
+  SerialLink(const SerialLink&) = delete;
+  SerialLink& operator=(const SerialLink&) = delete;
+
+  // 1 when the port is open and its reader runs; 0 when it is already open,
+  // missing, in use, or the reader could not start.
+  int SerialOpen(int index);
+  // Stops the reader at once, whether bytes arrive or not, purges and
+  // closes. Nothing happens when the port is closed.
+  void SerialClose();
+  bool IsOpen() const;
+
+ private:
+  void SerialReader();
+
+  int m_fd = -1;
+  int m_wakeFd = -1;  // written by SerialClose to end the reader's wait
+  std::atomic<bool> m_stop{false};
+  std::thread m_reader;
+};
+
+}  // namespace alacrity

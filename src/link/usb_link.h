@@ -1,0 +1,49 @@
+#pragma once
+
+// The USB transport: finds the response box among the attached FTDI
+// converters by its description and runs a reader thread that hands every
+// received byte to the engine.
+
+#include <atomic>
+#include <string_view>
+#include <thread>
+
+#include "ftdi_driver.h"
+
+namespace alacrity {
+
+inline constexpr std::string_view BoxDescription = "Morva packet";
+inline constexpr int UsbBaudRate = 14400;
+inline constexpr std::size_t UsbReadChunk = 1024;
+
+class UsbLink {
+ public:
+  explicit UsbLink(FtdiDriver& driver) : m_driver(driver) {}
+  ~UsbLink();
+  UsbLink(const UsbLink&) = delete;
+  UsbLink& operator=(const UsbLink&) = delete;
+
+  // Opens every attached device in turn and returns the open handle of the
+  // first whose description equals `description` byte for byte, or -1.
+  int UsbFindDevice(std::string_view description);
+  // 1 when the box is attached (it is closed again), else 0.
+  int UsbProbe();
+  // 1 when the box is open, configured and its reader runs; 0 when it is
+  // already open or not found.
+  int UsbOpen();
+  // Stops the reader (bounded time, even with the box unplugged) and closes.
+  void UsbClose();
+  // Level 0 asserts the sync line, anything else releases it; nothing when
+  // closed. Called from the UI thread and, through the engine, the reader.
+  void SetSyncLine(int level);
+
+ private:
+  void UsbReader();
+
+  FtdiDriver& m_driver;
+  std::atomic<int> m_handle{-1};
+  std::atomic<bool> m_stop{false};
+  std::thread m_reader;
+};
+
+}  // namespace alacrity
