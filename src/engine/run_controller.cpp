@@ -1,0 +1,146 @@
+#include "run_controller.h"
+
+#include "data/enums.h"
+#include "engine.h"
+#include "run_finish.h"
+
+namespace alacrity {
+
+namespace {
+
+constexpr std::string_view MessageErrorInCommunication = "Error in communication";
+constexpr std::string_view QuestionDataNotSaved = "Data not saved. Save?";
+
+}  // namespace
+
+RunController::RunController(DocumentData& data, RunState& state, RunWindow& window, RunLink& link)
+    : m_data(data), m_state(state), m_window(window), m_link(link) {}
+
+void RunController::PerformCommand() {
+  // The results and the schedule belong to the reader while a run is active.
+  if (!Idle()) return;
+  m_mode = Neutral;
+  m_window.ResetList();
+  m_window.Repaint();
+
+  const std::optional<PerformChoice> choice =
+      m_window.AskPerform(m_data.customConfiguration.stimulusCount);
+  if (!choice) return;
+  if (const auto refusal = CheckRunSetup(m_data, *choice)) {
+    m_window.ShowMessage(*refusal);
+    return;
+  }
+  // Asked before anything is replaced, so a save stores the previous run as
+  // it was. Results the operator wanted kept are never discarded: when the
+  // save did not happen, Perform does not go on.
+  if (m_data.dataSaved == 0 && m_window.AskYesNo(QuestionDataNotSaved) && !m_window.SaveData()) {
+    return;
+  }
+  if (const auto refusal = SetUpRun(m_data, m_state, *choice, CurrentTestTime())) {
+    m_window.ShowMessage(*refusal);
+    return;
+  }
+  m_performMode = choice->mode;
+
+  m_window.ShowStartStopBar();
+  m_mode = TestRun;
+  m_shownPhase = NotStarted;
+  m_window.EnterFullScreen();
+  StartRun();
+}
+
+void RunController::StartRun() {
+  m_state.portIndex = m_data.portIndex;
+  m_state.serialOnly = 0;
+  m_state.checkMode = 0;
+  m_state.phase = WaitStart;
+  // A failed start leaves the link marked active: Start repeats the message
+  // until Stop has been pressed.
+  if (m_link.Start(&m_state) == 0) {
+    m_window.ShowMessage(MessageErrorInCommunication);
+    return;
+  }
+  m_link.SetSyncLine(1);
+  m_shownPhase = WaitStart;
+  m_window.Repaint();
+  m_window.ShowBarControl(StartButtonId, false);
+  m_window.StartTimer(TestTimerMs);
+  m_data.idle = 0;
+}
+
+void RunController::CheckCommand() {
+  if (!Idle()) return;
+  m_state.portIndex = m_data.portIndex;
+  m_state.serialOnly = 0;
+  m_state.checkMode = 1;
+  if (m_link.Start(&m_state) == 0) {
+    // A failed check shows no Stop button, so the link's active mark must be
+    // cleared here or every later start would be refused.
+    m_link.Stop();
+    m_window.ShowMessage(MessageErrorInCommunication);
+    return;
+  }
+  m_mode = DeviceCheck;
+  m_window.ResetList();
+  m_window.ShowStopBar();
+  m_window.Repaint();
+  m_window.EnterFullScreen();
+  m_window.StartTimer(CheckTimerMs);
+  m_data.idle = 0;
+}
+
+void RunController::OnTimer() {
+  if (m_mode == DeviceCheck) {
+    if (const int32_t buttons = m_state.lastButtons.load(); buttons != m_shownButtons) {
+      m_shownButtons = buttons;
+      m_window.Repaint();
+    }
+    return;
+  }
+  if (voiceDue.load() == 1 && voiceDeferred.load() == 0 &&
+      m_data.customVoice.voiceSignal == Code(VoiceSignal::Yes)) {
+    voiceDue = 0;
+    m_window.PlaySignal();
+  }
+  // Repainting only on a new phase keeps the fast timer nearly free.
+  if (const int32_t phase = m_state.phase.load(); phase != m_shownPhase) {
+    m_shownPhase = phase;
+    m_window.Repaint();
+  }
+  if (m_state.done.load() != 0) StopRun();
+}
+
+void RunController::StopRun() {
+  m_window.StopTimer();
+  m_link.SetSyncLine(1);
+  // Returns once the reader has ended: only then may the results be touched.
+  m_link.Stop();
+  m_data.idle = 1;
+  FinishRun(m_state, m_data);
+  m_window.LeaveFullScreen();
+  if (m_mode == TestRun && m_data.results.responseCount > 1) {
+    m_window.ShowResult();
+  } else {
+    ShowNeutralView();
+  }
+}
+
+void RunController::ShowNeutralView() {
+  m_mode = Neutral;
+  m_window.RemoveDialogBar();
+  m_window.ResetList();
+  m_window.Repaint();
+}
+
+void RunController::OnStimulusDrawn(int32_t phase) {
+  if (phase != WaitResponse) return;
+  // Held while the stimulus is on screen; the engine releases it at the
+  // response.
+  m_link.SetSyncLine(0);
+  if (m_data.customVoice.voiceSignal == Code(VoiceSignal::Yes) && voiceDeferred.load() == 1) {
+    voiceDeferred = 0;
+    m_window.PlaySignal();
+  }
+}
+
+}  // namespace alacrity

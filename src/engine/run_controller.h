@@ -1,0 +1,119 @@
+#pragma once
+
+// The run controller: starts, watches and ends tests and device checks. It
+// holds no window: everything it needs of the screen, the sound, the dialogs
+// and the device link goes through the two small interfaces below, so whole
+// runs can be driven without a window as well as with one.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "data/document_data.h"
+#include "run_state.h"
+#include "schedule.h"
+
+namespace alacrity {
+
+enum ViewMode : int32_t {
+  Neutral = 0,
+  ResponseByResponse = 1,
+  SplitSummary = 3,
+  TestRun = 5,
+  DeviceCheck = 6,
+  Result = 7,
+};
+
+// Bar templates and their controls.
+inline constexpr int StartStopBarTemplate = 142;
+inline constexpr int StopBarTemplate = 143;
+inline constexpr int StartButtonId = 1042;
+inline constexpr int StopButtonId = 1043;
+
+// While a test runs the screen follows the engine at this period: the
+// stimulus must appear within a millisecond of the byte that starts the
+// response count, or every recorded time would include the display's delay.
+inline constexpr int TestTimerMs = 1;
+inline constexpr int CheckTimerMs = 50;
+
+class RunWindow {
+ public:
+  virtual ~RunWindow() = default;
+
+  virtual void Repaint() = 0;
+  virtual void ShowStartStopBar() = 0;  // Start and Stop, for a test
+  virtual void ShowStopBar() = 0;       // Stop only, for a check
+  virtual void RemoveDialogBar() = 0;
+  virtual void ShowBarControl(int controlId, bool show) = 0;
+  virtual void EnterFullScreen() = 0;
+  virtual void LeaveFullScreen() = 0;
+  virtual void StartTimer(int periodMs) = 0;
+  virtual void StopTimer() = 0;
+  // Empties the result list and hides it.
+  virtual void ResetList() = 0;
+  // The Result view of the results just recorded.
+  virtual void ShowResult() = 0;
+
+  virtual void ShowMessage(std::string_view text) = 0;      // OK, warning icon
+  virtual bool AskYesNo(std::string_view question) = 0;     // question icon; true for Yes
+  virtual void PlaySignal() = 0;
+  // The Save command; true when the results were written.
+  virtual bool SaveData() = 0;
+  // The Perform dialog preset with the configured count; nothing on Cancel.
+  virtual std::optional<PerformChoice> AskPerform(int32_t presetCount) = 0;
+};
+
+// The device link as the controller uses it.
+class RunLink {
+ public:
+  virtual ~RunLink() = default;
+  virtual int Start(RunState* run) = 0;  // 1 when running
+  virtual void Stop() = 0;               // returns after the reader has ended
+  virtual void SetSyncLine(int level) = 0;
+};
+
+class RunController {
+ public:
+  RunController(DocumentData& data, RunState& state, RunWindow& window, RunLink& link);
+
+  // Exercise > Perform: dialog, save question, schedule, Start/Stop bar, full
+  // screen, then StartRun.
+  void PerformCommand();
+  // The bar's Start: starts the link; "Error in communication" when it fails.
+  void StartRun();
+  // Exercise > Check.
+  void CheckCommand();
+  // The timer: plays the signal when due, repaints on a new phase or held
+  // buttons, stops the run once the engine says done.
+  void OnTimer();
+  // The bar's Stop, or the timer at the end: stops the link, normalises the
+  // results and shows the Result view (two or more answers) or the neutral
+  // view.
+  void StopRun();
+  void ShowNeutralView();
+
+  // Called by the painting when it draws the test screen for `phase`: asserts
+  // the sync line as the stimulus appears and plays a deferred signal.
+  void OnStimulusDrawn(int32_t phase);
+
+  ViewMode Mode() const { return m_mode; }
+  void SetMode(ViewMode mode) { m_mode = mode; }
+  int32_t ShownPhase() const { return m_shownPhase; }
+  int32_t ShownButtons() const { return m_shownButtons; }
+  // The perform mode last confirmed: decides where the test's colours come
+  // from when it is drawn and reported.
+  PerformMode LastPerformMode() const { return m_performMode; }
+  bool Idle() const { return m_data.idle != 0; }
+
+ private:
+  DocumentData& m_data;
+  RunState& m_state;
+  RunWindow& m_window;
+  RunLink& m_link;
+  ViewMode m_mode = Neutral;
+  int32_t m_shownPhase = NotStarted;
+  int32_t m_shownButtons = 0;
+  PerformMode m_performMode = PerformMode::Custom;
+};
+
+}  // namespace alacrity

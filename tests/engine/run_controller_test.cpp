@@ -1,0 +1,280 @@
+// Whole tests and device checks driven through the run controller without a
+// window: a recording fake stands in for the screen and a fake link attaches
+// the engine as the real one does, while the test plays the reader thread.
+
+#include "engine/run_controller.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/random.h"
+#include "engine/simulated_subject.h"
+
+namespace alacrity {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Contains;
+using ::testing::Not;
+
+class FakeWindow : public RunWindow {
+ public:
+  // Painting the test screen tells the controller what it drew, as the view
+  // does.
+  void Repaint() override {
+    ++repaints;
+    if (controller != nullptr && controller->Mode() == TestRun)
+      controller->OnStimulusDrawn(controller->ShownPhase());
+  }
+  void ShowStartStopBar() override { calls.push_back("bar 142"); }
+  void ShowStopBar() override { calls.push_back("bar 143"); }
+  void RemoveDialogBar() override { calls.push_back("remove bar"); }
+  void ShowBarControl(int id, bool show) override {
+    calls.push_back("control " + std::to_string(id) + (show ? " on" : " off"));
+  }
+  void EnterFullScreen() override { calls.push_back("full screen"); }
+  void LeaveFullScreen() override { calls.push_back("leave full screen"); }
+  void StartTimer(int ms) override { timerMs = ms; }
+  void StopTimer() override { timerMs = 0; }
+  void ResetList() override {}
+  void ShowResult() override { calls.push_back("result"); }
+  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+  bool AskYesNo(std::string_view question) override {
+    messages.emplace_back(question);
+    return answerYes;
+  }
+  void PlaySignal() override { ++signals; }
+  bool SaveData() override {
+    calls.push_back("save");
+    return saveSucceeds;
+  }
+  std::optional<PerformChoice> AskPerform(int32_t preset) override {
+    presetCount = preset;
+    return performChoice;
+  }
+
+  RunController* controller = nullptr;
+  std::vector<std::string> calls;
+  std::vector<std::string> messages;
+  int repaints = 0;
+  int signals = 0;
+  int timerMs = 0;
+  int32_t presetCount = 0;
+  bool answerYes = false;
+  bool saveSucceeds = true;
+  std::optional<PerformChoice> performChoice = PerformChoice{PerformMode::Custom, 4};
+};
+
+// Behaves like the link front: the active mark is set before the open and
+// kept when it fails.
+class FakeLink : public RunLink {
+ public:
+  // The engine reaches the sync line through its hook, as with the real link.
+  explicit FakeLink(DocumentData& data) : m_data(data) {
+    s_installed = this;
+    InstallSyncLineHook([](int level) { s_installed->SetSyncLine(level); });
+  }
+  ~FakeLink() override { InstallSyncLineHook(nullptr); }
+  int Start(RunState* run) override {
+    if (active) return 0;
+    active = true;
+    AttachEngine(*run, m_data);
+    return opens ? 1 : 0;
+  }
+  void Stop() override { active = false; }
+  void SetSyncLine(int level) override { syncLine.push_back(level); }
+
+  bool active = false;
+  bool opens = true;
+  std::vector<int> syncLine;
+
+ private:
+  static inline FakeLink* s_installed = nullptr;
+  DocumentData& m_data;
+};
+
+class RunControllerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.controller = &controller;
+    ApplyDefaultConfiguration(*data);
+    data->customConfiguration.stimulusCount = 9;
+    SeedRandom(3);
+  }
+
+  // Plays the reader thread for `bytes` bytes of the simulated subject,
+  // with a timer tick after every byte as the fast timer would see it.
+  void Feed(SimulatedSubject& subject, int64_t bytes) {
+    for (int64_t i = 0; i < bytes && data->idle == 0; ++i) {
+      OnDeviceByte(subject.NextByte(*state, *data));
+      controller.OnTimer();
+    }
+  }
+
+  std::unique_ptr<DocumentData> data = std::make_unique<DocumentData>();
+  std::unique_ptr<RunState> state = std::make_unique<RunState>();
+  FakeWindow window;
+  FakeLink link{*data};
+  RunController controller{*data, *state, window, link};
+};
+
+TEST_F(RunControllerTest, WholeTestRunsToTheResultView) {
+  data->customVoice = {0, 300};  // signal 300 ms ahead of each stimulus
+  controller.PerformCommand();
+  EXPECT_EQ(window.presetCount, 9);
+  EXPECT_EQ(data->customConfiguration.stimulusCount, 4);
+  EXPECT_THAT(window.calls, ElementsAre("bar 142", "full screen", "control 1042 off"));
+  EXPECT_EQ(controller.Mode(), TestRun);
+  EXPECT_EQ(controller.ShownPhase(), WaitStart);
+  EXPECT_EQ(window.timerMs, TestTimerMs);
+  EXPECT_EQ(data->idle, 0);
+
+  SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
+  Feed(subject, 10'000'000);
+  EXPECT_EQ(data->idle, 1);
+  EXPECT_EQ(window.timerMs, 0);
+  EXPECT_EQ(data->results.responseCount, 4);
+  EXPECT_EQ(data->dataSaved, 0);
+  EXPECT_EQ(controller.Mode(), TestRun);  // the Result view sets its own mode
+  EXPECT_THAT(window.calls, Contains("result"));
+  EXPECT_EQ(window.calls.back(), "result");
+  EXPECT_EQ(window.signals, 4);  // one signal ahead of every stimulus
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(data->results.buttonIndex[static_cast<std::size_t>(i)],
+              data->results.objectIndex[static_cast<std::size_t>(i)]);
+  }
+  // Released after the start, after each response, after the last once
+  // more, and at the stop; held from each stimulus's paint to its response.
+  EXPECT_EQ(std::count(link.syncLine.begin(), link.syncLine.end(), 1), 1 + 4 + 1 + 1);
+  EXPECT_EQ(std::count(link.syncLine.begin(), link.syncLine.end(), 0), 4);
+  EXPECT_EQ(link.syncLine.front(), 1);
+  EXPECT_FALSE(link.active);
+}
+
+TEST_F(RunControllerTest, StimulusDrawingAssertsTheSyncLineAndPlaysADeferredSignal) {
+  data->customVoice = {0, 0};  // no lead time: the signal sounds with the stimulus
+  controller.PerformCommand();
+  SimulatedSubject subject({.meanMs = 300, .sdMs = 0}, 2);
+  while (state->phase != WaitResponse) OnDeviceByte(subject.NextByte(*state, *data));
+  link.syncLine.clear();
+  controller.OnTimer();  // sees the new phase and paints the stimulus
+  EXPECT_EQ(window.signals, 1);
+  controller.OnStimulusDrawn(WaitResponse);  // a later paint plays nothing more
+  EXPECT_THAT(link.syncLine, ElementsAre(0, 0));
+  EXPECT_EQ(window.signals, 1);
+
+  data->customVoice.voiceSignal = 1;  // "NO": the engine still raises its words
+  voiceDeferred = 1;
+  controller.OnStimulusDrawn(WaitResponse);
+  controller.OnStimulusDrawn(Foreperiod);
+  EXPECT_EQ(window.signals, 1);
+}
+
+TEST_F(RunControllerTest, StopAfterOneAnswerGivesTheNeutralView) {
+  controller.PerformCommand();
+  SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
+  while (state->current < 2) OnDeviceByte(subject.NextByte(*state, *data));
+  controller.StopRun();
+  EXPECT_EQ(data->results.responseCount, 1);
+  EXPECT_EQ(controller.Mode(), Neutral);
+  EXPECT_THAT(window.calls, Not(Contains("result")));
+  EXPECT_EQ(window.calls.back(), "remove bar");
+}
+
+TEST_F(RunControllerTest, FailedStartIsRepeatedUntilStop) {
+  link.opens = false;
+  controller.PerformCommand();
+  EXPECT_THAT(window.messages, ElementsAre("Error in communication"));
+  EXPECT_EQ(controller.Mode(), TestRun);
+  EXPECT_EQ(controller.ShownPhase(), NotStarted);
+  EXPECT_EQ(data->idle, 1);
+  EXPECT_EQ(window.timerMs, 0);
+
+  link.opens = true;  // the box is plugged in, but the failed link is still marked
+  controller.StartRun();
+  EXPECT_EQ(window.messages.size(), 2u);
+  controller.StopRun();
+  EXPECT_EQ(data->results.responseCount, 0);
+  EXPECT_EQ(data->dataSaved, 0);
+  controller.PerformCommand();
+  EXPECT_EQ(data->idle, 0);  // now it starts
+}
+
+TEST_F(RunControllerTest, FailedCheckLeavesNoLinkBehind) {
+  link.opens = false;
+  controller.CheckCommand();
+  EXPECT_THAT(window.messages, ElementsAre("Error in communication"));
+  EXPECT_FALSE(link.active);
+  EXPECT_EQ(controller.Mode(), Neutral);
+}
+
+TEST_F(RunControllerTest, DeviceCheckShowsTheButtonsAndRecordsNothing) {
+  controller.PerformCommand();
+  SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
+  Feed(subject, 10'000'000);
+  const auto before = std::make_unique<TestResults>(data->results);
+  window.calls.clear();
+
+  controller.CheckCommand();
+  EXPECT_EQ(controller.Mode(), DeviceCheck);
+  EXPECT_EQ(window.timerMs, CheckTimerMs);
+  EXPECT_THAT(window.calls, ElementsAre("bar 143", "full screen"));
+  const int repaints = window.repaints;
+  for (const int byte : {0x05, 0x05, 0x00}) {
+    OnDeviceByte(static_cast<uint8_t>(byte));
+    controller.OnTimer();
+  }
+  EXPECT_EQ(window.repaints, repaints + 2);  // 5, then 0
+  OnDeviceByte(0x05);
+  controller.OnTimer();
+  EXPECT_EQ(controller.ShownButtons(), 5);
+  controller.StopRun();
+  EXPECT_EQ(controller.Mode(), Neutral);
+  EXPECT_EQ(data->results, *before);
+  EXPECT_EQ(data->dataSaved, 0);  // still the unsaved test from before
+}
+
+TEST_F(RunControllerTest, UnsavedResultsAreKeptWhenTheirSaveDoesNotHappen) {
+  controller.PerformCommand();
+  SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
+  Feed(subject, 10'000'000);
+  const auto before = std::make_unique<TestResults>(data->results);
+
+  window.answerYes = true;
+  window.saveSucceeds = false;
+  window.calls.clear();
+  controller.PerformCommand();
+  EXPECT_THAT(window.messages, Contains("Data not saved. Save?"));
+  EXPECT_THAT(window.calls, ElementsAre("save"));
+  EXPECT_EQ(data->results, *before);
+  EXPECT_EQ(data->idle, 1);
+
+  window.answerYes = false;  // No: the results are given up as asked
+  controller.PerformCommand();
+  EXPECT_EQ(data->idle, 0);
+  EXPECT_NE(data->results.testTime, 0);
+}
+
+TEST_F(RunControllerTest, PerformRefusesAnImpossibleSetUpAndCancelChangesNothing) {
+  window.performChoice.reset();
+  controller.PerformCommand();
+  EXPECT_EQ(data->resultsPresent, 0);
+  EXPECT_EQ(controller.Mode(), Neutral);
+
+  window.performChoice = PerformChoice{PerformMode::Custom, 5};
+  data->customConfiguration.generateObject = {0, 0, 0, 0};
+  controller.PerformCommand();
+  EXPECT_THAT(window.messages, ElementsAre("Select at least one object to be generated."));
+  EXPECT_EQ(data->resultsPresent, 0);
+  EXPECT_EQ(data->customConfiguration.stimulusCount, 9);
+  EXPECT_FALSE(link.active);
+}
+
+}  // namespace
+}  // namespace alacrity
