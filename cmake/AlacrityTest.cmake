@@ -7,5 +7,41 @@ function(alacrity_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main alacrity_warnings)
   target_compile_definitions(${name} PRIVATE ALACRITY_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data/files")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ENVIRONMENT "TZ=UTC;LC_ALL=C")
+  # Each test is labelled with its folder (link, engine, ...), so that a run
+  # can pick the tests of one layer: ctest -L '^link$'. The properties reach
+  # CTest as one flat list of names and values, so no value may be a list:
+  # each variable of the environment goes in a property of its own.
+  get_filename_component(layer "${CMAKE_CURRENT_SOURCE_DIR}" NAME)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30
+    PROPERTIES LABELS ${layer} ENVIRONMENT TZ=UTC ENVIRONMENT_MODIFICATION LC_ALL=set:C)
+endfunction()
+
+# A Qt Test program, run offscreen. Qt wants a private runtime directory for
+# its sound and platform plumbing; one is made at configure time so the tests
+# never touch the user's own. ALACRITY_HOME points at a directory of the test
+# so the program never writes beside the test executables.
+set(ALACRITY_QT_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/qt-test-runtime)
+file(MAKE_DIRECTORY ${ALACRITY_QT_TEST_RUNTIME_DIR})
+file(CHMOD ${ALACRITY_QT_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+# The offscreen screen is 800 x 600, the size the stimulus geometry is checked at.
+set(ALACRITY_QT_TEST_SCREEN ${ALACRITY_QT_TEST_RUNTIME_DIR}/offscreen-800x600.json)
+file(WRITE ${ALACRITY_QT_TEST_SCREEN} [=[
+{
+  "screens": [
+    { "name": "test", "x": 0, "y": 0, "width": 800, "height": 600,
+      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 }
+  ]
+}
+]=])
+
+function(alacrity_add_qt_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test alacrity_warnings)
+  set(home ${CMAKE_CURRENT_BINARY_DIR}/${name}.home)
+  file(MAKE_DIRECTORY ${home})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS app ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen:configfile=${ALACRITY_QT_TEST_SCREEN};TZ=UTC;LC_ALL=C;XDG_RUNTIME_DIR=${ALACRITY_QT_TEST_RUNTIME_DIR};ALACRITY_HOME=${home}")
 endfunction()

@@ -1,1 +1,95 @@
-// to be written
+#include "link.h"
+
+#include "engine/engine.h"
+#include "ftdi_driver.h"
+#include "keyboard_box.h"
+#include "serial_link.h"
+#include "usb_link.h"
+
+namespace alacrity {
+
+DeviceLink::DeviceLink(DocumentData& data, std::unique_ptr<FtdiDriver> ftdi)
+    : m_data(data),
+      m_ftdi(std::move(ftdi)),
+      m_usb(m_ftdi ? std::make_unique<UsbLink>(*m_ftdi) : nullptr),
+      m_serial(std::make_unique<SerialLink>()),
+      m_keyboard(std::make_unique<KeyboardBox>()) {}
+
+DeviceLink::~DeviceLink() { Stop(); }
+
+int DeviceLink::Start(RunState* run) {
+  if (run == nullptr) return 0;
+  // A failed open leaves its link chosen, so this also refuses a retry until
+  // Stop: the controller always stops after a failed start.
+  if (m_active.load() != ActiveLink::None) return 0;
+  AttachEngine(*run, m_data);
+
+  if (m_useKeyboard) {
+    m_active.store(ActiveLink::Keyboard);
+    return m_keyboard->Open();
+  }
+  if (run->serialOnly.load() != 0) {
+    m_active.store(ActiveLink::Serial);
+    return m_serial->SerialOpen(run->portIndex.load());
+  }
+  if (m_usb && m_usb->UsbProbe() != 0) {
+    m_active.store(ActiveLink::Usb);
+    return m_usb->UsbOpen();
+  }
+  m_active.store(ActiveLink::Serial);
+  return m_serial->SerialOpen(run->portIndex.load());
+}
+
+void DeviceLink::Stop() {
+  // Each close joins its reader, so the engine has seen its last byte before
+  // the link is marked idle.
+  switch (m_active.load()) {
+    case ActiveLink::Usb:
+      m_usb->UsbClose();
+      break;
+    case ActiveLink::Serial:
+      m_serial->SerialClose();
+      break;
+    case ActiveLink::Keyboard:
+      m_keyboard->Close();
+      break;
+    case ActiveLink::None:
+      return;
+  }
+  m_active.store(ActiveLink::None);
+}
+
+void DeviceLink::SetSyncLine(int level) {
+  // Only the USB converter carries the sync line. The engine calls this on
+  // the reader thread of the running link, which Stop joins before it
+  // changes the active link.
+  if (m_active.load() == ActiveLink::Usb) m_usb->SetSyncLine(level);
+}
+
+void DeviceLink::UseKeyboardBox(bool use) { m_useKeyboard = use; }
+
+bool DeviceLink::UsesKeyboardBox() const { return m_useKeyboard; }
+
+KeyboardBox& DeviceLink::Keyboard() { return *m_keyboard; }
+
+ActiveLink DeviceLink::Active() const { return m_active.load(); }
+
+DeviceLink& TheDeviceLink() {
+  // Built over the document data, which therefore outlives it; its
+  // destructor at exit stops a run that is still going.
+  static DeviceLink link(TheDocumentData(), MakeLibFtdiDriver());
+  static const bool hookInstalled = [] {
+    InstallSyncLineHook(&alacrity::SetSyncLine);
+    return true;
+  }();
+  (void)hookInstalled;
+  return link;
+}
+
+int LinkStart(RunState* run) { return TheDeviceLink().Start(run); }
+
+void LinkStop() { TheDeviceLink().Stop(); }
+
+void SetSyncLine(int level) { TheDeviceLink().SetSyncLine(level); }
+
+}  // namespace alacrity

@@ -5,6 +5,7 @@
 // first, the serial port of the run is the fallback; the keyboard box runs
 // only when it was chosen explicitly.
 
+#include <atomic>
 #include <memory>
 
 #include "data/document_data.h"
@@ -45,11 +46,14 @@ class DeviceLink {
 
  private:
   DocumentData& m_data;
-  std::unique_ptr<UsbLink> m_usb;
+  std::unique_ptr<FtdiDriver> m_ftdi;  // declared first: the USB link uses it until its end
+  std::unique_ptr<UsbLink> m_usb;      // null without a driver: no USB box can be found
   std::unique_ptr<SerialLink> m_serial;
   std::unique_ptr<KeyboardBox> m_keyboard;
-  ActiveLink m_active = ActiveLink::None;
-  bool m_useKeyboard = false;
+  // Written by Start and Stop on the user-interface thread; read there and,
+  // through SetSyncLine, by the engine on the reader thread.
+  std::atomic<ActiveLink> m_active{ActiveLink::None};
+  bool m_useKeyboard = false;  // user-interface thread only
 };
 
 // The process-wide link over TheDocumentData() and the libftdi driver; it

@@ -1,1 +1,128 @@
-// to be written
+#include "serial_link.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <exception>
+
+#include "serial_port.h"
+
+namespace alacrity {
+
+namespace {
+
+// The reader normally sleeps until a byte or the stop's wake-up arrives; this
+// only bounds a stop whose wake-up write was somehow lost.
+constexpr int ReaderWakeMs = 1000;
+
+bool InPortRange(int index) { return index >= 0 && index < SerialPortCount; }
+
+void WakeReader(int wakeFd) {
+  const uint64_t one = 1;
+  // The counter cannot overflow from one write; a failure would only make the
+  // reader notice the stop flag at its next periodic wake-up.
+  (void)::write(wakeFd, &one, sizeof one);
+}
+
+}  // namespace
+
+std::string SerialPortName(int index) {
+  if (!InPortRange(index)) return "";
+  return "COM" + std::to_string(index + 1);
+}
+
+std::string SerialDevicePath(int index) {
+  if (!InPortRange(index)) return "";
+  const std::string variable = "ALACRITY_" + SerialPortName(index);
+  if (const char* device = std::getenv(variable.c_str()); device != nullptr && *device != '\0') {
+    return device;
+  }
+  return "/dev/ttyS" + std::to_string(index);
+}
+
+SerialLink::~SerialLink() { SerialClose(); }
+
+bool SerialLink::IsOpen() const { return m_fd != -1; }
+
+int SerialLink::SerialOpen(int index) {
+  if (m_fd != -1) return 0;
+  const std::string path = SerialDevicePath(index);
+  if (path.empty()) return 0;
+
+  const int port = serial_port::OpenBoxPort(path);
+  if (port < 0) return 0;
+  const int wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (wake < 0) {
+    serial_port::ClosePort(port);
+    return 0;
+  }
+
+  m_stop.store(false);
+  m_readerReady.store(false);
+  try {
+    m_reader = std::thread(&SerialLink::SerialReader, this, port, wake);
+  } catch (const std::exception&) {
+    ::close(wake);
+    serial_port::ClosePort(port);
+    return 0;
+  }
+  m_fd = port;
+  m_wakeFd = wake;
+  // The reader purges the port as it starts; returning only afterwards means
+  // every byte that arrives from now on reaches the engine.
+  m_readerReady.wait(false);
+  return 1;
+}
+
+void SerialLink::SerialClose() {
+  if (m_fd == -1) return;
+  m_stop.store(true);
+  WakeReader(m_wakeFd);
+  // After the join no byte can reach the engine any more.
+  if (m_reader.joinable()) m_reader.join();
+  serial_port::Purge(m_fd);
+  ::close(m_wakeFd);
+  serial_port::ClosePort(m_fd);
+  m_wakeFd = -1;
+  m_fd = -1;
+}
+
+void SerialLink::SerialReader(int port, int wake) {
+  // Whatever queued before the run began is no part of it.
+  serial_port::Purge(port);
+  m_readerReady.store(true);
+  m_readerReady.notify_one();
+
+  std::array<uint8_t, SerialReadChunk> buffer;
+  std::array<pollfd, 2> waits = {pollfd{port, POLLIN, 0}, pollfd{wake, POLLIN, 0}};
+  while (!m_stop.load()) {
+    const int ready = ::poll(waits.data(), waits.size(), ReaderWakeMs);
+    if (ready < 0) {
+      if (errno == EINTR) continue;
+      return;
+    }
+    if (m_stop.load() || waits[1].revents != 0) return;
+    const short events = waits[0].revents;
+    if ((events & POLLIN) != 0) {
+      const ssize_t got = ::read(port, buffer.data(), buffer.size());
+      if (got > 0) {
+        for (ssize_t i = 0; i < got; ++i) m_sink(buffer[static_cast<std::size_t>(i)]);
+        continue;
+      }
+      // 0 is end of file: the device hung up (a USB adapter unplugged, the
+      // far end of a pseudo-terminal closed). Any error other than "nothing
+      // queued after all" is a failed line as well. Either ends the reader
+      // as a failed wait does; the port stays open until SerialClose.
+      if (got == 0 || (errno != EAGAIN && errno != EINTR)) return;
+    }
+    // A hang-up that still had bytes queued was read above until read()
+    // reported the end.
+    if ((events & (POLLHUP | POLLERR | POLLNVAL)) != 0) return;
+  }
+}
+
+}  // namespace alacrity

@@ -3,10 +3,18 @@
 // The serial transport: one of the ports COM1..COM5 at 14400 baud, 5 data
 // bits, no parity, one stop bit, receive only, with a reader thread that hands
 // every received byte to the engine.
+//
+// SerialOpen and SerialClose belong to one thread (the user-interface
+// thread); the reader thread exists only between them and owns the port while
+// it runs.
 
 #include <atomic>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <thread>
+
+#include "engine/engine.h"
 
 namespace alacrity {
 
@@ -19,9 +27,14 @@ std::string SerialPortName(int index);
 // The device behind a port: $ALACRITY_COMn when set, else /dev/ttyS<n-1>.
 std::string SerialDevicePath(int index);
 
+// Where the reader hands each received byte, in arrival order: the engine,
+// unless a test or a benchmark watches the stream itself.
+using ByteSink = void (*)(uint8_t byte);
+
 class SerialLink {
  public:
   SerialLink() = default;
+  explicit SerialLink(ByteSink sink) : m_sink(sink) {}
   ~SerialLink();
   SerialLink(const SerialLink&) = delete;
   SerialLink& operator=(const SerialLink&) = delete;
@@ -35,11 +48,13 @@ class SerialLink {
   bool IsOpen() const;
 
  private:
-  void SerialReader();
+  void SerialReader(int port, int wake);
 
-  int m_fd = -1;
-  int m_wakeFd = -1;  // written by SerialClose to end the reader's wait
-  std::atomic<bool> m_stop{false};
+  ByteSink m_sink = &OnDeviceByte;  // fixed for the life of the link
+  int m_fd = -1;      // the port; the reader gets its own copy
+  int m_wakeFd = -1;  // eventfd: SerialClose writes it to end the reader's wait
+  std::atomic<bool> m_stop{false};          // written by SerialClose
+  std::atomic<bool> m_readerReady{false};   // written by the reader once it purged
   std::thread m_reader;
 };
 

@@ -1,1 +1,122 @@
-// to be written
+#include "usb_link.h"
+
+#include <algorithm>
+#include <array>
+#include <system_error>
+
+#include "engine/engine.h"
+
+namespace alacrity {
+
+namespace {
+
+// The box frames 5 data bits, one stop bit (code 0), no parity (code 0).
+constexpr int BoxWordLength = 5;
+constexpr int OneStopBit = 0;
+constexpr int NoParity = 0;
+
+// The converter's default latency timer of 16 ms holds received bytes back
+// until it runs out; each new phase would reach the screen up to 16 ms late,
+// and every measured response time would grow by that. 1 ms is its minimum.
+constexpr int LatencyTimerMs = 1;
+
+// How long one read may wait for the first byte. The box's stream wakes the
+// reader about every millisecond; this bound only matters when the stream
+// stops (box unplugged from the converter), and it is how soon a stop is
+// noticed then.
+constexpr int ReaderWaitMs = 20;
+
+}  // namespace
+
+UsbLink::~UsbLink() { UsbClose(); }
+
+int UsbLink::UsbFindDevice(std::string_view description) {
+  const int count = m_driver.DeviceCount();
+  for (int index = 0; index < count; ++index) {
+    const int handle = m_driver.Open(index);
+    if (handle == -1) continue;  // in use by another program, or no permission
+    // Byte for byte and in full: a trailing blank or another letter case is
+    // another device.
+    const std::optional<std::string> found = m_driver.Description(handle);
+    if (found && *found == description) return handle;
+    m_driver.Close(handle);
+  }
+  return -1;
+}
+
+int UsbLink::UsbProbe() {
+  const int handle = UsbFindDevice(BoxDescription);
+  if (handle == -1) return 0;
+  m_driver.Close(handle);
+  return 1;
+}
+
+int UsbLink::UsbOpen() {
+  // m_handle and m_reader are written by the user-interface thread only; the
+  // reader reads m_handle, which is set before it starts.
+  if (m_handle.load() != -1) return 0;
+  m_stop.store(false);
+  const int handle = UsbFindDevice(BoxDescription);
+  if (handle == -1) return 0;
+
+  // Results are not checked: a converter that refuses a setting still
+  // delivers what it receives, and the open is what decides.
+  m_driver.SetBaudRate(handle, UsbBaudRate);
+  m_driver.SetDataCharacteristics(handle, BoxWordLength, OneStopBit, NoParity);
+  m_driver.Purge(handle);
+  m_driver.SetLatencyTimer(handle, LatencyTimerMs);
+  m_driver.AssertSecondLine(handle);
+  m_driver.AssertSyncLine(handle);
+
+  m_handle.store(handle);
+  try {
+    m_reader = std::thread(&UsbLink::UsbReader, this);
+  } catch (const std::system_error&) {
+    // Without a reader nothing would ever close the device again, and every
+    // later open would be refused: give it back and report the failure.
+    m_handle.store(-1);
+    m_driver.Close(handle);
+    return 0;
+  }
+  return 1;
+}
+
+void UsbLink::UsbClose() {
+  if (!m_reader.joinable()) return;
+  // Written by the user-interface thread, read by the reader between reads;
+  // each read waits at most ReaderWaitMs, so the join below is bounded even
+  // when the box has gone silent or the converter was unplugged.
+  m_stop.store(true);
+  m_reader.join();
+  m_driver.Close(m_handle.exchange(-1));
+}
+
+void UsbLink::SetSyncLine(int level) {
+  // The reader calls this (through the engine) while the device is open;
+  // the user-interface thread calls it only between open and close, which
+  // run on that same thread.
+  const int handle = m_handle.load();
+  if (handle == -1) return;
+  if (level == 0) {
+    m_driver.AssertSyncLine(handle);
+  } else {
+    m_driver.ReleaseSyncLine(handle);
+  }
+}
+
+void UsbLink::UsbReader() {
+  const int handle = m_handle.load();
+  // Whatever queued up between the open and now belongs to no run.
+  m_driver.Purge(handle);
+  std::array<uint8_t, UsbReadChunk> buffer{};
+  while (!m_stop.load()) {
+    const int got = m_driver.Read(handle, buffer, ReaderWaitMs);
+    // The device is gone: deliver nothing more. The link stays open (and
+    // the run simply stops counting) until the user stops it.
+    if (got < 0) break;
+    const auto count = std::min(static_cast<std::size_t>(got), buffer.size());
+    for (std::size_t i = 0; i < count; ++i) OnDeviceByte(buffer[i]);
+  }
+}
+
+}  // namespace alacrity

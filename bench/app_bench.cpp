@@ -1,0 +1,257 @@
+// The window layer's figures, printed (not asserted):
+//  - display lag: from the engine entering WaitResponse on the reader thread
+//    to the end of the paint that shows the stimulus, over 200 stimuli
+//    answered by a simulated subject (offscreen);
+//  - CPU use of the whole program while a test waits for its start, with
+//    the box sending 1440 bytes a second and the view's 1 ms timer running.
+//
+// Usage: alacrity-app-bench [STIMULI [SPEED]]   SPEED runs the box faster
+// than 1440 bytes a second to shorten the lag run (default 4).
+
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "alacrityview.h"
+#include "appcontext.h"
+#include "commandids.h"
+#include "data/enums.h"
+#include "engine/engine.h"
+#include "engine/simulated_subject.h"
+#include "mainframe.h"
+#include "messagebox.h"
+
+namespace alacrity {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int64_t NowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+// A box on a thread of its own, paced like the real one (8 bytes per write),
+// with a simulated subject pressing its buttons or nobody at all. Records
+// when the engine enters WaitResponse for each stimulus.
+class PacedBoxLink : public RunLink {
+ public:
+  PacedBoxLink(DocumentData& data, double speed, bool subjectPresses)
+      : m_data(data), m_speed(speed), m_subjectPresses(subjectPresses) {}
+  ~PacedBoxLink() override { Stop(); }
+
+  int Start(RunState* run) override {
+    if (m_thread.joinable()) return 0;
+    AttachEngine(*run, m_data);
+    m_stop = false;
+    m_thread = std::thread([this, run] { Feed(*run); });
+    return 1;
+  }
+  void Stop() override {
+    m_stop = true;
+    if (m_thread.joinable()) m_thread.join();
+  }
+  void SetSyncLine(int /*level*/) override {}
+
+  std::array<std::atomic<int64_t>, ResultCapacity> enteredNs{};
+
+ private:
+  void Feed(RunState& run) {
+    SimulatedSubject subject({150.0, 20.0, 0.0}, 11);
+    constexpr int BytesPerWrite = 8;
+    const auto period = std::chrono::nanoseconds(
+        static_cast<int64_t>(1e9 * BytesPerWrite / (1440.0 * m_speed)));
+    auto due = Clock::now();
+    while (!m_stop.load()) {
+      due += period;
+      std::this_thread::sleep_until(due);
+      for (int i = 0; i < BytesPerWrite && run.done.load() == 0; ++i) {
+        const int32_t before = run.phase.load();
+        OnDeviceByte(m_subjectPresses ? subject.NextByte(run, m_data) : uint8_t{0});
+        if (before != WaitResponse && run.phase.load() == WaitResponse) {
+          const int32_t current = run.current.load();
+          if (current > 0 && current < ResultCapacity) {
+            enteredNs[static_cast<std::size_t>(current)].store(NowNs());
+          }
+        }
+      }
+    }
+  }
+
+  DocumentData& m_data;
+  double m_speed;
+  bool m_subjectPresses;
+  std::atomic<bool> m_stop{false};
+  std::thread m_thread;
+};
+
+struct Bench {
+  explicit Bench(double speed, bool subjectPresses)
+      : data(std::make_unique<DocumentData>()),
+        state(std::make_unique<RunState>()),
+        link(std::make_unique<PacedBoxLink>(*data, speed, subjectPresses)) {
+    ApplyDefaultConfiguration(*data);
+    data->customConfiguration.timingMode = Code(TimingMode::Fixed);
+    data->customConfiguration.fixedTimeMs = 100;
+    context = std::unique_ptr<AppContext>(new AppContext{
+        *data, *state, *link, PathsInDirectory(QStringLiteral("/nonexistent")), {}, false});
+    frame = std::make_unique<CMainFrame>(*context);
+    frame->show();
+  }
+  ~Bench() {
+    data->idle = 1;
+    data->dataSaved = 1;
+  }
+
+  std::unique_ptr<DocumentData> data;
+  std::unique_ptr<RunState> state;
+  std::unique_ptr<PacedBoxLink> link;
+  std::unique_ptr<AppContext> context;
+  std::unique_ptr<CMainFrame> frame;
+};
+
+void RunEventLoop(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+double Percentile(std::vector<double> values, double p) {
+  if (values.empty()) return 0.0;
+  std::sort(values.begin(), values.end());
+  const auto index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+  return values[std::min(index, values.size() - 1)];
+}
+
+// Notes when each paint of the view begins.
+class PaintStart : public QObject {
+ public:
+  int64_t lastNs = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) lastNs = NowNs();
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void MeasureLag(int stimuli, double speed) {
+  Bench bench(speed, true);
+  std::vector<int64_t> paintedNs(ResultCapacity, 0);
+  std::vector<int64_t> paintStartNs(ResultCapacity, 0);
+  PaintStart paintStart;
+  bench.frame->View().installEventFilter(&paintStart);
+  bench.frame->View().SetStimulusPaintObserver([&](int32_t phase) {
+    const int32_t current = bench.state->current.load();
+    if (phase == WaitResponse && current > 0 && current < ResultCapacity &&
+        paintedNs[static_cast<std::size_t>(current)] == 0) {
+      paintedNs[static_cast<std::size_t>(current)] = NowNs();
+      paintStartNs[static_cast<std::size_t>(current)] = paintStart.lastNs;
+    }
+  });
+  bench.frame->View().SetPerformDialog(
+      [stimuli](int32_t) { return PerformChoice{PerformMode::Custom, stimuli}; });
+  bench.frame->RunCommand(IdPerform);
+  const auto start = Clock::now();
+  while (bench.data->idle == 0 && Clock::now() - start < std::chrono::minutes(10)) RunEventLoop(50);
+
+  std::vector<double> lagsMs;
+  std::vector<double> untilPaintMs;
+  for (int i = 1; i <= stimuli; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    const int64_t entered = bench.link->enteredNs[slot].load();
+    const int64_t painted = paintedNs[slot];
+    if (entered == 0 || painted == 0) continue;
+    lagsMs.push_back(static_cast<double>(painted - entered) / 1e6);
+    untilPaintMs.push_back(static_cast<double>(paintStartNs[slot] - entered) / 1e6);
+  }
+  std::printf("display lag, WaitResponse entered -> stimulus painted (%zu of %d stimuli, box at %gx):\n",
+              lagsMs.size(), stimuli, speed);
+  std::printf("  median %.3f ms   p99 %.3f ms   max %.3f ms   (goal: p99 < 2 ms)\n",
+              Percentile(lagsMs, 0.5), Percentile(lagsMs, 0.99), Percentile(lagsMs, 1.0));
+  std::printf("  of which until the paint begins: median %.3f ms   p99 %.3f ms\n",
+              Percentile(untilPaintMs, 0.5), Percentile(untilPaintMs, 0.99));
+  std::printf("  responses recorded: %d\n", bench.data->results.responseCount);
+
+  // What one stimulus paint costs by itself (the rest of the lag is the
+  // wait for the next timer tick).
+  RunState& state = *bench.state;
+  state.done = 0;
+  state.current = 1;
+  state.phase = WaitResponse;
+  RunController& controller = bench.frame->View().Controller();
+  controller.SetMode(TestRun);
+  controller.OnTimer();
+  bench.frame->EnterFullScreen();
+  RunEventLoop(300);
+  constexpr int Paints = 200;
+  constexpr std::array<const char*, 4> Shapes = {"circle", "cross", "square", "triangle"};
+  std::printf("  one stimulus paint of %dx%d:", bench.frame->View().width(),
+              bench.frame->View().height());
+  for (int32_t object = 0; object < 4; ++object) {
+    bench.data->results.objectIndex[1] = object;
+    const int64_t before = NowNs();
+    for (int i = 0; i < Paints; ++i) bench.frame->View().repaint();
+    std::printf(" %s %.3f ms", Shapes[static_cast<std::size_t>(object)],
+                static_cast<double>(NowNs() - before) / 1e6 / Paints);
+  }
+  std::printf("\n");
+  bench.frame->LeaveFullScreen();
+  controller.ShowNeutralView();
+}
+
+double CpuSeconds(int who) {
+  rusage usage{};
+  getrusage(who, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void MeasureIdleCpu(int seconds) {
+  Bench bench(1.0, false);
+  bench.frame->View().SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, 5}; });
+  bench.frame->RunCommand(IdPerform);
+  RunEventLoop(500);  // let the full-screen switch settle
+  const double processBefore = CpuSeconds(RUSAGE_SELF);
+  const double threadBefore = CpuSeconds(RUSAGE_THREAD);
+  const auto wallBefore = Clock::now();
+  RunEventLoop(seconds * 1000);
+  const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
+  const double process = CpuSeconds(RUSAGE_SELF) - processBefore;
+  const double uiThread = CpuSeconds(RUSAGE_THREAD) - threadBefore;
+  std::printf("CPU while a test waits for its start (%.1f s, box at 1440 bytes/s, phase %d):\n", wall,
+              bench.state->phase.load());
+  std::printf("  whole program %.2f %% of a core   user-interface thread %.2f %%   (goal: < 2 %%)\n",
+              100.0 * process / wall, 100.0 * uiThread / wall);
+  bench.frame->RunCommand(IdStop);
+}
+
+}  // namespace
+}  // namespace alacrity
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const int stimuli = argc > 1 ? std::max(1, std::min(std::atoi(argv[1]), 1199)) : 200;
+  const double speed = argc > 2 ? std::max(0.1, std::atof(argv[2])) : 4.0;
+  QApplication app(argc, argv);
+  alacrity::SetMessageBoxHook([](alacrity::MessageKind, const QString& text) {
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    return false;
+  });
+  alacrity::MeasureLag(stimuli, speed);
+  alacrity::MeasureIdleCpu(4);
+  return 0;
+}

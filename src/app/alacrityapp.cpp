@@ -1,0 +1,112 @@
+#include "alacrityapp.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
+
+#include <clocale>
+#include <ctime>
+
+#include "appcontext.h"
+#include "data/document_data.h"
+#include "devicerunlink.h"
+#include "engine/random.h"
+#include "keyboardboxkeys.h"
+#include "link/keyboard_box.h"
+#include "link/link.h"
+#include "mainframe.h"
+#include "screenshottour.h"
+#include "signalsound.h"
+#include "startup.h"
+
+namespace alacrity {
+
+CAlacrityApp::CAlacrityApp(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("alacrity"));
+  setApplicationVersion(QStringLiteral(ALACRITY_VERSION));
+}
+
+CAlacrityApp::~CAlacrityApp() {
+  // The frame and the key filter go before the link and the sound they use.
+  m_keys.reset();
+  m_frame.reset();
+}
+
+bool CAlacrityApp::InitInstance() {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Measures reaction times to visual stimuli."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption keyboardBox(
+      QStringLiteral("keyboard-box"),
+      QStringLiteral("Use keys 1-4 as the response box (times are not instrument-grade)."));
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"),
+      QStringLiteral("Take screenshots of the main window, the test screens and the device check "
+                     "into DIR, then quit."),
+      QStringLiteral("DIR"));
+  parser.addOption(keyboardBox);
+  parser.addOption(screenshot);
+  parser.process(*this);  // --help, --version and mistakes end the program here
+
+  DocumentData& data = TheDocumentData();
+
+  // Directories: the program directory, its default configuration and its
+  // data directory; the register's root beside it is only kept for the day
+  // a subject register is attached.
+  const QString programDirectory = ChooseProgramDirectory(ProcessDirectorySources());
+  QDir().mkpath(programDirectory);
+  m_paths = PathsInDirectory(programDirectory);
+
+  // One sequence for the whole session: every schedule continues it.
+  SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+
+  m_signal = std::make_unique<SignalSound>();
+  m_signal->Load();
+
+  LoadStartConfiguration(m_paths, data, nullptr);
+
+  // Numbers follow the user's locale from here on, as the exports expect.
+  std::setlocale(LC_NUMERIC, "");
+
+  CreateDataDirectory(m_paths);
+
+  // The tour presses the keyboard box's keys itself; it never needs a box.
+  const bool useKeyboard = parser.isSet(keyboardBox) || parser.isSet(screenshot);
+  TheDeviceLink().UseKeyboardBox(useKeyboard);
+
+  m_link = std::make_unique<DeviceRunLink>();
+  m_context = std::unique_ptr<AppContext>(new AppContext{
+      data, TheRunState(), *m_link, m_paths, [this](int suppress) { return PlaySignal(suppress); },
+      useKeyboard});
+  m_frame = std::make_unique<CMainFrame>(*m_context);
+  if (useKeyboard) {
+    m_keys = std::make_unique<KeyboardBoxKeys>(
+        m_frame.get(), [](uint8_t held) { TheDeviceLink().Keyboard().SetHeldKeys(held); });
+    installEventFilter(m_keys.get());
+  }
+  m_frame->show();
+
+  if (parser.isSet(screenshot)) {
+    const QString directory = parser.value(screenshot);
+    QTimer::singleShot(0, this, [this, directory] {
+      RunScreenshotTour(
+          *m_frame, *m_context, directory,
+          [](uint8_t held) { TheDeviceLink().Keyboard().SetHeldKeys(held); },
+          [] { QCoreApplication::exit(0); });
+    });
+  }
+  return true;
+}
+
+int CAlacrityApp::ExitInstance(int exitCode) {
+  (void)SaveExitConfiguration(m_paths, TheDocumentData());
+  return exitCode;
+}
+
+int CAlacrityApp::PlaySignal(int suppress) {
+  if (suppress != 0 || !m_signal) return 0;
+  return m_signal->Play() ? 1 : 0;
+}
+
+}  // namespace alacrity

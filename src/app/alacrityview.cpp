@@ -1,0 +1,134 @@
+#include "alacrityview.h"
+
+#include <QString>
+
+#include "mainframe.h"
+#include "messagebox.h"
+
+namespace alacrity {
+namespace {
+
+QFont ArialFont(int pixelHeight, QFont::Weight weight) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixelHeight);
+  font.setWeight(weight);
+  return font;
+}
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent),
+      m_context(context),
+      m_frame(frame),
+      m_controller(context.data, context.runState, *this, context.link),
+      m_fontNormal12(ArialFont(12, QFont::Normal)),
+      m_fontBold24(ArialFont(24, QFont::Bold)),
+      m_fontBold30(ArialFont(30, QFont::Bold)),
+      m_fontBold25(ArialFont(25, QFont::Bold)),
+      m_fontNormal30(ArialFont(30, QFont::Normal)) {
+  setObjectName(QStringLiteral("alacrityView"));
+  // paintEvent covers every pixel itself.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // A coarse timer may fire up to several milliseconds late; the stimulus
+  // must follow the engine within about one.
+  m_timer.setTimerType(Qt::PreciseTimer);
+  connect(&m_timer, &QTimer::timeout, this, &CAlacrityView::OnTimer);
+}
+
+CAlacrityView::~CAlacrityView() = default;
+
+void CAlacrityView::AfterCommand() {
+  const bool idle = m_context.data.idle != 0;
+  if (idle == m_lastIdle) return;
+  m_lastIdle = idle;
+  m_frame.UpdateCommandStates();
+}
+
+void CAlacrityView::PerformCommand() {
+  if (m_context.data.idle == 0) return;
+  m_controller.PerformCommand();
+  AfterCommand();
+}
+
+void CAlacrityView::CheckCommand() {
+  if (m_context.data.idle == 0) return;
+  m_controller.CheckCommand();
+  AfterCommand();
+}
+
+void CAlacrityView::StartRun() {
+  m_controller.StartRun();
+  AfterCommand();
+}
+
+void CAlacrityView::StopRun() {
+  m_controller.StopRun();
+  AfterCommand();
+}
+
+void CAlacrityView::ShowNeutralView() {
+  m_controller.ShowNeutralView();
+  AfterCommand();
+}
+
+void CAlacrityView::OnTimer() {
+  m_controller.OnTimer();
+  AfterCommand();
+}
+
+// --- RunWindow ---
+
+void CAlacrityView::Repaint() { repaint(); }
+
+void CAlacrityView::ShowStartStopBar() { m_frame.ShowStartStopBar(); }
+
+void CAlacrityView::ShowStopBar() { m_frame.ShowStopBar(); }
+
+void CAlacrityView::RemoveDialogBar() { m_frame.RemoveDialogBar(); }
+
+void CAlacrityView::ShowBarControl(int controlId, bool show) {
+  m_frame.ShowBarControl(controlId, show ? 1 : 0);
+}
+
+void CAlacrityView::EnterFullScreen() { m_frame.EnterFullScreen(); }
+
+void CAlacrityView::LeaveFullScreen() { m_frame.LeaveFullScreen(); }
+
+void CAlacrityView::StartTimer(int periodMs) { m_timer.start(periodMs); }
+
+void CAlacrityView::StopTimer() { m_timer.stop(); }
+
+// The result list is not part of the view yet: there is nothing to empty.
+void CAlacrityView::ResetList() {}
+
+// The result page shows the header block over the results; the list views
+// and the average line are drawn by the result views once they exist.
+void CAlacrityView::ShowResult() {
+  m_frame.RemoveDialogBar();
+  m_controller.SetMode(Result);
+  Repaint();
+}
+
+void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window(), ToQString(text)); }
+
+bool CAlacrityView::AskYesNo(std::string_view question) {
+  return AskQuestion(window(), ToQString(question));
+}
+
+void CAlacrityView::PlaySignal() {
+  if (m_context.playSignal) m_context.playSignal(0);
+}
+
+bool CAlacrityView::SaveData() { return m_frame.SaveDataCommand(); }
+
+std::optional<PerformChoice> CAlacrityView::AskPerform(int32_t presetCount) {
+  if (m_performDialog) return m_performDialog(presetCount);
+  return PerformChoice{PerformMode::Custom, presetCount};
+}
+
+}  // namespace alacrity

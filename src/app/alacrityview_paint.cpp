@@ -1,0 +1,104 @@
+// The painting of CAlacrityView: what the subject sees during a test and a
+// device check, and the header block over the results.
+
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <cstddef>
+
+#include "alacrityview.h"
+#include "data/enums.h"
+#include "engine/figure_geometry.h"
+#include "figurepainter.h"
+#include "results/header_block.h"
+
+namespace alacrity {
+namespace {
+
+constexpr Rect HeaderBlockRect{10, 5, 710, 65};
+
+// The object of a stimulus, or -1 when the number is outside the results.
+int32_t ObjectOf(const TestResults& results, int32_t stimulus) {
+  if (stimulus < 0 || stimulus >= ResultCapacity) return -1;
+  return results.objectIndex[static_cast<std::size_t>(stimulus)];
+}
+
+}  // namespace
+
+void CAlacrityView::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const ViewMode mode = m_controller.Mode();
+  const int32_t phase = m_controller.ShownPhase();
+  // The test screen after the prompt and the device check fill the whole
+  // view; erasing and drawing the header first would only cost time between
+  // the engine's phase change and the stimulus on screen.
+  const bool filled = (mode == TestRun && phase > WaitStart) || mode == DeviceCheck;
+  if (!filled) {
+    // The erased window: what stays visible around the header and the prompt.
+    painter.fillRect(rect(), Qt::white);
+    if (m_context.data.resultsPresent != 0) DrawHeaderBlock(painter);
+  }
+
+  switch (mode) {
+    case TestRun:
+      if (phase >= WaitStart) {
+        DrawStimulus(painter, phase);
+        painter.end();
+        if (m_paintObserver) m_paintObserver(phase);
+      }
+      break;
+    case DeviceCheck:
+      DrawButtonCheck(painter, m_controller.ShownButtons());
+      break;
+    case Neutral:
+    case ResponseByResponse:
+    case SplitSummary:
+    case Result:
+      break;
+  }
+}
+
+void CAlacrityView::DrawHeaderBlock(QPainter& painter) const {
+  const DocumentData& document = m_context.data;
+  const HeaderColors colors = m_controller.LastPerformMode() == PerformMode::Protocol
+                                  ? HeaderColorsOf(document.runProtocolHeader)
+                                  : HeaderColorsOf(document.runConfiguration);
+  PaintHeaderBlock(painter, m_fontNormal12, HeaderBlockRect,
+                   BuildHeaderBlockTexts(document.subject, document.results, colors));
+}
+
+void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
+  const DocumentData& document = m_context.data;
+  if (phase == WaitStart) {
+    // Only the prompt: the erased window and the header stay as they are.
+    PaintStartPrompt(painter, rect(), m_fontNormal30);
+    return;
+  }
+  const int32_t background = m_controller.LastPerformMode() == PerformMode::Protocol
+                                 ? document.runProtocolHeader.background
+                                 : document.runConfiguration.background;
+  painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
+  if (phase != WaitResponse) return;
+
+  // Asserts the sync line as the stimulus goes up and sounds a deferred signal.
+  m_controller.OnStimulusDrawn(phase);
+  const int32_t object = ObjectOf(document.results, m_context.runState.current.load());
+  const int32_t color = ShapeColor(document.runConfiguration, object);
+  if (color < 0) return;
+  PaintFigure(painter, object, ComputeFigureGeometry(width(), height()),
+              ToQColor(StimulusColorRgb(color)));
+}
+
+void CAlacrityView::DrawButtonCheck(QPainter& painter, int nibble) const {
+  const TestConfiguration& configuration = m_context.data.customConfiguration;
+  painter.fillRect(rect(), ToQColor(BackgroundColorRgb(configuration.background)));
+  const int32_t color = ButtonCheckColor(nibble, configuration);
+  if (color < 0) return;
+  const FigureGeometry geometry = ComputeFigureGeometry(width(), height());
+  const QColor figureColor = ToQColor(StimulusColorRgb(color));
+  for (int32_t bit = 0; bit < 4; ++bit) {
+    if ((nibble & (1 << bit)) != 0) PaintFigure(painter, bit, geometry, figureColor);
+  }
+}
+
+}  // namespace alacrity

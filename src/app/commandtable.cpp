@@ -1,0 +1,98 @@
+#include "commandtable.h"
+
+#include <array>
+
+#include "commandids.h"
+
+namespace alacrity {
+namespace {
+
+// The framework's own commands carry the framework's standard prompts; the
+// program's own commands have a prompt only where one was ever written.
+constexpr std::array<CommandSpec, 28> CommandTable = {{
+    {IdFileNew, "actionNew", "&New", "Ctrl+N", "Create a new document", "New", "", true},
+    {IdFileOpen, "actionOpen", "&Open...\tCtrl+O", "Ctrl+O", "Open an existing document", "Open",
+     "std:open", true},
+    // Ctrl+S runs the program's Save: a framework save of the (empty)
+    // document would only write an empty file.
+    {IdFileSave, "actionSave", "Save", "Ctrl+S", "", "", "std:save", true},
+    {IdFilePrint, "actionPrint", "&Print...\tCtrl+P", "Ctrl+P", "Print the active document", "Print",
+     ":/icons/print.svg", false},
+    {IdFilePrintPreview, "actionPrintPreview", "Print Pre&view", "", "Display full pages",
+     "Print Preview", "", false},
+    {IdFilePrintSetup, "actionPrintSetup", "P&rint Setup...", "",
+     "Change the printer and printing options", "Print Setup", "", false},
+    {IdAppExit, "actionExit", "E&xit", "", "Quit the application; prompts to save documents", "Exit",
+     "", true},
+    {IdSubjectInfo, "actionSubjectInfo", "Subject Info", "", "", "", ":/icons/subject.svg", false},
+    {IdPerform, "actionPerform", "Perform", "", "", "", ":/icons/perform.svg", true},
+    {IdCheck, "actionCheck", "Check", "", "", "", ":/icons/check.svg", true},
+    {IdResponseByResponse, "actionResponseByResponse", "Response by Response", "", "", "",
+     ":/icons/response.svg", false},
+    {IdSplitSummary, "actionSplitSummary", "Split Summary", "", "", "", ":/icons/split.svg", false},
+    {IdResult, "actionResult", "Result", "", "Result", "", ":/icons/result.svg", false},
+    {IdCustomConfiguration, "actionCustomConfiguration", "Custom Configuration", "", "", "",
+     ":/icons/custom.svg", false},
+    {IdCreateProtocol, "actionCreateProtocol", "Create protocol", "", "Create new protocol",
+     "Create new protocol", ":/icons/createprotocol.svg", false},
+    {IdCommPort, "actionCommPort", "COMM Port", "", "", "", ":/icons/commport.svg", false},
+    {IdOpenConfiguration, "actionOpenConfiguration", "Open Configuration", "", "", "",
+     ":/icons/openconfig.svg", false},
+    {IdSaveConfiguration, "actionSaveConfiguration", "Save Configuration", "", "", "",
+     ":/icons/saveconfig.svg", false},
+    {IdOpenProtocol, "actionOpenProtocol", "Open protocol", "", "Open protocol file", "",
+     ":/icons/openprotocol.svg", false},
+    {IdSaveProtocol, "actionSaveProtocol", "Save protocol", "", "Save protocol file", "",
+     ":/icons/saveprotocol.svg", false},
+    {IdAppAbout, "actionAbout", "&About alacrity...", "",
+     "Display program information, version number and copyright", "About", "std:about", false},
+    {IdShowNeutralView, "actionShowNeutralView", "", "", "", "", "", true},
+    {IdStart, "actionStart", "Start", "", "", "", "", true},
+    {IdStop, "actionStop", "Stop", "", "", "", "", true},
+    {IdCopy, "actionCopy", "Copy", "", "", "", "", false},
+    {IdCopyAll, "actionCopyAll", "Copy All", "", "", "", "", false},
+    {IdExportCsv, "actionExportCsv", "Export csv", "", "", "", "", false},
+    {IdDelete, "actionDelete", "Delete", "", "", "", "", false},
+}};
+
+constexpr std::array FileItems = {IdFileOpen, IdFileSave, 0, IdFilePrint, IdFilePrintPreview,
+                                  IdFilePrintSetup, 0, IdAppExit};
+constexpr std::array SubjectItems = {IdSubjectInfo};
+constexpr std::array ExerciseItems = {IdPerform, IdCheck};
+constexpr std::array ViewItems = {IdResponseByResponse, IdSplitSummary, IdResult};
+constexpr std::array SetupItems = {IdCustomConfiguration, IdCreateProtocol, IdCommPort, 0,
+                                   IdOpenConfiguration, IdSaveConfiguration, IdOpenProtocol,
+                                   IdSaveProtocol};
+constexpr std::array AboutItems = {IdAppAbout};
+
+constexpr std::array<MenuEntry, 6> MenuTable = {{
+    {"File", FileItems},
+    {"Subject", SubjectItems},
+    {"Exercise", ExerciseItems},
+    {"View", ViewItems},
+    {"Setup", SetupItems},
+    {"About", AboutItems},
+}};
+
+constexpr std::array ToolbarTable = {
+    IdFileOpen, IdFileSave, IdFilePrint, 0, IdSubjectInfo, 0, IdPerform, IdCheck, 0,
+    IdResponseByResponse, IdSplitSummary, IdResult, 0, IdCustomConfiguration, IdCreateProtocol,
+    IdCommPort, 0, IdOpenConfiguration, IdSaveConfiguration, IdOpenProtocol, IdSaveProtocol,
+    IdAppAbout};
+
+}  // namespace
+
+std::span<const CommandSpec> Commands() { return CommandTable; }
+
+const CommandSpec* FindCommand(int id) {
+  for (const CommandSpec& command : CommandTable) {
+    if (command.id == id) return &command;
+  }
+  return nullptr;
+}
+
+std::span<const MenuEntry> Menus() { return MenuTable; }
+
+std::span<const int> ToolbarItems() { return ToolbarTable; }
+
+}  // namespace alacrity

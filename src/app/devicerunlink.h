@@ -1,0 +1,18 @@
+#pragma once
+
+// The run controller's link: the process-wide device link front, which picks
+// the USB box, the serial port of the run or the keyboard box.
+
+#include "engine/run_controller.h"
+#include "link/link.h"
+
+namespace alacrity {
+
+class DeviceRunLink final : public RunLink {
+ public:
+  int Start(RunState* run) override { return LinkStart(run); }
+  void Stop() override { LinkStop(); }
+  void SetSyncLine(int level) override { ::alacrity::SetSyncLine(level); }
+};
+
+}  // namespace alacrity

@@ -1,0 +1,136 @@
+#include "dialogbar.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include <array>
+
+#include "commandids.h"
+#include "engine/run_controller.h"
+
+namespace alacrity {
+namespace {
+
+using Kind = BarControlItem::Kind;
+
+constexpr std::array<const char*, 5> ObjectFilterItems = {"ALL Objects", "CIRCLE", "CROSS", "SQUARE",
+                                                          "TRIANGEL"};
+
+constexpr std::array<BarControlItem, 4> SplitSummaryControls = {{
+    {Kind::DropDown, IdSplitSizeList, "", {}},
+    {Kind::Button, IdCopy, "Copy", {}},
+    {Kind::Button, IdCopyAll, "Copy All", {}},
+    {Kind::Button, IdExportCsv, "Export csv", {}},
+}};
+
+constexpr std::array<BarControlItem, 5> ResponseControls = {{
+    {Kind::Button, IdCopy, "Copy", {}},
+    {Kind::Button, IdCopyAll, "Copy All", {}},
+    {Kind::Button, IdExportCsv, "Export csv", {}},
+    {Kind::Button, IdDelete, "Delete", {}},
+    {Kind::DropDown, IdObjectFilterList, "", ObjectFilterItems},
+}};
+
+constexpr std::array<BarControlItem, 2> StartStopControls = {{
+    {Kind::Button, StartButtonId, "Start", {}},
+    {Kind::Button, StopButtonId, "Stop", {}},
+}};
+
+constexpr std::array<BarControlItem, 1> StopControls = {{
+    {Kind::Button, StopButtonId, "Stop", {}},
+}};
+
+}  // namespace
+
+std::span<const BarControlItem> BarTemplate(int templateId) {
+  switch (templateId) {
+    case SplitSummaryBarTemplate:
+      return SplitSummaryControls;
+    case ResponseBarTemplate:
+      return ResponseControls;
+    case StartStopBarTemplate:
+      return StartStopControls;
+    case StopBarTemplate:
+      return StopControls;
+    default:
+      return {};
+  }
+}
+
+QString DialogBar::ControlName(int controlId) { return QStringLiteral("control%1").arg(controlId); }
+
+DialogBar::DialogBar(int templateId, std::span<const BarControlItem> controls,
+                     const std::function<void(int)>& command, QWidget* parent)
+    : QFrame(parent), m_templateId(templateId) {
+  setObjectName(QStringLiteral("dialogBar"));
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(4, 2, 4, 2);
+  layout->setSpacing(6);
+  for (const BarControlItem& item : controls) {
+    QWidget* control = nullptr;
+    if (item.kind == Kind::Button) {
+      auto* button = new QPushButton(QString::fromLatin1(item.text), this);
+      // A bar must not take the keyboard away from the main window: the
+      // keyboard box reads keys there, and Space would press the button.
+      button->setFocusPolicy(Qt::NoFocus);
+      const int id = item.id;
+      connect(button, &QPushButton::clicked, this, [command, id] { command(id); });
+      control = button;
+    } else {
+      auto* list = new QComboBox(this);
+      list->setFocusPolicy(Qt::NoFocus);
+      list->setMinimumContentsLength(22);
+      for (const char* text : item.items) list->addItem(QString::fromLatin1(text));
+      control = list;
+    }
+    control->setObjectName(ControlName(item.id));
+    control->setProperty("controlId", item.id);
+    layout->addWidget(control);
+    m_controls.append(control);
+  }
+  layout->addStretch(1);
+}
+
+QWidget* DialogBar::Control(int controlId) const {
+  for (QWidget* control : m_controls) {
+    if (control->property("controlId").toInt() == controlId) return control;
+  }
+  return nullptr;
+}
+
+QComboBox* DialogBar::DropDown(int controlId) const {
+  return qobject_cast<QComboBox*>(Control(controlId));
+}
+
+DialogBar::State DialogBar::Capture() const {
+  State state;
+  for (QWidget* control : m_controls) {
+    const int id = control->property("controlId").toInt();
+    if (control->isHidden()) state.hiddenControls.append(id);
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+      QStringList items;
+      for (int i = 0; i < list->count(); ++i) items.append(list->itemText(i));
+      state.listItems.append({id, items});
+      state.listSelections.append({id, list->currentIndex()});
+    }
+  }
+  return state;
+}
+
+void DialogBar::Restore(const State& state) {
+  for (const int id : state.hiddenControls) {
+    if (QWidget* control = Control(id)) control->hide();
+  }
+  for (const auto& [id, items] : state.listItems) {
+    if (QComboBox* list = DropDown(id)) {
+      list->clear();
+      list->addItems(items);
+    }
+  }
+  for (const auto& [id, index] : state.listSelections) {
+    if (QComboBox* list = DropDown(id)) list->setCurrentIndex(index);
+  }
+}
+
+}  // namespace alacrity

@@ -1,0 +1,25 @@
+#pragma once
+
+// "About alacrity": the program's name and version, what it is for, and a
+// picture of the four stimulus shapes.
+
+#include <QDialog>
+#include <QPixmap>
+#include <QString>
+
+namespace alacrity {
+
+// "alacrity Version " and the version the program was built as.
+QString AboutVersionText();
+
+// The four shapes in their built-in colours, `size` pixels square.
+QPixmap DrawAboutPicture(int size);
+
+class CAboutDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAboutDlg(QWidget* parent = nullptr);
+};
+
+}  // namespace alacrity

@@ -1,0 +1,54 @@
+#include "dialoglayout.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace alacrity {
+
+RadioBox MakeRadioBox(QWidget* owner, const QString& title, std::initializer_list<RadioChoice> choices) {
+  RadioBox made;
+  made.box = new QGroupBox(title, owner);
+  made.group = new QButtonGroup(made.box);
+  auto* layout = new QVBoxLayout(made.box);
+  int position = 0;
+  for (const RadioChoice& choice : choices) {
+    auto* button = new QRadioButton(QString::fromLatin1(choice.text), made.box);
+    button->setObjectName(QString::fromLatin1(choice.id));
+    made.group->addButton(button, position++);
+    layout->addWidget(button);
+  }
+  layout->addStretch();
+  return made;
+}
+
+QLineEdit* MakeNumberEdit(QWidget* owner, const char* id, int digits) {
+  auto* edit = new QLineEdit(owner);
+  edit->setObjectName(QString::fromLatin1(id));
+  // Room for the digits plus the frame and the text margins.
+  const int width = QFontMetrics(edit->font()).horizontalAdvance(QString(digits + 2, u'0')) + 12;
+  edit->setFixedWidth(width);
+  return edit;
+}
+
+QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setText(QStringLiteral("OK"));
+  ok->setObjectName(QStringLiteral("1"));
+  ok->setDefault(true);
+  QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+  cancel->setText(QStringLiteral("Cancel"));
+  cancel->setObjectName(QStringLiteral("2"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
+}
+
+}  // namespace alacrity

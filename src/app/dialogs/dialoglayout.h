@@ -1,0 +1,40 @@
+#pragma once
+
+// Building blocks the setup dialogs share. Every control that carries a value
+// or a command gets its control id as object name, so tests and the exchange
+// lists name the same control.
+
+#include <QString>
+
+#include <initializer_list>
+
+class QButtonGroup;
+class QDialog;
+class QDialogButtonBox;
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+
+namespace alacrity {
+
+struct RadioChoice {
+  const char* id;    // control id, the button's object name
+  const char* text;  // caption
+};
+
+// A framed, titled group of radio buttons, stacked in the given order; the
+// group ids are the positions, so the group's value is the checked position.
+struct RadioBox {
+  QGroupBox* box = nullptr;
+  QButtonGroup* group = nullptr;
+};
+RadioBox MakeRadioBox(QWidget* owner, const QString& title, std::initializer_list<RadioChoice> choices);
+
+// A number edit wide enough for `digits` digits.
+QLineEdit* MakeNumberEdit(QWidget* owner, const char* id, int digits);
+
+// "OK" (id 1, the default button) and "Cancel" (id 2) wired to the dialog's
+// accept and reject.
+QDialogButtonBox* MakeOkCancel(QDialog* dialog);
+
+}  // namespace alacrity

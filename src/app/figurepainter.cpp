@@ -1,0 +1,103 @@
+#include "figurepainter.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPolygon>
+
+#include "data/text_encoding.h"
+
+namespace alacrity {
+namespace {
+
+// An aliased 1-pixel pen covers x..x+w of drawRect(x, y, w, h), the brush the
+// inside: a rectangle one pixel narrower than the covered area.
+QRect OutlineRect(const Rect& rect) {
+  return {rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1};
+}
+
+void PaintText(QPainter& painter, const Rect& rect, const std::string& text) {
+  painter.drawText(CoveredRect(rect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   QString::fromStdString(ToDisplayUtf8(text)));
+}
+
+}  // namespace
+
+QColor ToQColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+QRect CoveredRect(const Rect& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void PaintRectangle(QPainter& painter, const Rect& rect) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  painter.drawRect(OutlineRect(rect));
+}
+
+void PaintEllipse(QPainter& painter, const Rect& rect) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  painter.drawEllipse(OutlineRect(rect));
+}
+
+void PaintFigure(QPainter& painter, int32_t object, const FigureGeometry& geometry, QColor color) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setBrush(QBrush(color, Qt::SolidPattern));
+  switch (static_cast<ObjectKind>(object)) {
+    case ObjectKind::Circle:
+      PaintEllipse(painter, geometry.box);
+      break;
+    case ObjectKind::Cross:
+      PaintRectangle(painter, geometry.crossVertical);
+      PaintRectangle(painter, geometry.crossHorizontal);
+      break;
+    case ObjectKind::Square:
+      PaintRectangle(painter, geometry.box);
+      break;
+    case ObjectKind::Triangle: {
+      QPolygon triangle;
+      for (const Point& corner : geometry.triangle) triangle << QPoint(corner.x, corner.y);
+      painter.drawPolygon(triangle);
+      // The outline runs through every corner; Qt's rasteriser leaves out
+      // the last pixel of some edges, which here would be a corner.
+      painter.drawPoints(triangle);
+      break;
+    }
+    case ObjectKind::None:
+      break;
+  }
+  painter.restore();
+}
+
+void PaintStartPrompt(QPainter& painter, const QRect& client, const QFont& font) {
+  painter.save();
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(client, Qt::AlignCenter | Qt::TextSingleLine, QString::fromLatin1(StartPromptText));
+  painter.restore();
+}
+
+void PaintHeaderBlock(QPainter& painter, const QFont& font, const Rect& box,
+                      const HeaderBlockTexts& texts) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::white);
+  PaintRectangle(painter, box);
+
+  painter.setFont(font);
+  const int left = box.left;
+  const int top = box.top;
+  const int right = box.right;
+  const int xL = left + 10;
+  const int xM = left + (right - left) / 2 + 10;
+  PaintText(painter, {xL, top + 8, xM, top + 23}, texts.name);
+  PaintText(painter, {xM, top + 8, right, top + 23}, texts.date);
+  PaintText(painter, {xL, top + 23, xM, top + 33}, texts.total);
+  PaintText(painter, {xM, top + 23, right, top + 38}, texts.background);
+  PaintText(painter, {xL, top + 38, right, top + 53}, texts.shapes1);
+  PaintText(painter, {xM, top + 38, right, top + 53}, texts.shapes2);
+  painter.restore();
+}
+
+}  // namespace alacrity

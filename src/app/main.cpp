@@ -1,0 +1,8 @@
+#include "alacrityapp.h"
+
+int main(int argc, char** argv) {
+  alacrity::CAlacrityApp app(argc, argv);
+  if (!app.InitInstance()) return 1;
+  const int exitCode = QApplication::exec();
+  return app.ExitInstance(exitCode);
+}

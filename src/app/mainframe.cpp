@@ -1,0 +1,171 @@
+#include "mainframe.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <array>
+
+#include "alacrityview.h"
+#include "commandids.h"
+#include "commandtable.h"
+#include "messagebox.h"
+
+namespace alacrity {
+namespace {
+
+constexpr const char* ApplicationTitle = "alacrity";
+
+// Commands that would replace, delete or read the results, or set up a new
+// run, while the reader thread is still writing them. (Open Configuration
+// belongs here because a configuration file carries a response count.)
+constexpr std::array LockedWhileRunning = {IdPerform,        IdCheck,       IdFileOpen,
+                                           IdFileSave,       IdResponseByResponse,
+                                           IdSplitSummary,   IdResult,      IdDelete,
+                                           IdOpenConfiguration};
+
+bool IsLockedWhileRunning(int id) {
+  for (const int locked : LockedWhileRunning) {
+    if (locked == id) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context) {
+  setObjectName(QStringLiteral("mainFrame"));
+  m_context.data.results.responseCount = 0;
+  m_doc.OnNewDocument();
+  UpdateCaption();
+  resize(800, 560);
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusBar();
+
+  m_view = new CAlacrityView(context, *this, this);
+  m_view->setFocusPolicy(Qt::StrongFocus);
+  setCentralWidget(m_view);
+  m_view->installEventFilter(this);
+  m_view->setFocus();
+
+  ConnectCommands();
+  UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::UpdateCaption() {
+  setWindowTitle(QStringLiteral("%1 - %2").arg(m_doc.Title(), QString::fromLatin1(ApplicationTitle)));
+}
+
+void CMainFrame::ConnectCommands() {
+  const auto route = [this](int id, auto handler) {
+    if (QAction* action = Action(id)) connect(action, &QAction::triggered, this, handler);
+  };
+  route(IdFileNew, [this] {
+    m_doc.OnNewDocument();
+    UpdateCaption();
+  });
+  route(IdFileOpen, [this] {
+    OpenDataCommand();
+    UpdateCommandStates();
+  });
+  route(IdFileSave, [this] { SaveDataCommand(); });
+  route(IdAppExit, [this] { close(); });
+  route(IdPerform, [this] { m_view->PerformCommand(); });
+  route(IdCheck, [this] { m_view->CheckCommand(); });
+  route(IdStart, [this] { m_view->StartRun(); });
+  route(IdStop, [this] { m_view->StopRun(); });
+  route(IdShowNeutralView, [this] { m_view->ShowNeutralView(); });
+}
+
+void CMainFrame::RunCommand(int id) {
+  QAction* action = Action(id);
+  if (action != nullptr && action->isEnabled()) action->trigger();
+}
+
+void CMainFrame::UpdateCommandStates() {
+  const bool idle = m_context.data.idle != 0;
+  for (const CommandSpec& command : Commands()) {
+    QAction* action = Action(command.id);
+    if (action == nullptr) continue;
+    action->setEnabled(command.available && (idle || !IsLockedWhileRunning(command.id)));
+  }
+  SyncBarButtons();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (m_context.data.idle == 0) {
+    ShowMessageBox(this, QStringLiteral("Test in progress."));
+    event->ignore();
+    return;
+  }
+  if (m_context.data.dataSaved == 0 && AskQuestion(this, QStringLiteral("Data not saved. Save?"))) {
+    // Yes means keep the results: a cancelled or failed save keeps the
+    // window open rather than throwing them away.
+    if (!SaveDataCommand()) {
+      event->ignore();
+      return;
+    }
+  }
+  event->accept();
+}
+
+void CMainFrame::EnterFullScreen() {
+  if (m_fullScreen) return;
+  m_wasMaximized = isMaximized();
+  m_fullScreen = true;
+  menuBar()->hide();
+  m_toolBar->hide();
+  statusBar()->hide();
+  m_barDock->hide();
+  if (m_dialogBar) {
+    const DialogBar::State state = m_dialogBar->Capture();
+    const int templateId = m_dialogBar->TemplateId();
+    delete m_dialogBar;
+    if (DialogBar* bar = BuildDialogBar(templateId)) bar->Restore(state);
+    PlaceOverlayBar();
+  }
+  m_normalGeometry = geometry();
+  showFullScreen();
+  // Without a window manager (a bare X server, a kiosk) nobody acts on the
+  // full-screen request; covering the screen ourselves is harmless with one.
+  if (const QScreen* shown = screen()) setGeometry(shown->geometry());
+  m_view->setFocus();
+}
+
+void CMainFrame::LeaveFullScreen() {
+  if (!m_fullScreen) return;
+  m_fullScreen = false;
+  if (m_wasMaximized) {
+    showMaximized();
+  } else {
+    showNormal();
+    setGeometry(m_normalGeometry);
+  }
+  menuBar()->show();
+  m_toolBar->show();
+  statusBar()->show();
+  if (m_dialogBar) {
+    const DialogBar::State state = m_dialogBar->Capture();
+    const int templateId = m_dialogBar->TemplateId();
+    delete m_dialogBar;
+    if (DialogBar* bar = BuildDialogBar(templateId)) bar->Restore(state);
+  }
+  m_view->setFocus();
+  m_view->repaint();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_view && event->type() == QEvent::Resize) PlaceOverlayBar();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace alacrity

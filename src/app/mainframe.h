@@ -1,0 +1,100 @@
+#pragma once
+
+// The one top-level window: menus, toolbar, status bar, the exchangeable
+// dialog bar and the view. It handles the file and close commands itself and
+// routes the run commands to the view.
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "alacritydoc.h"
+#include "appcontext.h"
+#include "dialogbar.h"
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace alacrity {
+
+class CAlacrityView;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  CAlacrityView& View() { return *m_view; }
+  const CAlacrityDoc& Document() const { return m_doc; }
+  // The action of a command id; null for an unknown id.
+  QAction* Action(int id) const { return m_actions.value(id, nullptr); }
+  // Runs a command as its menu item or button would: only when enabled.
+  void RunCommand(int id);
+
+  // Dialog bar. Only one ever exists; showing another destroys it first.
+  int ShowDialogBar(int templateId);  // 0, or -1 for an unknown template
+  void RemoveDialogBar();
+  void ShowDialogBarVisible(int show);
+  void ShowBarControl(int controlId, int show);
+  int GetBarComboSelection(int controlId) const;
+  void FillBarCombo(int controlId, int selection, const QStringList& strings);
+  void ShowSplitSummaryBar();
+  int ShowStartStopBar();
+  int ShowStopBar();
+  void ShowResponseBar();
+  DialogBar* CurrentDialogBar() const { return m_dialogBar; }
+
+  // The view covers the whole screen: menus, toolbar and status bar hide and
+  // the dialog bar floats over the view's top right corner, which no figure
+  // reaches (their size follows the height) and the header block, 710 pixels
+  // wide, leaves free on any usual screen.
+  void EnterFullScreen();
+  void LeaveFullScreen();
+  bool IsFullScreenMode() const { return m_fullScreen; }
+
+  // Test data files. Save returns true when the results were written.
+  bool SaveDataCommand();
+  void OpenDataCommand();
+  const QString& CurrentDataFilePath() const { return m_currentDataFilePath; }
+
+  // Enables what may run now: a run in progress locks out every command that
+  // would replace or read the results under the reader thread.
+  void UpdateCommandStates();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void ConnectCommands();
+  void UpdateCaption();
+  // Builds the bar of `templateId` in the place the window mode asks for.
+  DialogBar* BuildDialogBar(int templateId);
+  void PlaceOverlayBar();
+  void SyncBarButtons();
+
+  AppContext& m_context;
+  CAlacrityDoc m_doc;
+  CAlacrityView* m_view = nullptr;
+  QHash<int, QAction*> m_actions;
+  QToolBar* m_toolBar = nullptr;
+  QToolBar* m_barDock = nullptr;  // holds the dialog bar under the toolbar
+  QWidget* m_barSlot = nullptr;   // the dock's content
+  QPointer<DialogBar> m_dialogBar;
+  QLabel* m_keyboardNote = nullptr;
+  bool m_fullScreen = false;
+  bool m_wasMaximized = false;
+  QRect m_normalGeometry;
+  QString m_currentDataFilePath;
+};
+
+}  // namespace alacrity

@@ -1,0 +1,59 @@
+#include "programpaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace alacrity {
+namespace {
+
+QString Join(const QString& directory, const QString& name) {
+  return directory.endsWith(QLatin1Char('/')) ? directory + name : directory + QLatin1Char('/') + name;
+}
+
+}  // namespace
+
+ProgramPaths PathsInDirectory(const QString& programDirectory) {
+  ProgramPaths paths;
+  paths.programDirectory = QDir::cleanPath(QDir(programDirectory).absolutePath());
+  paths.defaultConfigurationPath = Join(paths.programDirectory, QStringLiteral("default.alycfg"));
+  paths.dataDirectory = Join(paths.programDirectory, QStringLiteral("DATA"));
+  if (QDir(paths.programDirectory).isRoot()) {
+    paths.registerRoot = paths.dataDirectory;
+  } else {
+    paths.registerRoot = Join(QFileInfo(paths.programDirectory).path(), QStringLiteral("DATA"));
+  }
+  return paths;
+}
+
+bool CanCreateFilesIn(const QString& directory) {
+  if (directory.isEmpty() || !QFileInfo(directory).isDir()) return false;
+  QTemporaryFile probe(Join(directory, QStringLiteral(".alacrity-probe-XXXXXX")));
+  return probe.open();
+}
+
+QString ChooseProgramDirectory(const ProgramDirectorySources& sources) {
+  if (!sources.homeVariable.isEmpty()) return sources.homeVariable;
+  if (CanCreateFilesIn(sources.executableDirectory)) return sources.executableDirectory;
+  const QString appData = sources.appDataDirectory ? sources.appDataDirectory() : QString();
+  if (!appData.isEmpty()) QDir().mkpath(appData);
+  return appData;
+}
+
+ProgramDirectorySources ProcessDirectorySources() {
+  ProgramDirectorySources sources;
+  sources.homeVariable = qEnvironmentVariable("ALACRITY_HOME");
+  sources.executableDirectory = QCoreApplication::applicationDirPath();
+  sources.appDataDirectory = [] {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  };
+  return sources;
+}
+
+void CreateDataDirectory(const ProgramPaths& paths) {
+  if (!QFileInfo(paths.dataDirectory).isDir()) QDir().mkdir(paths.dataDirectory);
+}
+
+}  // namespace alacrity

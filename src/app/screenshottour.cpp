@@ -1,0 +1,169 @@
+#include "screenshottour.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <array>
+#include <cstddef>
+
+#include "alacrityview.h"
+#include "appcontext.h"
+#include "commandids.h"
+#include "data/enums.h"
+#include "mainframe.h"
+
+namespace alacrity {
+namespace {
+
+constexpr std::array<const char*, 4> ShapeNames = {"circle", "cross", "square", "triangle"};
+constexpr std::array<const char*, 4> BackgroundNames = {"white", "blue", "green", "black"};
+
+void Wait(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!condition()) {
+    if (clock.elapsed() > timeoutMs) return false;
+    Wait(5);
+  }
+  return true;
+}
+
+class Tour {
+ public:
+  Tour(CMainFrame& frame, AppContext& context, const QString& directory,
+       const std::function<void(uint8_t)>& pressKeys)
+      : m_frame(frame), m_context(context), m_directory(directory), m_press(pressKeys) {}
+
+  void Run() {
+    QDir().mkpath(m_directory);
+    MainWindow();
+    ShortTest();
+    DeviceCheck();
+    FigureGallery();
+  }
+
+ private:
+  RunController& Controller() { return m_frame.View().Controller(); }
+
+  void Shot(const QString& name, int settleMs = 150) {
+    Wait(settleMs);  // let the window manager settle the size
+    const QString path = QDir(m_directory).filePath(QStringLiteral("%1-%2.png").arg(++m_count, 2, 10, QLatin1Char('0')).arg(name));
+    m_frame.grab().save(path);
+    QTextStream(stdout) << path << " " << m_frame.width() << "x" << m_frame.height() << Qt::endl;
+  }
+
+  void MainWindow() { Shot(QStringLiteral("main-window")); }
+
+  // Three stimuli, each answered with its own button, with a fixed wait so
+  // the empty background can be caught between them.
+  void ShortTest() {
+    DocumentData& data = m_context.data;
+    const TestConfiguration saved = data.customConfiguration;
+    data.customConfiguration.timingMode = Code(TimingMode::Fixed);
+    data.customConfiguration.fixedTimeMs = 1500;
+    m_frame.View().SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, 3}; });
+    m_frame.RunCommand(IdPerform);
+    WaitUntil([this] { return Controller().ShownPhase() == WaitStart; }, 2000);
+    Shot(QStringLiteral("start-prompt"));
+
+    RunState& state = m_context.runState;
+    m_press(1);
+    WaitUntil([&state] { return state.phase.load() != WaitStart; }, 2000);
+    m_press(0);
+    for (int32_t stimulus = 1; stimulus <= 3; ++stimulus) {
+      if (stimulus == 1) {
+        WaitUntil([this] { return Controller().ShownPhase() == Foreperiod; }, 2000);
+        Shot(QStringLiteral("foreperiod"), 0);
+      }
+      WaitUntil([this] { return Controller().ShownPhase() == WaitResponse; }, 5000);
+      if (stimulus == 1) Shot(QStringLiteral("stimulus"), 0);
+      const int32_t object = data.results.objectIndex[static_cast<std::size_t>(stimulus)];
+      Wait(250);
+      m_press(static_cast<uint8_t>(1U << static_cast<unsigned>(object & 3)));
+      WaitUntil([&state, stimulus] { return state.current.load() > stimulus || state.done.load() != 0; },
+                2000);
+      m_press(0);
+    }
+    WaitUntil([&data] { return data.idle != 0; }, 5000);
+    data.customConfiguration = saved;
+    Shot(QStringLiteral("result-header"));
+
+    // The dialog bars of the result views, under the toolbar.
+    m_frame.ShowSplitSummaryBar();
+    Shot(QStringLiteral("split-summary-bar"));
+    m_frame.ShowResponseBar();
+    Shot(QStringLiteral("response-bar"));
+    m_frame.RemoveDialogBar();
+  }
+
+  void DeviceCheck() {
+    m_frame.RunCommand(IdCheck);
+    m_press(0b0101);
+    WaitUntil([this] { return Controller().ShownButtons() == 0b0101; }, 2000);
+    Shot(QStringLiteral("check-buttons-1-3"));
+    m_press(0b1111);
+    WaitUntil([this] { return Controller().ShownButtons() == 0b1111; }, 2000);
+    Shot(QStringLiteral("check-all-buttons"));
+    m_press(0b1000);
+    WaitUntil([this] { return Controller().ShownButtons() == 0b1000; }, 2000);
+    Shot(QStringLiteral("check-button-4"));
+    m_press(0);
+    m_frame.RunCommand(IdStop);
+    Wait(100);
+  }
+
+  // Every shape on every background, drawn by the view's own painting as a
+  // stimulus of a custom run with the built-in colours.
+  void FigureGallery() {
+    DocumentData& data = m_context.data;
+    RunState& state = m_context.runState;
+    state.checkMode = 0;
+    state.done = 0;
+    state.current = 1;
+    state.phase = WaitResponse;
+    Controller().SetMode(TestRun);
+    m_frame.EnterFullScreen();
+    for (int32_t background = 0; background < 4; ++background) {
+      for (int32_t object = 0; object < 4; ++object) {
+        data.runConfiguration.background = background;
+        data.results.objectIndex[1] = object;
+        Controller().OnTimer();
+        m_frame.View().Repaint();
+        Shot(QStringLiteral("%1-on-%2").arg(QString::fromLatin1(ShapeNames[static_cast<std::size_t>(object)]),
+                                            QString::fromLatin1(BackgroundNames[static_cast<std::size_t>(background)])));
+      }
+    }
+    m_frame.LeaveFullScreen();
+    Controller().ShowNeutralView();
+    Wait(100);
+  }
+
+  CMainFrame& m_frame;
+  AppContext& m_context;
+  QString m_directory;
+  std::function<void(uint8_t)> m_press;
+  int m_count = 0;
+};
+
+}  // namespace
+
+void RunScreenshotTour(CMainFrame& frame, AppContext& context, const QString& directory,
+                       const std::function<void(uint8_t)>& pressKeys,
+                       const std::function<void()>& finished) {
+  Tour(frame, context, directory, pressKeys).Run();
+  if (finished) finished();
+}
+
+}  // namespace alacrity

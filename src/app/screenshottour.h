@@ -1,0 +1,24 @@
+#pragma once
+
+// A debugging aid: walks the program through its screens and saves each one
+// as a PNG, so the painting can be looked at on a machine without a person
+// at a response box. Runs a real short test and a device check on the
+// keyboard box, then the figure of every shape on every background.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace alacrity {
+
+class CMainFrame;
+struct AppContext;
+
+// `pressKeys` holds the keyboard box's buttons (a nibble); `finished` runs at
+// the end. Writes DIR/NN-name.png and prints each file name.
+void RunScreenshotTour(CMainFrame& frame, AppContext& context, const QString& directory,
+                       const std::function<void(uint8_t)>& pressKeys,
+                       const std::function<void()>& finished);
+
+}  // namespace alacrity

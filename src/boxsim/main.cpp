@@ -1,0 +1,169 @@
+// alacrity-boxsim: a response box without hardware. Opens a pseudo-terminal,
+// prints its device on standard output and streams 1440 status bytes a
+// second into it until SIGINT or SIGTERM (or, with --exit-at-end, until the
+// source has ended and been read). Point a serial port at the device with
+// ALACRITY_COM1=<device>. Exit codes: 0 success, 1 no terminal or an
+// unreadable file, 2 a usage error.
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/file_io.h"
+#include "link/box_simulator.h"
+
+namespace {
+
+using namespace alacrity;
+
+constexpr int ExitOk = 0;
+constexpr int ExitFailed = 1;
+constexpr int ExitUsage = 2;
+
+// How long to wait, once the source has ended, for the reading program to
+// take the last bytes before the terminal closes and they would be lost.
+constexpr int DrainTimeoutMs = 2000;
+
+struct Options {
+  std::string stream;
+  std::string script;
+  std::string scriptFile;
+  bool scriptGiven = false;  // --script or --script-file, even an empty one
+  bool loop = false;
+  bool exitAtEnd = false;
+  int bytesPerWrite = BoxSimulatorOptions{}.bytesPerWrite;
+};
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+  std::optional<FileBytes> file = ReadFileBytes(path);
+  if (!file || file->truncated) {
+    std::cerr << path << ": " << (file ? "file too large" : std::strerror(errno)) << "\n";
+    return std::nullopt;
+  }
+  return std::move(file->bytes);
+}
+
+// The source the options name; nothing (message printed) when it cannot be
+// made. No source at all is a box nobody presses: idle bytes only.
+std::optional<std::unique_ptr<BoxByteSource>> MakeSource(const Options& options, int& exitCode) {
+  if (!options.stream.empty()) {
+    auto bytes = ReadWholeFile(options.stream);
+    if (!bytes) {
+      exitCode = ExitFailed;
+      return std::nullopt;
+    }
+    return std::make_unique<RecordedStream>(std::move(*bytes), options.loop);
+  }
+  std::string text = options.script;
+  if (!options.scriptFile.empty()) {
+    auto bytes = ReadWholeFile(options.scriptFile);
+    if (!bytes) {
+      exitCode = ExitFailed;
+      return std::nullopt;
+    }
+    text.assign(bytes->begin(), bytes->end());
+  }
+  if (!options.scriptGiven) return std::make_unique<RecordedStream>(std::vector<uint8_t>{}, false);
+  std::string error;
+  auto steps = ParsePressScript(text, error);
+  if (!steps) {
+    std::cerr << "script: " << error << "\n";
+    exitCode = ExitUsage;
+    return std::nullopt;
+  }
+  return std::make_unique<ScriptedSubject>(std::move(*steps), options.loop);
+}
+
+// Waits for SIGINT or SIGTERM, or for the stream to end by itself. The
+// signals are blocked in every thread and taken here synchronously, so no
+// handler runs in the middle of the streaming thread's work.
+void WaitForEnd(const sigset_t& signals, const BoxSimulator& simulator) {
+  const timespec tick{0, 100'000'000};
+  while (true) {
+    const int taken = ::sigtimedwait(&signals, nullptr, &tick);
+    if (taken == SIGINT || taken == SIGTERM) return;
+    if (simulator.Finished()) {
+      (void)simulator.WaitUntilRead(DrainTimeoutMs);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "alacrity-boxsim: a response box without hardware. Prints the device of a pseudo-terminal "
+      "and streams 1440 status bytes a second into it; set ALACRITY_COM1 to that device."};
+  app.set_version_flag("--version", std::string("alacrity-boxsim ") + ALACRITY_VERSION);
+  Options options;
+  auto* stream = app.add_option("--stream", options.stream,
+                                "Recorded status bytes to send, one byte per tick")
+                     ->check(CLI::ExistingFile);
+  auto* script = app.add_option(
+      "--script", options.script,
+      "Presses as WAIT:BUTTONS:HOLD steps in ms, e.g. \"500:1:100, 1200:3:150\" (button 1 held "
+      "100 ms after 500 ms idle, then button 3 ...); buttons 1..4, several as 1+2");
+  auto* scriptFile = app.add_option("--script-file", options.scriptFile,
+                                    "The same steps from a file; '#' starts a comment")
+                         ->check(CLI::ExistingFile);
+  stream->excludes(script, scriptFile);
+  script->excludes(scriptFile);
+  app.add_flag("--loop", options.loop, "Repeat the stream or script until stopped");
+  app.add_flag("--exit-at-end", options.exitAtEnd,
+               "End once the stream or script has been sent and read, instead of idling on");
+  app.add_option("--burst", options.bytesPerWrite, "Bytes per write (one write about every "
+                                                   "burst/1440 s)")
+      ->check(CLI::Range(1, 144));
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? ExitOk : ExitUsage;
+  }
+  options.scriptGiven = script->count() > 0 || scriptFile->count() > 0;
+  if ((options.loop || options.exitAtEnd) && options.stream.empty() && !options.scriptGiven) {
+    std::cerr << "--loop and --exit-at-end need --stream, --script or --script-file\n";
+    return ExitUsage;
+  }
+
+  int exitCode = ExitOk;
+  std::optional<std::unique_ptr<BoxByteSource>> source = MakeSource(options, exitCode);
+  if (!source) return exitCode;
+
+  // Blocked before the streaming thread exists, so it inherits the mask.
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+  BoxSimulator simulator;
+  if (!simulator.Open()) {
+    std::cerr << "cannot open a pseudo-terminal: " << std::strerror(errno) << "\n";
+    return ExitFailed;
+  }
+  const BoxSimulatorOptions streaming{.idleAfterEnd = !options.exitAtEnd,
+                                      .bytesPerWrite = options.bytesPerWrite};
+  if (!simulator.Start(std::move(*source), streaming)) {
+    std::cerr << "cannot start streaming\n";
+    return ExitFailed;
+  }
+  std::cout << simulator.DevicePath() << std::endl;  // one line, flushed: scripts wait for it
+
+  WaitForEnd(signals, simulator);
+  simulator.Close();
+  if (simulator.BytesDropped() > 0) {
+    std::cerr << simulator.BytesDropped() << " bytes were dropped: nobody read the device\n";
+  }
+  return ExitOk;
+}

@@ -1,0 +1,300 @@
+#include "box_simulator.h"
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cstdlib>
+#include <exception>
+
+#include "keyboard_box.h"
+
+namespace alacrity {
+
+namespace {
+
+constexpr int64_t NanosecondsPerSecond = 1'000'000'000;
+// Bursts larger than this (100 ms of the stream) would let a stop wait too
+// long and bunch the bytes up more than any real line does.
+constexpr int MaxBytesPerWrite = BoxBytesPerSecond / 10;
+
+// The moment the byte with 0-based index `count - 1` has fully arrived on a
+// 14400-baud line: `count` byte periods after the start. Whole seconds and
+// the remainder are computed apart so that neither overflows nor rounds.
+timespec DueTime(const timespec& start, int64_t count) {
+  const int64_t seconds = count / BoxBytesPerSecond;
+  const int64_t remainder = count % BoxBytesPerSecond;
+  int64_t nanoseconds = start.tv_nsec + remainder * NanosecondsPerSecond / BoxBytesPerSecond;
+  timespec due{};
+  due.tv_sec = start.tv_sec + static_cast<time_t>(seconds + nanoseconds / NanosecondsPerSecond);
+  due.tv_nsec = static_cast<long>(nanoseconds % NanosecondsPerSecond);
+  return due;
+}
+
+void SleepUntil(const timespec& due) {
+  // Absolute deadlines: time lost to scheduling is made up by the next
+  // writes instead of accumulating as drift.
+  while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+  }
+}
+
+std::optional<int32_t> ParseMilliseconds(std::string_view text) {
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  if (value < 0 || value > MaxStepMs) return std::nullopt;
+  return value;
+}
+
+std::optional<uint8_t> ParseButtons(std::string_view text) {
+  uint8_t nibble = 0;
+  while (true) {
+    const std::size_t plus = text.find('+');
+    const std::string_view number = text.substr(0, plus);
+    if (number.size() != 1 || number[0] < '1' || number[0] > '4') return std::nullopt;
+    nibble = static_cast<uint8_t>(nibble | (1u << (number[0] - '1')));
+    if (plus == std::string_view::npos) return nibble;
+    text.remove_prefix(plus + 1);
+  }
+}
+
+std::optional<PressStep> ParseStep(std::string_view token) {
+  const std::size_t first = token.find(':');
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::size_t second = token.find(':', first + 1);
+  if (second == std::string_view::npos) return std::nullopt;
+  const auto wait = ParseMilliseconds(token.substr(0, first));
+  const auto buttons = ParseButtons(token.substr(first + 1, second - first - 1));
+  const auto hold = ParseMilliseconds(token.substr(second + 1));
+  // A hold shorter than one byte period would press nothing at all.
+  if (!wait || !buttons || !hold || MillisecondsToBoxBytes(*hold) < 1) return std::nullopt;
+  return PressStep{*wait, *buttons, *hold};
+}
+
+bool IsSeparator(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+RecordedStream::RecordedStream(std::vector<uint8_t> bytes, bool loop)
+    : m_bytes(std::move(bytes)), m_loop(loop) {}
+
+std::size_t RecordedStream::Read(std::span<uint8_t> out) {
+  std::size_t filled = 0;
+  // An empty recording ends at once, looped or not.
+  while (filled < out.size() && !m_bytes.empty()) {
+    if (m_next == m_bytes.size()) {
+      if (!m_loop) break;
+      m_next = 0;
+    }
+    const std::size_t count = std::min(out.size() - filled, m_bytes.size() - m_next);
+    std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_next), count,
+                out.begin() + static_cast<std::ptrdiff_t>(filled));
+    m_next += count;
+    filled += count;
+  }
+  return filled;
+}
+
+int64_t MillisecondsToBoxBytes(int32_t ms) {
+  // × 1.44 in integers: 144 / 100 = 36 / 25, exact for every int32.
+  return int64_t{ms} * 36 / 25;
+}
+
+std::optional<std::vector<PressStep>> ParsePressScript(std::string_view text, std::string& error) {
+  std::vector<PressStep> steps;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text[at] == '#') {
+      at = text.find('\n', at);
+      if (at == std::string_view::npos) break;
+      continue;
+    }
+    if (IsSeparator(text[at])) {
+      ++at;
+      continue;
+    }
+    std::size_t end = at;
+    while (end < text.size() && !IsSeparator(text[end]) && text[end] != '#') ++end;
+    const std::string_view token = text.substr(at, end - at);
+    const std::optional<PressStep> step = ParseStep(token);
+    if (!step) {
+      error = "step " + std::to_string(steps.size() + 1) + " \"" + std::string(token) +
+              "\": expected WAIT:BUTTONS:HOLD, milliseconds 0.." + std::to_string(MaxStepMs) +
+              " (HOLD at least 1) and buttons 1..4 joined by '+'";
+      return std::nullopt;
+    }
+    steps.push_back(*step);
+    at = end;
+  }
+  if (steps.empty()) {
+    error = "the script holds no step";
+    return std::nullopt;
+  }
+  return steps;
+}
+
+ScriptedSubject::ScriptedSubject(std::vector<PressStep> steps, bool loop)
+    : m_steps(std::move(steps)), m_loop(loop) {}
+
+std::size_t ScriptedSubject::Read(std::span<uint8_t> out) {
+  std::size_t filled = 0;
+  while (filled < out.size()) {
+    if (!m_stepLoaded) {
+      if (m_step == m_steps.size()) {
+        if (!m_loop || m_steps.empty()) break;
+        m_step = 0;
+      }
+      m_waitLeft = MillisecondsToBoxBytes(m_steps[m_step].waitMs);
+      m_holdLeft = MillisecondsToBoxBytes(m_steps[m_step].holdMs);
+      m_stepLoaded = true;
+    }
+    if (m_waitLeft > 0) {
+      out[filled++] = 0;
+      --m_waitLeft;
+    } else if (m_holdLeft > 0) {
+      out[filled++] = m_steps[m_step].buttons;
+      --m_holdLeft;
+    } else {
+      m_stepLoaded = false;
+      ++m_step;
+    }
+  }
+  return filled;
+}
+
+BoxSimulator::~BoxSimulator() { Close(); }
+
+bool BoxSimulator::Open() {
+  if (m_master != -1) {
+    errno = EBUSY;
+    return false;
+  }
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (master < 0) return false;
+  std::array<char, 128> name{};
+  termios raw{};
+  // Non-blocking writes: a full queue (nobody reading) drops bytes instead of
+  // stalling the clock.
+  const int flags = ::fcntl(master, F_GETFL);
+  if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
+      ::ptsname_r(master, name.data(), name.size()) != 0 || flags < 0 ||
+      ::fcntl(master, F_SETFL, flags | O_NONBLOCK) != 0 || ::tcgetattr(master, &raw) != 0) {
+    const int saved = errno;
+    ::close(master);
+    errno = saved;
+    return false;
+  }
+  // Raw, so that the bytes arrive exactly as written: no echo filling the
+  // master's queue, no CR/LF translation, no ^C/^S handling of status bytes
+  // before the program has set the port up itself.
+  ::cfmakeraw(&raw);
+  const int slave = ::open(name.data(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (::tcsetattr(master, TCSANOW, &raw) != 0 || slave < 0) {
+    const int saved = errno;
+    if (slave >= 0) ::close(slave);
+    ::close(master);
+    errno = saved;
+    return false;
+  }
+  m_master = master;
+  m_slave = slave;
+  m_devicePath = name.data();
+  return true;
+}
+
+bool BoxSimulator::Start(std::unique_ptr<BoxByteSource> source, BoxSimulatorOptions options) {
+  if (m_master == -1 || !source) return false;
+  if (m_streamer.joinable()) {
+    if (!m_finished.load()) return false;  // still streaming
+    m_streamer.join();
+  }
+  options.bytesPerWrite = std::clamp(options.bytesPerWrite, 1, MaxBytesPerWrite);
+  m_stop.store(false);
+  m_finished.store(false);
+  try {
+    m_streamer = std::thread(&BoxSimulator::Stream, this, std::move(source), options);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
+void BoxSimulator::Stop() {
+  m_stop.store(true);
+  if (m_streamer.joinable()) m_streamer.join();
+}
+
+bool BoxSimulator::WaitUntilRead(int timeoutMs) const {
+  if (m_slave == -1) return false;
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (true) {
+    int queued = 0;
+    if (::ioctl(m_slave, FIONREAD, &queued) != 0) return false;
+    if (queued == 0) return true;
+    if (std::chrono::steady_clock::now() >= giveUp) return false;
+    ::usleep(1000);
+  }
+}
+
+void BoxSimulator::Close() {
+  Stop();
+  if (m_slave != -1) ::close(m_slave);
+  if (m_master != -1) ::close(m_master);
+  m_slave = -1;
+  m_master = -1;
+  m_devicePath.clear();
+}
+
+void BoxSimulator::Stream(std::unique_ptr<BoxByteSource> source, BoxSimulatorOptions options) {
+  std::array<uint8_t, MaxBytesPerWrite> burst{};
+  const auto size = static_cast<std::size_t>(options.bytesPerWrite);
+  timespec start{};
+  ::clock_gettime(CLOCK_MONOTONIC, &start);
+  int64_t due = 0;
+  bool sourceEnded = false;
+  while (!m_stop.load()) {
+    due += options.bytesPerWrite;
+    SleepUntil(DueTime(start, due));
+    if (m_stop.load()) break;
+    std::size_t count = 0;
+    if (!sourceEnded) {
+      count = source->Read(std::span(burst.data(), size));
+      sourceEnded = count < size;
+    }
+    if (sourceEnded && options.idleAfterEnd) {
+      std::fill(burst.begin() + static_cast<std::ptrdiff_t>(count),
+                burst.begin() + static_cast<std::ptrdiff_t>(size), uint8_t{0});
+      count = size;
+    }
+    Deliver(std::span(burst.data(), count));
+    if (sourceEnded && !options.idleAfterEnd) {
+      m_finished.store(true);
+      return;
+    }
+  }
+}
+
+void BoxSimulator::Deliver(std::span<const uint8_t> bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t result = ::write(m_master, bytes.data() + written, bytes.size() - written);
+    if (result > 0) {
+      written += static_cast<std::size_t>(result);
+    } else if (result < 0 && errno == EINTR) {
+      continue;
+    } else {
+      break;  // the queue is full: nobody has read for seconds
+    }
+  }
+  m_sent.fetch_add(static_cast<int64_t>(written));
+  m_dropped.fetch_add(static_cast<int64_t>(bytes.size() - written));
+}
+
+}  // namespace alacrity

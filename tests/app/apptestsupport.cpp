@@ -1,0 +1,87 @@
+#include "apptestsupport.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include "alacrityview.h"
+#include "engine/engine.h"
+#include "messagebox.h"
+
+namespace alacrity::test {
+
+MessageRecorder::MessageRecorder() {
+  SetMessageBoxHook([this](MessageKind kind, const QString& text) {
+    (kind == MessageKind::Question ? questions : messages).append(text);
+    return answer;
+  });
+}
+
+MessageRecorder::~MessageRecorder() { SetMessageBoxHook({}); }
+
+DataFileDialogStub::DataFileDialogStub() {
+  SetFileDialogHook([this](FileDialogKind kind, const QString& start) {
+    kinds.append(kind);
+    starts.append(start);
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+  });
+}
+
+DataFileDialogStub::~DataFileDialogStub() { SetFileDialogHook({}); }
+
+int FakeRunLink::Start(RunState* run) {
+  ++starts;
+  if (active || run == nullptr) return 0;
+  AttachEngine(*run, m_data);
+  active = true;
+  return startResult;
+}
+
+void FakeRunLink::Stop() {
+  ++stops;
+  active = false;
+}
+
+FrameFixture::FrameFixture()
+    : data(std::make_unique<DocumentData>()),
+      state(std::make_unique<RunState>()),
+      link(std::make_unique<FakeRunLink>(*data)) {
+  ApplyDefaultConfiguration(*data);
+  context = std::unique_ptr<AppContext>(new AppContext{
+      *data, *state, *link, PathsInDirectory(QStringLiteral("/nonexistent/alacrity")),
+      [this](int suppress) {
+        if (suppress != 0) return 0;
+        ++signalsPlayed;
+        return 1;
+      },
+      false});
+  frame = std::make_unique<CMainFrame>(*context);
+  frame->show();
+  (void)QTest::qWaitForWindowExposed(frame.get());
+}
+
+FrameFixture::~FrameFixture() {
+  // A test that failed half way may leave a run going; closing must not ask.
+  data->idle = 1;
+  data->dataSaved = 1;
+  frame.reset();
+}
+
+bool FrameFixture::WaitForFullScreenView() {
+  const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+  return QTest::qWaitFor([&] { return frame->View().size() == screen; }, 2000);
+}
+
+QImage FrameFixture::Grab() {
+  return frame->View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void Feed(uint8_t byte, int count) {
+  for (int i = 0; i < count; ++i) OnDeviceByte(byte);
+}
+
+QString Describe(QColor color) {
+  return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+}  // namespace alacrity::test

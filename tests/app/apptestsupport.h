@@ -1,0 +1,97 @@
+#pragma once
+
+// What the window tests share: message boxes and data file dialogs answered
+// by hooks, a device link that feeds the engine from the test thread, and a
+// main frame over data of its own.
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+
+#include "appcontext.h"
+#include "data/document_data.h"
+#include "engine/run_controller.h"
+#include "engine/run_state.h"
+#include "filedialogs.h"
+#include "mainframe.h"
+
+namespace alacrity::test {
+
+// Records the message boxes shown while it lives; questions get `answer`.
+class MessageRecorder {
+ public:
+  MessageRecorder();
+  ~MessageRecorder();
+  MessageRecorder(const MessageRecorder&) = delete;
+  MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+  QStringList messages;
+  QStringList questions;
+  bool answer = false;
+};
+
+// Answers the data file dialogs while it lives: each takes the next of
+// `answers` (none left is Cancel) and the starting place is recorded.
+class DataFileDialogStub {
+ public:
+  DataFileDialogStub();
+  ~DataFileDialogStub();
+  DataFileDialogStub(const DataFileDialogStub&) = delete;
+  DataFileDialogStub& operator=(const DataFileDialogStub&) = delete;
+
+  QStringList answers;
+  QList<FileDialogKind> kinds;
+  QStringList starts;
+};
+
+// A link without a reader: Start attaches the engine as the real link does
+// and the test hands the bytes over itself. Like the real front, a failed
+// start stays marked active, so starts are refused until Stop.
+class FakeRunLink : public RunLink {
+ public:
+  explicit FakeRunLink(DocumentData& data) : m_data(data) {}
+  int Start(RunState* run) override;
+  void Stop() override;
+  void SetSyncLine(int level) override { syncLevels.append(level); }
+
+  int startResult = 1;  // what the next open gives
+  int starts = 0;
+  int stops = 0;
+  bool active = false;
+  QList<int> syncLevels;
+
+ private:
+  DocumentData& m_data;
+};
+
+// A shown main frame over its own data, run state and fake link.
+struct FrameFixture {
+  FrameFixture();
+  ~FrameFixture();
+  FrameFixture(const FrameFixture&) = delete;
+  FrameFixture& operator=(const FrameFixture&) = delete;
+
+  // Waits (processing events) until the view covers the offscreen screen.
+  bool WaitForFullScreenView();
+  QImage Grab();
+
+  std::unique_ptr<DocumentData> data;
+  std::unique_ptr<RunState> state;
+  std::unique_ptr<FakeRunLink> link;
+  std::unique_ptr<AppContext> context;
+  std::unique_ptr<CMainFrame> frame;
+  int signalsPlayed = 0;
+};
+
+// Sends `count` copies of `byte` to the engine.
+void Feed(uint8_t byte, int count = 1);
+
+// A readable description of a pixel for failure messages.
+QString Describe(QColor color);
+
+}  // namespace alacrity::test

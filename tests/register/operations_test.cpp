@@ -1,0 +1,306 @@
+// The library's operations as the program calls them, through libprsrg
+// itself, on both back ends. Dialogs are answered and messages read through
+// the test hooks of prsrgtesting.h.
+
+#include <gtest/gtest.h>
+
+#include <QCommandLinkButton>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "backend.h"
+#include "data/document_data.h"
+#include "data/test_data_file.h"
+#include "register/prsrg.h"
+#include "register/prsrgtesting.h"
+
+namespace prsrg::testing {
+namespace {
+
+constexpr int32_t March2026 = 1'772'366'400;  // 2026-03-01 12:00 UTC
+
+alacrity::SubjectInfo Record(const char* name, int32_t sex, int32_t height, int32_t weight,
+                             const char* comment1 = "") {
+  alacrity::SubjectInfo s;
+  s.name = name;
+  s.sex = sex;
+  s.height = height;
+  s.weight = weight;
+  s.comment1 = comment1;
+  return s;
+}
+
+void WriteDataFile(const std::string& path, const alacrity::SubjectInfo& subject) {
+  alacrity::DocumentData data;
+  data.subject = subject;
+  data.results.testTime = March2026;
+  const std::vector<uint8_t> bytes = alacrity::EncodeTestData(data);
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(QString::fromStdString(path)).path()));
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+template <typename T>
+T* Child(QDialog& dialog, const char* name) {
+  return dialog.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Answers the subject dialog: creates a subject with this name (through the
+// editor) and chooses it.
+void CreateAndChoose(QDialog& dialog, const QString& name) {
+  if (dialog.objectName() == QLatin1String("subjectEditDialog")) {
+    Child<QLineEdit>(dialog, "nameEdit")->setText(name);
+    dialog.accept();
+    return;
+  }
+  ASSERT_EQ(dialog.objectName(), QStringLiteral("subjectDialog"));
+  QTest::mouseClick(Child<QPushButton>(dialog, "newButton"), Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(dialog, "chooseButton"), Qt::LeftButton);
+}
+
+class RegisterOperations : public OnBothBackends {
+ protected:
+  void SetUp() override {
+    OnBothBackends::SetUp();
+    if (IsSkipped()) return;
+    qputenv("ALACRITY_STATION", "bench-7");
+    if (m_backend->ConnectionString().isEmpty()) {
+      qunsetenv("ALACRITY_REGISTER_DB");
+    } else {
+      qputenv("ALACRITY_REGISTER_DB", m_backend->ConnectionString().toUtf8());
+    }
+    SetMessageSink([this](const QString& text) { m_messages << text; });
+  }
+
+  void TearDown() override {
+    SetDialogHook({});
+    SetMessageSink({});
+    CloseRegister();
+    qunsetenv("ALACRITY_REGISTER_DB");
+  }
+
+  std::string Root() const { return m_backend->Root().toStdString(); }
+
+  void Init() {
+    ASSERT_TRUE(PrsrgInicA(Root(), "ALACRITY")) << m_messages.join(QLatin1Char('\n')).toStdString();
+  }
+
+  // Makes a new subject current through the subject dialog.
+  void NewCurrentSubject(const QString& name) {
+    SetDialogHook([name](QDialog& dialog) { CreateAndChoose(dialog, name); });
+    ASSERT_TRUE(PSubjectDialog());
+    SetDialogHook({});
+  }
+
+  alacrity::SubjectInfo Current() {
+    alacrity::SubjectInfo s = Record("(unchanged)", 9, 9, 9);
+    PrsrgNaplnSDA(&s);
+    return s;
+  }
+
+  std::string Dir() {
+    std::string dir = "(unchanged)";
+    PrsrgDirA(&dir);
+    return dir;
+  }
+
+  QStringList m_messages;
+};
+
+TEST_P(RegisterOperations, BeforeInitEveryOperationFailsCleanly) {
+  EXPECT_FALSE(PrsrgPlatny());
+  EXPECT_TRUE(m_messages.isEmpty()) << "asking is no failure";
+
+  EXPECT_FALSE(PSubjectDialog());
+  alacrity::SubjectInfo record = Record("Jane", 0, 160, 50);
+  PrsrgNaplnSDA(&record);
+  EXPECT_EQ(record, Record("Jane", 0, 160, 50));
+  PrsrgKonvertSDA(&record);
+  EXPECT_EQ(Dir(), "");
+  std::string data = "x";
+  PrsrgDataNameA(March2026, &data);
+  EXPECT_EQ(data, "");
+  PrsrgPodlaDatA("/nowhere/x.aly");
+  EXPECT_EQ(m_messages.size(), 6);
+  for (const QString& message : m_messages) {
+    EXPECT_EQ(message, QStringLiteral("The subject register is not open."));
+  }
+  EXPECT_FALSE(QFileInfo::exists(m_backend->Root() + QStringLiteral("/register.sqlite")));
+
+  // The load dialog still offers the data directory.
+  bool subjectOffered = true;
+  SetDialogHook([&](QDialog& dialog) {
+    subjectOffered = Child<QCommandLinkButton>(dialog, "subjectDirectoryButton")->isEnabled();
+    QTest::mouseClick(Child<QCommandLinkButton>(dialog, "dataDirectoryButton"), Qt::LeftButton);
+  });
+  EXPECT_EQ(PLoadDialog(), PrsrgLoadFromDataDirectory);
+  EXPECT_FALSE(subjectOffered);
+
+  // Null pointers are no records.
+  PrsrgNaplnSDA(nullptr);
+  PrsrgKonvertSDA(nullptr);
+  PrsrgDirA(nullptr);
+  PrsrgDataNameA(0, nullptr);
+}
+
+TEST_P(RegisterOperations, InitMakesTheRootAndTheRegister) {
+  const std::string nested = Root() + "/deeper/DATA";
+  ASSERT_TRUE(PrsrgInicA(nested, "ALACRITY"));
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(nested)).isDir());
+  if (m_backend->ConnectionString().isEmpty()) {
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(nested + "/register.sqlite")));
+  }
+  EXPECT_FALSE(PrsrgPlatny());
+  EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_P(RegisterOperations, SaveChoosesASubjectAndNamesItsYearDirectory) {
+  Init();
+  ASSERT_FALSE(PrsrgPlatny());
+  NewCurrentSubject(QStringLiteral("Doe Jane"));
+  EXPECT_TRUE(PrsrgPlatny());
+
+  const alacrity::SubjectInfo current = Current();
+  EXPECT_EQ(current.name, "Doe Jane");
+  EXPECT_EQ(current.sex, 0);
+
+  const std::string subjectDir = Dir();
+  EXPECT_EQ(QFileInfo(QString::fromStdString(subjectDir)).fileName(),
+            QStringLiteral("Doe_Jane_0001"));
+  std::string designated;
+  PrsrgDataNameA(March2026, &designated);
+  EXPECT_EQ(designated, subjectDir + "/2026");
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(designated)).isDir());
+  EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_P(RegisterOperations, SubjectDialogCancelledKeepsTheCurrentSubject) {
+  Init();
+  NewCurrentSubject(QStringLiteral("Doe Jane"));
+  SetDialogHook([](QDialog& dialog) {
+    Child<QTreeWidget>(dialog, "subjectList")->clearSelection();
+    dialog.reject();
+  });
+  EXPECT_FALSE(PSubjectDialog());
+  EXPECT_EQ(Current().name, "Doe Jane");
+}
+
+TEST_P(RegisterOperations, LoadDialogOffersTheCurrentSubjectsDirectory) {
+  Init();
+  NewCurrentSubject(QStringLiteral("Doe Jane"));
+  const std::string dir = Dir();
+  QString description;
+  SetDialogHook([&](QDialog& dialog) {
+    auto* subject = Child<QCommandLinkButton>(dialog, "subjectDirectoryButton");
+    description = subject->description();
+    QTest::mouseClick(subject, Qt::LeftButton);
+  });
+  EXPECT_EQ(PLoadDialog(), PrsrgLoadFromSubjectDirectory);
+  EXPECT_TRUE(description.contains(QStringLiteral("Doe Jane")));
+  EXPECT_TRUE(description.contains(QString::fromStdString(dir)));
+
+  SetDialogHook([](QDialog& dialog) { dialog.reject(); });
+  EXPECT_EQ(PLoadDialog(), PrsrgLoadCancelled);
+}
+
+TEST_P(RegisterOperations, OpenFindsTheSubjectOfAFileInItsDirectory) {
+  Init();
+  NewCurrentSubject(QStringLiteral("Doe Jane"));
+  std::string janes;
+  PrsrgDataNameA(March2026, &janes);
+  WriteDataFile(janes + "/t1.aly", Record("whatever the file says", 1, 1, 1));
+  NewCurrentSubject(QStringLiteral("Doe John"));
+
+  PrsrgPodlaDatA(janes + "/t1.aly");
+  ASSERT_TRUE(PrsrgPlatny());
+  EXPECT_EQ(Current().name, "Doe Jane");
+}
+
+TEST_P(RegisterOperations, OpenOfAnUnknownFileAdoptsItsSubjectAndKnowsTheFileNextTime) {
+  Init();
+  NewCurrentSubject(QStringLiteral("Doe John"));
+  const alacrity::SubjectInfo stranger = Record("Novák Ján", 1, 182, 79, "visitor");
+  const std::string file = (m_backend->Root() + QStringLiteral("/../usb/x.aly")).toStdString();
+  WriteDataFile(file, stranger);
+
+  // What Open does: the file's subject is unknown, so the program hands the
+  // record read from the file to the register.
+  PrsrgPodlaDatA(file);
+  ASSERT_FALSE(PrsrgPlatny());
+  alacrity::SubjectInfo fromFile = stranger;
+  PrsrgKonvertSDA(&fromFile);
+  EXPECT_EQ(fromFile, stranger) << "the record is left as it was";
+  ASSERT_TRUE(PrsrgPlatny());
+  EXPECT_EQ(Current(), stranger);
+
+  NewCurrentSubject(QStringLiteral("Someone Else"));
+  PrsrgPodlaDatA(file);
+  ASSERT_TRUE(PrsrgPlatny());
+  EXPECT_EQ(Current(), stranger);
+  EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_P(RegisterOperations, CurrentSubjectIsRememberedAcrossStarts) {
+  Init();
+  NewCurrentSubject(QStringLiteral("Doe Jane"));
+  const std::string dir = Dir();
+  CloseRegister();
+  EXPECT_FALSE(PrsrgPlatny());
+  Init();
+  EXPECT_TRUE(PrsrgPlatny());
+  EXPECT_EQ(Current().name, "Doe Jane");
+  EXPECT_EQ(Dir(), dir);
+
+  // Another station sharing the register has its own.
+  CloseRegister();
+  qputenv("ALACRITY_STATION", "bench-8");
+  Init();
+  EXPECT_FALSE(PrsrgPlatny());
+}
+
+PRSRG_ON_BOTH_BACKENDS(RegisterOperations);
+
+TEST(RegisterOperationsSqlite, BrokenRegisterIsReportedAndLeftAlone) {
+  QTemporaryDir root;
+  qunsetenv("ALACRITY_REGISTER_DB");
+  const QString file = root.filePath(QStringLiteral("register.sqlite"));
+  {
+    QFile junk(file);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'j'));
+  }
+  QStringList messages;
+  SetMessageSink([&](const QString& text) { messages << text; });
+  EXPECT_FALSE(PrsrgInicA(root.path().toStdString(), "ALACRITY"));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(file)) << messages[0].toStdString();
+  EXPECT_FALSE(PrsrgPlatny());
+  QFile junk(file);
+  ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
+  EXPECT_EQ(junk.readAll(), QByteArray(4096, 'j'));
+  SetMessageSink({});
+}
+
+TEST(RegisterOperationsSqlite, ConnectionThatCannotBeUsedIsReported) {
+  QTemporaryDir root;
+  qputenv("ALACRITY_REGISTER_DB", "host=/nonexistent-socket-dir dbname=x connect_timeout=2");
+  QStringList messages;
+  SetMessageSink([&](const QString& text) { messages << text; });
+  EXPECT_FALSE(PrsrgInicA(root.filePath(QStringLiteral("DATA")).toStdString(), "ALACRITY"));
+  qunsetenv("ALACRITY_REGISTER_DB");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QStringLiteral("cannot be opened")))
+      << messages[0].toStdString();
+  EXPECT_FALSE(PrsrgPlatny());
+  SetMessageSink({});
+}
+
+}  // namespace
+}  // namespace prsrg::testing
