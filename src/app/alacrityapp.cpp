@@ -18,6 +18,7 @@
 #include "screenshottour.h"
 #include "signalsound.h"
 #include "startup.h"
+#include "subjectregister.h"
 
 namespace alacrity {
 
@@ -52,8 +53,7 @@ bool CAlacrityApp::InitInstance() {
   DocumentData& data = TheDocumentData();
 
   // Directories: the program directory, its default configuration and its
-  // data directory; the register's root beside it is only kept for the day
-  // a subject register is attached.
+  // data directory, and the subject register's root beside it.
   const QString programDirectory = ChooseProgramDirectory(ProcessDirectorySources());
   QDir().mkpath(programDirectory);
   m_paths = PathsInDirectory(programDirectory);
@@ -69,6 +69,7 @@ bool CAlacrityApp::InitInstance() {
   // Numbers follow the user's locale from here on, as the exports expect.
   std::setlocale(LC_NUMERIC, "");
 
+  RegisterInit(m_paths.registerRoot);
   CreateDataDirectory(m_paths);
 
   // The tour presses the keyboard box's keys itself; it never needs a box.

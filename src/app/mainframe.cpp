@@ -55,6 +55,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
   m_view->installEventFilter(this);
   m_view->setFocus();
 
+  m_view->SetPerformDialog([this](int32_t presetCount) { return AskPerform(presetCount); });
   ConnectCommands();
   UpdateCommandStates();
 }
@@ -84,6 +85,15 @@ void CMainFrame::ConnectCommands() {
   route(IdStart, [this] { m_view->StartRun(); });
   route(IdStop, [this] { m_view->StopRun(); });
   route(IdShowNeutralView, [this] { m_view->ShowNeutralView(); });
+  route(IdSubjectInfo, [this] { SubjectInfoCommand(); });
+  route(IdCustomConfiguration, [this] { CustomConfigurationCommand(); });
+  route(IdCreateProtocol, [this] { CreateProtocolCommand(); });
+  route(IdCommPort, [this] { CommPortCommand(); });
+  route(IdOpenConfiguration, [this] { OnOpenConfiguration(); });
+  route(IdSaveConfiguration, [this] { OnSaveConfiguration(); });
+  route(IdOpenProtocol, [this] { OnOpenProtocol(); });
+  route(IdSaveProtocol, [this] { OnSaveProtocol(); });
+  route(IdAppAbout, [this] { AboutCommand(); });
 }
 
 void CMainFrame::RunCommand(int id) {

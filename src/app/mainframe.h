@@ -10,9 +10,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "alacritydoc.h"
 #include "appcontext.h"
 #include "dialogbar.h"
+#include "engine/schedule.h"
 
 class QAction;
 class QLabel;
@@ -61,6 +64,19 @@ class CMainFrame : public QMainWindow {
   bool SaveDataCommand();
   void OpenDataCommand();
   const QString& CurrentDataFilePath() const { return m_currentDataFilePath; }
+  void SubjectInfoCommand();
+
+  // Setup and About: each runs its dialog modally.
+  void CustomConfigurationCommand();
+  void CreateProtocolCommand();
+  void CommPortCommand();
+  void OnOpenConfiguration();
+  void OnSaveConfiguration();
+  void OnOpenProtocol();
+  void OnSaveProtocol();
+  void AboutCommand();
+  // The Perform dialog; nothing on Cancel.
+  std::optional<PerformChoice> AskPerform(int32_t presetCount);
 
   // Enables what may run now: a run in progress locks out every command that
   // would replace or read the results under the reader thread.
@@ -95,6 +111,7 @@ class CMainFrame : public QMainWindow {
   bool m_wasMaximized = false;
   QRect m_normalGeometry;
   QString m_currentDataFilePath;
+  PerformChoice m_performChoice;  // the Perform dialog's choice, kept between openings
 };
 
 }  // namespace alacrity

@@ -1,8 +1,9 @@
-// CMainFrame: saving and opening test data files. The subject register is not
-// attached, so every file dialog starts in the data directory and the subject
-// record is the one held in memory.
+// CMainFrame: saving and opening test data files, with the subject register
+// deciding where files go and whose they are. Without the register every file
+// dialog starts in the data directory and the subject is the record in memory.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <filesystem>
@@ -13,9 +14,12 @@
 #include "filedialogs.h"
 #include "mainframe.h"
 #include "messagebox.h"
+#include "subjectregister.h"
 
 namespace alacrity {
 namespace {
+
+constexpr const char* OutsideDesignatedDirectory = "Ukladate subor mimo urceneho adresara";
 
 std::filesystem::path FileSystemPath(const QString& path) {
   return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -25,16 +29,35 @@ void ShowOutcome(QWidget* parent, const FileOutcome& outcome) {
   if (!outcome.message.empty()) ShowMessageBox(parent, QString::fromStdString(outcome.message));
 }
 
+// The save dialog starts in `directory`, proposing the current file's name.
+QString SaveStart(const QString& directory, const QString& currentPath) {
+  if (currentPath.isEmpty()) return directory;
+  if (directory.isEmpty()) return currentPath;
+  return directory + QLatin1Char('/') + QFileInfo(currentPath).fileName();
+}
+
 }  // namespace
 
 bool CMainFrame::SaveDataCommand() {
-  if (m_context.data.idle == 0) return false;
+  DocumentData& document = m_context.data;
+  if (document.idle == 0) return false;
+  QString designated;
+  if (UsesSubjectRegister()) {
+    if (!RegisterHasSubject() && !RegisterChooseSubject()) return false;
+    RegisterFillSubject(document.subject);
+    designated = RegisterDataDirectoryFor(document.results.testTime);
+  }
   const QString start =
-      m_currentDataFilePath.isEmpty() ? m_context.paths.dataDirectory : m_currentDataFilePath;
+      SaveStart(designated.isEmpty() ? m_context.paths.dataDirectory : designated,
+                m_currentDataFilePath);
   const QString path = ChooseDataFileToSave(this, start);
   if (path.isEmpty()) return false;
   m_currentDataFilePath = path;
-  const FileOutcome outcome = SaveTestData(FileSystemPath(path), m_context.data);
+  if (UsesSubjectRegister() && !PathIsInside(path, designated)) {
+    // A warning only: the operator may have good reasons.
+    ShowMessageBox(this, QString::fromLatin1(OutsideDesignatedDirectory));
+  }
+  const FileOutcome outcome = SaveTestData(FileSystemPath(path), document);
   ShowOutcome(this, outcome);
   if (!outcome.ok) return false;
   m_view->repaint();
@@ -42,25 +65,43 @@ bool CMainFrame::SaveDataCommand() {
 }
 
 void CMainFrame::OpenDataCommand() {
-  if (m_context.data.idle == 0) return;
-  if (m_context.data.dataSaved == 0 && AskQuestion(this, QStringLiteral("Data not saved. Save?")) &&
+  DocumentData& document = m_context.data;
+  if (document.idle == 0) return;
+  if (document.dataSaved == 0 && AskQuestion(this, QStringLiteral("Data not saved. Save?")) &&
       !SaveDataCommand()) {
     // Yes asked to keep the results; they were not written, so they stay.
     return;
   }
+  LoadPlace place = LoadPlace::DataDirectory;
+  if (UsesSubjectRegister()) {
+    place = RegisterAskLoadPlace();
+    if (place == LoadPlace::Cancelled) return;
+  }
   m_currentDataFilePath.clear();
-  const QString path = ChooseDataFileToOpen(this, m_context.paths.dataDirectory);
+  const QString subjectDirectory =
+      place == LoadPlace::SubjectDirectory ? RegisterSubjectDirectory() : QString();
+  const QString path = ChooseDataFileToOpen(
+      this, subjectDirectory.isEmpty() ? m_context.paths.dataDirectory : subjectDirectory);
   if (path.isEmpty()) return;
   m_currentDataFilePath = path;
 
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const FileOutcome outcome = LoadTestData(FileSystemPath(path), m_context.data);
+  const FileOutcome outcome = LoadTestData(FileSystemPath(path), document);
   QGuiApplication::restoreOverrideCursor();
   if (!outcome.ok) {
     ShowOutcome(this, outcome);
     return;
   }
-  m_context.data.resultsPresent = 1;
+  if (UsesSubjectRegister()) {
+    // A file from elsewhere belongs to whoever it was recorded for.
+    if (!PathIsInside(path, subjectDirectory)) RegisterFollowDataFile(path);
+    if (RegisterHasSubject()) {
+      RegisterFillSubject(document.subject);
+    } else {
+      RegisterAdoptSubject(document.subject);
+    }
+  }
+  document.resultsPresent = 1;
   RunCommand(IdShowNeutralView);
 }
 

@@ -1,0 +1,240 @@
+// Save, Open and Subject Info of the frame with the subject register
+// attached: which register calls come in which order, where the file dialogs
+// start, and the warning for a file saved outside its designated directory.
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "alacrityview.h"
+#include "apptestsupport.h"
+#include "commandids.h"
+#include "data/test_data_file.h"
+#include "register/prsrg.h"
+#include "register/prsrgtesting.h"
+#include "subjectregister.h"
+
+namespace alacrity::test {
+namespace {
+
+template <typename T>
+T* Child(QDialog& dialog, const char* name) {
+  return dialog.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Answers the register's subject dialog by creating a subject of this name
+// and choosing it.
+void CreateAndChoose(QDialog& dialog, const QString& name) {
+  if (dialog.objectName() == QLatin1String("subjectEditDialog")) {
+    Child<QLineEdit>(dialog, "nameEdit")->setText(name);
+    dialog.accept();
+    return;
+  }
+  QTest::mouseClick(Child<QPushButton>(dialog, "newButton"), Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(dialog, "chooseButton"), Qt::LeftButton);
+}
+
+}  // namespace
+
+class RegisterCommandsTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> dir;
+  std::unique_ptr<FrameFixture> f;
+  std::unique_ptr<MessageRecorder> boxes;
+  std::unique_ptr<DataFileDialogStub> dialogs;
+  QStringList registerMessages;
+  int loadDialogs = 0;
+
+  void UnsavedResults() {
+    f->data->results.responseCount = 2;
+    f->data->results.testTime = 1'700'000'000;  // November 2023
+    f->data->results.responseMs[1] = 321;
+    f->data->results.responseMs[2] = 432;
+    f->data->resultsPresent = 1;
+    f->data->dataSaved = 0;
+  }
+
+  void MakeCurrent(const QString& name) {
+    prsrg::testing::SetDialogHook([name](QDialog& dialog) { CreateAndChoose(dialog, name); });
+    QVERIFY(PSubjectDialog());
+    prsrg::testing::SetDialogHook({});
+  }
+
+  // The load dialog answers `answer` (0 cancels, 11 the subject's directory).
+  void AnswerLoadDialog(int answer) {
+    prsrg::testing::SetDialogHook([this, answer](QDialog& dialog) {
+      QCOMPARE(dialog.objectName(), QStringLiteral("loadDialog"));
+      ++loadDialogs;
+      dialog.done(answer);
+    });
+  }
+
+  QString Designated() {
+    std::string directory;
+    PrsrgDataNameA(f->data->results.testTime, &directory);
+    return QString::fromStdString(directory);
+  }
+
+ private Q_SLOTS:
+  void init() {
+    qputenv("ALACRITY_STATION", "test-station");
+    qunsetenv("ALACRITY_REGISTER_DB");
+    dir = std::make_unique<QTemporaryDir>();
+    f = std::make_unique<FrameFixture>();
+    f->context->paths = PathsInDirectory(dir->filePath(QStringLiteral("program")));
+    QDir().mkpath(f->context->paths.dataDirectory);
+    prsrg::testing::SetMessageSink([this](const QString& text) { registerMessages << text; });
+    RegisterInit(f->context->paths.registerRoot);
+    boxes = std::make_unique<MessageRecorder>();
+    dialogs = std::make_unique<DataFileDialogStub>();
+    registerMessages.clear();
+    loadDialogs = 0;
+  }
+
+  void cleanup() {
+    prsrg::testing::SetDialogHook({});
+    prsrg::testing::SetMessageSink({});
+    prsrg::testing::CloseRegister();
+    dialogs.reset();
+    boxes.reset();
+    f.reset();
+    dir.reset();
+  }
+
+  void saveInsideTheDesignatedDirectoryWarnsOfNothing() {
+    QVERIFY(UsesSubjectRegister());
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    UnsavedResults();
+    const QString designated = Designated();
+    QVERIFY(designated.startsWith(f->context->paths.registerRoot));
+    dialogs->answers = {designated + QStringLiteral("/first.aly")};
+    QVERIFY(f->frame->SaveDataCommand());
+    QCOMPARE(dialogs->starts, QStringList{designated});
+    QVERIFY(boxes->messages.isEmpty());
+    QVERIFY(QFile::exists(designated + QStringLiteral("/first.aly")));
+    QCOMPARE(f->data->dataSaved, 1);
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Doe Jane"));
+    QVERIFY(registerMessages.isEmpty());
+  }
+
+  void saveElsewhereWarnsOnceAndStillWrites() {
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    UnsavedResults();
+    // A sibling whose name merely starts like the designated directory is
+    // still elsewhere.
+    const QString elsewhere = Designated() + QStringLiteral("0/x.aly");
+    QDir().mkpath(Designated() + QStringLiteral("0"));
+    dialogs->answers = {elsewhere};
+    QVERIFY(f->frame->SaveDataCommand());
+    QCOMPARE(boxes->messages, QStringList{QStringLiteral("Ukladate subor mimo urceneho adresara")});
+    QVERIFY(QFile::exists(elsewhere));
+    QCOMPARE(f->data->dataSaved, 1);
+  }
+
+  void saveWithoutASubjectAsksForOneAndStopsWhenRefused() {
+    UnsavedResults();
+    int asked = 0;
+    prsrg::testing::SetDialogHook([&asked](QDialog& dialog) {
+      ++asked;
+      dialog.reject();
+    });
+    QVERIFY(!f->frame->SaveDataCommand());
+    QCOMPARE(asked, 1);
+    QVERIFY(dialogs->kinds.isEmpty());  // no file dialog
+    QCOMPARE(f->data->dataSaved, 0);
+
+    prsrg::testing::SetDialogHook([](QDialog& dialog) { CreateAndChoose(dialog, QStringLiteral("Roe Max")); });
+    dialogs->answers = {QString()};  // then the save dialog is cancelled
+    QVERIFY(!f->frame->SaveDataCommand());
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Roe Max"));
+    QCOMPARE(f->data->dataSaved, 0);
+  }
+
+  void openFollowsTheLoadDialogsAnswer() {
+    // Jane's file in Jane's directory; then Max is current.
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    UnsavedResults();
+    const QString janesFile = Designated() + QStringLiteral("/jane.aly");
+    dialogs->answers = {janesFile};
+    QVERIFY(f->frame->SaveDataCommand());
+    MakeCurrent(QStringLiteral("Roe Max"));
+    std::string maxDirectory;
+    PrsrgDirA(&maxDirectory);
+
+    // Cancelled: no file dialog at all.
+    AnswerLoadDialog(PrsrgLoadCancelled);
+    f->frame->OpenDataCommand();
+    QCOMPARE(loadDialogs, 1);
+    QCOMPARE(dialogs->kinds.size(), 1);  // only the earlier save
+
+    // The data directory: the file is read, the current subject (Max) stays
+    // and replaces the record read from the file.
+    AnswerLoadDialog(PrsrgLoadFromDataDirectory);
+    dialogs->answers = {janesFile};
+    f->frame->OpenDataCommand();
+    QCOMPARE(dialogs->starts.last(), f->context->paths.dataDirectory);
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Roe Max"));
+    QCOMPARE(f->frame->View().Mode(), Neutral);
+
+    // Max's directory, but Jane's file from elsewhere: the file's owner
+    // becomes current and her record is shown.
+    AnswerLoadDialog(PrsrgLoadFromSubjectDirectory);
+    dialogs->answers = {janesFile};
+    f->frame->OpenDataCommand();
+    QCOMPARE(dialogs->starts.last(), QString::fromStdString(maxDirectory));
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Doe Jane"));
+    QVERIFY(PrsrgPlatny());
+    QCOMPARE(f->data->resultsPresent, 1);
+    QCOMPARE(f->data->dataSaved, 1);
+  }
+
+  void openWithUnsavedResultsAnsweredNoReplacesThem() {
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    UnsavedResults();
+    const QString file = Designated() + QStringLiteral("/two.aly");
+    QDir().mkpath(Designated());
+    QVERIFY(SaveTestData(QFile::encodeName(file).toStdString(), *f->data).ok);
+    f->data->results.responseCount = 5;
+    f->data->dataSaved = 0;
+
+    boxes->answer = false;
+    AnswerLoadDialog(PrsrgLoadFromSubjectDirectory);
+    dialogs->answers = {file};
+    f->frame->OpenDataCommand();
+    QCOMPARE(boxes->questions, QStringList{QStringLiteral("Data not saved. Save?")});
+    QCOMPARE(f->data->results.responseCount, 2);
+  }
+
+  void cancelledOpenClearsTheCurrentPath() {
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    UnsavedResults();
+    dialogs->answers = {Designated() + QStringLiteral("/a.aly")};
+    QVERIFY(f->frame->SaveDataCommand());
+    QVERIFY(!f->frame->CurrentDataFilePath().isEmpty());
+    AnswerLoadDialog(PrsrgLoadFromSubjectDirectory);
+    f->frame->OpenDataCommand();  // the open dialog is cancelled
+    QCOMPARE(f->frame->CurrentDataFilePath(), QString());
+    QCOMPARE(f->data->results.responseCount, 2);
+  }
+
+  void subjectInfoTakesTheConfirmedSubject() {
+    prsrg::testing::SetDialogHook([](QDialog& dialog) { CreateAndChoose(dialog, QStringLiteral("Poe Ann")); });
+    f->frame->Action(IdSubjectInfo)->trigger();
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Poe Ann"));
+
+    prsrg::testing::SetDialogHook([](QDialog& dialog) { dialog.reject(); });
+    f->data->subject.name = "kept";
+    f->frame->Action(IdSubjectInfo)->trigger();
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("kept"));
+  }
+};
+
+}  // namespace alacrity::test
+
+QTEST_MAIN(alacrity::test::RegisterCommandsTest)
+#include "register_commands_test.moc"
