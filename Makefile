@@ -6,7 +6,7 @@
 PRESET ?= release
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run demo screenshots sanitize tsan fuzz bench format clean
+.PHONY: all deps build test run demo screenshots sanitize tsan noregister fuzz bench format clean
 
 all: build
 
@@ -38,10 +38,22 @@ sanitize: deps
 # The tests of the layers with threads (the device link's readers and the
 # engine words they share with the user-interface thread) under
 # ThreadSanitizer.
+# ThreadSanitizer for the code that runs on reader threads: only the link
+# and engine tests are built and run.
+TSAN_TESTS = usb_link_test libftdi_driver_test keyboard_box_test serial_link_test \
+	link_front_test box_simulator_test simulated_run_test engine_test schedule_test \
+	run_finish_test figure_geometry_test simulated_subject_test run_controller_test
 tsan: deps
 	cmake --preset tsan
-	cmake --build --preset tsan
+	cmake --build --preset tsan --target $(TSAN_TESTS)
 	ctest --preset tsan -L '^(link|engine)$$'
+
+# The program built without the subject register: its own subject dialog
+# and the data directory; the window tests of that build.
+noregister: deps
+	cmake --preset noregister
+	cmake --build --preset noregister
+	ctest --preset noregister -L app
 
 fuzz: deps
 	./scripts/run-fuzzers $(FUZZ_SECONDS)
