@@ -13,6 +13,10 @@ constexpr std::string_view QuestionDataNotSaved = "Data not saved. Save?";
 
 }  // namespace
 
+int TimerPeriodFor(int32_t phase) {
+  return phase == WaitRelease || phase == Foreperiod ? TestTimerMs : WaitingTimerMs;
+}
+
 RunController::RunController(DocumentData& data, RunState& state, RunWindow& window, RunLink& link)
     : m_data(data), m_state(state), m_window(window), m_link(link) {}
 
@@ -64,7 +68,8 @@ void RunController::StartRun() {
   m_shownPhase = WaitStart;
   m_window.Repaint();
   m_window.ShowBarControl(StartButtonId, false);
-  m_window.StartTimer(TestTimerMs);
+  m_timerMs = TimerPeriodFor(WaitStart);
+  m_window.StartTimer(m_timerMs);
   m_data.idle = 0;
 }
 
@@ -85,7 +90,8 @@ void RunController::CheckCommand() {
   m_window.ShowStopBar();
   m_window.Repaint();
   m_window.EnterFullScreen();
-  m_window.StartTimer(CheckTimerMs);
+  m_timerMs = CheckTimerMs;
+  m_window.StartTimer(m_timerMs);
   m_data.idle = 0;
 }
 
@@ -106,12 +112,17 @@ void RunController::OnTimer() {
   if (const int32_t phase = m_state.phase.load(); phase != m_shownPhase) {
     m_shownPhase = phase;
     m_window.Repaint();
+    if (const int period = TimerPeriodFor(phase); period != m_timerMs && m_state.done.load() == 0) {
+      m_timerMs = period;
+      m_window.StartTimer(m_timerMs);
+    }
   }
   if (m_state.done.load() != 0) StopRun();
 }
 
 void RunController::StopRun() {
   m_window.StopTimer();
+  m_timerMs = 0;
   m_link.SetSyncLine(1);
   // Returns once the reader has ended: only then may the results be touched.
   m_link.Stop();

@@ -30,11 +30,18 @@ inline constexpr int StopBarTemplate = 143;
 inline constexpr int StartButtonId = 1042;
 inline constexpr int StopButtonId = 1043;
 
-// While a test runs the screen follows the engine at this period: the
-// stimulus must appear within a millisecond of the byte that starts the
+// While a stimulus may be about to appear (the buttons are being released or
+// the foreperiod runs) the screen follows the engine every millisecond: the
+// stimulus must show within a millisecond of the byte that starts the
 // response count, or every recorded time would include the display's delay.
+// While the screen waits for the start press or for a response, nothing that
+// changes it is timed, and a slower poll saves the processor.
 inline constexpr int TestTimerMs = 1;
+inline constexpr int WaitingTimerMs = 10;
 inline constexpr int CheckTimerMs = 50;
+
+// The poll period for a test in this phase.
+int TimerPeriodFor(int32_t phase);
 
 class RunWindow {
  public:
@@ -113,6 +120,7 @@ class RunController {
   ViewMode m_mode = Neutral;
   int32_t m_shownPhase = NotStarted;
   int32_t m_shownButtons = 0;
+  int m_timerMs = 0;  // the period the timer runs at, 0 when stopped
   PerformMode m_performMode = PerformMode::Custom;
 };
 

@@ -97,7 +97,7 @@ class RunTest : public QObject {
     QCOMPARE(f->state->stimulusCount.load(), 5);
     QCOMPARE(f->link->starts, 1);
     QCOMPARE(f->link->syncLevels, QList<int>{1});
-    QCOMPARE(View().Timer().interval(), 1);
+    QCOMPARE(View().Timer().interval(), WaitingTimerMs);  // until a stimulus may be coming
     QCOMPARE(View().Timer().timerType(), Qt::PreciseTimer);
     QVERIFY(f->frame->IsFullScreenMode());
     QVERIFY(f->WaitForFullScreenView());

@@ -132,10 +132,15 @@ TEST_F(RunControllerTest, WholeTestRunsToTheResultView) {
   EXPECT_THAT(window.calls, ElementsAre("bar 142", "full screen", "control 1042 off"));
   EXPECT_EQ(controller.Mode(), TestRun);
   EXPECT_EQ(controller.ShownPhase(), WaitStart);
-  EXPECT_EQ(window.timerMs, TestTimerMs);
+  EXPECT_EQ(window.timerMs, WaitingTimerMs);
   EXPECT_EQ(data->idle, 0);
 
+  // The screen follows every millisecond while a stimulus may be coming.
   SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
+  while (controller.ShownPhase() != Foreperiod) Feed(subject, 1);
+  EXPECT_EQ(window.timerMs, TestTimerMs);
+  while (controller.ShownPhase() != WaitResponse) Feed(subject, 1);
+  EXPECT_EQ(window.timerMs, WaitingTimerMs);
   Feed(subject, 10'000'000);
   EXPECT_EQ(data->idle, 1);
   EXPECT_EQ(window.timerMs, 0);
