@@ -3,10 +3,11 @@
 #               (keys 1-4 stand in for the response box)
 #   make demo   a headless test with a simulated subject
 #   make test   installs what is missing, builds and runs every test
+#   make package  the Debian package, build/$(PRESET)/alacrity_<version>_<arch>.deb
 PRESET ?= release
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run demo screenshots sanitize tsan noregister fuzz bench format clean
+.PHONY: all deps build test package run demo screenshots sanitize tsan noregister fuzz bench format clean
 
 all: build
 
@@ -19,6 +20,11 @@ build: deps
 
 test: build
 	ctest --preset $(PRESET)
+
+# The Debian package from CPack (cmake/Packaging.cmake), made from the
+# install rules of the build: builds nothing that is up to date.
+package: build
+	cmake --build --preset $(PRESET) --target package
 
 run: build
 	build/$(PRESET)/src/app/alacrity --keyboard-box

@@ -54,9 +54,10 @@ bool CAlacrityApp::InitInstance() {
 
   // Directories: the program directory, its default configuration and its
   // data directory, and the subject register's root beside it.
-  const QString programDirectory = ChooseProgramDirectory(ProcessDirectorySources());
+  const ProgramDirectorySources sources = ProcessDirectorySources();
+  const QString programDirectory = ChooseProgramDirectory(sources);
   QDir().mkpath(programDirectory);
-  m_paths = PathsInDirectory(programDirectory);
+  m_paths = ProgramPathsFor(sources, programDirectory);
 
   // One sequence for the whole session: every schedule continues it.
   SeedRandom(static_cast<uint32_t>(std::time(nullptr)));

@@ -1,19 +1,14 @@
 #include "alacrityview.h"
 
+#include <QPrinter>
 #include <QString>
 
+#include "alacritylist.h"
 #include "mainframe.h"
 #include "messagebox.h"
 
 namespace alacrity {
 namespace {
-
-QFont ArialFont(int pixelHeight, QFont::Weight weight) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixelHeight);
-  font.setWeight(weight);
-  return font;
-}
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -26,11 +21,8 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
       m_context(context),
       m_frame(frame),
       m_controller(context.data, context.runState, *this, context.link),
-      m_fontNormal12(ArialFont(12, QFont::Normal)),
-      m_fontBold24(ArialFont(24, QFont::Bold)),
-      m_fontBold30(ArialFont(30, QFont::Bold)),
-      m_fontBold25(ArialFont(25, QFont::Bold)),
-      m_fontNormal30(ArialFont(30, QFont::Normal)) {
+      m_fonts(ReportFonts()),
+      m_list(new AlacrityList(this)) {
   setObjectName(QStringLiteral("alacrityView"));
   // paintEvent covers every pixel itself.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -38,14 +30,19 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
   // must follow the engine within about one.
   m_timer.setTimerType(Qt::PreciseTimer);
   connect(&m_timer, &QTimer::timeout, this, &CAlacrityView::OnTimer);
+  m_lastResponseCount = context.data.results.responseCount;
+  HideList();
 }
 
 CAlacrityView::~CAlacrityView() = default;
 
 void CAlacrityView::AfterCommand() {
   const bool idle = m_context.data.idle != 0;
-  if (idle == m_lastIdle) return;
+  const int32_t responseCount = m_context.data.results.responseCount;
+  // Runs after every timer tick of a test: only a change costs anything.
+  if (idle == m_lastIdle && responseCount == m_lastResponseCount) return;
   m_lastIdle = idle;
+  m_lastResponseCount = responseCount;
   m_frame.UpdateCommandStates();
 }
 
@@ -103,16 +100,12 @@ void CAlacrityView::StartTimer(int periodMs) { m_timer.start(periodMs); }
 
 void CAlacrityView::StopTimer() { m_timer.stop(); }
 
-// The result list is not part of the view yet: there is nothing to empty.
-void CAlacrityView::ResetList() {}
-
-// The result page shows the header block over the results; the list views
-// and the average line are drawn by the result views once they exist.
-void CAlacrityView::ShowResult() {
-  m_frame.RemoveDialogBar();
-  m_controller.SetMode(Result);
-  Repaint();
+void CAlacrityView::ResetList() {
+  m_list->ResetList();
+  HideList();
 }
+
+void CAlacrityView::ShowResult() { OnResult(); }
 
 void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window(), ToQString(text)); }
 

@@ -1,10 +1,11 @@
 #pragma once
 
 // The main view: the stimulus screen during a test, the button shapes during
-// a device check, the header block over the results. It owns the run
-// controller and its timer, and is the controller's window: everything the
-// controller asks of the screen, the bars, the sound and the dialogs ends
-// here and is passed on to the frame.
+// a device check, the header block over the results, the result list and the
+// result page, and the printed reports. It owns the run controller and its
+// timer, and is the controller's window: everything the controller asks of
+// the screen, the bars, the sound and the dialogs ends here and is passed on
+// to the frame.
 
 #include <QFont>
 #include <QTimer>
@@ -12,15 +13,22 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "appcontext.h"
 #include "engine/run_controller.h"
+#include "layoutpainter.h"
+#include "reportprinter.h"
 
+class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 
 namespace alacrity {
 
+class AlacrityList;
 class CMainFrame;
 
 class CAlacrityView : public QWidget, public RunWindow {
@@ -56,8 +64,40 @@ class CAlacrityView : public QWidget, public RunWindow {
   }
 
   // The fonts of the view, all Arial, heights in pixels.
-  const QFont& FontNormal12() const { return m_fontNormal12; }
-  const QFont& FontNormal30() const { return m_fontNormal30; }
+  const QFont& FontNormal12() const { return m_fonts.normal12; }
+  const QFont& FontNormal30() const { return m_fonts.normal30; }
+
+  // The result views (View menu and toolbar) and the dialog bars' lists.
+  void OnResponseByResponse();
+  void OnSplitSummary();
+  void OnResult();
+  void OnSplitSizeChange();
+  void OnObjectFilterChange();
+  void OnDeleteLines();
+  // The list's rows to the clipboard and to a CSV file.
+  void OnCopy();
+  void OnCopyAll();
+  void OnExportCsv();
+  // File > Print, Print Preview, Print Setup.
+  void OnFilePrint();
+  void OnFilePrintPreview();
+  void OnFilePrintSetup();
+
+  AlacrityList& List() const { return *m_list; }
+  int SplitSize() const { return m_splitSize; }
+  // The average line of the latest split summary with at least one block;
+  // the result page and the result report show it.
+  const std::string& AverageText() const { return m_averageText; }
+
+  // The report of the current view: its title, the list's rows, the header
+  // block and the average line.
+  ReportContent CurrentReport() const;
+  // Prints the report on the printer: the pages of its page range, or all.
+  bool PrintTo(QPrinter& printer) const;
+  // Pages firstPage..lastPage (0: to the end) on any paged device.
+  bool PrintTo(QPagedPaintDevice& device, int firstPage = 1, int lastPage = 0) const;
+  // The printer of Print, Print Preview and Print Setup, made on first use.
+  QPrinter& Printer();
 
   // RunWindow
   void Repaint() override;
@@ -82,25 +122,37 @@ class CAlacrityView : public QWidget, public RunWindow {
 
  private:
   void DrawHeaderBlock(QPainter& painter) const;
+  void DrawResultPage(QPainter& painter) const;
   void DrawStimulus(QPainter& painter, int32_t phase);
   void DrawButtonCheck(QPainter& painter, int nibble) const;
+  HeaderBlockTexts HeaderTexts() const;
   void OnTimer();
-  // Lets the frame enable or disable the commands a run locks out.
+  // Lets the frame enable or disable the commands that a run locks out and
+  // those that need results.
   void AfterCommand();
+
+  // The list at its place under the header block, or out of sight.
+  void PlaceList();
+  void HideList();
+  void FillSplitSummary(int blockSize);
 
   AppContext& m_context;
   CMainFrame& m_frame;
   RunController m_controller;
   QTimer m_timer;
   bool m_lastIdle = true;
+  int32_t m_lastResponseCount = 0;
   PerformDialog m_performDialog;
   StimulusPaintObserver m_paintObserver;
 
-  QFont m_fontNormal12;
-  QFont m_fontBold24;
-  QFont m_fontBold30;
-  QFont m_fontBold25;
-  QFont m_fontNormal30;
+  LayoutFonts m_fonts;
+
+  AlacrityList* m_list = nullptr;  // a child of the view
+  int m_splitSize = 0;
+  // One per process, as the view is: the list fills write it, the result
+  // page and the printed result report read it.
+  std::string m_averageText;
+  std::unique_ptr<QPrinter> m_printer;
 };
 
 }  // namespace alacrity

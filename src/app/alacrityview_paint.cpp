@@ -1,5 +1,6 @@
 // The painting of CAlacrityView: what the subject sees during a test and a
-// device check, and the header block over the results.
+// device check, the header block over the results and the result page. The
+// last two are the core's layouts, painted as the printed pages are.
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -10,12 +11,15 @@
 #include "data/enums.h"
 #include "engine/figure_geometry.h"
 #include "figurepainter.h"
+#include "layoutpainter.h"
 #include "results/header_block.h"
+#include "results/report_layout.h"
 
 namespace alacrity {
 namespace {
 
 constexpr Rect HeaderBlockRect{10, 5, 710, 65};
+constexpr LayoutRect ResultPageRect{10, 70, 650, 380};
 
 // The object of a stimulus, or -1 when the number is outside the results.
 int32_t ObjectOf(const TestResults& results, int32_t stimulus) {
@@ -50,28 +54,40 @@ void CAlacrityView::paintEvent(QPaintEvent* /*event*/) {
     case DeviceCheck:
       DrawButtonCheck(painter, m_controller.ShownButtons());
       break;
+    case Result:
+      DrawResultPage(painter);
+      break;
     case Neutral:
     case ResponseByResponse:
     case SplitSummary:
-    case Result:
+      // The list paints itself.
       break;
   }
 }
 
-void CAlacrityView::DrawHeaderBlock(QPainter& painter) const {
+HeaderBlockTexts CAlacrityView::HeaderTexts() const {
   const DocumentData& document = m_context.data;
+  // The colours the test ran with: a protocol's own after a protocol Perform.
   const HeaderColors colors = m_controller.LastPerformMode() == PerformMode::Protocol
                                   ? HeaderColorsOf(document.runProtocolHeader)
                                   : HeaderColorsOf(document.runConfiguration);
-  PaintHeaderBlock(painter, m_fontNormal12, HeaderBlockRect,
-                   BuildHeaderBlockTexts(document.subject, document.results, colors));
+  return BuildHeaderBlockTexts(document.subject, document.results, colors);
+}
+
+void CAlacrityView::DrawHeaderBlock(QPainter& painter) const {
+  PaintHeaderBlock(painter, m_fonts.normal12, HeaderBlockRect, HeaderTexts());
+}
+
+void CAlacrityView::DrawResultPage(QPainter& painter) const {
+  PaintLayout(painter, ScreenResultPage(m_averageText, ResultPageRect), m_fonts,
+              LayoutMapping::Screen);
 }
 
 void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
   const DocumentData& document = m_context.data;
   if (phase == WaitStart) {
     // Only the prompt: the erased window and the header stay as they are.
-    PaintStartPrompt(painter, rect(), m_fontNormal30);
+    PaintStartPrompt(painter, rect(), m_fonts.normal30);
     return;
   }
   const int32_t background = m_controller.LastPerformMode() == PerformMode::Protocol

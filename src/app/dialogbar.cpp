@@ -82,6 +82,9 @@ DialogBar::DialogBar(int templateId, std::span<const BarControlItem> controls,
       list->setFocusPolicy(Qt::NoFocus);
       list->setMinimumContentsLength(22);
       for (const char* text : item.items) list->addItem(QString::fromLatin1(text));
+      const int id = item.id;
+      connect(list, &QComboBox::activated, this,
+              [this, id](int index) { Q_EMIT selectionChanged(id, index); });
       control = list;
     }
     control->setObjectName(ControlName(item.id));

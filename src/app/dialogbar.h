@@ -27,8 +27,9 @@ struct BarControlItem {
 // The controls of a template, left to right; empty for an unknown template.
 std::span<const BarControlItem> BarTemplate(int templateId);
 
-// One built bar. Buttons report their id through `command`; controls are
-// named "control<id>" so they can be found by id.
+// One built bar. Buttons report their id through `command`, drop-down lists
+// the operator's choices through selectionChanged; controls are named
+// "control<id>" so they can be found by id.
 class DialogBar : public QFrame {
   Q_OBJECT
 
@@ -50,6 +51,11 @@ class DialogBar : public QFrame {
   void Restore(const State& state);
 
   static QString ControlName(int controlId);
+
+ Q_SIGNALS:
+  // The operator chose an entry of a drop-down list (not sent when a list is
+  // filled or selected by the program).
+  void selectionChanged(int controlId, int index);
 
  private:
   int m_templateId = 0;

@@ -4,7 +4,8 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "data/text_encoding.h"
+#include "layoutpainter.h"
+#include "results/report_layout.h"
 
 namespace alacrity {
 namespace {
@@ -13,11 +14,6 @@ namespace {
 // inside: a rectangle one pixel narrower than the covered area.
 QRect OutlineRect(const Rect& rect) {
   return {rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1};
-}
-
-void PaintText(QPainter& painter, const Rect& rect, const std::string& text) {
-  painter.drawText(CoveredRect(rect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QString::fromStdString(ToDisplayUtf8(text)));
 }
 
 }  // namespace
@@ -79,25 +75,10 @@ void PaintStartPrompt(QPainter& painter, const QRect& client, const QFont& font)
 
 void PaintHeaderBlock(QPainter& painter, const QFont& font, const Rect& box,
                       const HeaderBlockTexts& texts) {
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(QPen(Qt::black, 1));
-  painter.setBrush(Qt::white);
-  PaintRectangle(painter, box);
-
-  painter.setFont(font);
-  const int left = box.left;
-  const int top = box.top;
-  const int right = box.right;
-  const int xL = left + 10;
-  const int xM = left + (right - left) / 2 + 10;
-  PaintText(painter, {xL, top + 8, xM, top + 23}, texts.name);
-  PaintText(painter, {xM, top + 8, right, top + 23}, texts.date);
-  PaintText(painter, {xL, top + 23, xM, top + 33}, texts.total);
-  PaintText(painter, {xM, top + 23, right, top + 38}, texts.background);
-  PaintText(painter, {xL, top + 38, right, top + 53}, texts.shapes1);
-  PaintText(painter, {xM, top + 38, right, top + 53}, texts.shapes2);
-  painter.restore();
+  LayoutFonts fonts = ReportFonts();
+  fonts.normal12 = font;
+  PaintLayout(painter, ScreenHeaderBlock(texts, {box.left, box.top, box.right, box.bottom}), fonts,
+              LayoutMapping::Screen);
 }
 
 }  // namespace alacrity

@@ -38,7 +38,8 @@ void PaintFigure(QPainter& painter, int32_t object, const FigureGeometry& geomet
 void PaintStartPrompt(QPainter& painter, const QRect& client, const QFont& font);
 inline constexpr const char* StartPromptText = "Press any button to start";
 
-// The boxed header block in screen layout inside (left, top, right, bottom).
+// The boxed header block in screen layout inside (left, top, right, bottom):
+// the core's layout of it, painted as every report layout is.
 void PaintHeaderBlock(QPainter& painter, const QFont& font, const Rect& box,
                       const HeaderBlockTexts& texts);
 

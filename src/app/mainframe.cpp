@@ -21,11 +21,18 @@ constexpr const char* ApplicationTitle = "alacrity";
 
 // Commands that would replace, delete or read the results, or set up a new
 // run, while the reader thread is still writing them. (Open Configuration
-// belongs here because a configuration file carries a response count.)
-constexpr std::array LockedWhileRunning = {IdPerform,        IdCheck,       IdFileOpen,
-                                           IdFileSave,       IdResponseByResponse,
-                                           IdSplitSummary,   IdResult,      IdDelete,
-                                           IdOpenConfiguration};
+// belongs here because a configuration file carries a response count.) The
+// print commands open modal dialogs, which would hold up the timer that
+// puts the stimuli on screen.
+constexpr std::array LockedWhileRunning = {
+    IdPerform,      IdCheck,  IdFileOpen, IdFileSave,          IdResponseByResponse,
+    IdSplitSummary, IdResult, IdDelete,   IdOpenConfiguration, IdFilePrint,
+    IdFilePrintPreview, IdFilePrintSetup};
+
+// The View commands show results: without any there is nothing to show.
+bool NeedsResults(int id) {
+  return id == IdResponseByResponse || id == IdSplitSummary || id == IdResult;
+}
 
 bool IsLockedWhileRunning(int id) {
   for (const int locked : LockedWhileRunning) {
@@ -57,6 +64,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
 
   m_view->SetPerformDialog([this](int32_t presetCount) { return AskPerform(presetCount); });
   ConnectCommands();
+  ConnectResultCommands();
   UpdateCommandStates();
 }
 
@@ -103,10 +111,12 @@ void CMainFrame::RunCommand(int id) {
 
 void CMainFrame::UpdateCommandStates() {
   const bool idle = m_context.data.idle != 0;
+  const bool haveResults = m_context.data.results.responseCount > 0;
   for (const CommandSpec& command : Commands()) {
     QAction* action = Action(command.id);
     if (action == nullptr) continue;
-    action->setEnabled(command.available && (idle || !IsLockedWhileRunning(command.id)));
+    action->setEnabled(command.available && (idle || !IsLockedWhileRunning(command.id)) &&
+                       (haveResults || !NeedsResults(command.id)));
   }
   SyncBarButtons();
 }

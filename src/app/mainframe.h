@@ -92,6 +92,9 @@ class CMainFrame : public QMainWindow {
   void CreateToolBar();
   void CreateStatusBar();
   void ConnectCommands();
+  // The result views, copy and export, deletion and printing go to the view.
+  void ConnectResultCommands();
+  void OnBarSelectionChange(int controlId);
   void UpdateCaption();
   // Builds the bar of `templateId` in the place the window mode asks for.
   DialogBar* BuildDialogBar(int templateId);

@@ -29,6 +29,7 @@ DialogBar* CMainFrame::BuildDialogBar(int templateId) {
     m_barSlot->layout()->addWidget(m_dialogBar);
     m_barDock->show();
   }
+  connect(m_dialogBar, &DialogBar::selectionChanged, this, &CMainFrame::OnBarSelectionChange);
   SyncBarButtons();
   return m_dialogBar;
 }

@@ -36,16 +36,30 @@ bool CanCreateFilesIn(const QString& directory) {
 
 QString ChooseProgramDirectory(const ProgramDirectorySources& sources) {
   if (!sources.homeVariable.isEmpty()) return sources.homeVariable;
-  if (CanCreateFilesIn(sources.executableDirectory)) return sources.executableDirectory;
+  const bool installed =
+      !sources.installedBinDirectory.isEmpty() &&
+      QDir::cleanPath(sources.executableDirectory) == QDir::cleanPath(sources.installedBinDirectory);
+  if (!installed && CanCreateFilesIn(sources.executableDirectory)) return sources.executableDirectory;
   const QString appData = sources.appDataDirectory ? sources.appDataDirectory() : QString();
   if (!appData.isEmpty()) QDir().mkpath(appData);
   return appData;
+}
+
+ProgramPaths ProgramPathsFor(const ProgramDirectorySources& sources, const QString& programDirectory) {
+  ProgramPaths paths = PathsInDirectory(programDirectory);
+  const QString appData = sources.appDataDirectory ? sources.appDataDirectory() : QString();
+  if (sources.homeVariable.isEmpty() && !appData.isEmpty() &&
+      QDir::cleanPath(appData) == paths.programDirectory) {
+    paths.registerRoot = paths.dataDirectory;
+  }
+  return paths;
 }
 
 ProgramDirectorySources ProcessDirectorySources() {
   ProgramDirectorySources sources;
   sources.homeVariable = qEnvironmentVariable("ALACRITY_HOME");
   sources.executableDirectory = QCoreApplication::applicationDirPath();
+  sources.installedBinDirectory = QStringLiteral(ALACRITY_INSTALL_BINDIR);
   sources.appDataDirectory = [] {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   };

@@ -23,13 +23,21 @@ ProgramPaths PathsInDirectory(const QString& programDirectory);
 
 // The program directory: `homeVariable` (ALACRITY_HOME) when set; else the
 // executable's directory when files can be created there, as a portable copy
-// always worked; else the per-user application data directory (created).
+// always worked; else the per-user application data directory (created). An
+// installed program (the executable in the installation's bin directory) is
+// never a portable copy, even for root, who could write there.
 struct ProgramDirectorySources {
   QString homeVariable;
   QString executableDirectory;
+  QString installedBinDirectory;
   std::function<QString()> appDataDirectory;
 };
 QString ChooseProgramDirectory(const ProgramDirectorySources& sources);
+
+// The paths of the chosen program directory. In the per-user directory the
+// subject register stays with the program's own files instead of a DATA
+// folder shared by everything in the user's data directory.
+ProgramPaths ProgramPathsFor(const ProgramDirectorySources& sources, const QString& programDirectory);
 
 // The sources of this process: the environment, the running executable and
 // QStandardPaths::AppDataLocation.

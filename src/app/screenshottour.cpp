@@ -1,10 +1,14 @@
 #include "screenshottour.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QItemSelectionModel>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -12,6 +16,7 @@
 #include <array>
 #include <cstddef>
 
+#include "alacritylist.h"
 #include "alacrityview.h"
 #include "appcontext.h"
 #include "commandids.h"
@@ -50,6 +55,7 @@ class Tour {
     QDir().mkpath(m_directory);
     MainWindow();
     ShortTest();
+    ResultViews();
     DeviceCheck();
     FigureGallery();
   }
@@ -66,14 +72,17 @@ class Tour {
 
   void MainWindow() { Shot(QStringLiteral("main-window")); }
 
-  // Three stimuli, each answered with its own button, with a fixed wait so
-  // the empty background can be caught between them.
+  // Six stimuli, each answered with its own button but the fourth, which
+  // gets a wrong one, with a fixed wait so the empty background can be
+  // caught between them.
   void ShortTest() {
+    constexpr int32_t Stimuli = 6;
     DocumentData& data = m_context.data;
     const TestConfiguration saved = data.customConfiguration;
     data.customConfiguration.timingMode = Code(TimingMode::Fixed);
     data.customConfiguration.fixedTimeMs = 1500;
-    m_frame.View().SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, 3}; });
+    m_frame.View().SetPerformDialog(
+        [](int32_t) { return PerformChoice{PerformMode::Custom, Stimuli}; });
     m_frame.RunCommand(IdPerform);
     WaitUntil([this] { return Controller().ShownPhase() == WaitStart; }, 2000);
     Shot(QStringLiteral("start-prompt"));
@@ -82,30 +91,72 @@ class Tour {
     m_press(1);
     WaitUntil([&state] { return state.phase.load() != WaitStart; }, 2000);
     m_press(0);
-    for (int32_t stimulus = 1; stimulus <= 3; ++stimulus) {
+    for (int32_t stimulus = 1; stimulus <= Stimuli; ++stimulus) {
       if (stimulus == 1) {
         WaitUntil([this] { return Controller().ShownPhase() == Foreperiod; }, 2000);
         Shot(QStringLiteral("foreperiod"), 0);
       }
-      WaitUntil([this] { return Controller().ShownPhase() == WaitResponse; }, 5000);
+      // The screen follows the engine a timer period late: the stimulus is
+      // up once both say so for this stimulus.
+      WaitUntil(
+          [this, &state, stimulus] {
+            return state.current.load() == stimulus && state.phase.load() == WaitResponse &&
+                   Controller().ShownPhase() == WaitResponse;
+          },
+          5000);
       if (stimulus == 1) Shot(QStringLiteral("stimulus"), 0);
       const int32_t object = data.results.objectIndex[static_cast<std::size_t>(stimulus)];
-      Wait(250);
-      m_press(static_cast<uint8_t>(1U << static_cast<unsigned>(object & 3)));
+      Wait(250 + 20 * stimulus);
+      // Only accepted false responses end a stimulus.
+      const bool wrong = stimulus == 4 && data.customConfiguration.falseResponse ==
+                                              Code(FalseResponseMode::Accepted);
+      const int32_t answer = wrong ? object + 1 : object;
+      m_press(static_cast<uint8_t>(1U << static_cast<unsigned>(answer & 3)));
       WaitUntil([&state, stimulus] { return state.current.load() > stimulus || state.done.load() != 0; },
                 2000);
       m_press(0);
     }
     WaitUntil([&data] { return data.idle != 0; }, 5000);
     data.customConfiguration = saved;
-    Shot(QStringLiteral("result-header"));
+  }
 
-    // The dialog bars of the result views, under the toolbar.
-    m_frame.ShowSplitSummaryBar();
-    Shot(QStringLiteral("split-summary-bar"));
-    m_frame.ShowResponseBar();
-    Shot(QStringLiteral("response-bar"));
-    m_frame.RemoveDialogBar();
+  // The test ends on the result page; then the list, the split summary in
+  // blocks of three and the print preview of the split report.
+  void ResultViews() {
+    Shot(QStringLiteral("result-page"));
+    CAlacrityView& view = m_frame.View();
+    m_frame.RunCommand(IdResponseByResponse);
+    QItemSelectionModel* selection = view.List().selectionModel();
+    for (const int row : {2, 4}) {
+      selection->select(view.List().model()->index(row, 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    Shot(QStringLiteral("response-list"));
+    m_frame.RunCommand(IdSplitSummary);
+    if (QComboBox* sizes = m_frame.CurrentDialogBar()->DropDown(IdSplitSizeList)) {
+      sizes->setCurrentIndex(2);
+      view.OnSplitSizeChange();
+    }
+    Shot(QStringLiteral("split-summary"));
+    PrintPreview();
+    m_frame.RunCommand(IdShowNeutralView);
+  }
+
+  // The preview as File > Print Preview shows it, but not modal, so that it
+  // can be photographed and closed again.
+  void PrintPreview() {
+    CAlacrityView& view = m_frame.View();
+    QPrintPreviewDialog preview(&view.Printer(), &m_frame);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&view](QPrinter* printer) { (void)view.PrintTo(*printer); });
+    preview.resize(900, 740);
+    preview.show();
+    Wait(400);
+    const QString path = QDir(m_directory).filePath(
+        QStringLiteral("%1-print-preview.png").arg(++m_count, 2, 10, QLatin1Char('0')));
+    preview.grab().save(path);
+    QTextStream(stdout) << path << Qt::endl;
+    preview.close();
   }
 
   void DeviceCheck() {

@@ -2,8 +2,9 @@
 
 // A debugging aid: walks the program through its screens and saves each one
 // as a PNG, so the painting can be looked at on a machine without a person
-// at a response box. Runs a real short test and a device check on the
-// keyboard box, then the figure of every shape on every background.
+// at a response box. Runs a real short test on the keyboard box, shows its
+// result views and the print preview, runs a device check, then draws the
+// figure of every shape on every background.
 
 #include <QString>
 

@@ -4,7 +4,6 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,61 +12,9 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "results/copy_text.h"
-#include "results/result_rows.h"
+#include "view_options.h"
 
 namespace alacrity::cli {
-namespace {
-
-struct ViewOptions {
-  std::string path;
-  std::string view = "response";
-  int split = 0;  // 0: the response count, as when the view is entered
-  std::string object = "all";
-};
-
-const std::map<std::string, int32_t> ObjectFilters = {
-    {"all", AllObjects}, {"circle", 0}, {"cross", 1}, {"square", 2}, {"triangle", 3},
-};
-
-void AddViewOptions(CLI::App& command, ViewOptions& options) {
-  command.add_option("FILE", options.path, "Test data file (.aly)")->required();
-  command.add_option("--view", options.view, "Which list: response, split or result")
-      ->check(CLI::IsMember({"response", "split", "result"}))
-      ->capture_default_str();
-  command.add_option("--split", options.split,
-                     "Responses per block of the split view (default: all responses in one block)")
-      ->check(CLI::PositiveNumber);
-  command.add_option("--object", options.object,
-                     "Response view only: all, circle, cross, square or triangle")
-      ->check(CLI::IsMember({"all", "circle", "cross", "square", "triangle"}))
-      ->capture_default_str();
-}
-
-// The rows the list holds in the chosen view. The result view's hidden list
-// holds the split summary of the whole test as one block.
-std::vector<ResultRow> RowsOfView(const DocumentData& data, const ViewOptions& options) {
-  const TestResults& results = data.results;
-  if (options.view == "response") {
-    return FillResponseByResponse(results, ObjectFilters.at(options.object));
-  }
-  int blockSize = options.view == "split" && options.split > 0 ? options.split : results.responseCount;
-  if (blockSize < 1) blockSize = 1;  // an empty test has no blocks at all
-  return FillSplitSummary(results, data.runConfiguration.falseResponse, blockSize).rows;
-}
-
-bool CheckViewOptions(const CLI::App& command, const ViewOptions& options) {
-  if (options.view != "response" && command.count("--object") > 0) {
-    std::cerr << "--object applies to the response view only\n";
-    return false;
-  }
-  if (options.view != "split" && command.count("--split") > 0) {
-    std::cerr << "--split applies to the split view only\n";
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 CommandRunner AddListCommand(CLI::App& app) {
   CLI::App* command =
@@ -78,7 +25,7 @@ CommandRunner AddListCommand(CLI::App& app) {
     if (!CheckViewOptions(*command, *options)) return ExitUsage;
     const auto data = LoadTestDataOrReport(options->path);
     if (!data) return ExitRefused;
-    const std::string text = CopyAllText(RowsOfView(*data, *options));
+    const std::string text = CopyAllText(RowsOfView(*data, *options).rows);
     return WriteOutput({}, text) ? ExitOk : ExitRefused;
   };
 }
@@ -101,7 +48,7 @@ CommandRunner AddCsvCommand(CLI::App& app) {
     const auto data = LoadTestDataOrReport(options->path);
     if (!data) return ExitRefused;
     const char sep = separator->empty() ? UserListSeparator() : (*separator)[0];
-    const std::string text = CsvText(RowsOfView(*data, *options), sep, data->subject.name,
+    const std::string text = CsvText(RowsOfView(*data, *options).rows, sep, data->subject.name,
                                      TestDescription(data->runConfiguration), data->results.testTime);
     return WriteOutput(*output, text) ? ExitOk : ExitRefused;
   };

@@ -18,5 +18,6 @@ CommandRunner AddListCommand(CLI::App& app);
 CommandRunner AddCsvCommand(CLI::App& app);
 CommandRunner AddRunCommand(CLI::App& app);
 CommandRunner AddExportCommand(CLI::App& app);
+CommandRunner AddReportCommand(CLI::App& app);
 
 }  // namespace alacrity::cli

@@ -1,5 +1,5 @@
-// alacrity-cli: reads, lists, exports and records reaction-time tests without
-// a window. Exit codes: 0 success, 1 a file was refused, 2 a usage error.
+// alacrity-cli: reads, lists, exports, prints and records reaction-time tests
+// without a window. Exit codes: 0 success, 1 a file was refused, 2 a usage error.
 
 #include <CLI/CLI.hpp>
 
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   std::map<std::string, CommandRunner> runners = {
       {"dump", AddDumpCommand(app)}, {"list", AddListCommand(app)},
       {"csv", AddCsvCommand(app)},   {"run", AddRunCommand(app)},
-      {"export", AddExportCommand(app)},
+      {"export", AddExportCommand(app)}, {"report", AddReportCommand(app)},
   };
 
   try {

@@ -41,6 +41,7 @@ struct SplitSummary {
 // Blocks 1..k, k+1..2k, ..., each followed by its "Total responses:" row, the
 // "Correct responses:" and "False responses:" rows when false responses are
 // accepted and the block has some, and a " " separator row. k >= 1.
-SplitSummary FillSplitSummary(const TestResults& results, int32_t falseResponseMode, int blockSize);
+// (Spelt "struct": the view's modes have an enumerator SplitSummary too.)
+struct SplitSummary FillSplitSummary(const TestResults& results, int32_t falseResponseMode, int blockSize);
 
 }  // namespace alacrity

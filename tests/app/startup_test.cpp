@@ -74,6 +74,25 @@ class StartupTest : public QObject {
     QCOMPARE(ChooseProgramDirectory(sources), appData);
   }
 
+  void installedProgramNeverWritesBesideItself() {
+    // Root can write to the installation's bin directory; an installed
+    // program must still keep its files in the per-user directory.
+    QTemporaryDir bin;
+    QTemporaryDir home;
+    const QString appData = home.filePath(QStringLiteral("share/alacrity"));
+    ProgramDirectorySources sources;
+    sources.executableDirectory = bin.path();
+    sources.installedBinDirectory = bin.path() + QStringLiteral("/");
+    sources.appDataDirectory = [appData] { return appData; };
+    QCOMPARE(ChooseProgramDirectory(sources), appData);
+
+    // There the register lives with the program's own files.
+    const ProgramPaths perUser = ProgramPathsFor(sources, appData);
+    QCOMPARE(perUser.registerRoot, perUser.dataDirectory);
+    const ProgramPaths portable = ProgramPathsFor(sources, bin.path());
+    QCOMPARE(portable.registerRoot, QFileInfo(bin.path()).path() + QStringLiteral("/DATA"));
+  }
+
   void processSourcesReadTheEnvironment() {
     qputenv("ALACRITY_HOME", "/tmp/alacrity-home-test");
     QCOMPARE(ProcessDirectorySources().homeVariable, QStringLiteral("/tmp/alacrity-home-test"));

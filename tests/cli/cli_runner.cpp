@@ -15,7 +15,10 @@ extern char** environ;
 
 namespace alacrity::testing {
 
-CliResult RunCli(const std::vector<std::string>& arguments) {
+CliResult RunCli(const std::vector<std::string>& arguments) { return RunProgram(ALACRITY_CLI, arguments); }
+
+CliResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                     const std::vector<std::string>* environment) {
   TempDir capture;
   const std::string outPath = (capture / "out").string();
   const std::string errPath = (capture / "err").string();
@@ -28,15 +31,21 @@ CliResult RunCli(const std::vector<std::string>& arguments) {
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
-  std::vector<std::string> argvStrings = {ALACRITY_CLI};
+  std::vector<std::string> argvStrings = {program};
   argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
   for (std::string& s : argvStrings) argv.push_back(s.data());
   argv.push_back(nullptr);
 
+  std::vector<std::string> envStrings = environment != nullptr ? *environment : std::vector<std::string>{};
+  std::vector<char*> envp;
+  for (std::string& s : envStrings) envp.push_back(s.data());
+  envp.push_back(nullptr);
+
   pid_t pid = 0;
   CliResult result;
-  if (posix_spawn(&pid, ALACRITY_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+  if (posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(),
+                   environment != nullptr ? envp.data() : environ) == 0) {
     int status = 0;
     waitpid(pid, &status, 0);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

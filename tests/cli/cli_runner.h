@@ -16,6 +16,12 @@ struct CliResult {
 // printed.
 CliResult RunCli(const std::vector<std::string>& arguments);
 
+// Runs any program the same way; a name without "/" is looked up on PATH.
+// `environment` ("NAME=value" entries) replaces this process's environment
+// when given.
+CliResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                     const std::vector<std::string>* environment = nullptr);
+
 // A fresh directory for one test, removed with the object.
 class TempDir {
  public:

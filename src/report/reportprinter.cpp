@@ -1,0 +1,59 @@
+#include "reportprinter.h"
+
+#include <QBuffer>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+#include "layoutpainter.h"
+#include "results/report_pages.h"
+
+namespace alacrity {
+
+int ReportPageCount(const ReportContent& content) {
+  return PageCount(static_cast<int>(content.rows.size()));
+}
+
+bool PaintReport(QPagedPaintDevice& device, const ReportContent& content, int firstPage,
+                 int lastPage) {
+  const int pages = ReportPageCount(content);
+  const int first = std::max(firstPage, 1);
+  const int last = lastPage <= 0 ? pages : std::min(lastPage, pages);
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  // The painter's origin is the top left corner of the printable area; the
+  // pages are laid out from there.
+  const QTransform paper = PaperTransform(device.logicalDpiX(), device.logicalDpiY());
+  const LayoutFonts fonts = ReportFonts();
+  for (int page = first; page <= last; ++page) {
+    if (page != first && !device.newPage()) return false;
+    painter.setTransform(paper);
+    PaintLayout(painter,
+                PrintedPage(page, content.kind, content.rows, content.header, content.averageText),
+                fonts, LayoutMapping::Paper);
+  }
+  return painter.end();
+}
+
+QByteArray ReportPdf(const ReportContent& content) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return {};
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    writer.setTitle(QString::fromStdString(content.title));
+    writer.setCreator(QStringLiteral("alacrity"));
+    if (!PaintReport(writer, content)) return {};
+  }
+  buffer.close();
+  return bytes;
+}
+
+}  // namespace alacrity
