@@ -11,25 +11,25 @@
 namespace alacrity {
 
 void CMainFrame::ConnectResultCommands() {
-  const auto route = [this](int id, void (CAlacrityView::*handler)()) {
+  const auto route = [this](int id, auto handler) {
     if (QAction* action = Action(id)) {
       connect(action, &QAction::triggered, this, [this, handler] {
-        (m_view->*handler)();
+        handler(*m_view);
         // Deleting lines can leave no results, and the View commands need some.
         UpdateCommandStates();
       });
     }
   };
-  route(IdResponseByResponse, &CAlacrityView::OnResponseByResponse);
-  route(IdSplitSummary, &CAlacrityView::OnSplitSummary);
-  route(IdResult, &CAlacrityView::OnResult);
-  route(IdDelete, &CAlacrityView::OnDeleteLines);
-  route(IdCopy, &CAlacrityView::OnCopy);
-  route(IdCopyAll, &CAlacrityView::OnCopyAll);
-  route(IdExportCsv, &CAlacrityView::OnExportCsv);
-  route(IdFilePrint, &CAlacrityView::OnFilePrint);
-  route(IdFilePrintPreview, &CAlacrityView::OnFilePrintPreview);
-  route(IdFilePrintSetup, &CAlacrityView::OnFilePrintSetup);
+  route(IdResponseByResponse, [](CAlacrityView& view) { view.OnResponseByResponse(); });
+  route(IdSplitSummary, [](CAlacrityView& view) { view.OnSplitSummary(); });
+  route(IdResult, [](CAlacrityView& view) { view.OnResult(); });
+  route(IdDelete, [](CAlacrityView& view) { view.OnDeleteLines(); });
+  route(IdCopy, [](CAlacrityView& view) { view.OnCopy(); });
+  route(IdCopyAll, [](CAlacrityView& view) { view.OnCopyAll(); });
+  route(IdExportCsv, [](CAlacrityView& view) { view.OnExportCsv(); });
+  route(IdFilePrint, [](CAlacrityView& view) { view.OnFilePrint(); });
+  route(IdFilePrintPreview, [](CAlacrityView& view) { view.OnFilePrintPreview(); });
+  route(IdFilePrintSetup, [](CAlacrityView& view) { view.OnFilePrintSetup(); });
 }
 
 void CMainFrame::OnBarSelectionChange(int controlId) {
