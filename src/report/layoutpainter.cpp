@@ -1,5 +1,8 @@
 #include "layoutpainter.h"
 
+#include <algorithm>
+
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
@@ -27,6 +30,20 @@ Qt::Alignment AlignmentOf(TextAlign align) {
     case TextAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
   }
   return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// On paper a cell is fixed at its tenth of a millimetre; a text wider than
+// its cell (the statistics labels in the 18 mm number column) would lose its
+// start to the clip and "Correct responses:" and "False responses:" would
+// both read "responses:". Such a text is set smaller until it fits, down to
+// half its size; below that it is clipped as before.
+QFont FittingFont(const QFont& font, const QString& text, double width) {
+  const double needed = QFontMetricsF(font).horizontalAdvance(text);
+  if (needed <= width || needed <= 0) return font;
+  QFont smaller = font;
+  const double scale = std::max(0.5, width / needed);
+  smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+  return smaller;
 }
 
 // Subject names are stored as bytes; older files hold 8-bit code pages.
@@ -65,13 +82,13 @@ void PaintPaper(QPainter& painter, const Layout& layout, const LayoutFonts& font
     const double width = text.rect.right - text.rect.left;
     const double height = text.rect.top - text.rect.bottom;
     if (width <= 0 || height <= 0) continue;
+    const QString shown = DisplayText(text.text);
     painter.save();
     painter.translate(text.rect.left, text.rect.top);
     painter.scale(1, -1);
-    painter.setFont(fonts.Of(text.font));
+    painter.setFont(FittingFont(fonts.Of(text.font), shown, width));
     painter.drawText(QRectF(0, 0, width, height),
-                     static_cast<int>(AlignmentOf(text.align)) | Qt::TextSingleLine,
-                     DisplayText(text.text));
+                     static_cast<int>(AlignmentOf(text.align)) | Qt::TextSingleLine, shown);
     painter.restore();
   }
 }

@@ -166,6 +166,40 @@ TEST_F(CliReport, EveryViewPrintsItsOwnReport) {
   EXPECT_EQ(StimulusNumbers(PageText(squares, 1)), (std::vector<int>{3, 7, 11, 15, 19, 23, 27}));
 }
 
+// The leftmost edge (in points) of the word `word` on page 1, from
+// pdftotext's word boxes; negative when it is not there.
+double WordLeft(const std::filesystem::path& pdf, const std::string& word) {
+  const auto result = RunProgram("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf.string(), "-"});
+  const std::regex box("<word xMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+  double left = -1;
+  for (auto it = std::sregex_iterator(result.out.begin(), result.out.end(), box);
+       it != std::sregex_iterator(); ++it) {
+    const double x = std::stod((*it)[1].str());
+    if (left < 0 || x < left) left = x;
+  }
+  return left;
+}
+
+TEST_F(CliReport, StatisticsLabelsAreSetSmallerRatherThanCutOff) {
+  auto data = TestOf(30);
+  data->results.buttonIndex[2] = 5;  // one answer with two buttons: a false response
+  data->results.objectIndex[2] = 4;
+  const auto file = m_dir / "false.aly";
+  ASSERT_TRUE(SaveTestData(file, *data).ok);
+  const auto pdf = Report(file, {"--view", "split", "--split", "10"});
+  // The title stands 10 mm right of the table's left edge.
+  const double titleLeft = WordLeft(pdf, "SPLIT");
+  ASSERT_GT(titleLeft, 0);
+  const double tableLeft = titleLeft - 10.0 / 25.4 * 72.0;
+  // Right-aligned in the 18 mm first column, the label used to start left of
+  // the table, clipped away: "Total responses:" read "responses:".
+  for (const char* label : {"Total", "Correct", "False"}) {
+    const double labelLeft = WordLeft(pdf, label);
+    ASSERT_GT(labelLeft, 0) << label;
+    EXPECT_GE(labelLeft, tableLeft - 1.0) << label;
+  }
+}
+
 TEST_F(CliReport, MistakesAndRefusals) {
   const auto file = Write(3);
   EXPECT_EQ(RunCli({"report", file.string()}).exitCode, 2);  // no -o
