@@ -25,16 +25,6 @@ ReportKind ReportKindOfMode(ViewMode mode) {
   return ReportKind::None;
 }
 
-const char* DocumentNameOf(ReportKind kind) {
-  switch (kind) {
-    case ReportKind::ResponseList: return "DIGITAL REPORT";
-    case ReportKind::SplitSummary: return "SPLIT REPORT";
-    case ReportKind::Result: return "Result of Your Alacrity test";
-    case ReportKind::None: break;
-  }
-  return "ERROR";
-}
-
 }  // namespace
 
 ReportContent CAlacrityView::CurrentReport() const {
@@ -46,7 +36,7 @@ ReportContent CAlacrityView::CurrentReport() const {
   content.rows = m_list->Rows();
   content.header = HeaderTexts();
   content.averageText = m_averageText;
-  content.title = DocumentNameOf(content.kind);
+  content.title = ReportTitle(content.kind);
   return content;
 }
 

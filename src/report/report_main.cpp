@@ -25,16 +25,6 @@ using namespace alacrity::cli;
 
 namespace {
 
-std::string_view TitleOf(ReportKind kind) {
-  switch (kind) {
-    case ReportKind::ResponseList: return "DIGITAL REPORT";
-    case ReportKind::SplitSummary: return "SPLIT REPORT";
-    case ReportKind::Result: return "Result of Your Alacrity test";
-    case ReportKind::None: break;
-  }
-  return "ERROR";
-}
-
 int WriteReport(const ViewOptions& view, const std::string& output) {
   const auto data = LoadTestDataOrReport(view.path);
   if (!data) return ExitRefused;
@@ -47,7 +37,7 @@ int WriteReport(const ViewOptions& view, const std::string& output) {
   content.header =
       BuildHeaderBlockTexts(data->subject, data->results, HeaderColorsOf(data->runConfiguration));
   content.averageText = rows.averageText.value_or(std::string());
-  content.title = TitleOf(content.kind);
+  content.title = ReportTitle(content.kind);
 
   const QByteArray pdf = ReportPdf(content);
   if (pdf.isEmpty()) {

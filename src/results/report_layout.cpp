@@ -48,16 +48,6 @@ void Append(Layout& into, const Layout& from) {
   into.texts.insert(into.texts.end(), from.texts.begin(), from.texts.end());
 }
 
-std::string_view TitleOf(ReportKind kind) {
-  switch (kind) {
-    case ReportKind::ResponseList: return "DIGITAL REPORT";
-    case ReportKind::SplitSummary: return "SPLIT REPORT";
-    case ReportKind::Result: return "Result of Your Alacrity test";
-    case ReportKind::None: break;
-  }
-  return "ERROR";
-}
-
 void Table(Layout& layout, const std::vector<ResultRow>& rows, PageRows range, int y0) {
   const int count = range.last - range.first;
   int x[ResultColumns.size() + 1] = {0};
@@ -83,6 +73,16 @@ void Table(Layout& layout, const std::vector<ResultRow>& rows, PageRows range, i
 }
 
 }  // namespace
+
+std::string_view ReportTitle(ReportKind kind) {
+  switch (kind) {
+    case ReportKind::ResponseList: return "DIGITAL REPORT";
+    case ReportKind::SplitSummary: return "SPLIT REPORT";
+    case ReportKind::Result: return "Result of Your Alacrity test";
+    case ReportKind::None: break;
+  }
+  return "ERROR";
+}
 
 Layout ScreenHeaderBlock(const HeaderBlockTexts& texts, LayoutRect box) {
   Layout layout;
@@ -124,7 +124,7 @@ Layout PrintedPage(int page, ReportKind kind, const std::vector<ResultRow>& rows
   layout.lines.push_back({TableWidth, 0, TableWidth, -RowHeight});
   layout.lines.push_back({TableWidth, -RowHeight, 0, -RowHeight});
   layout.lines.push_back({0, -RowHeight, 0, 0});
-  Text(layout, {100, 0, 1000, -RowHeight}, std::string(TitleOf(kind)), ReportFont::Bold30,
+  Text(layout, {100, 0, 1000, -RowHeight}, std::string(ReportTitle(kind)), ReportFont::Bold30,
        TextAlign::Left);
   char pageText[48];
   std::snprintf(pageText, sizeof pageText, "Page: %d/%d", page, PageCount(rowCount));

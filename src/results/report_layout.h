@@ -10,6 +10,7 @@
 // negative on the page).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "results/header_block.h"
@@ -64,6 +65,10 @@ Layout ScreenResultPage(const std::string& averageText, LayoutRect area);
 
 // Which report the view mode prints.
 enum class ReportKind { ResponseList, SplitSummary, Result, None };
+
+// The title printed on every page of the report; "ERROR" for a view that has
+// no report.
+std::string_view ReportTitle(ReportKind kind);
 
 // Printed page `page` (from 1) of a report of the list rows.
 Layout PrintedPage(int page, ReportKind kind, const std::vector<ResultRow>& rows,
