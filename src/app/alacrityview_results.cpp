@@ -16,6 +16,7 @@
 
 #include "alacritylist.h"
 #include "alacrityview.h"
+#include "localpath.h"
 #include "commandids.h"
 #include "data/file_io.h"
 #include "dialogs/filechooser.h"
@@ -45,7 +46,7 @@ void PutTextOnClipboard(const std::string& text) {
 }
 
 bool WriteTextFile(const QString& path, const std::string& text) {
-  const std::filesystem::path target(QFile::encodeName(path).toStdString());
+  const std::filesystem::path target = LocalPath(path);
   const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
   return WriteFileAtomically(target, std::span<const uint8_t>(bytes, text.size()));
 }

@@ -2,16 +2,14 @@
 // deciding where files go and whose they are. Without the register every file
 // dialog starts in the data directory and the subject is the record in memory.
 
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-
-#include <filesystem>
 
 #include "alacrityview.h"
 #include "commandids.h"
 #include "data/test_data_file.h"
 #include "filedialogs.h"
+#include "localpath.h"
 #include "mainframe.h"
 #include "messagebox.h"
 #include "subjectregister.h"
@@ -20,10 +18,6 @@ namespace alacrity {
 namespace {
 
 constexpr const char* OutsideDesignatedDirectory = "Ukladate subor mimo urceneho adresara";
-
-std::filesystem::path FileSystemPath(const QString& path) {
-  return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 void ShowOutcome(QWidget* parent, const FileOutcome& outcome) {
   if (!outcome.message.empty()) ShowMessageBox(parent, QString::fromStdString(outcome.message));
@@ -57,7 +51,7 @@ bool CMainFrame::SaveDataCommand() {
     // A warning only: the operator may have good reasons.
     ShowMessageBox(this, QString::fromLatin1(OutsideDesignatedDirectory));
   }
-  const FileOutcome outcome = SaveTestData(FileSystemPath(path), document);
+  const FileOutcome outcome = SaveTestData(LocalPath(path), document);
   ShowOutcome(this, outcome);
   if (!outcome.ok) return false;
   m_view->repaint();
@@ -86,7 +80,7 @@ void CMainFrame::OpenDataCommand() {
   m_currentDataFilePath = path;
 
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const FileOutcome outcome = LoadTestData(FileSystemPath(path), document);
+  const FileOutcome outcome = LoadTestData(LocalPath(path), document);
   QGuiApplication::restoreOverrideCursor();
   if (!outcome.ok) {
     ShowOutcome(this, outcome);
