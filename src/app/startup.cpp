@@ -7,6 +7,7 @@
 #include "messagebox.h"
 
 namespace alacrity {
+
 void LoadStartConfiguration(const ProgramPaths& paths, DocumentData& data, QWidget* messageParent) {
   const ConfigurationLoad load = LoadConfiguration(LocalPath(paths.defaultConfigurationPath), data);
   if (load.kind != ConfigurationLoad::Kind::Refused) return;
