@@ -118,17 +118,8 @@ void CCustomDlg::BuildControls() {
                                               {{"1054", "Accepted"}, {"1009", "Not Accepted"}});
   m_falseResponse = falseResponse.group;
 
-  const RadioBox voice =
-      MakeRadioBox(this, QStringLiteral("Voice Signal"), {{"1061", "YES"}, {"1011", "NO"}});
+  const RadioBox voice = MakeVoiceBox(this, "1061", "1011", m_voiceLead);
   m_voiceSignal = voice.group;
-  m_voiceLead = MakeNumberEdit(voice.box, "1059", 5);
-  auto* leadRow = new QHBoxLayout;
-  leadRow->addWidget(new QLabel(QStringLiteral("Time before (ms):"), voice.box));
-  leadRow->addWidget(m_voiceLead);
-  leadRow->addStretch();
-  // Under the two buttons, above the stretch MakeRadioBox left at the end.
-  auto* voiceLayout = static_cast<QVBoxLayout*>(voice.box->layout());
-  voiceLayout->insertLayout(voiceLayout->count() - 1, leadRow);
 
   auto* settingsRow = new QHBoxLayout;
   for (QGroupBox* box : {objects, background.box, falseResponse.box, voice.box}) {

@@ -5,6 +5,8 @@
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +51,19 @@ QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   return buttons;
+}
+
+RadioBox MakeVoiceBox(QWidget* owner, const char* yesId, const char* noId, QLineEdit*& leadEdit) {
+  const RadioBox voice = MakeRadioBox(owner, QStringLiteral("Voice Signal"), {{yesId, "YES"}, {noId, "NO"}});
+  leadEdit = MakeNumberEdit(voice.box, "1059", 5);
+  auto* leadRow = new QHBoxLayout;
+  leadRow->addWidget(new QLabel(QStringLiteral("Time before (ms):"), voice.box));
+  leadRow->addWidget(leadEdit);
+  leadRow->addStretch();
+  // Under the two buttons, above the stretch MakeRadioBox leaves at the end.
+  auto* voiceLayout = static_cast<QVBoxLayout*>(voice.box->layout());
+  voiceLayout->insertLayout(voiceLayout->count() - 1, leadRow);
+  return voice;
 }
 
 }  // namespace alacrity

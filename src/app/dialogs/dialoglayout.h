@@ -33,6 +33,10 @@ RadioBox MakeRadioBox(QWidget* owner, const QString& title, std::initializer_lis
 // A number edit wide enough for `digits` digits.
 QLineEdit* MakeNumberEdit(QWidget* owner, const char* id, int digits);
 
+// "Voice Signal": YES and NO with the given ids, and under them "Time before
+// (ms):" with its edit (id 1059), which `leadEdit` receives.
+RadioBox MakeVoiceBox(QWidget* owner, const char* yesId, const char* noId, QLineEdit*& leadEdit);
+
 // "OK" (id 1, the default button) and "Cancel" (id 2) wired to the dialog's
 // accept and reject.
 QDialogButtonBox* MakeOkCancel(QDialog* dialog);

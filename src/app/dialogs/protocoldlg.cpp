@@ -122,16 +122,8 @@ void CProtocolDlg::BuildControls() {
   const RadioBox falseResponse = MakeRadioBox(this, QStringLiteral("Fasle Response"),
                                               {{"1007", "Accepted"}, {"1009", "Not Accepted"}});
   m_falseResponse = falseResponse.group;
-  const RadioBox voice =
-      MakeRadioBox(this, QStringLiteral("Voice Signal"), {{"1062", "YES"}, {"1006", "NO"}});
+  const RadioBox voice = MakeVoiceBox(this, "1062", "1006", m_voiceLead);
   m_voiceSignal = voice.group;
-  m_voiceLead = MakeNumberEdit(voice.box, "1059", 5);
-  auto* leadRow = new QHBoxLayout;
-  leadRow->addWidget(new QLabel(QStringLiteral("Time before (ms):"), voice.box));
-  leadRow->addWidget(m_voiceLead);
-  leadRow->addStretch();
-  auto* voiceLayout = static_cast<QVBoxLayout*>(voice.box->layout());
-  voiceLayout->insertLayout(voiceLayout->count() - 1, leadRow);
 
   auto* settings = new QHBoxLayout;
   for (QGroupBox* box : {background.box, falseResponse.box, voice.box}) settings->addWidget(box);
