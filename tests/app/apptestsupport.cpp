@@ -10,15 +10,6 @@
 
 namespace alacrity::test {
 
-MessageRecorder::MessageRecorder() {
-  SetMessageBoxHook([this](MessageKind kind, const QString& text) {
-    (kind == MessageKind::Question ? questions : messages).append(text);
-    return answer;
-  });
-}
-
-MessageRecorder::~MessageRecorder() { SetMessageBoxHook({}); }
-
 DataFileDialogStub::DataFileDialogStub() {
   SetFileDialogHook([this](FileDialogKind kind, const QString& start) {
     kinds.append(kind);

@@ -19,20 +19,14 @@
 #include "engine/run_state.h"
 #include "filedialogs.h"
 #include "mainframe.h"
+#include "messagerecorder.h"
 
 namespace alacrity::test {
 
-// Records the message boxes shown while it lives; questions get `answer`.
-class MessageRecorder {
- public:
-  MessageRecorder();
-  ~MessageRecorder();
-  MessageRecorder(const MessageRecorder&) = delete;
-  MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-  QStringList messages;
-  QStringList questions;
-  bool answer = false;
+// Records the message boxes shown while it lives; questions are answered No
+// unless a test says otherwise.
+struct MessageRecorder : MessageBoxRecorder {
+  MessageRecorder() : MessageBoxRecorder(false) {}
 };
 
 // Answers the data file dialogs while it lives: each takes the next of

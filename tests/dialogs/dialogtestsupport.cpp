@@ -6,15 +6,6 @@
 
 namespace alacrity::test {
 
-MessageRecorder::MessageRecorder() {
-  SetMessageBoxHook([this](MessageKind kind, const QString& text) {
-    (kind == MessageKind::Question ? questions : messages).append(text);
-    return answer;
-  });
-}
-
-MessageRecorder::~MessageRecorder() { SetMessageBoxHook({}); }
-
 FileDialogStub::FileDialogStub() {
   SetSetupFileDialogHook([this](const SetupFileRequest& request) {
     requests.append(request);

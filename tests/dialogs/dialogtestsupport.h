@@ -12,20 +12,14 @@
 #include <QWidget>
 
 #include "app/dialogs/filechooser.h"
+#include "messagerecorder.h"
 
 namespace alacrity::test {
 
-// Records the message boxes shown while it lives; questions get `answer`.
-class MessageRecorder {
- public:
-  MessageRecorder();
-  ~MessageRecorder();
-  MessageRecorder(const MessageRecorder&) = delete;
-  MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-  QStringList messages;   // plain messages, in order
-  QStringList questions;  // questions, in order
-  bool answer = true;
+// Records the message boxes shown while it lives; questions are answered Yes
+// unless a test says otherwise.
+struct MessageRecorder : MessageBoxRecorder {
+  MessageRecorder() : MessageBoxRecorder(true) {}
 };
 
 // Answers the setup file dialogs while it lives: each request takes the next

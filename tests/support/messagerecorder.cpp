@@ -1,0 +1,16 @@
+#include "messagerecorder.h"
+
+#include "app/messagebox.h"
+
+namespace alacrity::test {
+
+MessageBoxRecorder::MessageBoxRecorder(bool defaultAnswer) : answer(defaultAnswer) {
+  SetMessageBoxHook([this](MessageKind kind, const QString& text) {
+    (kind == MessageKind::Question ? questions : messages).append(text);
+    return answer;
+  });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHook({}); }
+
+}  // namespace alacrity::test

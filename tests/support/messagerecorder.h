@@ -1,0 +1,22 @@
+#pragma once
+
+// Records the program's message boxes while it lives instead of showing
+// them; questions get `answer`. Shared by the window and the dialog tests.
+
+#include <QStringList>
+
+namespace alacrity::test {
+
+class MessageBoxRecorder {
+ public:
+  explicit MessageBoxRecorder(bool defaultAnswer);
+  ~MessageBoxRecorder();
+  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+  QStringList messages;   // plain messages, in order
+  QStringList questions;  // questions, in order
+  bool answer;
+};
+
+}  // namespace alacrity::test
