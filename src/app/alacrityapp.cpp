@@ -24,7 +24,7 @@ namespace alacrity {
 
 CAlacrityApp::CAlacrityApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("alacrity"));
-  setApplicationVersion(QStringLiteral(ALACRITY_VERSION));
+  setApplicationVersion(QStringLiteral(ALACRITY_VERSION "\nLicense " ALACRITY_LICENSE));
 }
 
 CAlacrityApp::~CAlacrityApp() {

@@ -13,7 +13,7 @@ using namespace alacrity::cli;
 
 int main(int argc, char** argv) {
   CLI::App app{"alacrity-cli: reaction-time test files from the command line"};
-  app.set_version_flag("--version", std::string("alacrity-cli ") + ALACRITY_VERSION);
+  app.set_version_flag("--version", std::string("alacrity-cli ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
   app.require_subcommand(1);
 
   std::map<std::string, CommandRunner> runners = {

@@ -54,7 +54,7 @@ int WriteReport(const ViewOptions& view, const std::string& output) {
 
 int main(int argc, char** argv) {
   CLI::App app{"alacrity-report: the printed report of a test data file as a PDF"};
-  app.set_version_flag("--version", std::string("alacrity-report ") + ALACRITY_VERSION);
+  app.set_version_flag("--version", std::string("alacrity-report ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
   ViewOptions view;
   std::string output;
   AddViewOptions(app, view);

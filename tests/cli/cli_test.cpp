@@ -74,6 +74,7 @@ TEST(CliUsage, ExitCodesForHelpVersionAndMistakes) {
   EXPECT_EQ(RunCli({"frobnicate"}).exitCode, 2);
   EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
   EXPECT_THAT(RunCli({"--version"}).out, StartsWith("alacrity-cli "));
+  EXPECT_THAT(RunCli({"--version"}).out, HasSubstr("License GPL-3.0-or-later"));
   for (const char* command : {"dump", "list", "csv", "run", "export"}) {
     const auto help = RunCli({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;
