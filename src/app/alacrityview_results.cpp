@@ -171,7 +171,7 @@ void CAlacrityView::OnExportCsv() {
   // The text is complete before the dialog opens.
   const std::string text =
       CsvText(m_list->Rows(), UserListSeparator(), document.subject.name,
-              TestDescription(document.runConfiguration), document.results.testTime);
+              TestDescription(document.results), document.results.testTime);
   SetupFileRequest request;
   request.kind = SetupFileRequest::Kind::Save;
   request.directory = m_context.paths.dataDirectory;
