@@ -116,6 +116,9 @@ void DialogBar::SetNotice(const QString& text) {
     row->insertWidget(row->count() - 1, m_notice);
   }
   m_notice->setText(text);
+  // A child added to a shown bar would only show from the event loop, too
+  // late for the size the frame gives the bar now.
+  m_notice->show();
 }
 
 QString DialogBar::Notice() const { return m_notice != nullptr ? m_notice->text() : QString(); }

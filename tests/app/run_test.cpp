@@ -276,6 +276,7 @@ class RunTest : public QObject {
                              2000);
     auto* notice = f->frame->CurrentDialogBar()->findChild<QWidget*>(QStringLiteral("barNotice"));
     QVERIFY(notice != nullptr && notice->isVisible());
+    QVERIFY(notice->width() >= notice->sizeHint().width());  // the whole line, not cut off
     QCOMPARE(f->data->idle, 0);  // nothing ends by itself; Stop keeps the answers
   }
 
