@@ -109,6 +109,8 @@ void CAlacrityView::ShowResult() { OnResult(); }
 
 void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window(), ToQString(text)); }
 
+void CAlacrityView::ShowRunNotice(std::string_view text) { m_frame.ShowBarNotice(ToQString(text)); }
+
 bool CAlacrityView::AskYesNo(std::string_view question) {
   return AskQuestion(window(), ToQString(question));
 }

@@ -112,6 +112,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   void ResetList() override;
   void ShowResult() override;
   void ShowMessage(std::string_view text) override;
+  void ShowRunNotice(std::string_view text) override;
   bool AskYesNo(std::string_view question) override;
   void PlaySignal() override;
   bool SaveData() override;

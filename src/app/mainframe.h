@@ -44,6 +44,9 @@ class CMainFrame : public QMainWindow {
   void RemoveDialogBar();
   void ShowDialogBarVisible(int show);
   void ShowBarControl(int controlId, int show);
+  // A line of text at the end of the current bar (none: the status bar),
+  // until the bar goes.
+  void ShowBarNotice(const QString& text);
   int GetBarComboSelection(int controlId) const;
   void FillBarCombo(int controlId, int selection, const QStringList& strings);
   void ShowSplitSummaryBar();

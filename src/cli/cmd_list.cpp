@@ -49,7 +49,7 @@ CommandRunner AddCsvCommand(CLI::App& app) {
     if (!data) return ExitRefused;
     const char sep = separator->empty() ? UserListSeparator() : (*separator)[0];
     const std::string text = CsvText(RowsOfView(*data, *options).rows, sep, data->subject.name,
-                                     TestDescription(data->runConfiguration), data->results.testTime);
+                                     TestDescription(data->results), data->results.testTime);
     return WriteOutput(*output, text) ? ExitOk : ExitRefused;
   };
 }
