@@ -34,6 +34,14 @@ bool NeedsResults(int id) {
   return id == IdResponseByResponse || id == IdSplitSummary || id == IdResult;
 }
 
+// The view shows no report in its neutral mode: printing there would only
+// give a page titled "ERROR".
+bool NeedsReport(int id) { return id == IdFilePrint || id == IdFilePrintPreview; }
+
+bool HasReport(ViewMode mode) {
+  return mode == ResponseByResponse || mode == SplitSummary || mode == Result;
+}
+
 bool IsLockedWhileRunning(int id) {
   for (const int locked : LockedWhileRunning) {
     if (locked == id) return true;
@@ -112,11 +120,13 @@ void CMainFrame::RunCommand(int id) {
 void CMainFrame::UpdateCommandStates() {
   const bool idle = m_context.data.idle != 0;
   const bool haveResults = m_context.data.results.responseCount > 0;
+  const bool haveReport = m_view != nullptr && HasReport(m_view->Mode());
   for (const CommandSpec& command : Commands()) {
     QAction* action = Action(command.id);
     if (action == nullptr) continue;
     action->setEnabled(command.available && (idle || !IsLockedWhileRunning(command.id)) &&
-                       (haveResults || !NeedsResults(command.id)));
+                       (haveResults || !NeedsResults(command.id)) &&
+                       (haveReport || !NeedsReport(command.id)));
   }
   SyncBarButtons();
 }

@@ -122,8 +122,8 @@ class MainFrameTest : public QObject {
     for (const int id : {IdFileOpen, IdFileSave, IdAppExit, IdPerform, IdCheck, IdStart, IdStop,
                          IdSubjectInfo, IdCustomConfiguration, IdCreateProtocol, IdCommPort,
                          IdOpenConfiguration, IdSaveConfiguration, IdOpenProtocol, IdSaveProtocol,
-                         IdAppAbout, IdFilePrint, IdFilePrintPreview, IdFilePrintSetup, IdCopy,
-                         IdCopyAll, IdExportCsv, IdDelete}) {
+                         IdAppAbout, IdFilePrintSetup, IdCopy, IdCopyAll, IdExportCsv,
+                         IdDelete}) {
       QVERIFY2(f->frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
     }
   }
