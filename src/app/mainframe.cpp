@@ -12,6 +12,7 @@
 #include "alacrityview.h"
 #include "commandids.h"
 #include "commandtable.h"
+#include "lockkeys.h"
 #include "messagebox.h"
 
 namespace alacrity {
@@ -155,6 +156,7 @@ void CMainFrame::EnterFullScreen() {
   menuBar()->hide();
   m_toolBar->hide();
   statusBar()->hide();
+  m_lockKeys->SetFollowing(false);
   m_barDock->hide();
   if (m_dialogBar) {
     const DialogBar::State state = m_dialogBar->Capture();
@@ -183,6 +185,7 @@ void CMainFrame::LeaveFullScreen() {
   menuBar()->show();
   m_toolBar->show();
   statusBar()->show();
+  m_lockKeys->SetFollowing(true);
   if (m_dialogBar) {
     const DialogBar::State state = m_dialogBar->Capture();
     const int templateId = m_dialogBar->TemplateId();
