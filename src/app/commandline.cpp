@@ -25,6 +25,7 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
 }
 
 void AnswerInformationOptions(int argc, char** argv) {
+  if (argc < 2) return;  // the usual start: nothing to answer
   // A core application only: it reads the arguments and the program's name
   // without opening a display.
   QCoreApplication core(argc, argv);

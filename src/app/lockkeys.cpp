@@ -44,7 +44,7 @@ bool LockKeyPanes::Refresh() {
   Show(*m_caps, state.caps, "CAP");
   Show(*m_num, state.num, "NUM");
   Show(*m_scroll, state.scroll, "SCRL");
-  const bool known = state.caps || state.num || state.scroll;
+  const bool known = state.caps.has_value() || state.num.has_value() || state.scroll.has_value();
   // A platform that cannot tell now will not tell later.
   if (!known) m_poll.stop();
   return known;

@@ -203,7 +203,7 @@ class MainFrameTest : public QObject {
     };
     for (const auto& c : cases) {
       state = c.state;
-      QCOMPARE(panes.Refresh(), c.state.caps || c.state.num || c.state.scroll);
+      QCOMPARE(panes.Refresh(), c.state != LockKeyState{});
       const QStringList panesShown{shown("indicatorCaps"), shown("indicatorNum"),
                                    shown("indicatorScroll")};
       QCOMPARE(panesShown, c.panes);
