@@ -143,6 +143,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   QTimer m_timer;
   bool m_lastIdle = true;
   int32_t m_lastResponseCount = 0;
+  ViewMode m_lastMode = Neutral;
   PerformDialog m_performDialog;
   StimulusPaintObserver m_paintObserver;
 

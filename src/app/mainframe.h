@@ -24,6 +24,7 @@ class QToolBar;
 namespace alacrity {
 
 class CAlacrityView;
+class LockKeyPanes;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -113,6 +114,7 @@ class CMainFrame : public QMainWindow {
   QWidget* m_barSlot = nullptr;   // the dock's content
   QPointer<DialogBar> m_dialogBar;
   QLabel* m_keyboardNote = nullptr;
+  LockKeyPanes* m_lockKeys = nullptr;  // a child of the status bar
   bool m_fullScreen = false;
   bool m_wasMaximized = false;
   QRect m_normalGeometry;
