@@ -87,8 +87,12 @@ void CMainFrame::OpenDataCommand() {
     return;
   }
   if (UsesSubjectRegister()) {
-    // A file from elsewhere belongs to whoever it was recorded for.
-    if (!PathIsInside(path, subjectDirectory)) RegisterFollowDataFile(path);
+    // Only a file picked in the current subject's own directory is that
+    // subject's; any other (the data directory's included) belongs to whoever
+    // it was recorded for, never to the subject that happens to be current.
+    if (subjectDirectory.isEmpty() || !PathIsInside(path, subjectDirectory)) {
+      RegisterFollowDataFile(path);
+    }
     if (RegisterHasSubject()) {
       RegisterFillSubject(document.subject);
     } else {

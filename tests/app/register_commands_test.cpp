@@ -163,8 +163,6 @@ class RegisterCommandsTest : public QObject {
     dialogs->answers = {janesFile};
     QVERIFY(f->frame->SaveDataCommand());
     MakeCurrent(QStringLiteral("Roe Max"));
-    std::string maxDirectory;
-    PrsrgDirA(&maxDirectory);
 
     // Cancelled: no file dialog at all.
     AnswerLoadDialog(PrsrgLoadCancelled);
@@ -172,17 +170,23 @@ class RegisterCommandsTest : public QObject {
     QCOMPARE(loadDialogs, 1);
     QCOMPARE(dialogs->kinds.size(), 1);  // only the earlier save
 
-    // The data directory: the file is read, the current subject (Max) stays
-    // and replaces the record read from the file.
+    // The data directory: the file is read and its owner (Jane), not the
+    // current subject (Max), becomes current and is shown.
     AnswerLoadDialog(PrsrgLoadFromDataDirectory);
     dialogs->answers = {janesFile};
     f->frame->OpenDataCommand();
     QCOMPARE(dialogs->starts.last(), f->context->paths.dataDirectory);
-    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Roe Max"));
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Doe Jane"));
     QCOMPARE(f->frame->View().Mode(), Neutral);
+    SubjectInfo savedAs;  // what the next Save writes into the file
+    PrsrgNaplnSDA(&savedAs);
+    QCOMPARE(QString::fromStdString(savedAs.name), QStringLiteral("Doe Jane"));
 
     // Max's directory, but Jane's file from elsewhere: the file's owner
     // becomes current and her record is shown.
+    MakeCurrent(QStringLiteral("Roe Max"));
+    std::string maxDirectory;
+    PrsrgDirA(&maxDirectory);
     AnswerLoadDialog(PrsrgLoadFromSubjectDirectory);
     dialogs->answers = {janesFile};
     f->frame->OpenDataCommand();
