@@ -30,7 +30,7 @@ void AnswerInformationOptions(int argc, char** argv) {
   // without opening a display.
   QCoreApplication core(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("alacrity"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(ALACRITY_VERSION));
+  QCoreApplication::setApplicationVersion(QStringLiteral(ALACRITY_VERSION "\nLicense " ALACRITY_LICENSE));
   QCommandLineParser parser;
   (void)AddProgramOptions(parser);
   // Qt's own window-system options (-platform, -display ...) are unknown

@@ -170,7 +170,8 @@ class StartupTest : public QObject {
     QTest::newRow("help, default platform") << "--help" << "" << "--keyboard-box";
     QTest::newRow("help, xcb") << "--help" << "xcb" << "--keyboard-box";
     QTest::newRow("short help") << "-h" << "xcb" << "--screenshot <DIR>";
-    QTest::newRow("version") << "--version" << "xcb" << "alacrity " ALACRITY_VERSION "\n";
+    QTest::newRow("version") << "--version" << "xcb"
+                             << "alacrity " ALACRITY_VERSION "\nLicense GPL-3.0-or-later\n";
   }
 
   void helpAndVersionNeedNoDisplay() {
