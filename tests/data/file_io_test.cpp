@@ -9,6 +9,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <mutex>
 #include <thread>
 
