@@ -21,6 +21,9 @@ struct ExportOptions {
 };
 
 int RunExport(const ExportOptions& options) {
+  if (OutputIsAnInput(options.output, {options.files.begin(), options.files.end()})) {
+    return ExitRefused;
+  }
   std::string table = TidyCsvHeaderLine();
   for (const std::string& file : options.files) {
     const auto data = LoadTestDataOrReport(file);

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 #include <memory>
 #include <string>
@@ -116,6 +117,89 @@ TEST(CliRefusals, MissingForeignAndDamagedFilesExitOneWithTheMessage) {
   EXPECT_EQ(cut.exitCode, 1);
   EXPECT_THAT(cut.err, HasSubstr("Damaged data file"));
   EXPECT_TRUE(cut.out.empty());
+}
+
+TEST(CliRefusals, AFifoIsRefusedAtOnceWhereverAFileIsRead) {
+  TempDir dir;
+  const std::string fifo = (dir / "f.aly").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string out = (dir / "out.aly").string();
+  const std::vector<std::vector<std::string>> commands = {
+      {"dump", fifo},
+      {"list", fifo},
+      {"csv", fifo},
+      {"export", fifo},
+      {"run", "--stream", fifo, "-o", out},
+      {"run", "--config", fifo, "--subject", "300", "-o", out},
+      {"run", "--protocol", fifo, "--subject", "300", "-o", out},
+  };
+  for (const auto& command : commands) {
+    const auto result = RunCli(command, {.limit = std::chrono::seconds(30)});
+    EXPECT_EQ(result.exitCode, 1) << command[0] << " " << command[1];
+    EXPECT_THAT(result.err, HasSubstr("f.aly: Error opening file")) << command[0];
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
+TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
+  TempDir dir;
+  const auto file = dir / "t.aly";
+  ASSERT_EQ(RunCli({"run", "--count", "3", "--subject", "300", "--seed", "1", "-o", file.string()})
+                .exitCode,
+            0);
+  const auto second = dir / "second.aly";
+  std::filesystem::copy_file(file, second);
+  std::filesystem::create_symlink(file, dir / "symlink.aly");
+  std::filesystem::create_hard_link(file, dir / "hardlink.aly");
+  testing::WriteAll(dir / "stream.bin", std::string(100, '\x01'));
+  const std::string original = ReadAll(file);
+  const std::string stream = ReadAll(dir / "stream.bin");
+
+  const std::string t = file.string();
+  const std::vector<std::vector<std::string>> commands = {
+      {"csv", t, "-o", t},
+      {"csv", t, "-o", (dir / "symlink.aly").string()},
+      {"csv", t, "-o", (dir / "hardlink.aly").string()},
+      {"export", second.string(), t, "-o", t},
+      {"run", "--stream", (dir / "stream.bin").string(), "-o", (dir / "stream.bin").string()},
+  };
+  for (const auto& command : commands) {
+    const auto result = RunCli(command);
+    EXPECT_EQ(result.exitCode, 1) << command.back();
+    EXPECT_THAT(result.err, HasSubstr("is the same file as the input")) << command.back();
+  }
+  EXPECT_EQ(ReadAll(file), original);
+  EXPECT_EQ(ReadAll(dir / "stream.bin"), stream);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "symlink.aly"));
+}
+
+TEST(CliOutput, EveryCommandSaysWhenStandardOutputCannotBeWritten) {
+  TempDir dir;
+  const std::string file = (dir / "t.aly").string();
+  ASSERT_EQ(RunCli({"run", "--count", "3", "--subject", "300", "--seed", "1", "-o", file}).exitCode,
+            0);
+  const std::vector<std::vector<std::string>> commands = {
+      {"dump", file},
+      {"list", file},
+      {"csv", file},
+      {"export", file},
+      {"run", "--count", "3", "--subject", "300", "-o", (dir / "again.aly").string()},
+      {"--help"},
+  };
+  const struct {
+    testing::StandardOutput output;
+    const char* reason;
+  } outputs[] = {
+      {testing::StandardOutput::Full, "standard output: No space left on device"},
+      {testing::StandardOutput::Closed, "standard output: Bad file descriptor"},
+  };
+  for (const auto& [output, reason] : outputs) {
+    for (const auto& command : commands) {
+      const auto result = RunCli(command, {.output = output});
+      EXPECT_EQ(result.exitCode, 1) << command[0] << " " << reason;
+      EXPECT_THAT(result.err, HasSubstr(reason)) << command[0];
+    }
+  }
 }
 
 TEST(CliRun, ByteStreamGivesExactTickTimesAndNormalisedButtons) {
