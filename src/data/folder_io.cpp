@@ -93,8 +93,8 @@ FolderWrite WriteFolderAtomically(const std::filesystem::path& requested,
     // rename() replaces an empty folder in one step.
     if (::rename(staging.c_str(), target.c_str()) != 0) return fail();
   } else {
-    // The old folder steps aside first (over the empty folder just made) and is removed only once the new one
-    // is in place; were the second rename to fail, it is put back.
+    // The old folder steps aside first (over the empty folder just made) and is removed only once
+    // the new one is in place; were the second rename to fail, it is put back.
     const std::filesystem::path old = MakeFolderBeside(target, "old");
     if (old.empty()) return fail();
     if (::rename(target.c_str(), old.c_str()) != 0) return fail();

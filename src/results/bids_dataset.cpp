@@ -129,7 +129,8 @@ std::string BehTsv(const DocumentData& data) {
   }
   out += '\n';
   const std::string_view background = OrMissing(BackgroundKey(data.runConfiguration.background));
-  const std::string_view falseResponse = OrMissing(FalseResponseKey(data.runConfiguration.falseResponse));
+  const std::string_view falseResponse =
+      OrMissing(FalseResponseKey(data.runConfiguration.falseResponse));
   const int count = std::clamp(data.results.responseCount, 0, MaxStimulusCount);
   for (int j = 1; j <= count; ++j) {
     const StimulusRecord r = MakeStimulusRecord(data.results, data.runConfiguration, j);

@@ -22,22 +22,31 @@ struct Column {
 };
 
 constexpr std::array<Column, 13> Columns = {{
-    {"subject", "Subject keyword: the letters and digits of the subject's name, as in the file name", ""},
+    {"subject",
+     "Subject keyword: the letters and digits of the subject's name, as in the file name", ""},
     {"session", "Session keyword: the local test time as YYYYMMDDTHHMMSS, as in the file name", ""},
     {"test_time", "Start of the test, ISO 8601 local time with its UTC offset", ""},
     {"stimulus", "Number of the stimulus in the test, from 1", ""},
-    {"object", "Shape shown: circle, cross, square or triangle; NA when a press of several buttons "
-               "replaced it", ""},
+    {"object",
+     "Shape shown: circle, cross, square or triangle; NA when a press of several buttons "
+     "replaced it",
+     ""},
     {"generation_ms", "Waiting time before the stimulus appeared", "ms"},
-    {"response_ms", "Response time from the onset of the stimulus to the press, counted in the "
-                    "response box's ticks (1.44 per ms); 0 when none was recorded", "ms"},
+    {"response_ms",
+     "Response time from the onset of the stimulus to the press, counted in the "
+     "response box's ticks (1.44 per ms); 0 when none was recorded",
+     "ms"},
     {"total_ms", "generation_ms + response_ms", "ms"},
-    {"button", "Button pressed, 1 to 4 as printed on the box (1 answers the circle, 2 the cross, "
-               "3 the square, 4 the triangle); NA when not one single button", ""},
+    {"button",
+     "Button pressed, 1 to 4 as printed on the box (1 answers the circle, 2 the cross, "
+     "3 the square, 4 the triangle); NA when not one single button",
+     ""},
     {"correct", "1 when the button answered the shape shown, else 0", ""},
     {"background", "Background colour of the test: white, blue, green or black", ""},
-    {"false_response", "Whether a wrong button ended the stimulus (accepted) or was ignored until "
-                       "the right one (not accepted)", ""},
+    {"false_response",
+     "Whether a wrong button ended the stimulus (accepted) or was ignored until "
+     "the right one (not accepted)",
+     ""},
     {"object_color", "Colour of the shape shown: red, green, blue or yellow", ""},
 }};
 
@@ -76,9 +85,11 @@ std::string DataCsv(const DocumentData& data, std::string_view subject, std::str
     out += Columns[i].name;
   }
   out += "\r\n";
-  const std::string testTime = std::string(OrMissing(FormatTestTimeLocalIso(data.results.testTime)));
+  const std::string testTime =
+      std::string(OrMissing(FormatTestTimeLocalIso(data.results.testTime)));
   const std::string_view background = OrMissing(BackgroundKey(data.runConfiguration.background));
-  const std::string_view falseResponse = OrMissing(FalseResponseKey(data.runConfiguration.falseResponse));
+  const std::string_view falseResponse =
+      OrMissing(FalseResponseKey(data.runConfiguration.falseResponse));
   const int count = std::clamp(data.results.responseCount, 0, MaxStimulusCount);
   for (int j = 1; j <= count; ++j) {
     const StimulusRecord r = MakeStimulusRecord(data.results, data.runConfiguration, j);

@@ -83,7 +83,8 @@ ResponseSummary SummarizeResponses(const TestResults& results, int32_t object) {
   }
   s.correctTimes = DescribeTimes(times);
   if (s.correctTimes.mean && s.correct > 0) {
-    const double proportionCorrect = static_cast<double>(s.correct) / static_cast<double>(s.answered);
+    const double proportionCorrect =
+        static_cast<double>(s.correct) / static_cast<double>(s.answered);
     s.inverseEfficiency = *s.correctTimes.mean / proportionCorrect;
   }
   return s;

@@ -34,13 +34,6 @@ std::string PadRight(std::string_view text, std::size_t width) {
   return out;
 }
 
-std::string CellText(const SummaryColumn& column, const std::optional<double>& value) {
-  if (!value) return "-";
-  if (column.integer) return FixedText(*value, 0);
-  if (column.key == "error_rate") return FixedText(*value * 100.0, 1) + " %";
-  return FixedText(*value, 1);
-}
-
 constexpr std::size_t ObjectWidth = 8;
 constexpr std::size_t MinColumnWidth = 7;
 
@@ -70,6 +63,13 @@ std::string_view SummaryObjectKey(int32_t object) {
   if (object == AllShapes) return "all";
   const std::string_view key = ObjectKey(object);
   return key.empty() ? "other" : key;
+}
+
+std::string SummaryCellText(const SummaryColumn& column, const std::optional<double>& value) {
+  if (!value) return "-";
+  if (column.integer) return FixedText(*value, 0);
+  if (column.key == "error_rate") return FixedText(*value * 100.0, 1) + " %";
+  return FixedText(*value, 1);
 }
 
 std::string DecimalText(double value) {
@@ -123,7 +123,8 @@ std::string SummaryPlainText(const std::vector<TestSummaries>& tests) {
       std::string line = PadRight(SummaryObjectKey(s.object), ObjectWidth);
       const auto figures = SummaryFigures(s);
       for (std::size_t c = 0; c < SummaryColumns.size(); ++c) {
-        line += "  " + PadLeft(CellText(SummaryColumns[c], figures[c]), ColumnWidth(SummaryColumns[c]));
+        const SummaryColumn& column = SummaryColumns[c];
+        line += "  " + PadLeft(SummaryCellText(column, figures[c]), ColumnWidth(column));
       }
       out += line + "\n";
     }

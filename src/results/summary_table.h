@@ -42,6 +42,10 @@ inline constexpr std::array<SummaryColumn, 14> SummaryColumns = {{
 // is no value.
 std::array<std::optional<double>, SummaryColumns.size()> SummaryFigures(const ResponseSummary& s);
 
+// A figure as a table shows it: counts whole, times with one decimal, the
+// error rate in percent, "-" for no value.
+std::string SummaryCellText(const SummaryColumn& column, const std::optional<double>& value);
+
 // "all", the shape's key, or "other".
 std::string_view SummaryObjectKey(int32_t object);
 

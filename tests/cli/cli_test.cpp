@@ -342,15 +342,16 @@ TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) 
     std::filesystem::remove_all(folder);
     std::filesystem::create_directory(folder);
     testing::WriteAll(folder / "notes.txt", "mine");
-    const auto refused = RunCli({"export", "--format", format, "-o", folder.string(), m_file.string()});
+    const std::vector<std::string> command = {"export", "--format", format, "-o", folder.string(),
+                                              m_file.string()};
+    const auto refused = RunCli(command);
     EXPECT_EQ(refused.exitCode, 1) << format;
     EXPECT_THAT(refused.err, HasSubstr("--force")) << format;
     EXPECT_EQ(ReadAll(folder / "notes.txt"), "mine") << format;
 
-    EXPECT_EQ(RunCli({"export", "--format", format, "-o", folder.string(), "--force", m_file.string()})
-                  .exitCode,
-              0)
-        << format;
+    std::vector<std::string> forced = command;
+    forced.push_back("--force");
+    EXPECT_EQ(RunCli(forced).exitCode, 0) << format;
     EXPECT_FALSE(std::filesystem::exists(folder / "notes.txt")) << format;
     EXPECT_TRUE(std::filesystem::exists(folder / "dataset_description.json")) << format;
   }
@@ -358,9 +359,9 @@ TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) 
   // Replacing the folder would delete the test data file kept in it.
   const auto inside = folder / "kept.aly";
   std::filesystem::copy_file(m_file, inside);
-  EXPECT_EQ(RunCli({"export", "--format", "bids", "-o", folder.string(), "--force", inside.string()})
-                .exitCode,
-            1);
+  const auto kept =
+      RunCli({"export", "--format", "bids", "-o", folder.string(), "--force", inside.string()});
+  EXPECT_EQ(kept.exitCode, 1);
   EXPECT_TRUE(std::filesystem::exists(inside));
   EXPECT_EQ(RunCli({"export", "--format", "bids", m_file.string()}).exitCode, 2);
 }

@@ -110,12 +110,14 @@ TEST(SummarizeResponses, NoCorrectAnswersAndNoAnswersLeaveFiguresEmpty) {
 }
 
 TEST(SummaryCsvText, MissingValuesAreEmptyAndNumbersReadBackExactly) {
-  TestSummaries test{"a,b.aly", {}, 0, {SummarizeResponses(MakeResults({Correct(300), Wrong(301)}))}};
+  const TestResults results = MakeResults({Correct(300), Wrong(301)});
+  TestSummaries test{"a,b.aly", {}, 0, {SummarizeResponses(results)}};
   test.subject.name = "Ann";
   EXPECT_EQ(SummaryCsvText({test}),
             "file,subject,test_time_utc,object,answered,correct,false,error_rate,timed,mean_ms,"
             "sd_ms,median_ms,q1_ms,q3_ms,trimmed_mean_10_ms,min_ms,max_ms,ies_ms\r\n"
-            "\"a,b.aly\",Ann,1970-01-01T00:00:00Z,all,2,1,1,0.5,1,300,,300,300,300,300,300,300,600\r\n");
+            "\"a,b.aly\",Ann,1970-01-01T00:00:00Z,all,2,1,1,0.5,1,300,,300,300,300,300,300,300,"
+            "600\r\n");
   EXPECT_EQ(DecimalText(1100.0 / 3.0), "366.6666666666667");
 }
 
