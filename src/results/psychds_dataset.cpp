@@ -52,6 +52,8 @@ constexpr std::array<Column, 13> Columns = {{
 
 std::string_view OrMissing(std::string_view value) { return value.empty() ? Missing : value; }
 
+// The program goes where schema.org names the technique of a measurement;
+// its creator is a person or an organisation, which the lab adds.
 std::string DescriptionJson(std::string_view programVersion) {
   std::string out =
       "{\n"
@@ -62,10 +64,10 @@ std::string DescriptionJson(std::string_view programVersion) {
       "triangles shown one after another, each answered with its own button of a four-button "
       "response box. One CSV file per test in data/, one row per stimulus; missing values are "
       "NA.\",\n"
-      "  \"creator\": {\"@type\": \"SoftwareApplication\", \"name\": \"alacrity\", "
-      "\"softwareVersion\": " +
-      JsonString(programVersion) +
-      "},\n"
+      "  \"measurementTechnique\": " +
+      JsonString("alacrity " + std::string(programVersion) +
+                 ": response times counted in the response box's ticks, 1.44 per ms") +
+      ",\n"
       "  \"variableMeasured\": [\n";
   for (std::size_t i = 0; i < Columns.size(); ++i) {
     const Column& c = Columns[i];
