@@ -16,6 +16,7 @@
 #include "data/test_data_file.h"
 #include "results/copy_text.h"
 #include "results/result_rows.h"
+#include "results/summary_table.h"
 
 namespace alacrity {
 namespace {
@@ -76,7 +77,7 @@ TEST(CliUsage, ExitCodesForHelpVersionAndMistakes) {
   EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
   EXPECT_THAT(RunCli({"--version"}).out, StartsWith("alacrity-cli "));
   EXPECT_THAT(RunCli({"--version"}).out, HasSubstr("License GPL-3.0-or-later"));
-  for (const char* command : {"dump", "list", "csv", "run", "export"}) {
+  for (const char* command : {"dump", "list", "csv", "run", "export", "summary"}) {
     const auto help = RunCli({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;
     EXPECT_THAT(help.out, HasSubstr("Usage")) << command;
@@ -397,6 +398,57 @@ TEST_F(CliListings, ExportMakesOneTidyTableOfManyFiles) {
                 .exitCode,
             1);
   EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(CliListings, SummaryPrintsTheFiguresOfTheCoreInEachFormat) {
+  TestSummaries test{m_file.string(), m_data->subject, m_data->results.testTime,
+                     SummarizeByObject(m_data->results)};
+  const auto csv = RunCli({"summary", "--by", "object", "--format", "csv", m_file.string()});
+  ASSERT_EQ(csv.exitCode, 0) << csv.err;
+  EXPECT_EQ(csv.out, SummaryCsvText({test}));
+
+  const auto json = RunCli({"summary", "--format", "json", m_file.string(), m_file.string()});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  const Json rows = Json::parse(json.out);
+  ASSERT_EQ(rows.size(), 2u);
+  const ResponseSummary whole = SummarizeResponses(m_data->results);
+  EXPECT_EQ(rows[0]["object"], "all");
+  EXPECT_EQ(rows[0]["false"], whole.falseCount);
+  EXPECT_EQ(rows[0]["median_ms"].get<double>(), *whole.correctTimes.median);
+
+  EXPECT_THAT(RunCli({"summary", m_file.string()}).out,
+              HasSubstr("read it beside the time and the error rate"));
+  EXPECT_EQ(RunCli({"summary", "--format", "xml", m_file.string()}).exitCode, 2);
+}
+
+TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) {
+  const auto folder = m_dir / "dataset";
+  for (const char* format : {"psych-ds", "bids"}) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    testing::WriteAll(folder / "notes.txt", "mine");
+    const std::vector<std::string> command = {"export", "--format", format, "-o", folder.string(),
+                                              m_file.string()};
+    const auto refused = RunCli(command);
+    EXPECT_EQ(refused.exitCode, 1) << format;
+    EXPECT_THAT(refused.err, HasSubstr("--force")) << format;
+    EXPECT_EQ(ReadAll(folder / "notes.txt"), "mine") << format;
+
+    std::vector<std::string> forced = command;
+    forced.push_back("--force");
+    EXPECT_EQ(RunCli(forced).exitCode, 0) << format;
+    EXPECT_FALSE(std::filesystem::exists(folder / "notes.txt")) << format;
+    EXPECT_TRUE(std::filesystem::exists(folder / "dataset_description.json")) << format;
+  }
+
+  // Replacing the folder would delete the test data file kept in it.
+  const auto inside = folder / "kept.aly";
+  std::filesystem::copy_file(m_file, inside);
+  const auto kept =
+      RunCli({"export", "--format", "bids", "-o", folder.string(), "--force", inside.string()});
+  EXPECT_EQ(kept.exitCode, 1);
+  EXPECT_TRUE(std::filesystem::exists(inside));
+  EXPECT_EQ(RunCli({"export", "--format", "bids", m_file.string()}).exitCode, 2);
 }
 
 TEST(CliDump, ConfigurationAndProtocolFilesShowTheirMembers) {
