@@ -79,6 +79,7 @@ std::string_view ReportTitle(ReportKind kind) {
     case ReportKind::ResponseList: return "DIGITAL REPORT";
     case ReportKind::SplitSummary: return "SPLIT REPORT";
     case ReportKind::Result: return "Result of Your Alacrity test";
+    case ReportKind::Chart: return "CHART REPORT";
     case ReportKind::None: break;
   }
   return "ERROR";
@@ -134,7 +135,7 @@ Layout PrintedPage(int page, ReportKind kind, const std::vector<ResultRow>& rows
 
   if (kind == ReportKind::Result) {
     Text(layout, {10, y0 - 160, 1200, y0 - 240}, averageText, ReportFont::Bold30, TextAlign::Right);
-  } else if (kind != ReportKind::None) {
+  } else if (kind == ReportKind::ResponseList || kind == ReportKind::SplitSummary) {
     Table(layout, rows, RowsOfPage(page, rowCount), y0);
   }
   return layout;

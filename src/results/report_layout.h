@@ -63,8 +63,10 @@ Layout ScreenHeaderBlock(const HeaderBlockTexts& texts, LayoutRect box);
 // The result page on screen (normally at 10, 70, 650, 380).
 Layout ScreenResultPage(const std::string& averageText, LayoutRect area);
 
-// Which report the view mode prints.
-enum class ReportKind { ResponseList, SplitSummary, Result, None };
+// Which report the view mode prints. The chart report's page carries the
+// frame, title, page number and header block; the charts are painted into
+// the rest of the page by the chart library.
+enum class ReportKind { ResponseList, SplitSummary, Result, Chart, None };
 
 // The title printed on every page of the report; "ERROR" for a view that has
 // no report.

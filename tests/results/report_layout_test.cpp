@@ -138,6 +138,14 @@ TEST(PrintedLayout, ResultReportIsTheAverageLineAndOtherModesPrintError) {
   EXPECT_NE(Find(error, "Name: Jo"), nullptr);
   EXPECT_EQ(Find(error, "avg"), nullptr);
   EXPECT_EQ(error.lines.size(), 4u);
+
+  // The chart page leaves everything under the header block to the charts.
+  const Layout chart = PrintedPage(1, ReportKind::Chart, {}, Header(), "avg");
+  EXPECT_NE(Find(chart, "CHART REPORT"), nullptr);
+  EXPECT_NE(Find(chart, "Page: 1/1"), nullptr);
+  EXPECT_NE(Find(chart, "Name: Jo"), nullptr);
+  EXPECT_EQ(Find(chart, "avg"), nullptr);
+  EXPECT_EQ(chart.lines.size(), 4u);
 }
 
 }  // namespace
