@@ -1,0 +1,220 @@
+#include "charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QChart>
+#include <QFont>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPen>
+#include <QScatterSeries>
+#include <QStringList>
+#include <QValueAxis>
+
+#include <array>
+#include <cmath>
+
+#include "results/summary_statistics.h"
+
+namespace alacrity {
+namespace {
+
+// Okabe and Ito's palette: blue, vermilion, bluish green, reddish purple.
+constexpr std::array<QRgb, 4> ShapeColors = {0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7};
+constexpr QRgb OtherShapeColor = 0x808080;
+
+constexpr qreal PointSize = 9;
+constexpr qreal FalseRingSize = 17;
+
+QFont ChartFont(int pixels, bool bold = false) {
+  QFont font(QStringLiteral("Arial"));
+  // Pixels, not points: the chart is laid out in pixels and scaled as a
+  // whole, and a point size would follow each device's resolution instead.
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// A round step (1, 2 or 5 times a power of ten) that cuts `span` into at
+// most about `parts` intervals.
+double RoundStep(double span, int parts) {
+  const double raw = std::max(span / parts, 1.0);
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (const double step : {1.0, 2.0, 5.0}) {
+    if (step * power >= raw) return step * power;
+  }
+  return 10 * power;
+}
+
+std::unique_ptr<QChart> PlainChart(const QString& title) {
+  auto chart = std::make_unique<QChart>();
+  chart->setTitle(title);
+  chart->setTitleFont(ChartFont(16, true));
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  chart->setDropShadowEnabled(false);
+  chart->setBackgroundBrush(Qt::white);
+  chart->setMargins(QMargins(8, 4, 8, 4));
+  chart->legend()->setFont(ChartFont(13));
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  return chart;
+}
+
+QValueAxis* TimeAxis(const ChartFigures& figures) {
+  auto* axis = new QValueAxis;
+  axis->setRange(0, figures.timeAxisTopMs);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(0);
+  axis->setTickInterval(RoundStep(figures.timeAxisTopMs, 6));
+  axis->setLabelFormat(QStringLiteral("%d"));
+  axis->setTitleText(QStringLiteral("Response time (ms)"));
+  axis->setTitleFont(ChartFont(13));
+  axis->setLabelsFont(ChartFont(12));
+  return axis;
+}
+
+QScatterSeries* Scatter(const QString& name, const QColor& fill, const QPen& outline, qreal size) {
+  auto* series = new QScatterSeries;
+  series->setName(name);
+  series->setObjectName(name);
+  series->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+  series->setMarkerSize(size);
+  series->setColor(fill);
+  series->setBrush(fill.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(fill));
+  series->setPen(outline);
+  return series;
+}
+
+}  // namespace
+
+QColor ShapeChartColor(int32_t shape) {
+  if (shape >= 0 && shape < static_cast<int32_t>(ShapeColors.size())) {
+    return QColor::fromRgb(ShapeColors[static_cast<std::size_t>(shape)]);
+  }
+  return QColor::fromRgb(OtherShapeColor);
+}
+
+QString ShapeChartName(int32_t shape) {
+  static const std::array<const char*, 4> names = {"Circle", "Cross", "Square", "Triangle"};
+  if (shape >= 0 && shape < 4) return QString::fromLatin1(names[static_cast<std::size_t>(shape)]);
+  return QStringLiteral("Other");
+}
+
+std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
+  auto chart = PlainChart(QStringLiteral("Response time by stimulus"));
+
+  auto* x = new QValueAxis;
+  const double last = figures.stimulusCount + 1;
+  x->setRange(0, last);
+  x->setTickType(QValueAxis::TicksDynamic);
+  x->setTickAnchor(0);
+  x->setTickInterval(RoundStep(last, 10));
+  x->setLabelFormat(QStringLiteral("%d"));
+  x->setTitleText(QStringLiteral("Stimulus"));
+  x->setTitleFont(ChartFont(13));
+  x->setLabelsFont(ChartFont(12));
+  QValueAxis* y = TimeAxis(figures);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+
+  const auto attach = [&](QAbstractSeries* series) {
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+  };
+
+  // A series per shape shown, in ObjectKind order, so the legend reads in
+  // the order of the response box's buttons.
+  for (int32_t shape = 0; shape <= OtherShape; ++shape) {
+    QScatterSeries* series = nullptr;
+    for (const ChartPoint& point : figures.points) {
+      if (point.shape != shape) continue;
+      if (series == nullptr) {
+        const QColor color = ShapeChartColor(shape);
+        series = Scatter(ShapeChartName(shape), color, QPen(color.darker(130), 1), PointSize);
+      }
+      series->append(point.stimulus, point.timeMs);
+    }
+    if (series != nullptr) attach(series);
+  }
+
+  // A ring around each false answer, over its shape's point.
+  QScatterSeries* rings = nullptr;
+  for (const ChartPoint& point : figures.points) {
+    if (point.correct) continue;
+    if (rings == nullptr) {
+      rings = Scatter(QString::fromLatin1(FalseAnswerSeriesName), QColor(0, 0, 0, 0),
+                      QPen(Qt::black, 2), FalseRingSize);
+    }
+    rings->append(point.stimulus, point.timeMs);
+  }
+  if (rings != nullptr) attach(rings);
+
+  if (!figures.runningMedian.empty()) {
+    auto* line = new QLineSeries;
+    line->setName(QString::fromLatin1(RunningMedianSeriesName));
+    line->setObjectName(line->name());
+    line->setPen(QPen(QColor(0x33, 0x33, 0x33), 2));
+    for (const MedianPoint& point : figures.runningMedian) line->append(point.stimulus, point.medianMs);
+    attach(line);
+  }
+  return chart;
+}
+
+std::unique_ptr<QChart> MakeShapeBoxChart(const ChartFigures& figures) {
+  auto chart = PlainChart(QStringLiteral("Correct response times per shape"));
+  chart->legend()->hide();
+
+  auto* categories = new QBarCategoryAxis;
+  categories->setLabelsFont(ChartFont(13));
+  QValueAxis* y = TimeAxis(figures);
+  chart->addAxis(categories, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  if (figures.boxes.empty()) return chart;
+
+  QStringList names;
+  auto* boxes = new QBoxPlotSeries;
+  boxes->setObjectName(QStringLiteral("Boxes"));
+  boxes->setBoxWidth(0.5);
+  auto* outliers = Scatter(QStringLiteral("Outliers"), QColor(0, 0, 0, 0), QPen(Qt::black, 1.5), 8);
+  for (std::size_t i = 0; i < figures.boxes.size(); ++i) {
+    const ShapeBox& box = figures.boxes[i];
+    const QString name = QStringLiteral("%1 (n = %2)").arg(ShapeChartName(box.shape)).arg(box.count);
+    names.append(name);
+    auto* set = new QBoxSet(box.lowerWhisker, box.q1, box.median, box.q3, box.upperWhisker, name);
+    set->setBrush(ShapeChartColor(box.shape).lighter(150));
+    set->setPen(QPen(Qt::black, 1.5));
+    boxes->append(set);
+    for (const double t : box.outliers) outliers->append(static_cast<qreal>(i), t);
+  }
+  categories->append(names);
+  chart->addSeries(boxes);
+  boxes->attachAxis(categories);
+  boxes->attachAxis(y);
+  if (outliers->count() > 0) {
+    chart->addSeries(outliers);
+    outliers->attachAxis(categories);
+    outliers->attachAxis(y);
+  } else {
+    delete outliers;
+  }
+  return chart;
+}
+
+void PaintChart(QPainter& painter, QChart& chart, QSizeF size, const QRectF& target) {
+  QGraphicsScene scene;
+  scene.setSceneRect(QRectF(QPointF(0, 0), size));
+  scene.addItem(&chart);
+  chart.setGeometry(scene.sceneRect());
+  // The chart lays its parts out when the layout runs, normally from the
+  // event loop; here it must be done before the picture is taken.
+  if (chart.layout() != nullptr) chart.layout()->activate();
+  scene.render(&painter, target, scene.sceneRect(), Qt::IgnoreAspectRatio);
+  scene.removeItem(&chart);
+}
+
+}  // namespace alacrity

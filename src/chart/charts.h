@@ -1,0 +1,49 @@
+#pragma once
+
+// The two charts of a test, built with Qt Charts from the core's figures:
+// response time by stimulus number (points coloured by shape, false answers
+// ringed, the running median as a line) and the correct times of each shape
+// as box plots. Both are laid out at a fixed size in pixels with fonts in
+// pixels, and scaled as a whole wherever they are painted, so that screen,
+// paper, PNG, SVG and PDF show the same picture.
+
+#include <QColor>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+#include "results/chart_figures.h"
+
+QT_BEGIN_NAMESPACE
+class QChart;
+class QPainter;
+QT_END_NAMESPACE
+
+namespace alacrity {
+
+// Sizes the charts are laid out at, in pixels.
+inline constexpr QSizeF TimeCourseChartSize{900, 480};
+inline constexpr QSizeF ShapeBoxChartSize{900, 400};
+
+// A colour per shape that stays apart for colour-blind readers and on paper
+// (not the test's stimulus colours, which may repeat and include yellow on
+// white); grey for answers of no single button.
+QColor ShapeChartColor(int32_t shape);
+// "Circle", "Cross", "Square", "Triangle", "Other".
+QString ShapeChartName(int32_t shape);
+
+// Object names of the chart's parts, for the tests and the window.
+inline constexpr const char* FalseAnswerSeriesName = "False answer";
+inline constexpr const char* RunningMedianSeriesName = "Running median";
+
+std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures);
+std::unique_ptr<QChart> MakeShapeBoxChart(const ChartFigures& figures);
+
+// Lays the chart out at `size` and paints it scaled into `target` of the
+// painter's (y downwards) coordinates. The chart is left as it was.
+void PaintChart(QPainter& painter, QChart& chart, QSizeF size, const QRectF& target);
+
+}  // namespace alacrity
