@@ -77,6 +77,13 @@ QValueAxis* TimeAxis(const ChartFigures& figures) {
   return axis;
 }
 
+// The shape's colour halfway to white: the box stands out from its
+// whiskers and median line without shouting.
+QColor BoxFill(int32_t shape) {
+  const QColor color = ShapeChartColor(shape);
+  return QColor((color.red() + 255) / 2, (color.green() + 255) / 2, (color.blue() + 255) / 2);
+}
+
 QScatterSeries* Scatter(const QString& name, const QColor& fill, const QPen& outline, qreal size) {
   auto* series = new QScatterSeries;
   series->setName(name);
@@ -186,7 +193,7 @@ std::unique_ptr<QChart> MakeShapeBoxChart(const ChartFigures& figures) {
     const QString name = QStringLiteral("%1 (n = %2)").arg(ShapeChartName(box.shape)).arg(box.count);
     names.append(name);
     auto* set = new QBoxSet(box.lowerWhisker, box.q1, box.median, box.q3, box.upperWhisker, name);
-    set->setBrush(ShapeChartColor(box.shape).lighter(150));
+    set->setBrush(BoxFill(box.shape));
     set->setPen(QPen(Qt::black, 1.5));
     boxes->append(set);
     for (const double t : box.outliers) outliers->append(static_cast<qreal>(i), t);

@@ -42,27 +42,31 @@ std::vector<std::string> ReportArguments(const CLI::App& command, const ReportOp
 
 }  // namespace
 
+int RunReportProgram(const std::vector<std::string>& arguments) {
+  const auto program = FindSiblingProgram(ReportProgram);
+  if (!program) {
+    std::cerr << ReportProgram << " not found beside alacrity-cli or on PATH; it paints the "
+              << "report and is built and installed with the window program\n";
+    return ExitUsage;
+  }
+  const int status = RunProgram(*program, arguments);
+  if (status < 0) {
+    std::cerr << program->string() << ": could not be started\n";
+    return ExitUsage;
+  }
+  return status;
+}
+
 CommandRunner AddReportCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "report",
       "Write the printed report of a view as a PDF (runs alacrity-report, no display needed)");
   auto options = std::make_shared<ReportOptions>();
-  AddViewOptions(*command, options->view);
+  AddViewOptions(*command, options->view, /*withChart=*/true);
   command->add_option("-o,--output", options->output, "Output PDF file")->required();
   return [command, options] {
     if (!CheckViewOptions(*command, options->view)) return ExitUsage;
-    const auto program = FindSiblingProgram(ReportProgram);
-    if (!program) {
-      std::cerr << ReportProgram << " not found beside alacrity-cli or on PATH; it paints the "
-                << "report and is built and installed with the window program\n";
-      return ExitUsage;
-    }
-    const int status = RunProgram(*program, ReportArguments(*command, *options));
-    if (status < 0) {
-      std::cerr << program->string() << ": could not be started\n";
-      return ExitUsage;
-    }
-    return status;
+    return RunReportProgram(ReportArguments(*command, *options));
   };
 }
 

@@ -4,6 +4,8 @@
 // and returns a function that runs it once the command line has been parsed.
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -20,5 +22,10 @@ CommandRunner AddRunCommand(CLI::App& app);
 CommandRunner AddExportCommand(CLI::App& app);
 CommandRunner AddReportCommand(CLI::App& app);
 CommandRunner AddSummaryCommand(CLI::App& app);
+CommandRunner AddPlotCommand(CLI::App& app);
+
+// Runs alacrity-report (beside this program, else on PATH) with the
+// arguments and returns its exit status; a usage error when it cannot run.
+int RunReportProgram(const std::vector<std::string>& arguments);
 
 }  // namespace alacrity::cli

@@ -14,11 +14,17 @@ const std::map<std::string, int32_t> ObjectFilters = {
 
 }  // namespace
 
-void AddViewOptions(CLI::App& command, ViewOptions& options) {
+void AddViewOptions(CLI::App& command, ViewOptions& options, bool withChart) {
   command.add_option("FILE", options.path, "Test data file (.aly)")->required();
-  command.add_option("--view", options.view, "Which list: response, split or result")
-      ->check(CLI::IsMember({"response", "split", "result"}))
-      ->capture_default_str();
+  if (withChart) {
+    command.add_option("--view", options.view, "Which report: response, split, result or chart")
+        ->check(CLI::IsMember({"response", "split", "result", "chart"}))
+        ->capture_default_str();
+  } else {
+    command.add_option("--view", options.view, "Which list: response, split or result")
+        ->check(CLI::IsMember({"response", "split", "result"}))
+        ->capture_default_str();
+  }
   command
       .add_option("--split", options.split,
                   "Responses per block of the split view (default: all responses in one block)")
@@ -41,6 +47,8 @@ bool CheckViewOptions(const CLI::App& command, const ViewOptions& options) {
   }
   return true;
 }
+
+bool IsChartView(const ViewOptions& options) { return options.view == "chart"; }
 
 ResultView ViewOf(const ViewOptions& options) {
   if (options.view == "split") return ResultView::SplitSummary;

@@ -22,8 +22,12 @@ struct ViewOptions {
   std::string object = "all";
 };
 
-// FILE, --view, --split and --object.
-void AddViewOptions(CLI::App& command, ViewOptions& options);
+// FILE, --view, --split and --object. The printed report also knows the
+// chart page (--view chart), which has no list rows.
+void AddViewOptions(CLI::App& command, ViewOptions& options, bool withChart = false);
+
+// --view chart.
+bool IsChartView(const ViewOptions& options);
 
 // --object belongs to the response view and --split to the split view; a
 // mistake is reported on stderr and gives false.

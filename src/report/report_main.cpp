@@ -1,20 +1,24 @@
 // alacrity-report: the printed report of a test data file as a PDF, painted
-// exactly as the window prints it, without a display. alacrity-cli report
-// runs this program; it takes the same view options as alacrity-cli list.
-// Exit codes: 0 success, 1 the file was refused or the PDF not written,
-// 2 a usage error. The file may follow "--", as alacrity-cli passes it.
+// exactly as the window prints it, without a display, and with --plot the
+// test's charts as a PNG, SVG or PDF picture. alacrity-cli report and plot
+// run this program; it takes the same view options as alacrity-cli list,
+// and --view chart for the chart page. Exit codes: 0 success, 1 the file
+// was refused or the output not written, 2 a usage error. The file may
+// follow "--", as alacrity-cli passes it.
 
 #include <CLI/CLI.hpp>
 
+#include <QApplication>
 #include <QByteArray>
-#include <QGuiApplication>
 
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "chartoutput.h"
 #include "cli_support.h"
+#include "data/text_encoding.h"
 #include "exit_codes.h"
 #include "reportprinter.h"
 #include "results/header_block.h"
@@ -25,30 +29,58 @@ using namespace alacrity::cli;
 
 namespace {
 
+// A file opened in a fresh program shows the colours of its run
+// configuration: no protocol Perform has happened in this process.
+HeaderBlockTexts HeaderOf(const DocumentData& data) {
+  return BuildHeaderBlockTexts(data.subject, data.results, HeaderColorsOf(data.runConfiguration));
+}
+
+int WriteBytes(const std::string& output, const QByteArray& bytes, std::string_view what) {
+  if (bytes.isEmpty()) {
+    ReportRefusal(output, what);
+    return ExitRefused;
+  }
+  return WriteOutput(output,
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+             ? ExitOk
+             : ExitRefused;
+}
+
 int WriteReport(const ViewOptions& view, const std::string& output) {
   if (OutputIsAnInput(output, {view.path})) return ExitRefused;
   const auto data = LoadTestDataOrReport(view.path);
   if (!data) return ExitRefused;
-  ViewRows rows = RowsOfView(*data, view);
   ReportContent content;
+  content.header = HeaderOf(*data);
+  if (IsChartView(view)) {
+    content.kind = ReportKind::Chart;
+    content.title = ReportTitle(content.kind);
+    return WriteBytes(output, ChartReportPdf(content, BuildChartFigures(data->results)),
+                      "the report could not be painted");
+  }
+  ViewRows rows = RowsOfView(*data, view);
   content.kind = ReportKindOf(ViewOf(view));
   content.rows = std::move(rows.rows);
-  // A file opened in a fresh program shows the colours of its run
-  // configuration: no protocol Perform has happened in this process.
-  content.header =
-      BuildHeaderBlockTexts(data->subject, data->results, HeaderColorsOf(data->runConfiguration));
   content.averageText = rows.averageText.value_or(std::string());
   content.title = ReportTitle(content.kind);
+  return WriteBytes(output, ReportPdf(content), "the report could not be painted");
+}
 
-  const QByteArray pdf = ReportPdf(content);
-  if (pdf.isEmpty()) {
-    ReportRefusal(output, "the report could not be painted");
-    return ExitRefused;
+int WritePlot(const std::string& path, const std::string& output) {
+  const auto format = PlotFormatOfPath(output);
+  if (!format) {
+    std::cerr << "--output must end in .png, .svg or .pdf\n";
+    return ExitUsage;
   }
-  return WriteOutput(output,
-                     std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))
-             ? ExitOk
-             : ExitRefused;
+  if (OutputIsAnInput(output, {path})) return ExitRefused;
+  const auto data = LoadTestDataOrReport(path);
+  if (!data) return ExitRefused;
+  // The picture names its test, as the header block of a report does.
+  const HeaderBlockTexts header = HeaderOf(*data);
+  const QString caption =
+      QString::fromStdString(ToDisplayUtf8(header.name) + "      " + ToDisplayUtf8(header.date));
+  return WriteBytes(output, PlotBytes(BuildChartFigures(data->results), caption, *format),
+                    "the charts could not be drawn");
 }
 
 }  // namespace
@@ -59,14 +91,21 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("alacrity-report ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
   ViewOptions view;
   std::string output;
-  AddViewOptions(app, view);
-  app.add_option("-o,--output", output, "Output PDF file")->required();
+  bool plot = false;
+  AddViewOptions(app, view, /*withChart=*/true);
+  app.add_option("-o,--output", output, "Output PDF file (with --plot: .png, .svg or .pdf)")
+      ->required();
+  app.add_flag("--plot", plot, "The test's charts as a picture instead of a printed report");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     return ExitCodeAfterOutput(app.exit(error) == 0 ? ExitOk : ExitUsage);
   }
   if (!CheckViewOptions(app, view)) return ExitUsage;
+  if (plot && app.count("--view") > 0) {
+    std::cerr << "--plot draws the charts; --view chooses a printed report\n";
+    return ExitUsage;
+  }
 
   // Reports are made in batches on machines without a display.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -78,6 +117,8 @@ int main(int argc, char** argv) {
   // Qt sees only the program name: the command line was read above.
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
-  const QGuiApplication application(qtArgc, qtArgv);
-  return ExitCodeAfterOutput(WriteReport(view, output));
+  // The charts are Qt Charts' widgets-based items: they need the widgets'
+  // application object even offscreen.
+  const QApplication application(qtArgc, qtArgv);
+  return ExitCodeAfterOutput(plot ? WritePlot(view.path, output) : WriteReport(view, output));
 }
