@@ -4,6 +4,8 @@
 #include <QString>
 
 #include "alacritylist.h"
+#include "chartpanel.h"
+#include "statisticstable.h"
 #include "mainframe.h"
 #include "messagebox.h"
 
@@ -22,7 +24,9 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
       m_frame(frame),
       m_controller(context.data, context.runState, *this, context.link),
       m_fonts(ReportFonts()),
-      m_list(new AlacrityList(this)) {
+      m_list(new AlacrityList(this)),
+      m_statistics(new StatisticsTable(this)),
+      m_charts(new ChartPanel(this)) {
   setObjectName(QStringLiteral("alacrityView"));
   // paintEvent covers every pixel itself.
   setAttribute(Qt::WA_OpaquePaintEvent);

@@ -30,6 +30,8 @@ namespace alacrity {
 
 class AlacrityList;
 class CMainFrame;
+class ChartPanel;
+class StatisticsTable;
 
 class CAlacrityView : public QWidget, public RunWindow {
   Q_OBJECT
@@ -71,6 +73,9 @@ class CAlacrityView : public QWidget, public RunWindow {
   void OnResponseByResponse();
   void OnSplitSummary();
   void OnResult();
+  // The analysis views: the statistics table and the charts.
+  void OnStatistics();
+  void OnChart();
   void OnSplitSizeChange();
   void OnObjectFilterChange();
   void OnDeleteLines();
@@ -84,6 +89,8 @@ class CAlacrityView : public QWidget, public RunWindow {
   void OnFilePrintSetup();
 
   AlacrityList& List() const { return *m_list; }
+  StatisticsTable& StatisticsPanel() const { return *m_statistics; }
+  ChartPanel& ChartsPanel() const { return *m_charts; }
   int SplitSize() const { return m_splitSize; }
   // The average line of the latest split summary with at least one block;
   // the result page and the result report show it.
@@ -120,6 +127,7 @@ class CAlacrityView : public QWidget, public RunWindow {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void DrawHeaderBlock(QPainter& painter) const;
@@ -136,6 +144,13 @@ class CAlacrityView : public QWidget, public RunWindow {
   void PlaceList();
   void HideList();
   void FillSplitSummary(int blockSize);
+  // The statistics table or the charts under the header block, filling the
+  // view; the list and the other panel out of sight.
+  void PlaceAnalysisPanel(QWidget& panel);
+  void HideAnalysisPanels();
+  // Copy, Copy All and Export csv of the Statistics view.
+  void CopyStatistics(bool selectedOnly);
+  void ExportStatisticsCsv();
 
   AppContext& m_context;
   CMainFrame& m_frame;
@@ -150,6 +165,8 @@ class CAlacrityView : public QWidget, public RunWindow {
   LayoutFonts m_fonts;
 
   AlacrityList* m_list = nullptr;  // a child of the view
+  StatisticsTable* m_statistics = nullptr;  // a child of the view
+  ChartPanel* m_charts = nullptr;           // a child of the view
   int m_splitSize = 0;
   // One per process, as the view is: the list fills write it, the result
   // page and the printed result report read it.

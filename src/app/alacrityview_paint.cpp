@@ -60,7 +60,9 @@ void CAlacrityView::paintEvent(QPaintEvent* /*event*/) {
     case Neutral:
     case ResponseByResponse:
     case SplitSummary:
-      // The list paints itself.
+    case Statistics:
+    case Chart:
+      // The list, the statistics table and the charts paint themselves.
       break;
   }
 }

@@ -7,6 +7,8 @@
 
 #include "alacritylist.h"
 #include "alacrityview.h"
+#include "chartoutput.h"
+#include "results/chart_figures.h"
 #include "mainframe.h"
 #include "printdialogs.h"
 #include "results/report_pages.h"
@@ -19,6 +21,8 @@ ReportKind ReportKindOfMode(ViewMode mode) {
     case ResponseByResponse: return ReportKind::ResponseList;
     case SplitSummary: return ReportKind::SplitSummary;
     case Result: return ReportKind::Result;
+    case Chart: return ReportKind::Chart;
+    case Statistics:
     case Neutral:
     case TestRun:
     case DeviceCheck: break;
@@ -41,16 +45,30 @@ ReportContent CAlacrityView::CurrentReport() const {
   return content;
 }
 
+namespace {
+
+// The chart report is one page of its own.
+bool PaintContent(QPagedPaintDevice& device, const ReportContent& content,
+                  const TestResults& results, int firstPage, int lastPage) {
+  if (content.kind == ReportKind::Chart) {
+    if (firstPage > 1 || (lastPage != 0 && lastPage < 1)) return true;
+    return PaintChartReport(device, content, BuildChartFigures(results));
+  }
+  return PaintReport(device, content, firstPage, lastPage);
+}
+
+}  // namespace
+
 bool CAlacrityView::PrintTo(QPagedPaintDevice& device, int firstPage, int lastPage) const {
-  return PaintReport(device, CurrentReport(), firstPage, lastPage);
+  return PaintContent(device, CurrentReport(), m_context.data.results, firstPage, lastPage);
 }
 
 bool CAlacrityView::PrintTo(QPrinter& printer) const {
   const ReportContent content = CurrentReport();
   printer.setDocName(QString::fromStdString(content.title));
   const bool range = printer.printRange() == QPrinter::PageRange;
-  return PaintReport(printer, content, range ? printer.fromPage() : 1,
-                     range ? printer.toPage() : 0);
+  return PaintContent(printer, content, m_context.data.results, range ? printer.fromPage() : 1,
+                      range ? printer.toPage() : 0);
 }
 
 QPrinter& CAlacrityView::Printer() {

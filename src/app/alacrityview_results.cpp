@@ -24,6 +24,8 @@
 #include "messagebox.h"
 #include "results/copy_text.h"
 #include "results/deletion.h"
+#include "results/summary_table.h"
+#include "statisticstable.h"
 
 namespace alacrity {
 namespace {
@@ -54,11 +56,13 @@ bool WriteTextFile(const QString& path, const std::string& text) {
 }  // namespace
 
 void CAlacrityView::PlaceList() {
+  HideAnalysisPanels();
   m_list->setGeometry(ListPlace);
   m_list->show();
 }
 
 void CAlacrityView::HideList() {
+  HideAnalysisPanels();
   m_list->setGeometry(0, 0, 0, 0);
   m_list->hide();
 }
@@ -159,6 +163,10 @@ void CAlacrityView::OnDeleteLines() {
 }
 
 void CAlacrityView::OnCopy() {
+  if (Mode() == Statistics) {
+    CopyStatistics(true);
+    return;
+  }
   const std::vector<int> rows = m_list->SelectedRows();
   if (rows.empty()) {
     ShowMessageBox(window(), QStringLiteral("No items were selected!"));
@@ -167,9 +175,19 @@ void CAlacrityView::OnCopy() {
   PutTextOnClipboard(CopyText(m_list->Rows(), rows));
 }
 
-void CAlacrityView::OnCopyAll() { PutTextOnClipboard(CopyAllText(m_list->Rows())); }
+void CAlacrityView::OnCopyAll() {
+  if (Mode() == Statistics) {
+    CopyStatistics(false);
+    return;
+  }
+  PutTextOnClipboard(CopyAllText(m_list->Rows()));
+}
 
 void CAlacrityView::OnExportCsv() {
+  if (Mode() == Statistics) {
+    ExportStatisticsCsv();
+    return;
+  }
   const DocumentData& document = m_context.data;
   // The text is complete before the dialog opens.
   const std::string text =
@@ -184,6 +202,41 @@ void CAlacrityView::OnExportCsv() {
   if (path.isEmpty()) return;
   // A file that cannot be written ends the command without a word.
   (void)WriteTextFile(path, text);
+}
+
+void CAlacrityView::CopyStatistics(bool selectedOnly) {
+  const std::vector<ResponseSummary>& summaries = m_statistics->Summaries();
+  if (!selectedOnly) {
+    PutTextOnClipboard(SummaryTabText(summaries));
+    return;
+  }
+  const std::vector<int> rows = m_statistics->SelectedRows();
+  if (rows.empty()) {
+    ShowMessageBox(window(), QStringLiteral("No items were selected!"));
+    return;
+  }
+  PutTextOnClipboard(SummaryTabText(summaries, rows));
+}
+
+void CAlacrityView::ExportStatisticsCsv() {
+  const DocumentData& document = m_context.data;
+  // The columns of alacrity-cli summary --format csv, so that a file saved
+  // here pools with those made on the command line.
+  const QString source = m_frame.CurrentDataFilePath();
+  const std::vector<TestSummaries> tests = {
+      {LocalPath(source).filename().string(), document.subject, document.results.testTime,
+       m_statistics->Summaries()}};
+  const std::string text = SummaryCsvText(tests);
+  SetupFileRequest request;
+  request.kind = SetupFileRequest::Kind::Save;
+  request.directory = m_context.paths.dataDirectory;
+  request.filter = QString::fromLatin1(CsvFilter);
+  request.defaultSuffix = QString::fromLatin1(CsvSuffix);
+  const QString path = ChooseSetupFile(window(), request);
+  if (path.isEmpty()) return;
+  if (!WriteTextFile(path, text)) {
+    ShowMessageBox(window(), QStringLiteral("The statistics could not be written to\n%1").arg(path));
+  }
 }
 
 }  // namespace alacrity

@@ -19,6 +19,8 @@ inline constexpr int IdCheck = 32773;
 inline constexpr int IdResponseByResponse = 32774;
 inline constexpr int IdSplitSummary = 32776;
 inline constexpr int IdResult = 32799;
+inline constexpr int IdStatistics = 32820;
+inline constexpr int IdChart = 32821;
 inline constexpr int IdCustomConfiguration = 32793;
 inline constexpr int IdCreateProtocol = 32800;
 inline constexpr int IdCommPort = 32797;
@@ -44,6 +46,8 @@ inline constexpr int IdObjectFilterList = 1057;
 // Dialog bar templates.
 inline constexpr int SplitSummaryBarTemplate = 139;
 inline constexpr int ResponseBarTemplate = 140;
+// Copy, Copy All and Export csv only: the Statistics view.
+inline constexpr int CopyBarTemplate = 138;
 // 142 (Start and Stop) and 143 (Stop) come with the run controller.
 
 }  // namespace alacrity

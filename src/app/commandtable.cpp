@@ -9,7 +9,7 @@ namespace {
 
 // The framework's own commands carry the framework's standard prompts; the
 // program's own commands have a prompt only where one was ever written.
-constexpr std::array<CommandSpec, 28> CommandTable = {{
+constexpr std::array<CommandSpec, 30> CommandTable = {{
     {IdFileNew, "actionNew", "&New", "Ctrl+N", "Create a new document", "New", "", true},
     {IdFileOpen, "actionOpen", "&Open...\tCtrl+O", "Ctrl+O", "Open an existing document", "Open",
      "std:open", true},
@@ -31,6 +31,8 @@ constexpr std::array<CommandSpec, 28> CommandTable = {{
      ":/icons/response.svg", true},
     {IdSplitSummary, "actionSplitSummary", "&Split Summary", "", "", "", ":/icons/split.svg", true},
     {IdResult, "actionResult", "Res&ult", "", "Result", "", ":/icons/result.svg", true},
+    {IdStatistics, "actionStatistics", "St&atistics", "", "", "", "", true},
+    {IdChart, "actionChart", "C&hart", "", "", "", "", true},
     {IdCustomConfiguration, "actionCustomConfiguration", "&Custom Configuration", "", "", "",
      ":/icons/custom.svg", true},
     {IdCreateProtocol, "actionCreateProtocol", "C&reate protocol", "", "Create new protocol",
@@ -59,7 +61,8 @@ constexpr std::array FileItems = {IdFileOpen, IdFileSave, 0, IdFilePrint, IdFile
                                   IdFilePrintSetup, 0, IdAppExit};
 constexpr std::array SubjectItems = {IdSubjectInfo};
 constexpr std::array ExerciseItems = {IdPerform, IdCheck};
-constexpr std::array ViewItems = {IdResponseByResponse, IdSplitSummary, IdResult};
+constexpr std::array ViewItems = {IdResponseByResponse, IdSplitSummary, IdResult, 0, IdStatistics,
+                                  IdChart};
 constexpr std::array SetupItems = {IdCustomConfiguration, IdCreateProtocol, IdCommPort, 0,
                                    IdOpenConfiguration, IdSaveConfiguration, IdOpenProtocol,
                                    IdSaveProtocol};

@@ -33,6 +33,12 @@ constexpr std::array<BarControlItem, 5> ResponseControls = {{
     {Kind::DropDown, IdObjectFilterList, "", ObjectFilterItems},
 }};
 
+constexpr std::array<BarControlItem, 3> CopyControls = {{
+    {Kind::Button, IdCopy, "Copy", {}},
+    {Kind::Button, IdCopyAll, "Copy All", {}},
+    {Kind::Button, IdExportCsv, "Export csv", {}},
+}};
+
 constexpr std::array<BarControlItem, 2> StartStopControls = {{
     {Kind::Button, StartButtonId, "Start", {}},
     {Kind::Button, StopButtonId, "Stop", {}},
@@ -50,6 +56,8 @@ std::span<const BarControlItem> BarTemplate(int templateId) {
       return SplitSummaryControls;
     case ResponseBarTemplate:
       return ResponseControls;
+    case CopyBarTemplate:
+      return CopyControls;
     case StartStopBarTemplate:
       return StartStopControls;
     case StopBarTemplate:

@@ -28,11 +28,12 @@ constexpr const char* ApplicationTitle = "alacrity";
 constexpr std::array LockedWhileRunning = {
     IdPerform,      IdCheck,  IdFileOpen, IdFileSave,          IdResponseByResponse,
     IdSplitSummary, IdResult, IdDelete,   IdOpenConfiguration, IdFilePrint,
-    IdFilePrintPreview, IdFilePrintSetup};
+    IdFilePrintPreview, IdFilePrintSetup, IdStatistics, IdChart};
 
 // The View commands show results: without any there is nothing to show.
 bool NeedsResults(int id) {
-  return id == IdResponseByResponse || id == IdSplitSummary || id == IdResult;
+  return id == IdResponseByResponse || id == IdSplitSummary || id == IdResult ||
+         id == IdStatistics || id == IdChart;
 }
 
 // The view shows no report in its neutral mode: printing there would only
@@ -40,7 +41,7 @@ bool NeedsResults(int id) {
 bool NeedsReport(int id) { return id == IdFilePrint || id == IdFilePrintPreview; }
 
 bool HasReport(ViewMode mode) {
-  return mode == ResponseByResponse || mode == SplitSummary || mode == Result;
+  return mode == ResponseByResponse || mode == SplitSummary || mode == Result || mode == Chart;
 }
 
 bool IsLockedWhileRunning(int id) {

@@ -23,6 +23,8 @@ void CMainFrame::ConnectResultCommands() {
   route(IdResponseByResponse, [](CAlacrityView& view) { view.OnResponseByResponse(); });
   route(IdSplitSummary, [](CAlacrityView& view) { view.OnSplitSummary(); });
   route(IdResult, [](CAlacrityView& view) { view.OnResult(); });
+  route(IdStatistics, [](CAlacrityView& view) { view.OnStatistics(); });
+  route(IdChart, [](CAlacrityView& view) { view.OnChart(); });
   route(IdDelete, [](CAlacrityView& view) { view.OnDeleteLines(); });
   route(IdCopy, [](CAlacrityView& view) { view.OnCopy(); });
   route(IdCopyAll, [](CAlacrityView& view) { view.OnCopyAll(); });

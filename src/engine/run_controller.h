@@ -23,6 +23,10 @@ enum ViewMode : int32_t {
   TestRun = 5,
   DeviceCheck = 6,
   Result = 7,
+  // The analysis views beside the result views: the robust statistics of
+  // the test as a table, and its charts.
+  Statistics = 8,
+  Chart = 9,
 };
 
 // Bar templates and their controls.

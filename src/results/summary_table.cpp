@@ -78,6 +78,34 @@ std::string DecimalText(double value) {
   return std::string(buffer, end);
 }
 
+std::string SummaryTabText(const std::vector<ResponseSummary>& summaries,
+                           std::span<const int> rowIndices) {
+  std::string out = "Object";
+  for (const SummaryColumn& column : SummaryColumns) {
+    out += '\t';
+    out += column.caption;
+  }
+  out += "\r\n";
+  for (const int row : rowIndices) {
+    if (row < 0 || static_cast<std::size_t>(row) >= summaries.size()) continue;
+    const ResponseSummary& s = summaries[static_cast<std::size_t>(row)];
+    out += SummaryObjectKey(s.object);
+    const auto figures = SummaryFigures(s);
+    for (std::size_t c = 0; c < SummaryColumns.size(); ++c) {
+      out += '\t';
+      out += SummaryCellText(SummaryColumns[c], figures[c]);
+    }
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::string SummaryTabText(const std::vector<ResponseSummary>& summaries) {
+  std::vector<int> all(summaries.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+  return SummaryTabText(summaries, all);
+}
+
 std::string SummaryCsvText(const std::vector<TestSummaries>& tests) {
   std::string out = "file,subject,test_time_utc,object";
   for (const SummaryColumn& column : SummaryColumns) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,14 @@ std::string_view SummaryObjectKey(int32_t object);
 // The shortest text that reads back as the same double, "." as decimal point
 // whatever the locale: "301", "0.25", "366.6666666666667".
 std::string DecimalText(double value);
+
+// The summaries as a table that pastes into a spreadsheet: a heading line of
+// "Object" and the captions, then one line per summary (those at
+// `rowIndices`, or all), cells as the window's table shows them, separated
+// by tabs, lines ended by "\r\n".
+std::string SummaryTabText(const std::vector<ResponseSummary>& summaries,
+                           std::span<const int> rowIndices);
+std::string SummaryTabText(const std::vector<ResponseSummary>& summaries);
 
 // One test's summaries as the command line prints them.
 struct TestSummaries {

@@ -1,0 +1,150 @@
+// The charts as rendered: a point of a known stimulus sits where its number
+// and time put it on the axes, a false answer is ringed, a box's median line
+// stands at the median; and the picture formats of the plot. Places are
+// worked out from the plot area and the axis ranges, not from golden images.
+
+#include <QApplication>
+#include <QChart>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <cstddef>
+#include <cstdlib>
+
+#include "chartoutput.h"
+#include "charts.h"
+#include "results/chart_figures.h"
+
+namespace alacrity::test {
+namespace {
+
+// Stimulus j shows shape (j - 1) % 4 and is answered in 300 ms with its own
+// button; the exceptions are set by the caller.
+TestResults Results(int count) {
+  TestResults results;
+  results.responseCount = count;
+  for (int j = 1; j <= count; ++j) {
+    const auto i = static_cast<std::size_t>(j);
+    results.objectIndex[i] = (j - 1) % 4;
+    results.buttonIndex[i] = (j - 1) % 4;
+    results.generationMs[i] = 1000;
+    results.responseMs[i] = 300;
+  }
+  return results;
+}
+
+struct Rendered {
+  QImage image;
+  QRectF plotArea;
+};
+
+Rendered Render(QChart& chart, QSizeF size) {
+  QImage image(size.toSize(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  PaintChart(painter, chart, size, QRectF(QPointF(0, 0), size));
+  painter.end();
+  return {image, chart.plotArea()};
+}
+
+bool Near(QRgb pixel, const QColor& color, int tolerance = 40) {
+  return std::abs(qRed(pixel) - color.red()) <= tolerance &&
+         std::abs(qGreen(pixel) - color.green()) <= tolerance &&
+         std::abs(qBlue(pixel) - color.blue()) <= tolerance;
+}
+
+QRgb At(const QImage& image, QPointF place) { return image.pixel(place.toPoint()); }
+
+}  // namespace
+
+class ChartRenderTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void pointsSitAtTheirStimulusAndTime() {
+    // Twenty stimuli at 300 ms; stimulus 5 (a circle) at 700 ms, stimulus 10
+    // (a cross) answered falsely at 600 ms. The running median stays at
+    // 300 ms, far from both.
+    TestResults results = Results(20);
+    results.responseMs[5] = 700;
+    results.responseMs[10] = 600;
+    results.buttonIndex[10] = 3;
+    const ChartFigures figures = BuildChartFigures(results);
+    QCOMPARE(figures.timeAxisTopMs, 800.0);
+    const auto chart = MakeTimeCourseChart(figures);
+    const Rendered r = Render(*chart, TimeCourseChartSize);
+    QVERIFY(r.plotArea.width() > 300 && r.plotArea.height() > 200);
+
+    const auto place = [&](double stimulus, double ms) {
+      return QPointF(r.plotArea.left() + stimulus / 21.0 * r.plotArea.width(),
+                     r.plotArea.bottom() - ms / 800.0 * r.plotArea.height());
+    };
+    QVERIFY(Near(At(r.image, place(5, 700)), ShapeChartColor(0)));
+    QVERIFY(Near(At(r.image, place(10, 600)), ShapeChartColor(1)));
+    // Nothing where no answer was.
+    QVERIFY(!Near(At(r.image, place(5, 500)), ShapeChartColor(0)));
+    QVERIFY(!Near(At(r.image, place(6, 700)), ShapeChartColor(1)));
+    // The false answer's ring, its radius out from the point: dark ink.
+    const QPointF ring = place(10, 600) + QPointF(0, -8);
+    QVERIFY2(qGray(At(r.image, ring)) < 100, qPrintable(QString::number(qGray(At(r.image, ring)))));
+    const QPointF noRing = place(5, 700) + QPointF(0, -8);
+    QVERIFY(qGray(At(r.image, noRing)) > 150);
+  }
+
+  void boxMedianStandsAtTheShapesMedian() {
+    // Circles at 300 ms and crosses spread 400 .. 800 ms (median 600 ms).
+    TestResults results = Results(8);
+    const int crossTimes[] = {400, 600, 800};
+    results.responseCount = 8;
+    results.responseMs[2] = crossTimes[0];
+    results.responseMs[6] = crossTimes[1];
+    results.objectIndex[7] = 1;
+    results.buttonIndex[7] = 1;
+    results.responseMs[7] = crossTimes[2];
+    const ChartFigures figures = BuildChartFigures(results);
+    QCOMPARE(figures.boxes.size(), std::size_t{4});
+    QCOMPARE(figures.boxes[1].median, 600.0);
+    QCOMPARE(figures.timeAxisTopMs, 1000.0);
+    const auto chart = MakeShapeBoxChart(figures);
+    const Rendered r = Render(*chart, ShapeBoxChartSize);
+
+    // The cross is the second of four categories.
+    const double x = r.plotArea.left() + 1.5 / 4 * r.plotArea.width();
+    const auto y = [&](double ms) { return r.plotArea.bottom() - ms / 1000.0 * r.plotArea.height(); };
+    int darkRow = -1;
+    for (int row = static_cast<int>(y(600)) - 3; row <= static_cast<int>(y(600)) + 3; ++row) {
+      if (qGray(r.image.pixel(static_cast<int>(x), row)) < 100) darkRow = row;
+    }
+    QVERIFY2(darkRow >= 0, "no median line at 600 ms");
+    // Inside the box between Q1 (500 ms) and the median: the shape's fill,
+    // not white.
+    QVERIFY(qGray(At(r.image, QPointF(x, y(550)))) < 235);
+    // Above the upper whisker: background.
+    QVERIFY(qGray(At(r.image, QPointF(x, y(900)))) > 235);
+  }
+
+  void plotFormatsFollowTheExtension() {
+    QCOMPARE(PlotFormatOfPath("a/b.PNG"), std::optional(PlotFormat::Png));
+    QCOMPARE(PlotFormatOfPath("b.svg"), std::optional(PlotFormat::Svg));
+    QCOMPARE(PlotFormatOfPath("b.pdf"), std::optional(PlotFormat::Pdf));
+    QVERIFY(!PlotFormatOfPath("b.jpg"));
+    QVERIFY(!PlotFormatOfPath("dir.png/b"));
+
+    const ChartFigures figures = BuildChartFigures(Results(12));
+    const QByteArray png = PlotBytes(figures, QStringLiteral("Name: Ada"), PlotFormat::Png);
+    QVERIFY(png.startsWith("\x89PNG"));
+    const QImage image = QImage::fromData(png, "PNG");
+    QCOMPARE(image.size(), (PlotSize() * 2).toSize());
+    QVERIFY(PlotBytes(figures, {}, PlotFormat::Svg).contains("<svg"));
+    QVERIFY(PlotBytes(figures, {}, PlotFormat::Pdf).startsWith("%PDF-"));
+    // A test without answers still draws its (empty) axes.
+    QVERIFY(!PlotBytes(BuildChartFigures(TestResults{}), {}, PlotFormat::Png).isEmpty());
+  }
+};
+
+}  // namespace alacrity::test
+
+QTEST_MAIN(alacrity::test::ChartRenderTest)
+#include "chart_render_test.moc"
