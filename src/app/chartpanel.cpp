@@ -16,6 +16,8 @@ QChartView* NewChartView(QWidget* parent, const QString& name) {
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
   view->setFrameShape(QFrame::NoFrame);
+  // White round the charts, as on the printed page.
+  view->setBackgroundBrush(Qt::white);
   return view;
 }
 
@@ -33,6 +35,10 @@ ChartPanel::ChartPanel(QWidget* parent)
       m_timeCourse(NewChartView(this, QStringLiteral("timeCourseChart"))),
       m_shapeBoxes(NewChartView(this, QStringLiteral("shapeBoxChart"))) {
   setObjectName(QStringLiteral("chartPanel"));
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

@@ -8,6 +8,15 @@
 #include "results/summary_table.h"
 
 namespace alacrity {
+namespace {
+
+QTableWidgetItem* ReadOnlyItem(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+  return item;
+}
+
+}  // namespace
 
 StatisticsTable::StatisticsTable(QWidget* parent) : QTableWidget(parent) {
   setObjectName(QStringLiteral("statisticsTable"));
@@ -35,12 +44,12 @@ void StatisticsTable::Fill(const TestResults& results) {
   for (int row = 0; row < rowCount(); ++row) {
     const ResponseSummary& s = m_summaries[static_cast<std::size_t>(row)];
     const std::string_view key = SummaryObjectKey(s.object);
-    setItem(row, 0, new QTableWidgetItem(
-                        QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()))));
+    setItem(row, 0,
+            ReadOnlyItem(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()))));
     const auto figures = SummaryFigures(s);
     for (std::size_t c = 0; c < SummaryColumns.size(); ++c) {
-      auto* item = new QTableWidgetItem(
-          QString::fromStdString(SummaryCellText(SummaryColumns[c], figures[c])));
+      QTableWidgetItem* item =
+          ReadOnlyItem(QString::fromStdString(SummaryCellText(SummaryColumns[c], figures[c])));
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       setItem(row, static_cast<int>(c) + 1, item);
     }
