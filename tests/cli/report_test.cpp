@@ -224,6 +224,46 @@ TEST_F(CliReport, MistakesAndRefusals) {
   EXPECT_THAT(unwritable.err, HasSubstr("x.pdf"));
 }
 
+TEST_F(CliReport, ChartPageAndPlotPictures) {
+  const auto file = Write(30);
+  const auto page = Report(file, {"--view", "chart"});
+  EXPECT_EQ(Pages(page), 1);
+  const std::string text = PageText(page, 1);
+  for (const char* expected : {"CHART REPORT", "Page: 1/1", "Name: Ada Tester", "Total: 30",
+                               "Response time by stimulus", "Correct response times per shape"}) {
+    EXPECT_THAT(text, HasSubstr(expected));
+  }
+
+  // The picture's format follows the output's extension, in any case.
+  const struct {
+    const char* name;
+    std::string start;
+  } pictures[] = {{"p.png", "\x89PNG"}, {"p.SVG", "<?xml"}, {"p.pdf", "%PDF-"}};
+  for (const auto& picture : pictures) {
+    const auto out = m_dir / picture.name;
+    const auto result = RunCli({"plot", file.string(), "-o", out.string()});
+    EXPECT_EQ(result.exitCode, 0) << picture.name << result.err;
+    EXPECT_EQ(testing::ReadAll(out).rfind(picture.start, 0), 0u) << picture.name;
+  }
+  EXPECT_THAT(PageText(m_dir / "p.pdf", 1), HasSubstr("Name: Ada Tester"));
+
+  const auto jpeg = RunCli({"plot", file.string(), "-o", (m_dir / "p.jpg").string()});
+  EXPECT_EQ(jpeg.exitCode, 2);
+  EXPECT_THAT(jpeg.err, HasSubstr(".png, .svg or .pdf"));
+  EXPECT_FALSE(std::filesystem::exists(m_dir / "p.jpg"));
+  // The chart page has no list: no object filter, no split.
+  EXPECT_EQ(RunCli({"report", file.string(), "--view", "chart", "--object", "cross", "-o",
+                    (m_dir / "c.pdf").string()})
+                .exitCode,
+            2);
+  EXPECT_EQ(RunCli({"list", file.string(), "--view", "chart"}).exitCode, 2);
+  testing::WriteAll(m_dir / "bad.aly", "not a test");
+  const auto refused =
+      RunCli({"plot", (m_dir / "bad.aly").string(), "-o", (m_dir / "bad.png").string()});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(m_dir / "bad.png"));
+}
+
 TEST(CliReportFiles, NamesAfterDashesAreFilesAndNoInputIsReplaced) {
   TempDir dir;
   const auto file = dir / "t.aly";
