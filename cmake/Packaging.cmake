@@ -31,7 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 #   libqt6sql6-sqlite   the subject register's database driver (a Qt plugin)
 # The xcb platform plugin comes with libqt6gui6, the sound's backends with
 # libqt6multimedia6 and the SVG plugins with libqt6svg6, all three found by
-# dpkg-shlibdeps.
+# dpkg-shlibdeps, as is libqt6charts6, which the window and alacrity-report
+# link for the charts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6sql6-sqlite")
 # A register shared by several stations lives on a PostgreSQL server.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
