@@ -121,7 +121,8 @@ class Tour {
   }
 
   // The test ends on the result page; then the list, the split summary in
-  // blocks of three and the print preview of the split report.
+  // blocks of three, the print preview of the split report, the statistics
+  // and the charts.
   void ResultViews() {
     Shot(QStringLiteral("result-page"));
     CAlacrityView& view = m_frame.View();
@@ -139,6 +140,10 @@ class Tour {
     }
     Shot(QStringLiteral("split-summary"));
     PrintPreview();
+    m_frame.RunCommand(IdStatistics);
+    Shot(QStringLiteral("statistics"));
+    m_frame.RunCommand(IdChart);
+    Shot(QStringLiteral("chart"));
     m_frame.RunCommand(IdShowNeutralView);
   }
 

@@ -71,7 +71,8 @@ QValueAxis* TimeAxis(const ChartFigures& figures) {
   axis->setTickAnchor(0);
   axis->setTickInterval(RoundStep(figures.timeAxisTopMs, 6));
   axis->setLabelFormat(QStringLiteral("%d"));
-  axis->setTitleText(QStringLiteral("Response time (ms)"));
+  // Short, so that it is never cut on a low chart; the titles say what.
+  axis->setTitleText(QStringLiteral("ms"));
   axis->setTitleFont(ChartFont(13));
   axis->setLabelsFont(ChartFont(12));
   return axis;
