@@ -48,7 +48,7 @@ void CAlacrityView::resizeEvent(QResizeEvent* event) {
 void CAlacrityView::OnStatistics() {
   if (Mode() == Statistics) return;
   m_frame.RemoveDialogBar();
-  m_frame.ShowDialogBar(CopyBarTemplate);
+  m_frame.ShowDialogBar(StatisticsBarTemplate);
   m_controller.SetMode(Statistics);
   // No list rows stand behind this view: nothing of an earlier view may be
   // printed or copied from here.

@@ -8,9 +8,9 @@
 #include "alacritylist.h"
 #include "alacrityview.h"
 #include "chartoutput.h"
-#include "results/chart_figures.h"
 #include "mainframe.h"
 #include "printdialogs.h"
+#include "results/chart_figures.h"
 #include "results/report_pages.h"
 
 namespace alacrity {

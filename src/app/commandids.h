@@ -46,8 +46,10 @@ inline constexpr int IdObjectFilterList = 1057;
 // Dialog bar templates.
 inline constexpr int SplitSummaryBarTemplate = 139;
 inline constexpr int ResponseBarTemplate = 140;
-// Copy, Copy All and Export csv only: the Statistics view.
-inline constexpr int CopyBarTemplate = 138;
+// Copy, Copy All and Export csv for the Statistics view. (The program never
+// showed the old copy-only template 138; this bar is the Statistics view's
+// own, numbered after the run bars.)
+inline constexpr int StatisticsBarTemplate = 144;
 // 142 (Start and Stop) and 143 (Stop) come with the run controller.
 
 }  // namespace alacrity

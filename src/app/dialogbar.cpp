@@ -33,7 +33,7 @@ constexpr std::array<BarControlItem, 5> ResponseControls = {{
     {Kind::DropDown, IdObjectFilterList, "", ObjectFilterItems},
 }};
 
-constexpr std::array<BarControlItem, 3> CopyControls = {{
+constexpr std::array<BarControlItem, 3> StatisticsControls = {{
     {Kind::Button, IdCopy, "Copy", {}},
     {Kind::Button, IdCopyAll, "Copy All", {}},
     {Kind::Button, IdExportCsv, "Export csv", {}},
@@ -56,8 +56,8 @@ std::span<const BarControlItem> BarTemplate(int templateId) {
       return SplitSummaryControls;
     case ResponseBarTemplate:
       return ResponseControls;
-    case CopyBarTemplate:
-      return CopyControls;
+    case StatisticsBarTemplate:
+      return StatisticsControls;
     case StartStopBarTemplate:
       return StartStopControls;
     case StopBarTemplate:

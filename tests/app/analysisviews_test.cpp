@@ -56,7 +56,7 @@ class AnalysisViewsTest : public QObject {
     QVERIFY(Table().isVisible());
     QVERIFY(!View().List().isVisible());
     QVERIFY(!View().ChartsPanel().isVisible());
-    QCOMPARE(f->frame->CurrentDialogBar()->TemplateId(), CopyBarTemplate);
+    QCOMPARE(f->frame->CurrentDialogBar()->TemplateId(), StatisticsBarTemplate);
     // No printed report of its own.
     QVERIFY(!Enabled(IdFilePrint));
 

@@ -78,7 +78,7 @@ class MainFrameTest : public QObject {
          "-", "E&xit"},
         {"&Subject Info"},
         {"&Perform", "&Check"},
-        {"&Response by Response", "&Split Summary", "Res&ult"},
+        {"&Response by Response", "&Split Summary", "Res&ult", "-", "St&atistics", "C&hart"},
         {"&Custom Configuration", "C&reate protocol", "CO&MM Port", "-", "&Open Configuration",
          "&Save Configuration", "Open &protocol", "Sa&ve protocol"},
         {"&About alacrity..."},
