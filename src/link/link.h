@@ -17,6 +17,7 @@ class FtdiDriver;
 class KeyboardBox;
 class SerialLink;
 class UsbLink;
+struct UsbReceptionHealth;
 
 enum class ActiveLink { None, Usb, Serial, Keyboard };
 
@@ -43,6 +44,9 @@ class DeviceLink {
   KeyboardBox& Keyboard();
 
   ActiveLink Active() const;
+  // Recovered transfer failures and the longest gap they caused, of the
+  // current or last USB run; zeros when no USB box was ever opened.
+  UsbReceptionHealth UsbHealth() const;
 
  private:
   DocumentData& m_data;

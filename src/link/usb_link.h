@@ -5,6 +5,7 @@
 // received byte to the engine.
 
 #include <atomic>
+#include <cstdint>
 #include <string_view>
 #include <thread>
 
@@ -15,6 +16,15 @@ namespace alacrity {
 inline constexpr std::string_view BoxDescription = "Morva packet";
 inline constexpr int UsbBaudRate = 14400;
 inline constexpr std::size_t UsbReadChunk = 1024;
+
+// How reception went since the box was last opened: transfers that failed
+// and were recovered from (stalls, overruns), and the longest stretch of
+// host time without bytes that such a failure caused. The bytes lost in it
+// are ticks the engine never counted.
+struct UsbReceptionHealth {
+  int32_t recoveredErrors = 0;
+  int32_t longestGapMs = 0;
+};
 
 class UsbLink {
  public:
@@ -36,6 +46,8 @@ class UsbLink {
   // Level 0 asserts the sync line, anything else releases it; nothing when
   // closed. Called from the UI thread and, through the engine, the reader.
   void SetSyncLine(int level);
+  // Any thread; figures of the current or the last run.
+  UsbReceptionHealth Health() const;
 
  private:
   void UsbReader();
@@ -43,6 +55,10 @@ class UsbLink {
   FtdiDriver& m_driver;
   std::atomic<int> m_handle{-1};
   std::atomic<bool> m_stop{false};
+  // Written by the reader, read by anyone; reset by UsbOpen before the
+  // reader starts.
+  std::atomic<int32_t> m_recoveredErrors{0};
+  std::atomic<int32_t> m_longestGapMs{0};
   std::thread m_reader;
 };
 
