@@ -68,6 +68,7 @@ fuzz: deps
 bench: build
 	build/$(PRESET)/bench/alacrity-bench
 	build/$(PRESET)/bench/alacrity-app-bench
+	if [ -x build/$(PRESET)/bench/alacrity-usb-bench ]; then build/$(PRESET)/bench/alacrity-usb-bench; fi
 
 clean:
 	rm -rf build

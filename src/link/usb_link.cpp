@@ -146,7 +146,7 @@ void UsbLink::UsbReader() {
       lastBytesAt = now;
     }
     const auto count = std::min(static_cast<std::size_t>(got), buffer.size());
-    for (std::size_t i = 0; i < count; ++i) OnDeviceByte(buffer[i]);
+    for (std::size_t i = 0; i < count; ++i) m_sink(buffer[i]);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "ftdi_driver.h"
+#include "serial_link.h"  // ByteSink
 
 namespace alacrity {
 
@@ -29,6 +30,7 @@ struct UsbReceptionHealth {
 class UsbLink {
  public:
   explicit UsbLink(FtdiDriver& driver) : m_driver(driver) {}
+  UsbLink(FtdiDriver& driver, ByteSink sink) : m_driver(driver), m_sink(sink) {}
   ~UsbLink();
   UsbLink(const UsbLink&) = delete;
   UsbLink& operator=(const UsbLink&) = delete;
@@ -53,6 +55,7 @@ class UsbLink {
   void UsbReader();
 
   FtdiDriver& m_driver;
+  ByteSink m_sink = &OnDeviceByte;  // fixed for the life of the link
   std::atomic<int> m_handle{-1};
   std::atomic<bool> m_stop{false};
   // Written by the reader, read by anyone; reset by UsbOpen before the

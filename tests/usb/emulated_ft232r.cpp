@@ -398,10 +398,16 @@ void ChipStep(Converter& converter, Clock::time_point now) {
     if (converter.source) {
       if (converter.source->Read(bytes) < bytes.size()) converter.source.reset();
     }
+    int64_t position = converter.received;
     for (const uint8_t byte : bytes) {
+      // Each byte is stamped with the moment its stop bit ended on the line.
+      ++position;
+      const auto arrived = converter.receiveStart + std::chrono::nanoseconds(
+                                                        position * 1'000'000'000 /
+                                                        EmulatedFt232r::BytesPerSecond);
       // An overrun loses the new byte, as the chip's full FIFO does.
       if (converter.fifo.size() < EmulatedFt232r::ReceiveBufferSize) {
-        converter.fifo.emplace_back(byte, now);
+        converter.fifo.emplace_back(byte, arrived);
       } else {
         ++converter.lost;
       }

@@ -107,9 +107,11 @@ class EmulatedFt232r {
   // Waits until converter `n` has handed the host `bytes` bytes in all.
   bool WaitForDelivered(int n, int64_t bytes, std::chrono::milliseconds limit) const;
 
-  // Called (on the chip thread) with each byte as it leaves the chip, in
-  // order, with its time; for measuring delivery delays.
-  using DeliveryHook = std::function<void(uint8_t byte, std::chrono::steady_clock::time_point sentAt)>;
+  // Called (on the chip thread) with each byte as it leaves the chip for the
+  // host, in order, with the time it had arrived from the box; for
+  // measuring delivery delays.
+  using DeliveryHook =
+      std::function<void(uint8_t byte, std::chrono::steady_clock::time_point arrivedAt)>;
   void OnDelivery(int n, DeliveryHook hook);
 
   struct Converter;  // public for the ioctl callbacks only
