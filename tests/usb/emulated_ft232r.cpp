@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace alacrity::testing {
 
@@ -70,7 +71,7 @@ struct Urb {
   UMockdevIoctlData* buffer = nullptr;
   std::vector<uint8_t> data;
   int status = 0;
-  bool failWithOverflow = false;
+  int failWith = 0;  // a failure status it is to end with, its data lost
 };
 
 struct EmulatedFt232r::Converter {
@@ -258,8 +259,7 @@ void SubmitUrb(Converter& converter, UMockdevIoctlClient* client) {
       raw->status = -EPIPE;
       Complete(converter, std::move(urb));
     } else {
-      urb.failWithOverflow = converter.failNext == -EOVERFLOW;
-      if (urb.failWithOverflow) converter.failNext = 0;
+      urb.failWith = std::exchange(converter.failNext, 0);
       converter.pendingIn.push_back(std::move(urb));
     }
   } else if (raw->type == USBDEVFS_URB_TYPE_BULK && raw->endpoint == BulkOutEndpoint) {
@@ -430,7 +430,7 @@ void ChipStep(Converter& converter, Clock::time_point now) {
         const auto [byte, at] = converter.fifo.front();
         converter.fifo.pop_front();
         urb.data.push_back(byte);
-        if (urb.failWithOverflow) {
+        if (urb.failWith != 0) {
           ++converter.lost;
         } else {
           ++converter.delivered;
@@ -447,9 +447,9 @@ void ChipStep(Converter& converter, Clock::time_point now) {
     if (!shortPacket && !filled) break;
     Urb done = std::move(urb);
     converter.pendingIn.pop_front();
-    if (done.failWithOverflow) {
+    if (done.failWith != 0) {
       done.data.clear();
-      done.status = -EOVERFLOW;
+      done.status = done.failWith;
     }
     Complete(converter, std::move(done));
   }
@@ -590,7 +590,9 @@ void EmulatedFt232r::Unplug(int n) {
     Urb urb = std::move(converter.pendingIn.front());
     converter.pendingIn.pop_front();
     urb.data.clear();
-    urb.status = -ESHUTDOWN;
+    // What a host controller usually reports for a transfer cut off by the
+    // unplugging; everything after it fails with ENODEV.
+    urb.status = -EPROTO;
     converter.completed.push_back(std::move(urb));
   }
   UpdateDoorbell(converter);

@@ -86,10 +86,10 @@ class EmulatedFt232r {
   void Stream(int n, std::unique_ptr<BoxByteSource> source);
 
   // The next bulk-in transfer of converter `n` ends with this status
-  // (-EPIPE: the endpoint stalls and stays halted until CLEAR_HALT;
-  // -EOVERFLOW: that transfer's data is lost).
+  // (-EPIPE: the endpoint stalls and stays halted until CLEAR_HALT; any
+  // other, e.g. -EOVERFLOW or -EPROTO: that transfer's data is lost).
   void FailNextBulkIn(int n, int negativeErrno);
-  // The converter is pulled out: transfers in flight end with -ESHUTDOWN,
+  // The converter is pulled out: transfers in flight end with -EPROTO,
   // every later ioctl fails with ENODEV.
   void Unplug(int n);
 

@@ -241,15 +241,17 @@ TEST_F(UsbBoxTest, UnpluggingEndsReceptionStopIsPromptAndTheAnswersStay) {
   EXPECT_EQ(run.current, 2);
   EXPECT_EQ(data->results.responseMs[1], 99) << "the answer before the unplugging stays";
   EXPECT_EQ(data->results.buttonIndex[1], 1);
-  EXPECT_EQ(link.UsbHealth().recoveredErrors, 0) << "gone is not a transient error";
+  // The transfer the unplugging cut off looks like a damaged one; the next
+  // attempt finds the converter gone.
+  EXPECT_LE(link.UsbHealth().recoveredErrors, 1);
   InstallSyncLineHook(nullptr);
   const std::lock_guard lock(g_syncMutex);
   g_syncCalls.clear();
 }
 
-TEST_F(UsbBoxTest, AStallOrAnOverrunIsRecoveredFromAndCounted) {
-  for (const int failure : {-EPIPE, -EOVERFLOW}) {
-    SCOPED_TRACE(failure == -EPIPE ? "stall" : "overrun");
+TEST_F(UsbBoxTest, AStallOverrunOrDamagedTransferIsRecoveredFromAndCounted) {
+  for (const int failure : {-EPIPE, -EOVERFLOW, -EPROTO}) {
+    SCOPED_TRACE(failure == -EPIPE ? "stall" : failure == -EOVERFLOW ? "overrun" : "damaged");
     run.checkMode = 1;
     const int64_t deliveredBefore = chip.BytesDelivered(box);
     StartAndWaitForTheReader();
@@ -267,8 +269,8 @@ TEST_F(UsbBoxTest, AStallOrAnOverrunIsRecoveredFromAndCounted) {
     EXPECT_EQ(health.recoveredErrors, 1);
     std::printf("longest gap in reception: %d ms\n", health.longestGapMs);
     // Every byte the chip handed over reached the engine: a stall loses
-    // nothing (the chip holds what comes in meanwhile), an overrun only the
-    // bytes of its transfer.
+    // nothing (the chip holds what comes in meanwhile), the others only the
+    // bytes of their transfer.
     EXPECT_EQ(int64_t{run.totalTicks}, chip.BytesDelivered(box) - deliveredBefore);
     if (failure == -EPIPE) {
       EXPECT_EQ(chip.BytesLost(box), lostBefore);
