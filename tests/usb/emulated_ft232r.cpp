@@ -88,7 +88,6 @@ struct EmulatedFt232r::Converter {
   int failNext = 0;
   int clearHalts = 0;
   uint8_t latencyMs = PowerUpLatencyMs;
-  bool dtr = false;
   bool rts = false;
   std::vector<ControlTransfer> controls;
 
@@ -119,7 +118,6 @@ struct EmulatedFt232r::Shared {
   UMockdevTestbed* testbed = nullptr;
   UMockdevIoctlBase* handler = nullptr;
   mutable std::mutex mutex;
-  mutable std::condition_variable changed;
   std::vector<std::unique_ptr<Converter>> converters;
   std::thread chip;
   std::atomic<bool> stop{false};
@@ -198,7 +196,6 @@ int ControlRequest(Converter& converter, const ControlTransfer& setup, uint16_t 
       }
       break;
     case FtdiModemControl:
-      if ((setup.value & 0x0100) != 0) converter.dtr = (setup.value & 1) != 0;
       if ((setup.value & 0x0200) != 0) converter.rts = (setup.value & 2) != 0;
       break;
     case FtdiSetLatencyTimer:
@@ -366,7 +363,6 @@ gboolean HandleIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer d
     std::fprintf(stderr, "emulated FT232R: ioctl 0x%lx not emulated\n", request);
     umockdev_ioctl_client_complete(client, -1, ENOTTY);
   }
-  shared.changed.notify_all();
   return TRUE;
 }
 
@@ -384,7 +380,6 @@ void ClientVanished(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer da
     }
     UpdateDoorbell(*converter);
   }
-  shared.changed.notify_all();
 }
 
 // One millisecond of the chip: the box's bytes come in, packets go out.
@@ -464,8 +459,7 @@ void ChipThread(Shared& shared) {
     if (now - next > std::chrono::milliseconds(50)) next = now;  // a stalled machine: no burst
     const std::lock_guard lock(shared.mutex);
     for (auto& converter : shared.converters) ChipStep(*converter, now);
-    shared.changed.notify_all();
-  }
+    }
 }
 
 }  // namespace
@@ -618,19 +612,9 @@ uint8_t EmulatedFt232r::LatencyTimerMs(int n) const {
   return m_shared->At(n).latencyMs;
 }
 
-bool EmulatedFt232r::Dtr(int n) const {
-  const std::lock_guard lock(m_shared->mutex);
-  return m_shared->At(n).dtr;
-}
-
 bool EmulatedFt232r::Rts(int n) const {
   const std::lock_guard lock(m_shared->mutex);
   return m_shared->At(n).rts;
-}
-
-int64_t EmulatedFt232r::BytesReceived(int n) const {
-  const std::lock_guard lock(m_shared->mutex);
-  return m_shared->At(n).received;
 }
 
 int64_t EmulatedFt232r::BytesDelivered(int n) const {
@@ -641,12 +625,6 @@ int64_t EmulatedFt232r::BytesDelivered(int n) const {
 int64_t EmulatedFt232r::BytesLost(int n) const {
   const std::lock_guard lock(m_shared->mutex);
   return m_shared->At(n).lost;
-}
-
-bool EmulatedFt232r::WaitForDelivered(int n, int64_t bytes, std::chrono::milliseconds limit) const {
-  std::unique_lock lock(m_shared->mutex);
-  return m_shared->changed.wait_for(lock, limit,
-                                    [&] { return m_shared->At(n).delivered >= bytes; });
 }
 
 void EmulatedFt232r::OnDelivery(int n, DeliveryHook hook) {

@@ -21,7 +21,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -99,13 +98,9 @@ class EmulatedFt232r {
   // as it closes it.
   bool InterfaceClaimed(int n) const;
   uint8_t LatencyTimerMs(int n) const;  // 16 after power-up
-  bool Dtr(int n) const;
   bool Rts(int n) const;
-  int64_t BytesReceived(int n) const;   // from the box
   int64_t BytesDelivered(int n) const;  // to the host
   int64_t BytesLost(int n) const;       // receive buffer overrun, purges and failed transfers
-  // Waits until converter `n` has handed the host `bytes` bytes in all.
-  bool WaitForDelivered(int n, int64_t bytes, std::chrono::milliseconds limit) const;
 
   // Called (on the chip thread) with each byte as it leaves the chip for the
   // host, in order, with the time it had arrived from the box; for
