@@ -10,6 +10,7 @@
 #include "commandline.h"
 #include "data/document_data.h"
 #include "devicerunlink.h"
+#include "dialogs/portsettings.h"
 #include "engine/random.h"
 #include "keyboardboxkeys.h"
 #include "link/keyboard_box.h"
@@ -56,6 +57,8 @@ bool CAlacrityApp::InitInstance() {
   m_signal->Load();
 
   LoadStartConfiguration(m_paths, data, nullptr);
+  // Which device each COM port stands for, as this user chose it.
+  LoadPortAssignments();
 
   // Numbers follow the user's locale from here on, as the exports expect.
   std::setlocale(LC_NUMERIC, "");
