@@ -85,6 +85,7 @@ bool CAlacrityApp::InitInstance() {
   if (useKeyboard) {
     m_keys = std::make_unique<KeyboardBoxKeys>(
         m_frame.get(), [](uint8_t held) { TheDeviceLink().Keyboard().SetHeldKeys(held); });
+    m_keys->AddWindow(m_frame->StimulusWindow());
     installEventFilter(m_keys.get());
   }
   m_frame->show();

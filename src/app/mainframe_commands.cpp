@@ -59,7 +59,7 @@ QLabel* Indicator(const char* text, const char* name, QWidget* parent) {
 
 void CMainFrame::CreateActions() {
   for (const CommandSpec& command : Commands()) {
-    auto* action = new QAction(QString::fromLatin1(command.text), this);
+    auto* action = new QAction(QString::fromUtf8(command.text), this);
     action->setObjectName(QString::fromLatin1(command.objectName));
     action->setData(command.id);
     if (*command.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));

@@ -77,7 +77,8 @@ class MainFrameTest : public QObject {
         {"Subject Info"},
         {"Perform", "Check"},
         {"Response by Response", "Split Summary", "Result"},
-        {"Custom Configuration", "Create protocol", "COMM Port", "-", "Open Configuration",
+        {"Custom Configuration", "Create protocol", "COMM Port", "Stimulus Screen…", "-",
+         "Open Configuration",
          "Save Configuration", "Open protocol", "Save protocol"},
         {"&About alacrity..."},
     };
