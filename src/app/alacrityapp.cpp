@@ -16,6 +16,7 @@
 #include "link/link.h"
 #include "mainframe.h"
 #include "screenshottour.h"
+#include "selftest.h"
 #include "signalsound.h"
 #include "startup.h"
 #include "subjectregister.h"
@@ -46,8 +47,14 @@ bool CAlacrityApp::InitInstance() {
       QStringLiteral("Take screenshots of the main window, the test screens and the device check "
                      "into DIR, then quit."),
       QStringLiteral("DIR"));
+  const QCommandLineOption selfTest(
+      QStringLiteral("self-test"),
+      QStringLiteral("Check the station: name the display server and the stimulus screen, run a "
+                     "device check and a test of 3 stimuli on the response box, print how it "
+                     "went and quit (status 1 on failure)."));
   parser.addOption(keyboardBox);
   parser.addOption(screenshot);
+  parser.addOption(selfTest);
   parser.process(*this);  // --help, --version and mistakes end the program here
 
   DocumentData& data = TheDocumentData();
@@ -90,7 +97,11 @@ bool CAlacrityApp::InitInstance() {
   }
   m_frame->show();
 
-  if (parser.isSet(screenshot)) {
+  if (parser.isSet(selfTest)) {
+    QTimer::singleShot(0, this, [this] {
+      RunSelfTest(*m_frame, *m_context, [](int status) { QCoreApplication::exit(status); });
+    });
+  } else if (parser.isSet(screenshot)) {
     const QString directory = parser.value(screenshot);
     QTimer::singleShot(0, this, [this, directory] {
       RunScreenshotTour(
