@@ -72,6 +72,8 @@ class CMainFrame : public QMainWindow {
   QScreen* ViewScreen() const;
   // Setup > "Stimulus Screen".
   void StimulusScreenCommand();
+  // A screen was unplugged; a run shown on it comes to the main window's.
+  void OnScreenRemoved(QScreen* removed);
   // Adds a sentence to the bar's notice (or the status bar's message).
   void AppendBarNotice(const QString& text);
 
@@ -138,6 +140,7 @@ class CMainFrame : public QMainWindow {
   bool m_fullScreen = false;
   bool m_viewElsewhere = false;       // the view is in m_stimulusWindow
   QWidget* m_stimulusWindow = nullptr;  // a top-level child, shown during runs elsewhere
+  QString m_viewScreenName;  // the stimulus window's screen while the view is there
   QString m_missingScreenNoted;
   bool m_wasMaximized = false;
   QRect m_normalGeometry;

@@ -2,6 +2,7 @@
 // into a full-screen window of its own there, so the subject sees only the
 // test while the operator keeps the main window, its bar and its Stop.
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -31,10 +32,23 @@ void CMainFrame::CreateStimulusWindow() {
   m_stimulusWindow->setWindowTitle(QStringLiteral("alacrity"));
   auto* layout = new QVBoxLayout(m_stimulusWindow);
   layout->setContentsMargins(0, 0, 0, 0);
+  connect(qGuiApp, &QGuiApplication::screenRemoved, this, &CMainFrame::OnScreenRemoved);
+}
+
+void CMainFrame::OnScreenRemoved(QScreen* removed) {
+  if (!m_viewElsewhere || removed == nullptr || removed->name() != m_viewScreenName) return;
+  // The subject's monitor went away in the middle of a run: the run goes on
+  // on the main window's screen, with Stop in reach, rather than in a window
+  // the system has pushed somewhere.
+  TakeViewBack();
+  CoverOwnScreen();
+  m_missingScreenNoted.clear();
+  NoteMissingScreen(removed->name(), true);
 }
 
 void CMainFrame::ShowViewOn(QScreen& target) {
   m_viewElsewhere = true;
+  m_viewScreenName = target.name();
   takeCentralWidget();
   auto* placeholder =
       new QLabel(QStringLiteral("Shown on the stimulus screen, %1.").arg(DescribeScreen(target)));

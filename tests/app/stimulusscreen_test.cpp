@@ -136,6 +136,23 @@ class StimulusScreenTest : public QObject {
     QCOMPARE(f->frame->centralWidget(), &View());
   }
 
+  // Unplugged during the run: the run comes to the main window's screen,
+  // where Stop is in reach, and the bar says why.
+  void screenUnpluggedDuringTheRunBringsItHome() {
+    StoreStimulusScreen(QStringLiteral("subject-150"));
+    Perform();
+    QCOMPARE(View().window(), f->frame->StimulusWindow());
+    f->frame->OnScreenRemoved(Screen("subject-150"));
+    QVERIFY(!f->frame->StimulusWindow()->isVisible());
+    QCOMPARE(f->frame->centralWidget(), &View());
+    QVERIFY(f->WaitForFullScreenView());
+    QCOMPARE(f->frame->CurrentDialogBar()->parentWidget(), &View());
+    QVERIFY(f->frame->CurrentDialogBar()->Notice().contains(QStringLiteral("not connected")));
+    QCOMPARE(f->data->idle, 0);  // the run goes on
+    f->frame->RunCommand(IdStop);
+    QVERIFY(!f->frame->IsFullScreenMode());
+  }
+
   // Chosen but unplugged: the main window's screen, as before there was a
   // choice, and the operator is told once, not at every run.
   void goneScreenFallsBackAndIsNamedOnce() {
