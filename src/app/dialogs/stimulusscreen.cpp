@@ -31,7 +31,7 @@ void StoreStimulusScreen(const QString& name) {
 QString DescribeScreen(const QScreen& screen) {
   const QSize size = screen.geometry().size();
   QString text = QStringLiteral("%1 - %2 x %3, %4 Hz")
-                     .arg(screen.name())
+                     .arg(screen.name().isEmpty() ? QStringLiteral("(unnamed)") : screen.name())
                      .arg(size.width())
                      .arg(size.height())
                      .arg(std::lround(screen.refreshRate()));
