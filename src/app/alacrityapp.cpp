@@ -17,6 +17,7 @@
 #include "link/link.h"
 #include "mainframe.h"
 #include "screenshottour.h"
+#include "selftest.h"
 #include "signalsound.h"
 #include "startup.h"
 #include "subjectregister.h"
@@ -39,6 +40,7 @@ bool CAlacrityApp::InitInstance() {
   const ProgramOptions options = AddProgramOptions(parser);
   const QCommandLineOption& keyboardBox = options.keyboardBox;
   const QCommandLineOption& screenshot = options.screenshot;
+  const QCommandLineOption& selfTest = options.selfTest;
   parser.process(*this);  // --help, --version and mistakes end the program here
 
   DocumentData& data = TheDocumentData();
@@ -78,11 +80,16 @@ bool CAlacrityApp::InitInstance() {
   if (useKeyboard) {
     m_keys = std::make_unique<KeyboardBoxKeys>(
         m_frame.get(), [](uint8_t held) { TheDeviceLink().Keyboard().SetHeldKeys(held); });
+    m_keys->AddWindow(m_frame->StimulusWindow());
     installEventFilter(m_keys.get());
   }
   m_frame->show();
 
-  if (parser.isSet(screenshot)) {
+  if (parser.isSet(selfTest)) {
+    QTimer::singleShot(0, this, [this] {
+      RunSelfTest(*m_frame, *m_context, [](int status) { QCoreApplication::exit(status); });
+    });
+  } else if (parser.isSet(screenshot)) {
     const QString directory = parser.value(screenshot);
     QTimer::singleShot(0, this, [this, directory] {
       RunScreenshotTour(

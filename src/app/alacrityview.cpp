@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "alacritylist.h"
+#include "displayserver.h"
 #include "mainframe.h"
 #include "messagebox.h"
 
@@ -56,6 +57,12 @@ void CAlacrityView::PerformCommand() {
 void CAlacrityView::CheckCommand() {
   if (m_context.data.idle == 0) return;
   m_controller.CheckCommand();
+  // The check is where the operator looks at the screen's delay: a
+  // compositor in the way is named there.
+  if (m_context.data.idle == 0) {
+    const QString note = CompositorDelayNote(CurrentDisplayServer(), m_frame.ViewScreen());
+    if (!note.isEmpty()) m_frame.AppendBarNotice(note);
+  }
   AfterCommand();
 }
 
