@@ -204,12 +204,14 @@ std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer&
   return record;
 }
 
+bool IsRunJournal(std::span<const uint8_t> bytes) {
+  return bytes.size() >= JournalMagic.size() &&
+         std::equal(JournalMagic.begin(), JournalMagic.end(), bytes.begin(),
+                    [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; });
+}
+
 ParseResult<JournalImage> ParseRunJournal(std::span<const uint8_t> bytes) {
-  if (bytes.size() < HeaderLeadBytes + CrcBytes ||
-      !std::equal(JournalMagic.begin(), JournalMagic.end(), bytes.begin(),
-                  [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; })) {
-    return Damaged();
-  }
+  if (bytes.size() < HeaderLeadBytes + CrcBytes || !IsRunJournal(bytes)) return Damaged();
   // The lead and the header's CRC keep their places in every version, so a
   // damaged version number is told from a newer one.
   const uint32_t length = GetUint32(bytes.data() + 12);

@@ -81,6 +81,9 @@ EncodedJournalHeader EncodeJournalHeader(const JournalSetUp& setUp);
 std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer& answer,
                                                             uint32_t headerCrc);
 
+// True when the bytes begin with the journal's magic.
+bool IsRunJournal(std::span<const uint8_t> bytes);
+
 // "Journal of a newer version" for a version above ours; "Damaged journal"
 // for anything wrong in the header. Records are read up to the first one that
 // is short, fails its CRC or is not the next stimulus of the schedule.
