@@ -54,6 +54,8 @@ bool CMainFrame::SaveDataCommand() {
   const FileOutcome outcome = SaveTestData(LocalPath(path), document);
   ShowOutcome(this, outcome);
   if (!outcome.ok) return false;
+  // The results are in a data file now; their journal has done its work.
+  if (m_context.journal) m_context.journal->Discard();
   m_view->repaint();
   return true;
 }
@@ -86,6 +88,8 @@ void CMainFrame::OpenDataCommand() {
     ShowOutcome(this, outcome);
     return;
   }
+  // The results in memory were replaced, saved or given up as asked.
+  if (m_context.journal) m_context.journal->Discard();
   if (UsesSubjectRegister()) {
     // A file from elsewhere belongs to whoever it was recorded for.
     if (!PathIsInside(path, subjectDirectory)) RegisterFollowDataFile(path);

@@ -13,9 +13,10 @@ JournalKeeper::~JournalKeeper() = default;
 std::optional<std::string> JournalKeeper::BeginRun(const DocumentData& data, PerformMode mode,
                                                    int32_t stimulusCount) {
   Discard();
+  JournalSetUp setUp = JournalSetUpOf(data, static_cast<int32_t>(mode), stimulusCount);
+  if (m_subjectSource) m_subjectSource(setUp.subject);
   std::string error;
-  m_journal = RunJournal::Create(
-      m_directory, JournalSetUpOf(data, static_cast<int32_t>(mode), stimulusCount), error);
+  m_journal = RunJournal::Create(m_directory, setUp, error);
   if (!m_journal) return error;
   return std::nullopt;
 }

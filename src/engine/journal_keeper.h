@@ -5,6 +5,7 @@
 // It lives until those results are saved or discarded.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "data/run_journal.h"
@@ -27,6 +28,12 @@ class JournalKeeper : public RunJournalSink {
   // taken: another program holds it or it is gone.
   bool Hold(const std::filesystem::path& path);
 
+  // Where the subject of a test comes from when that is not the record in
+  // memory (a subject register keeps its own current subject): it may
+  // overwrite the journal's copy of the subject at Start.
+  using SubjectSource = std::function<void(SubjectInfo& subject)>;
+  void SetSubjectSource(SubjectSource source) { m_subjectSource = std::move(source); }
+
   const std::filesystem::path& Directory() const { return m_directory; }
   // The journal held, or empty.
   std::filesystem::path Current() const;
@@ -34,6 +41,7 @@ class JournalKeeper : public RunJournalSink {
  private:
   std::filesystem::path m_directory;
   std::unique_ptr<RunJournal> m_journal;
+  SubjectSource m_subjectSource;
 };
 
 }  // namespace alacrity
