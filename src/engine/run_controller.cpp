@@ -153,7 +153,10 @@ void RunController::StopRun() {
   // The last answer may have come after the last tick; the nibbles are still
   // raw until FinishRun.
   const bool test = m_state.checkMode.load() == 0;
-  if (test) JournalNewAnswers();
+  if (test) {
+    JournalNewAnswers();
+    if (m_journal && !m_journalBroken && !m_journal->Flush()) m_journalBroken = true;
+  }
   FinishRun(m_state, m_data);
   m_window.LeaveFullScreen();
   if (test && m_journal && m_journalBroken && m_data.results.responseCount > 0) {

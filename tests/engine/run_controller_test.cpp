@@ -299,6 +299,10 @@ class FakeJournal : public RunJournalSink {
     image.answers.push_back({stimulus, responseMs, buttons});
     return true;
   }
+  bool Flush() override {
+    calls.push_back("flush");
+    return true;
+  }
   void Discard() override { calls.push_back("discard"); }
 
   std::vector<std::string> calls;
