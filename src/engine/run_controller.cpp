@@ -187,8 +187,10 @@ void RunController::ShowRestoredRun(PerformMode mode) {
 
 void RunController::JournalNewAnswers() {
   if (!m_journal) return;
-  // Acquire: the entry of a stimulus is written before `current` passes it.
-  const int32_t answered = std::min(m_state.current.load() - 1, m_state.stimulusCount.load());
+  // Acquire, pairing with the engine's release: the entry of a stimulus is
+  // complete before `current` passes it.
+  const int32_t answered =
+      std::min(m_state.current.load(std::memory_order_acquire) - 1, m_state.stimulusCount.load());
   while (m_journalled < answered && !m_journalBroken) {
     const auto slot = static_cast<std::size_t>(m_journalled + 1);
     if (!m_journal->RecordAnswer(m_journalled + 1, m_data.results.responseMs[slot],
