@@ -109,6 +109,19 @@ void SyncDirectory(const std::filesystem::path& directory) {
   ::close(fd);
 }
 
+// Renames without replacing an existing file; false with errno set. File
+// systems without an atomic no-replace rename get a look first instead.
+bool RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  struct stat existing {};
+  if (::lstat(to.c_str(), &existing) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 std::string ErrnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
 // Sorts by the test's time, and names from one second apart by the time the
@@ -264,8 +277,8 @@ std::unique_ptr<RunJournal> RunJournal::Create(const std::filesystem::path& dire
                                                const JournalSetUp& setUp, std::string& error) {
   if (!PrepareDirectory(directory, error)) return nullptr;
   const EncodedJournalHeader header = EncodeJournalHeader(setUp);
-  const std::filesystem::path path = directory / JournalName(setUp.testTime);
-  const std::filesystem::path temporary = directory / ("." + path.filename().string() + ".tmp");
+  const std::filesystem::path temporary =
+      directory / ("." + JournalName(setUp.testTime) + ".tmp");
 
   const int fd = OpenRetrying(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
   if (fd < 0) {
@@ -283,7 +296,15 @@ std::unique_ptr<RunJournal> RunJournal::Create(const std::filesystem::path& dire
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail("lock");
   if (!WriteAllAt(fd, header.bytes.data(), header.bytes.size(), 0)) return fail("write");
   if (!SyncData(fd)) return fail("flush");
-  if (::rename(temporary.c_str(), path.c_str()) != 0) return fail("rename");
+  // Never over another journal, however unlikely a second one of the same
+  // second, process id and number is (a process id reused after a crash).
+  constexpr int MaxNameAttempts = 100;
+  std::filesystem::path path = directory / JournalName(setUp.testTime);
+  int attempt = 0;
+  while (!RenameNoReplace(temporary, path)) {
+    if (errno != EEXIST || ++attempt == MaxNameAttempts) return fail("rename");
+    path = directory / JournalName(setUp.testTime);
+  }
   SyncDirectory(directory);
   return std::unique_ptr<RunJournal>(
       new RunJournal(fd, path, header.crc, header.bytes.size(), 0));
@@ -361,7 +382,7 @@ std::filesystem::path SetAsideDamagedJournal(const std::filesystem::path& path) 
     target += DamagedJournalSuffix;
     if (attempt > 0) target += "." + std::to_string(attempt);
     // Never over an earlier damaged journal: both may matter to someone.
-    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    if (RenameNoReplace(path, target)) {
       SyncDirectory(path.parent_path());
       return target;
     }
