@@ -21,7 +21,7 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
     : QWidget(parent),
       m_context(context),
       m_frame(frame),
-      m_controller(context.data, context.runState, *this, context.link),
+      m_controller(context.data, context.runState, *this, context.link, context.journal),
       m_fonts(ReportFonts()),
       m_list(new AlacrityList(this)) {
   setObjectName(QStringLiteral("alacrityView"));

@@ -141,12 +141,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (m_context.data.dataSaved == 0 && AskQuestion(this, QStringLiteral("Data not saved. Save?"))) {
-    // Yes means keep the results: a cancelled or failed save keeps the
-    // window open rather than throwing them away.
-    if (!SaveDataCommand()) {
-      event->ignore();
-      return;
+  if (m_context.data.dataSaved == 0) {
+    if (AskQuestion(this, QStringLiteral("Data not saved. Save?"))) {
+      // Yes means keep the results: a cancelled or failed save keeps the
+      // window open rather than throwing them away.
+      if (!SaveDataCommand()) {
+        event->ignore();
+        return;
+      }
+    } else if (m_context.journal) {
+      // No gives the results up on purpose: no journal offers them again.
+      m_context.journal->Discard();
     }
   }
   event->accept();

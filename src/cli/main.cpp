@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
       {"csv", AddCsvCommand(app)},   {"run", AddRunCommand(app)},
       {"export", AddExportCommand(app)}, {"report", AddReportCommand(app)},
       {"summary", AddSummaryCommand(app)},
+      {"recover", AddRecoverCommand(app)},
   };
 
   try {
