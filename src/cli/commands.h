@@ -22,6 +22,7 @@ CommandRunner AddRunCommand(CLI::App& app);
 CommandRunner AddExportCommand(CLI::App& app);
 CommandRunner AddReportCommand(CLI::App& app);
 CommandRunner AddSummaryCommand(CLI::App& app);
+CommandRunner AddRecoverCommand(CLI::App& app);
 CommandRunner AddPlotCommand(CLI::App& app);
 
 // Runs alacrity-report (beside this program, else on PATH) with the

@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
       {"dump", AddDumpCommand(app)}, {"list", AddListCommand(app)},
       {"csv", AddCsvCommand(app)},   {"run", AddRunCommand(app)},
       {"export", AddExportCommand(app)}, {"report", AddReportCommand(app)},
-      {"summary", AddSummaryCommand(app)}, {"plot", AddPlotCommand(app)},
+      {"summary", AddSummaryCommand(app)},
+      {"recover", AddRecoverCommand(app)},
+      {"plot", AddPlotCommand(app)},
   };
 
   try {

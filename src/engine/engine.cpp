@@ -91,7 +91,10 @@ void CountResponse(RunState& state, DocumentData& data, int32_t current, int32_t
   results.responseMs[Slot(current)] = TicksToMilliseconds(g_phaseTicks);
   results.buttonIndex[Slot(current)] = nibble;
   CallSyncLineHook(1);
-  Store(state.current, current + 1);
+  // Release: the window thread journals the entry as soon as it sees
+  // `current` pass it, so the entry must be visible by then. The entry is
+  // never written again during the run.
+  state.current.store(current + 1, std::memory_order_release);
   Store(state.phase, WaitRelease);
   if (current + 1 > stimulusCount) {
     Store(state.done, 1);

@@ -99,6 +99,10 @@ KeyboardBox& DeviceLink::Keyboard() { return *m_keyboard; }
 
 ActiveLink DeviceLink::Active() const { return m_active.load(); }
 
+UsbReceptionHealth DeviceLink::UsbHealth() const {
+  return m_usb ? m_usb->Health() : UsbReceptionHealth{};
+}
+
 DeviceLink& TheDeviceLink() {
   // Built over the document data, which therefore outlives it; its
   // destructor at exit stops a run that is still going.

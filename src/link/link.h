@@ -18,6 +18,7 @@ class FtdiDriver;
 class KeyboardBox;
 class SerialLink;
 class UsbLink;
+struct UsbReceptionHealth;
 
 enum class ActiveLink { None, Usb, Serial, Keyboard };
 
@@ -52,6 +53,9 @@ class DeviceLink {
   KeyboardBox& Keyboard();
 
   ActiveLink Active() const;
+  // Recovered transfer failures and the longest gap they caused, of the
+  // current or last USB run; zeros when no USB box was ever opened.
+  UsbReceptionHealth UsbHealth() const;
 
  private:
   DocumentData& m_data;
