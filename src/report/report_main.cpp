@@ -102,8 +102,9 @@ int main(int argc, char** argv) {
     return ExitCodeAfterOutput(app.exit(error) == 0 ? ExitOk : ExitUsage);
   }
   if (!CheckViewOptions(app, view)) return ExitUsage;
-  if (plot && app.count("--view") > 0) {
-    std::cerr << "--plot draws the charts; --view chooses a printed report\n";
+  if (plot && (app.count("--view") > 0 || app.count("--split") > 0 || app.count("--object") > 0)) {
+    std::cerr << "--plot draws every answer of the test; --view, --split and --object choose a "
+                 "printed report\n";
     return ExitUsage;
   }
 
