@@ -33,6 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libqt6multimedia6 and the SVG plugins with libqt6svg6, all three found by
 # dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6sql6-sqlite")
+# Qt's own texts (file and print dialogs) in the interface languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # A register shared by several stations lives on a PostgreSQL server.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "measure reaction times to visual stimuli

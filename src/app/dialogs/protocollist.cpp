@@ -24,8 +24,7 @@ QString ProtocolObjectText(int32_t object) {
 }
 
 CProtocolItemList::CProtocolItemList(QWidget* parent) : QTableWidget(0, 3, parent) {
-  setHorizontalHeaderLabels(
-      {QStringLiteral("No."), QStringLiteral("Time (ms)"), QStringLiteral("Object")});
+  setHorizontalHeaderLabels({tr("No."), tr("Time (ms)"), tr("Object")});
   horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -43,7 +42,8 @@ CProtocolItemList::CProtocolItemList(QWidget* parent) : QTableWidget(0, 3, paren
 }
 
 QSize CProtocolItemList::sizeHint() const {
-  const int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("  Time (ms)  "));
+  const int textWidth =
+      fontMetrics().horizontalAdvance(QStringLiteral("  %1  ").arg(tr("Time (ms)")));
   return {textWidth * 3, fontMetrics().height() * 18};
 }
 
