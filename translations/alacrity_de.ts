@@ -431,6 +431,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>, scaled %1 %</source>
         <translation>, skaliert %1 %</translation>
     </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Ungültig</translation>
+    </message>
 </context>
 <context>
     <name>DisplayServer</name>
@@ -1036,7 +1040,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>&amp;female</source>
-        <translation>&amp;weiblich</translation>
+        <translation>w&amp;eiblich</translation>
     </message>
     <message>
         <source>&amp;male</source>

@@ -431,6 +431,10 @@ Do you want to replace it?</source>
         <source>, scaled %1 %</source>
         <translation>, escalado %1 %</translation>
     </message>
+    <message>
+        <source>Invalid</source>
+        <translation>No válido</translation>
+    </message>
 </context>
 <context>
     <name>DisplayServer</name>
@@ -947,7 +951,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Protocol name:</source>
-        <translation>&amp;Nombre del protocolo:</translation>
+        <translation>Nom&amp;bre del protocolo:</translation>
     </message>
     <message>
         <source>&amp;Generation time (ms):</source>
@@ -959,11 +963,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>A&amp;ñadir</translation>
+        <translation>Añad&amp;ir</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation>&amp;Insertar</translation>
+        <translation>I&amp;nsertar</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
@@ -983,7 +987,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Guardar</translation>
+        <translation>Guar&amp;dar</translation>
     </message>
     <message>
         <source>No item was selected!</source>

@@ -431,6 +431,10 @@ Voulez-vous le remplacer ?</translation>
         <source>, scaled %1 %</source>
         <translation>, mis à l’échelle %1 %</translation>
     </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Invalide</translation>
+    </message>
 </context>
 <context>
     <name>DisplayServer</name>
@@ -983,7 +987,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>Enregi&amp;strer</translation>
+        <translation>Sau&amp;vegarder</translation>
     </message>
     <message>
         <source>No item was selected!</source>

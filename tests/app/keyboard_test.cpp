@@ -1,7 +1,7 @@
 // The program without a mouse: a whole Perform with keys only (the menu by its
 // mnemonics, the Perform dialog by Tab and Enter, Start and Stop by their keys,
 // the buttons on the keyboard box), and every dialog's mnemonics, tab chain,
-// default and cancel buttons.
+// default and cancel buttons in every interface language.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,6 +31,7 @@
 #include "dialogs/subjectdlg.h"
 #include "engine/engine.h"
 #include "keyboardboxkeys.h"
+#include "language.h"
 
 namespace alacrity::test {
 namespace {
@@ -123,6 +124,7 @@ class KeyboardTest : public QObject {
   }
 
   void cleanup() {
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
     keys.reset();
     boxes.reset();
     f.reset();
@@ -180,11 +182,18 @@ class KeyboardTest : public QObject {
 
   void everyDialogByKeyboard_data() {
     QTest::addColumn<int>("which");
-    for (int which = 0; which < 7; ++which)
-      QTest::newRow(QByteArray::number(which).constData()) << which;
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"en", "de", "fr", "es"}) {
+      for (int which = 0; which < 7; ++which) {
+        const QByteArray row = QByteArray(language) + ' ' + QByteArray::number(which);
+        QTest::newRow(row.constData()) << which << QString::fromLatin1(language);
+      }
+    }
   }
   void everyDialogByKeyboard() {
     QFETCH(int, which);
+    QFETCH(QString, language);
+    InstallLanguage(*QCoreApplication::instance(), language);
     DocumentData& data = *f->data;
     PerformChoice choice;
     std::unique_ptr<QDialog> dialog;
