@@ -42,12 +42,11 @@ QString LanguageArgument(const QStringList& arguments) {
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
     if (argument == QLatin1String("--")) break;
-    if (argument == QLatin1String("--language") || argument == QLatin1String("-language")) {
+    if (argument == QLatin1String("--language")) {
       return i + 1 < arguments.size() ? arguments[i + 1] : QString();
     }
-    for (const QLatin1String prefix : {QLatin1String("--language="), QLatin1String("-language=")}) {
-      if (argument.startsWith(prefix)) return argument.mid(prefix.size());
-    }
+    const QLatin1String prefix("--language=");
+    if (argument.startsWith(prefix)) return argument.mid(prefix.size());
   }
   return {};
 }
