@@ -598,12 +598,12 @@ Do you want to replace it?</source>
     <message>
         <source>Alacrity Time
 (ms)</source>
-        <translation>Tiempo de reacción
+        <translation>T. de reacción
 (ms)</translation>
     </message>
     <message>
         <source>Alacrity Time (ms)</source>
-        <translation>Tiempo de reacción (ms)</translation>
+        <translation>T. de reacción (ms)</translation>
     </message>
     <message>
         <source>Total Time
@@ -709,19 +709,19 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Total responses:</source>
-        <translation>Todas las respuestas:</translation>
+        <translation>Total respuestas:</translation>
     </message>
     <message>
         <source>Correct responses:</source>
-        <translation>Respuestas correctas:</translation>
+        <translation>Resp. correctas:</translation>
     </message>
     <message>
         <source>False responses:</source>
-        <translation>Respuestas erróneas:</translation>
+        <translation>Resp. erróneas:</translation>
     </message>
     <message>
         <source>Mean alacrity time(ms):</source>
-        <translation>Tiempo de reacción medio (ms):</translation>
+        <translation>Reacción media (ms):</translation>
     </message>
     <message>
         <source>SD:</source>
@@ -881,7 +881,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Caja de teclado, teclas 1 a 4: los tiempos de respuesta medidos con el teclado no tienen precisión de instrumento</translation>
+        <translation>Teclado como caja, teclas 1-4: tiempos medidos con el teclado, sin precisión de instrumento</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>

@@ -598,12 +598,12 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Alacrity Time
 (ms)</source>
-        <translation>Temps de réaction
+        <translation>T. de réaction
 (ms)</translation>
     </message>
     <message>
         <source>Alacrity Time (ms)</source>
-        <translation>Temps de réaction (ms)</translation>
+        <translation>T. de réaction (ms)</translation>
     </message>
     <message>
         <source>Total Time
@@ -709,19 +709,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Total responses:</source>
-        <translation>Toutes les réponses :</translation>
+        <translation>Total réponses :</translation>
     </message>
     <message>
         <source>Correct responses:</source>
-        <translation>Réponses correctes :</translation>
+        <translation>Rép. correctes :</translation>
     </message>
     <message>
         <source>False responses:</source>
-        <translation>Réponses erronées :</translation>
+        <translation>Rép. erronées :</translation>
     </message>
     <message>
         <source>Mean alacrity time(ms):</source>
-        <translation>Temps de réaction moyen (ms) :</translation>
+        <translation>Réaction moyenne (ms) :</translation>
     </message>
     <message>
         <source>SD:</source>
@@ -881,7 +881,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Boîtier clavier, touches 1 à 4 : les temps de réaction mesurés au clavier n&apos;ont pas une précision d&apos;instrument</translation>
+        <translation>Boîtier clavier, touches 1-4 : temps mesurés au clavier, sans précision d&apos;instrument</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>
