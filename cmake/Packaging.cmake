@@ -34,6 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps, as is libqt6charts6, which the window and alacrity-report
 # link for the charts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6sql6-sqlite")
+# Qt's own texts (file and print dialogs) in the interface languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # A register shared by several stations lives on a PostgreSQL server.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "measure reaction times to visual stimuli

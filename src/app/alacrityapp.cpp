@@ -42,6 +42,8 @@ CAlacrityApp::~CAlacrityApp() {
 }
 
 bool CAlacrityApp::InitInstance() {
+  // Before the options: their descriptions and messages are in it too.
+  if (SetUpLanguage(*this).isEmpty()) return false;
   QCommandLineParser parser;
   const ProgramOptions options = AddProgramOptions(parser);
   const QCommandLineOption& keyboardBox = options.keyboardBox;

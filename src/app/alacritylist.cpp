@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "mlheaderctrl.h"
+#include "reporttexts.h"
 #include "results/columns.h"
 
 namespace alacrity {
@@ -16,7 +17,8 @@ constexpr int ListFontPixels = 11;
 
 QString CellText(const std::string& cell) {
   // The cells are ASCII; Latin-1 keeps any other byte as the same code.
-  return QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
+  // Shown in the interface language; copies are made from the core's rows.
+  return LocalizedReportText(QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size())));
 }
 
 }  // namespace
@@ -72,8 +74,8 @@ void AlacrityList::InsertColumns() {
   for (std::size_t i = 0; i < ResultColumns.size(); ++i) {
     const int column = static_cast<int>(i);
     const std::string_view title = ResultColumns[i].title;
-    titles->setText(column,
-                    QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+    titles->setText(column, LocalizedReportText(QString::fromLatin1(
+                                title.data(), static_cast<qsizetype>(title.size()))));
     titles->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     setColumnWidth(column, ResultColumns[i].screenWidth);
   }

@@ -1,5 +1,6 @@
 #include "alacrityview.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QString>
 
@@ -125,7 +126,9 @@ void CAlacrityView::ShowResult() { OnResult(); }
 
 void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window(), ToQString(text)); }
 
-void CAlacrityView::ShowRunNotice(std::string_view text) { m_frame.ShowBarNotice(ToQString(text)); }
+void CAlacrityView::ShowRunNotice(std::string_view text) {
+  m_frame.ShowBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
+}
 
 bool CAlacrityView::AskYesNo(std::string_view question) {
   return AskQuestion(window(), ToQString(question));

@@ -33,7 +33,7 @@ namespace {
 // Where the list stands under the header block, in view pixels.
 constexpr QRect ListPlace(10, 70, 736, 330);
 
-constexpr const char* CsvFilter = "CSV Files (*.csv)";
+constexpr const char* CsvFilter = QT_TRANSLATE_NOOP("alacrity::CAlacrityView", "CSV Files (*.csv)");
 constexpr const char* CsvSuffix = "csv";
 
 // Plain 8-bit text: the rows are ASCII and go on the clipboard byte for
@@ -114,7 +114,7 @@ void CAlacrityView::OnResult() {
 void CAlacrityView::OnSplitSizeChange() {
   m_splitSize = m_frame.GetBarComboSelection(IdSplitSizeList) + 1;
   if (Mode() != SplitSummary) {
-    ShowMessageBox(window(), QStringLiteral("Internal error: interval"));
+    ShowMessageBox(window(), tr("Internal error: interval"));
     return;
   }
   m_list->ResetList();
@@ -136,15 +136,15 @@ void CAlacrityView::OnDeleteLines() {
   if (Mode() != ResponseByResponse) return;
   // Only the unfiltered list maps row i to stimulus i + 1.
   if (m_frame.GetBarComboSelection(IdObjectFilterList) != 0) {
-    ShowMessageBox(window(), QStringLiteral("You can delete only in 'ALL Objects' mode !"));
+    ShowMessageBox(window(), tr("You can delete only in 'ALL Objects' mode !"));
     return;
   }
   const std::vector<int> rows = m_list->SelectedRows();
   if (rows.empty()) {
-    ShowMessageBox(window(), QStringLiteral("No lines were selected!"));
+    ShowMessageBox(window(), tr("No lines were selected!"));
     return;
   }
-  if (!AskQuestion(window(), QStringLiteral("Are You Sure You want to delete\n selected lines?"))) {
+  if (!AskQuestion(window(), tr("Are You Sure You want to delete\n selected lines?"))) {
     return;
   }
   std::vector<int> stimuli;
@@ -169,7 +169,7 @@ void CAlacrityView::OnCopy() {
   }
   const std::vector<int> rows = m_list->SelectedRows();
   if (rows.empty()) {
-    ShowMessageBox(window(), QStringLiteral("No items were selected!"));
+    ShowMessageBox(window(), tr("No items were selected!"));
     return;
   }
   PutTextOnClipboard(CopyText(m_list->Rows(), rows));
@@ -196,7 +196,7 @@ void CAlacrityView::OnExportCsv() {
   SetupFileRequest request;
   request.kind = SetupFileRequest::Kind::Save;
   request.directory = m_context.paths.dataDirectory;
-  request.filter = QString::fromLatin1(CsvFilter);
+  request.filter = tr(CsvFilter);
   request.defaultSuffix = QString::fromLatin1(CsvSuffix);
   const QString path = ChooseSetupFile(window(), request);
   if (path.isEmpty()) return;

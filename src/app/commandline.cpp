@@ -1,33 +1,63 @@
 #include "commandline.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
+#include <QTextStream>
+
+#include <cstdlib>
+
+#include "language.h"
 
 namespace alacrity {
 
 ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QStringLiteral("Measures reaction times to visual stimuli."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("CommandLine", "Measures reaction times to visual stimuli."));
   parser.addHelpOption();
   parser.addVersionOption();
   ProgramOptions options{
       QCommandLineOption(
           QStringLiteral("keyboard-box"),
-          QStringLiteral("Use keys 1-4 as the response box (times are not instrument-grade).")),
+          QCoreApplication::translate(
+              "CommandLine", "Use keys 1-4 as the response box (times are not instrument-grade).")),
       QCommandLineOption(
           QStringLiteral("screenshot"),
-          QStringLiteral("Take screenshots of the main window, the test screens and the device "
-                         "check into DIR, then quit."),
-          QStringLiteral("DIR")),
+          QCoreApplication::translate("CommandLine",
+                                      "Take screenshots of the main window, the test screens and "
+                                      "the device check into DIR, then quit."),
+          QCoreApplication::translate("CommandLine", "DIR")),
       QCommandLineOption(
           QStringLiteral("self-test"),
-          QStringLiteral("Check the station: name the display server and the stimulus screen, run "
-                         "a device check and a test of 3 stimuli on the response box, print how "
-                         "it went and quit (status 1 on failure).")),
+          QCoreApplication::translate(
+              "CommandLine",
+              "Check the station: name the display server and the stimulus screen, run a device "
+              "check and a test of 3 stimuli on the response box, print how it went and quit "
+              "(status 1 on failure).")),
+      QCommandLineOption(
+          QStringLiteral("language"),
+          QCoreApplication::translate("CommandLine",
+                                      "Show the program in language CODE (%1) instead of the "
+                                      "system's.")
+              .arg(AvailableLanguages().join(QStringLiteral(", "))),
+          QCoreApplication::translate("CommandLine", "CODE")),
   };
   parser.addOption(options.keyboardBox);
   parser.addOption(options.screenshot);
   parser.addOption(options.selfTest);
+  parser.addOption(options.language);
   return options;
+}
+
+QString SetUpLanguage(QCoreApplication& app) {
+  const QString requested = LanguageArgument(QCoreApplication::arguments());
+  const QString code = ResolveLanguage(requested, QLocale::system().uiLanguages());
+  if (code.isEmpty()) {
+    QTextStream(stderr) << UnknownLanguageMessage(requested) << Qt::endl;
+    return {};
+  }
+  InstallLanguage(app, code);
+  return code;
 }
 
 void AnswerInformationOptions(int argc, char** argv) {
@@ -37,6 +67,9 @@ void AnswerInformationOptions(int argc, char** argv) {
   QCoreApplication core(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("alacrity"));
   QCoreApplication::setApplicationVersion(QStringLiteral(ALACRITY_VERSION "\nLicense " ALACRITY_LICENSE));
+  // A wrong --language ends the program here, before any window: its
+  // message is read on the console the program was started from.
+  if (SetUpLanguage(core).isEmpty()) std::exit(1);
   QCommandLineParser parser;
   (void)AddProgramOptions(parser);
   // Qt's own window-system options (-platform, -display ...) are unknown

@@ -12,11 +12,17 @@ struct ProgramOptions {
   QCommandLineOption keyboardBox;
   QCommandLineOption screenshot;
   QCommandLineOption selfTest;
+  QCommandLineOption language;
 };
 
 // Describes the program and adds --help, --version and the program's own
 // options to `parser`.
 ProgramOptions AddProgramOptions(QCommandLineParser& parser);
+
+// Installs the interface language (--language, else the system's) and
+// returns it; empty, after telling so on standard error, when --language
+// names none that is available.
+QString SetUpLanguage(QCoreApplication& app);
 
 // Answers --help and --version on standard output and ends the program with
 // status 0; returns when neither was asked for. Runs before the

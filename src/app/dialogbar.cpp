@@ -1,6 +1,7 @@
 #include "dialogbar.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,21 +16,23 @@ namespace {
 
 using Kind = BarControlItem::Kind;
 
-constexpr std::array<const char*, 5> ObjectFilterItems = {"ALL Objects", "CIRCLE", "CROSS", "SQUARE",
-                                                          "TRIANGEL"};
+constexpr std::array<const char*, 5> ObjectFilterItems = {
+    QT_TRANSLATE_NOOP("Command", "ALL Objects"), QT_TRANSLATE_NOOP("Command", "CIRCLE"),
+    QT_TRANSLATE_NOOP("Command", "CROSS"), QT_TRANSLATE_NOOP("Command", "SQUARE"),
+    QT_TRANSLATE_NOOP("Command", "TRIANGEL")};
 
 constexpr std::array<BarControlItem, 4> SplitSummaryControls = {{
     {Kind::DropDown, IdSplitSizeList, "", {}},
-    {Kind::Button, IdCopy, "Copy", {}},
-    {Kind::Button, IdCopyAll, "Copy All", {}},
-    {Kind::Button, IdExportCsv, "Export csv", {}},
+    {Kind::Button, IdCopy, QT_TRANSLATE_NOOP("Command", "&Copy"), {}},
+    {Kind::Button, IdCopyAll, QT_TRANSLATE_NOOP("Command", "Copy A&ll"), {}},
+    {Kind::Button, IdExportCsv, QT_TRANSLATE_NOOP("Command", "E&xport csv"), {}},
 }};
 
 constexpr std::array<BarControlItem, 5> ResponseControls = {{
-    {Kind::Button, IdCopy, "Copy", {}},
-    {Kind::Button, IdCopyAll, "Copy All", {}},
-    {Kind::Button, IdExportCsv, "Export csv", {}},
-    {Kind::Button, IdDelete, "Delete", {}},
+    {Kind::Button, IdCopy, QT_TRANSLATE_NOOP("Command", "&Copy"), {}},
+    {Kind::Button, IdCopyAll, QT_TRANSLATE_NOOP("Command", "Copy A&ll"), {}},
+    {Kind::Button, IdExportCsv, QT_TRANSLATE_NOOP("Command", "E&xport csv"), {}},
+    {Kind::Button, IdDelete, QT_TRANSLATE_NOOP("Command", "&Delete"), {}},
     {Kind::DropDown, IdObjectFilterList, "", ObjectFilterItems},
 }};
 
@@ -40,12 +43,12 @@ constexpr std::array<BarControlItem, 3> StatisticsControls = {{
 }};
 
 constexpr std::array<BarControlItem, 2> StartStopControls = {{
-    {Kind::Button, StartButtonId, "Start", {}},
-    {Kind::Button, StopButtonId, "Stop", {}},
+    {Kind::Button, StartButtonId, QT_TRANSLATE_NOOP("Command", "Start"), {}},
+    {Kind::Button, StopButtonId, QT_TRANSLATE_NOOP("Command", "Stop"), {}},
 }};
 
 constexpr std::array<BarControlItem, 1> StopControls = {{
-    {Kind::Button, StopButtonId, "Stop", {}},
+    {Kind::Button, StopButtonId, QT_TRANSLATE_NOOP("Command", "Stop"), {}},
 }};
 
 }  // namespace
@@ -79,7 +82,7 @@ DialogBar::DialogBar(int templateId, std::span<const BarControlItem> controls,
   for (const BarControlItem& item : controls) {
     QWidget* control = nullptr;
     if (item.kind == Kind::Button) {
-      auto* button = new QPushButton(QString::fromLatin1(item.text), this);
+      auto* button = new QPushButton(QCoreApplication::translate("Command", item.text), this);
       // A bar must not take the keyboard away from the main window: the
       // keyboard box reads keys there, and Space would press the button.
       button->setFocusPolicy(Qt::NoFocus);
@@ -88,9 +91,12 @@ DialogBar::DialogBar(int templateId, std::span<const BarControlItem> controls,
       control = button;
     } else {
       auto* list = new QComboBox(this);
-      list->setFocusPolicy(Qt::NoFocus);
+      // Reached with Tab from the list: the drop-downs show only beside
+      // results, never while the keyboard box is read.
+      list->setFocusPolicy(Qt::TabFocus);
       list->setMinimumContentsLength(22);
-      for (const char* text : item.items) list->addItem(QString::fromLatin1(text));
+      for (const char* text : item.items)
+        list->addItem(QCoreApplication::translate("Command", text));
       const int id = item.id;
       connect(list, &QComboBox::activated, this,
               [this, id](int index) { Q_EMIT selectionChanged(id, index); });

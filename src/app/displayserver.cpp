@@ -1,5 +1,6 @@
 #include "displayserver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -76,16 +77,19 @@ QString DisplayServerText(const DisplayServer& server) {
 
 QString CompositorDelayNote(const DisplayServer& server, const QScreen* stimulusScreen) {
   if (!server.composited) return {};
-  const QString who = server.compositor.isEmpty()
-                          ? QStringLiteral("a %1 compositor").arg(server.name)
-                          : QStringLiteral("the %1 compositor %2").arg(server.name, server.compositor);
+  const QString who =
+      server.compositor.isEmpty()
+          ? QCoreApplication::translate("DisplayServer", "a %1 compositor").arg(server.name)
+          : QCoreApplication::translate("DisplayServer", "the %1 compositor %2")
+                .arg(server.name, server.compositor);
   const qreal hz = stimulusScreen != nullptr ? stimulusScreen->refreshRate() : 0;
-  const QString frame = hz > 0 ? QStringLiteral(" (%1 ms at %2 Hz)")
+  const QString frame = hz > 0 ? QCoreApplication::translate("DisplayServer", " (%1 ms at %2 Hz)")
                                      .arg(std::lround(1000.0 / hz))
                                      .arg(std::lround(hz))
                                : QString();
-  return QStringLiteral("Shown through %1: each picture reaches the screen about one frame%2 "
-                        "later than in an X11 session.")
+  return QCoreApplication::translate("DisplayServer",
+                                     "Shown through %1: each picture reaches the screen about one "
+                                     "frame%2 later than in an X11 session.")
       .arg(who, frame);
 }
 

@@ -5,6 +5,7 @@
 #include <QPolygon>
 #include <QTransform>
 
+#include "dialogs/subjecttexts.h"
 #include "layoutpainter.h"
 #include "results/report_layout.h"
 
@@ -85,7 +86,7 @@ void PaintStartPrompt(QPainter& painter, const QRect& client, const QFont& font)
   painter.save();
   painter.setFont(font);
   painter.setPen(Qt::black);
-  painter.drawText(client, Qt::AlignCenter | Qt::TextSingleLine, QString::fromLatin1(StartPromptText));
+  painter.drawText(client, Qt::AlignCenter | Qt::TextSingleLine, SubjectStartPrompt());
   painter.restore();
 }
 

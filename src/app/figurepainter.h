@@ -58,7 +58,8 @@ class DevicePixelScope {
 // The device pixels of a logical size, rounded as Qt rounds a window's size.
 QSize DevicePixelSize(QSize logicalSize, qreal ratio);
 
-// The start prompt, on one line, centred in the client area.
+// The start prompt (SubjectStartPrompt: the lab's own for the interface
+// language, else this text translated), on one line, centred in the client area.
 void PaintStartPrompt(QPainter& painter, const QRect& client, const QFont& font);
 inline constexpr const char* StartPromptText = "Press any button to start";
 

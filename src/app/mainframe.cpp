@@ -138,12 +138,12 @@ void CMainFrame::UpdateCommandStates() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (m_context.data.idle == 0) {
-    ShowMessageBox(this, QStringLiteral("Test in progress."));
+    ShowMessageBox(this, tr("Test in progress."));
     event->ignore();
     return;
   }
   if (m_context.data.dataSaved == 0) {
-    if (AskQuestion(this, QStringLiteral("Data not saved. Save?"))) {
+    if (AskQuestion(this, tr("Data not saved. Save?"))) {
       // Yes means keep the results: a cancelled or failed save keeps the
       // window open rather than throwing them away.
       if (!SaveDataCommand()) {

@@ -104,8 +104,8 @@ void CMainFrame::ShowSplitSummaryBar() {
   RemoveDialogBar();
   ShowDialogBar(SplitSummaryBarTemplate);
   const int count = m_context.data.results.responseCount;
-  QStringList strings{QStringLiteral("after 1 response")};
-  for (int k = 2; k <= count; ++k) strings.append(QStringLiteral("after each %1 responses").arg(k));
+  QStringList strings{tr("after 1 response")};
+  for (int k = 2; k <= count; ++k) strings.append(tr("after each %1 responses").arg(k));
   FillBarCombo(IdSplitSizeList, count - 1, strings);
 }
 

@@ -2,6 +2,7 @@
 // the status bar.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -47,16 +48,19 @@ QIcon CommandIcon(const QString& source, const QStyle* style) {
   return SvgIcon(source);
 }
 
+// The table's texts are English; the interface shows them translated.
+QString CommandText(const char* text) { return QCoreApplication::translate("Command", text); }
+
 }  // namespace
 
 void CMainFrame::CreateActions() {
   for (const CommandSpec& command : Commands()) {
-    auto* action = new QAction(QString::fromUtf8(command.text), this);
+    auto* action = new QAction(CommandText(command.text), this);
     action->setObjectName(QString::fromLatin1(command.objectName));
     action->setData(command.id);
     if (*command.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
-    if (*command.statusTip != '\0') action->setStatusTip(QString::fromLatin1(command.statusTip));
-    if (*command.toolTip != '\0') action->setToolTip(QString::fromLatin1(command.toolTip));
+    if (*command.statusTip != '\0') action->setStatusTip(CommandText(command.statusTip));
+    if (*command.toolTip != '\0') action->setToolTip(CommandText(command.toolTip));
     action->setIcon(CommandIcon(QString::fromLatin1(command.icon), style()));
     // Shortcuts keep working while the menu bar is hidden in full screen.
     addAction(action);
@@ -67,7 +71,7 @@ void CMainFrame::CreateActions() {
 void CMainFrame::CreateMenus() {
   for (const MenuEntry& entry : Menus()) {
     const QString title = QString::fromLatin1(entry.title);
-    QMenu* menu = menuBar()->addMenu(title);
+    QMenu* menu = menuBar()->addMenu(CommandText(entry.title));
     menu->setObjectName(QStringLiteral("menu") + QString(title).remove(QLatin1Char('&')));
     for (const int id : entry.items) {
       if (id == 0) {
@@ -80,7 +84,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-  m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+  m_toolBar = addToolBar(tr("Toolbar"));
   m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
   m_toolBar->setIconSize(QSize(16, 16));
   for (const int id : ToolbarItems()) {
@@ -93,7 +97,7 @@ void CMainFrame::CreateToolBar() {
 
   // The dialog bar lives on its own line under the toolbar.
   addToolBarBreak(Qt::TopToolBarArea);
-  m_barDock = addToolBar(QStringLiteral("Dialog bar"));
+  m_barDock = addToolBar(tr("Dialog bar"));
   m_barDock->setObjectName(QStringLiteral("dialogBarDock"));
   m_barDock->setMovable(false);
   m_barDock->setFloatable(false);
@@ -110,10 +114,10 @@ void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("statusBar"));
   if (m_context.keyboardBox) {
-    m_keyboardNote = new QLabel(
-        QStringLiteral("Keyboard box, keys 1-4: response times measured from the keyboard are "
-                       "not instrument-grade"),
-        bar);
+    m_keyboardNote =
+        new QLabel(tr("Keyboard box, keys 1-4: response times measured from the keyboard are "
+                      "not instrument-grade"),
+                   bar);
     m_keyboardNote->setObjectName(QStringLiteral("keyboardBoxNote"));
     bar->addWidget(m_keyboardNote, 1);
   }

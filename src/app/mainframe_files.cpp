@@ -18,10 +18,14 @@
 namespace alacrity {
 namespace {
 
-constexpr const char* OutsideDesignatedDirectory = "Ukladate subor mimo urceneho adresara";
+// Every interface language shows this warning in its own words, English
+// included: the operator must understand it at once.
+constexpr const char* OutsideDesignatedDirectory = QT_TRANSLATE_NOOP(
+    "alacrity::CMainFrame", "You are saving the file outside the subject's designated directory.");
 constexpr const char* SavingWithoutRegister =
-    "The subject register is not open. The results are saved without it, "
-    "starting in the data directory.";
+    QT_TRANSLATE_NOOP("alacrity::CMainFrame",
+                      "The subject register is not open. The results are saved without it, "
+                      "starting in the data directory.");
 
 void ShowOutcome(QWidget* parent, const FileOutcome& outcome) {
   if (!outcome.message.empty()) ShowMessageBox(parent, QString::fromStdString(outcome.message));
@@ -43,7 +47,7 @@ bool CMainFrame::SaveDataCommand() {
   // down) must not keep the results from being saved.
   const bool withRegister = RegisterIsOpen();
   if (UsesSubjectRegister() && !withRegister) {
-    ShowMessageBox(this, QString::fromLatin1(SavingWithoutRegister));
+    ShowMessageBox(this, tr(SavingWithoutRegister));
   }
   QString designated;
   if (withRegister) {
@@ -59,7 +63,7 @@ bool CMainFrame::SaveDataCommand() {
   m_currentDataFilePath = path;
   if (withRegister && !PathIsInside(path, designated)) {
     // A warning only: the operator may have good reasons.
-    ShowMessageBox(this, QString::fromLatin1(OutsideDesignatedDirectory));
+    ShowMessageBox(this, tr(OutsideDesignatedDirectory));
   }
   const FileOutcome outcome = SaveTestData(LocalPath(path), document);
   ShowOutcome(this, outcome);
@@ -73,7 +77,7 @@ bool CMainFrame::SaveDataCommand() {
 void CMainFrame::OpenDataCommand() {
   DocumentData& document = m_context.data;
   if (document.idle == 0) return;
-  if (document.dataSaved == 0 && AskQuestion(this, QStringLiteral("Data not saved. Save?")) &&
+  if (document.dataSaved == 0 && AskQuestion(this, tr("Data not saved. Save?")) &&
       !SaveDataCommand()) {
     // Yes asked to keep the results; they were not written, so they stay.
     return;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "alacrityview.h"
+#include "commandids.h"
 #include "dialogs/stimulusscreen.h"
 #include "dialogs/stimulusscreendlg.h"
 #include "mainframe.h"
@@ -30,6 +31,9 @@ void CMainFrame::CreateStimulusWindow() {
   m_stimulusWindow = new QWidget(this, Qt::Window);
   m_stimulusWindow->setObjectName(QStringLiteral("stimulusWindow"));
   m_stimulusWindow->setWindowTitle(QStringLiteral("alacrity"));
+  // Start and Stop reach the run from the keyboard on either screen.
+  m_stimulusWindow->addAction(Action(IdStart));
+  m_stimulusWindow->addAction(Action(IdStop));
   auto* layout = new QVBoxLayout(m_stimulusWindow);
   layout->setContentsMargins(0, 0, 0, 0);
   connect(qGuiApp, &QGuiApplication::screenRemoved, this, &CMainFrame::OnScreenRemoved);
@@ -51,7 +55,7 @@ void CMainFrame::ShowViewOn(QScreen& target) {
   m_viewScreenName = target.name();
   takeCentralWidget();
   auto* placeholder =
-      new QLabel(QStringLiteral("Shown on the stimulus screen, %1.").arg(DescribeScreen(target)));
+      new QLabel(tr("Shown on the stimulus screen, %1.").arg(DescribeScreen(target)));
   placeholder->setObjectName(QStringLiteral("stimulusScreenPlaceholder"));
   placeholder->setAlignment(Qt::AlignCenter);
   setCentralWidget(placeholder);
@@ -84,8 +88,8 @@ void CMainFrame::NoteMissingScreen(const QString& name, bool missing) {
   }
   if (m_missingScreenNoted == name) return;
   m_missingScreenNoted = name;
-  AppendBarNotice(QStringLiteral("The stimulus screen %1 is not connected: shown on the main "
-                                 "window's screen.")
+  AppendBarNotice(tr("The stimulus screen %1 is not connected: shown on the main "
+                     "window's screen.")
                       .arg(name));
 }
 

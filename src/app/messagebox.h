@@ -15,7 +15,8 @@ namespace alacrity {
 
 enum class MessageKind { Message, Question };
 
-// Shows `text` with an OK button.
+// Shows `text` with an OK button. Texts from the core libraries are English:
+// each line found in the catalogue of messages is shown translated.
 void ShowMessageBox(QWidget* parent, const QString& text);
 // Asks `text`; true for Yes.
 bool AskQuestion(QWidget* parent, const QString& text);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "data/text_encoding.h"
+#include "reporttexts.h"
 
 namespace alacrity {
 namespace {
@@ -74,7 +75,9 @@ PaperFit FitOnPaper(const QFont& font, const QString& text, double cellWidth, do
 }
 
 // Subject names are stored as bytes; older files hold 8-bit code pages.
-QString DisplayText(const std::string& text) { return QString::fromStdString(ToDisplayUtf8(text)); }
+QString DisplayText(const std::string& text) {
+  return LocalizedReportText(QString::fromStdString(ToDisplayUtf8(text)));
+}
 
 void PaintScreen(QPainter& painter, const Layout& layout, const LayoutFonts& fonts) {
   for (const LayoutRect& box : layout.boxes) {

@@ -248,7 +248,8 @@ class MainFrameTest : public QObject {
     QCOMPARE(f->frame->GetBarComboSelection(IdObjectFilterList), 0);
     // Its buttons follow their commands.
     QVERIFY(bar->Control(IdCopy)->isEnabled());
-    QCOMPARE(qobject_cast<QPushButton*>(bar->Control(IdExportCsv))->text(), QStringLiteral("Export csv"));
+    QCOMPARE(qobject_cast<QPushButton*>(bar->Control(IdExportCsv))->text(),
+             QStringLiteral("E&xport csv"));
   }
 
   void barOperationsWithoutABar() {

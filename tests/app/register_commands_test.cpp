@@ -133,7 +133,9 @@ class RegisterCommandsTest : public QObject {
     QDir().mkpath(Designated() + QStringLiteral("0"));
     dialogs->answers = {elsewhere};
     QVERIFY(f->frame->SaveDataCommand());
-    QCOMPARE(boxes->messages, QStringList{QStringLiteral("Ukladate subor mimo urceneho adresara")});
+    QCOMPARE(boxes->messages,
+             QStringList{QStringLiteral(
+                 "You are saving the file outside the subject's designated directory.")});
     QVERIFY(QFile::exists(elsewhere));
     QCOMPARE(f->data->dataSaved, 1);
   }

@@ -18,6 +18,7 @@
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "dialogs/filechooser.h"
+#include "language.h"
 #include "results/copy_text.h"
 #include "results/result_rows.h"
 #include "resultstestsupport.h"
@@ -93,6 +94,7 @@ class ResultCopyTest : public QObject {
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   }
   void cleanup() {
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
     f.reset();
     dir.reset();
   }
@@ -170,6 +172,23 @@ class ResultCopyTest : public QObject {
     QVERIFY(written.startsWith("Name: J\xF6rg;Tester\r\n"));
     QVERIFY(boxes.messages.isEmpty());
     QVERIFY(boxes.questions.isEmpty());
+  }
+
+  // Other stations and analysis tools read these: the interface language
+  // never reaches them, while the list on screen follows it.
+  void copyAndCsvStayEnglishInAGermanInterface() {
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
+    Results(6, {3});
+    f->frame->RunCommand(IdResponseByResponse);
+    QCOMPARE(List().topLevelItem(2)->text(5).trimmed(), QStringLiteral("falsch"));  // stimulus 3
+    f->frame->RunCommand(IdCopyAll);
+    const std::vector<ResultRow> rows = FillResponseByResponse(f->data->results, AllObjects);
+    QCOMPARE(ClipboardBytes(), Bytes(CopyAllText(rows)));
+    SaveDialogStub dialog;
+    dialog.answers = {dir->filePath(QStringLiteral("results.csv"))};
+    f->frame->RunCommand(IdExportCsv);
+    QCOMPARE(FileBytes(dir->filePath(QStringLiteral("results.csv"))), Bytes(ExpectedCsv()));
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
   }
 
   void exportAsksBeforeReplacingAFile() {

@@ -1,5 +1,6 @@
 // Shows every setup dialog with sample values and writes each as a PNG into
-// the directory given on the command line, so that their layout can be
+// the directory given on the command line (in the language of a .qm file
+// given after it), so that their layout can be
 // looked at on a real (or virtual) screen.
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QTableWidget>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -63,8 +65,15 @@ bool Shoot(QDialog& dialog, const QDir& out, const QString& name) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QTextStream err(stderr);
+  // A compiled translation (alacrity_<code>.qm from the build) shows the
+  // dialogs in that language.
+  QTranslator translator;
+  if (argc == 3 && translator.load(QString::fromLocal8Bit(argv[2]))) {
+    QApplication::installTranslator(&translator);
+    --argc;
+  }
   if (argc != 2) {
-    err << "usage: dialog_screenshots OUTPUT_DIR\n";
+    err << "usage: dialog_screenshots OUTPUT_DIR [TRANSLATION.qm]\n";
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));

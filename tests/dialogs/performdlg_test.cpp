@@ -69,7 +69,7 @@ void PerformDlgTest::OpensFromTheRememberedChoice() {
   QVERIFY(!IsChecked(dialog, ProtocolMode));
   QCOMPARE(Text(dialog, Number), QStringLiteral("25"));
   QVERIFY(Edit(dialog, NameBox)->isReadOnly());
-  QCOMPARE(Button(dialog, LoadButton)->text(), QStringLiteral("Load protocol"));
+  QCOMPARE(Button(dialog, LoadButton)->text(), QStringLiteral("&Load protocol"));
 }
 
 void PerformDlgTest::ShowsTheNameOnlyOfALoadedProtocol() {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/enums.h"
+#include "dialoglayout.h"
 
 namespace alacrity {
 
@@ -22,7 +23,9 @@ QColor ToColor(StimulusColor color) {
 
 }  // namespace
 
-QString AboutVersionText() { return QStringLiteral("alacrity Version " ALACRITY_VERSION); }
+QString AboutVersionText() {
+  return CAboutDlg::tr("alacrity Version %1").arg(QStringLiteral(ALACRITY_VERSION));
+}
 
 QPixmap DrawAboutPicture(int size) {
   QPixmap picture(size, size);
@@ -63,7 +66,7 @@ QPixmap DrawAboutPicture(int size) {
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About alacrity"));
+  setWindowTitle(tr("About alacrity"));
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
@@ -72,9 +75,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
   auto* version = new QLabel(AboutVersionText(), this);
   version->setObjectName(QStringLiteral("version"));
-  auto* purpose = new QLabel(QStringLiteral("Reaction-time measurement"), this);
-  auto* method = new QLabel(QStringLiteral("Visual stimuli, four-button response box"), this);
-  auto* licence = new QLabel(QStringLiteral("License " ALACRITY_LICENSE), this);
+  auto* purpose = new QLabel(tr("Reaction-time measurement"), this);
+  auto* method = new QLabel(tr("Visual stimuli, four-button response box"), this);
+  auto* licence = new QLabel(tr("License %1").arg(QStringLiteral(ALACRITY_LICENSE)), this);
   licence->setObjectName(QStringLiteral("licence"));
 
   auto* texts = new QVBoxLayout;
@@ -91,7 +94,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  ok->setText(QStringLiteral("OK"));
+  ok->setText(DialogText(QT_TRANSLATE_NOOP("Dialog", "OK")));
   ok->setObjectName(QStringLiteral("1"));
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -50,9 +50,9 @@ CCommDlg::CCommDlg(DocumentData& document, QWidget* parent) : CCommDlg(document,
 
 CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* parent)
     : QDialog(parent), m_data(document), m_roots(roots) {
-  setWindowTitle(QStringLiteral("Communication port setup"));
+  setWindowTitle(tr("Communication port setup"));
 
-  auto* box = new QGroupBox(QStringLiteral("Communication port"), this);
+  auto* box = new QGroupBox(tr("Communication port"), this);
   // Wide enough for the title bar to show the whole title.
   box->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);
   auto* boxLayout = new QGridLayout(box);
@@ -78,7 +78,7 @@ CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* pa
       devices->setEnabled(false);
       continue;
     }
-    devices->addItem(QStringLiteral("standard: /dev/ttyS%1").arg(index), QString());
+    devices->addItem(tr("standard: /dev/ttyS%1").arg(index), QString());
     for (const std::string& path : present) {
       devices->addItem(DeviceText(path, m_roots), QString::fromStdString(path));
     }
@@ -86,7 +86,7 @@ CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* pa
     const QString assigned = QString::fromStdString(AssignedSerialDevice(index));
     int current = devices->findData(assigned);
     if (current < 0) {
-      devices->addItem(QStringLiteral("%1 (not present)").arg(assigned), assigned);
+      devices->addItem(tr("%1 (not present)").arg(assigned), assigned);
       current = devices->count() - 1;
     }
     devices->setCurrentIndex(current);

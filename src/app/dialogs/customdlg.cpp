@@ -19,13 +19,13 @@ namespace {
 
 // Colour groups list their buttons in StimulusColor order.
 RadioBox ColorBox(QWidget* owner, const char* title, std::initializer_list<RadioChoice> ids) {
-  return MakeRadioBox(owner, QString::fromLatin1(title), ids);
+  return MakeRadioBox(owner, DialogText(title), ids);
 }
 
 }  // namespace
 
 CCustomDlg::CCustomDlg(DocumentData& document, QWidget* parent) : QDialog(parent), m_data(document) {
-  setWindowTitle(QStringLiteral("Custom setup"));
+  setWindowTitle(tr("Custom setup"));
   BuildControls();
 
   m_configuration = m_data.customConfiguration;
@@ -52,24 +52,27 @@ void CCustomDlg::BuildControls() {
   // Top: the count and how the waiting time is chosen.
   m_stimulusCount = MakeNumberEdit(this, "1025", 4);
   auto* countRow = new QHBoxLayout;
-  countRow->addWidget(new QLabel(QStringLiteral("No of Test stimuli:"), this));
+  auto* countLabel = new QLabel(tr("&No of Test stimuli:"), this);
+  countLabel->setBuddy(m_stimulusCount);
+  countRow->addWidget(countLabel);
   countRow->addWidget(m_stimulusCount);
   countRow->addStretch();
 
-  const RadioBox timing = MakeRadioBox(this, QStringLiteral("Generation of Test stimuli after:"),
-                                       {{"1005", "Random Time"}, {"1006", "Fixed Time"}});
+  const RadioBox timing = MakeRadioBox(this, tr("&Generation of Test stimuli after:"),
+                                       {{"1005", QT_TRANSLATE_NOOP("Dialog", "Random Time")},
+                                        {"1006", QT_TRANSLATE_NOOP("Dialog", "Fixed Time")}});
   m_timingMode = timing.group;
 
-  auto* limits = new QGroupBox(QStringLiteral("Random Time Limits (100 - 5000 ms)"), this);
+  auto* limits = new QGroupBox(tr("Random Time &Limits (100 - 5000 ms)"), this);
   m_randomLower = MakeNumberEdit(limits, "1026", 5);
   m_randomUpper = MakeNumberEdit(limits, "1027", 5);
   MakeDigitsOnly(m_randomLower);
   MakeDigitsOnly(m_randomUpper);
   auto* limitsLayout = new QFormLayout(limits);
-  limitsLayout->addRow(QStringLiteral("Lower:"), m_randomLower);
-  limitsLayout->addRow(QStringLiteral("Upper:"), m_randomUpper);
+  limitsLayout->addRow(tr("Lo&wer:"), m_randomLower);
+  limitsLayout->addRow(tr("&Upper:"), m_randomUpper);
 
-  auto* fixed = new QGroupBox(QStringLiteral("Fixed Time (100 - 5000 ms)"), this);
+  auto* fixed = new QGroupBox(tr("&Fixed Time (100 - 5000 ms)"), this);
   m_fixedTime = MakeNumberEdit(fixed, "1028", 5);
   auto* fixedLayout = new QVBoxLayout(fixed);
   fixedLayout->addWidget(m_fixedTime);
@@ -81,15 +84,27 @@ void CCustomDlg::BuildControls() {
   timingRow->addWidget(fixed);
 
   // Middle: the colour of each shape, side by side.
-  auto* colors = new QGroupBox(QStringLiteral("Color Assigment"), this);
-  const RadioBox square = ColorBox(
-      colors, "Square", {{"1055", "Red"}, {"1014", "Green"}, {"1015", "Blue"}, {"1016", "Yellow"}});
-  const RadioBox circle = ColorBox(
-      colors, "Circle", {{"1056", "Red"}, {"1022", "Green"}, {"1023", "Blue"}, {"1024", "Yellow"}});
-  const RadioBox triangle = ColorBox(
-      colors, "Triangel", {{"1029", "Red"}, {"1030", "Green"}, {"1035", "Blue"}, {"1036", "Yellow"}});
-  const RadioBox cross = ColorBox(
-      colors, "Cross", {{"1037", "Red"}, {"1038", "Green"}, {"1039", "Blue"}, {"1040", "Yellow"}});
+  auto* colors = new QGroupBox(tr("Color Assigment"), this);
+  const RadioBox square = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "S&quare"),
+                                   {{"1055", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                                    {"1014", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                                    {"1015", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                                    {"1016", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
+  const RadioBox circle = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "&Circle"),
+                                   {{"1056", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                                    {"1022", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                                    {"1023", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                                    {"1024", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
+  const RadioBox triangle = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "&Triangel"),
+                                     {{"1029", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                                      {"1030", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                                      {"1035", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                                      {"1036", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
+  const RadioBox cross = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "Cr&oss"),
+                                  {{"1037", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                                   {"1038", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                                   {"1039", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                                   {"1040", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
   m_squareColor = square.group;
   m_circleColor = circle.group;
   m_triangleColor = triangle.group;
@@ -98,12 +113,15 @@ void CCustomDlg::BuildControls() {
   for (const RadioBox& shape : {square, circle, triangle, cross}) colorsLayout->addWidget(shape.box);
 
   // Bottom: the objects, the background, the false-response rule, the voice.
-  auto* objects = new QGroupBox(QStringLiteral("Object to be generated"), this);
+  auto* objects = new QGroupBox(tr("Ob&ject to be generated"), this);
   auto* objectsLayout = new QVBoxLayout(objects);
   const std::array<RadioChoice, 4> objectChoices{
-      {{"1031", "Circle"}, {"1032", "Cross"}, {"1033", "Square"}, {"1034", "Triangel"}}};
+      {{"1031", QT_TRANSLATE_NOOP("Dialog", "Circle")},
+       {"1032", QT_TRANSLATE_NOOP("Dialog", "Cross")},
+       {"1033", QT_TRANSLATE_NOOP("Dialog", "Square")},
+       {"1034", QT_TRANSLATE_NOOP("Dialog", "Triangel")}}};
   for (std::size_t object = 0; object < objectChoices.size(); ++object) {
-    auto* box = new QCheckBox(QString::fromLatin1(objectChoices[object].text), objects);
+    auto* box = new QCheckBox(DialogText(objectChoices[object].text), objects);
     box->setObjectName(QString::fromLatin1(objectChoices[object].id));
     m_objectBoxes[object] = box;
     objectsLayout->addWidget(box);
@@ -111,11 +129,16 @@ void CCustomDlg::BuildControls() {
   objectsLayout->addStretch();
 
   const RadioBox background =
-      MakeRadioBox(this, QStringLiteral("Background color"),
-                   {{"1017", "White"}, {"1018", "Blue"}, {"1019", "Green"}, {"1020", "Black"}});
+      MakeRadioBox(this, DialogText(QT_TRANSLATE_NOOP("Dialog", "Bac&kground color")),
+                   {{"1017", QT_TRANSLATE_NOOP("Dialog", "White")},
+                    {"1018", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                    {"1019", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                    {"1020", QT_TRANSLATE_NOOP("Dialog", "Black")}});
   m_background = background.group;
-  const RadioBox falseResponse = MakeRadioBox(this, QStringLiteral("False Response"),
-                                              {{"1054", "Accepted"}, {"1009", "Not Accepted"}});
+  const RadioBox falseResponse =
+      MakeRadioBox(this, tr("Fal&se Response"),
+                   {{"1054", QT_TRANSLATE_NOOP("Dialog", "Accepted")},
+                    {"1009", QT_TRANSLATE_NOOP("Dialog", "Not Accepted")}});
   m_falseResponse = falseResponse.group;
 
   const RadioBox voice = MakeVoiceBox(this, "1061", "1011", m_voiceLead);

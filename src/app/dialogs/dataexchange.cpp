@@ -10,6 +10,7 @@
 
 #include "app/messagebox.h"
 #include "data/text_encoding.h"
+#include "dialoglayout.h"
 
 namespace alacrity {
 
@@ -23,10 +24,14 @@ QString DisplayText(const std::string& value) {
 
 }  // namespace
 
-QString NotAnIntegerMessage() { return QStringLiteral("Please enter an integer."); }
+QString NotAnIntegerMessage() {
+  return DialogText(QT_TRANSLATE_NOOP("Dialog", "Please enter an integer."));
+}
 
 QString OutOfRangeMessage(int32_t lower, int32_t upper) {
-  return QStringLiteral("Please enter an integer between %1 and %2.").arg(lower).arg(upper);
+  return DialogText(QT_TRANSLATE_NOOP("Dialog", "Please enter an integer between %1 and %2."))
+      .arg(lower)
+      .arg(upper);
 }
 
 std::optional<int64_t> ParseInteger(const QString& text) {

@@ -1,6 +1,7 @@
 #include "dialoglayout.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -14,6 +15,8 @@
 
 namespace alacrity {
 
+QString DialogText(const char* text) { return QCoreApplication::translate("Dialog", text); }
+
 RadioBox MakeRadioBox(QWidget* owner, const QString& title, std::initializer_list<RadioChoice> choices) {
   RadioBox made;
   made.box = new QGroupBox(title, owner);
@@ -21,7 +24,7 @@ RadioBox MakeRadioBox(QWidget* owner, const QString& title, std::initializer_lis
   auto* layout = new QVBoxLayout(made.box);
   int position = 0;
   for (const RadioChoice& choice : choices) {
-    auto* button = new QRadioButton(QString::fromLatin1(choice.text), made.box);
+    auto* button = new QRadioButton(DialogText(choice.text), made.box);
     button->setObjectName(QString::fromLatin1(choice.id));
     made.group->addButton(button, position++);
     layout->addWidget(button);
@@ -42,11 +45,11 @@ QLineEdit* MakeNumberEdit(QWidget* owner, const char* id, int digits) {
 QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  ok->setText(QStringLiteral("OK"));
+  ok->setText(DialogText(QT_TRANSLATE_NOOP("Dialog", "OK")));
   ok->setObjectName(QStringLiteral("1"));
   ok->setDefault(true);
   QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-  cancel->setText(QStringLiteral("Cancel"));
+  cancel->setText(DialogText(QT_TRANSLATE_NOOP("Dialog", "Cancel")));
   cancel->setObjectName(QStringLiteral("2"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
@@ -54,10 +57,15 @@ QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
 }
 
 RadioBox MakeVoiceBox(QWidget* owner, const char* yesId, const char* noId, QLineEdit*& leadEdit) {
-  const RadioBox voice = MakeRadioBox(owner, QStringLiteral("Voice Signal"), {{yesId, "YES"}, {noId, "NO"}});
+  const RadioBox voice = MakeRadioBox(
+      owner, DialogText(QT_TRANSLATE_NOOP("Dialog", "&Voice Signal")),
+      {{yesId, QT_TRANSLATE_NOOP("Dialog", "YES")}, {noId, QT_TRANSLATE_NOOP("Dialog", "NO")}});
   leadEdit = MakeNumberEdit(voice.box, "1059", 5);
   auto* leadRow = new QHBoxLayout;
-  leadRow->addWidget(new QLabel(QStringLiteral("Time before (ms):"), voice.box));
+  auto* leadLabel =
+      new QLabel(DialogText(QT_TRANSLATE_NOOP("Dialog", "Time &before (ms):")), voice.box);
+  leadLabel->setBuddy(leadEdit);
+  leadRow->addWidget(leadLabel);
   leadRow->addWidget(leadEdit);
   leadRow->addStretch();
   // Under the two buttons, above the stretch MakeRadioBox leaves at the end.

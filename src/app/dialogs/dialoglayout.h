@@ -17,9 +17,13 @@ class QWidget;
 
 namespace alacrity {
 
+// A caption of the shared building blocks in the interface language; the
+// captions are marked for translation under "Dialog" where they are written.
+QString DialogText(const char* text);
+
 struct RadioChoice {
   const char* id;    // control id, the button's object name
-  const char* text;  // caption
+  const char* text;  // caption, English, translated under "Dialog"
 };
 
 // A framed, titled group of radio buttons, stacked in the given order; the

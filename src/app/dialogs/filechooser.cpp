@@ -1,5 +1,6 @@
 #include "filechooser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +17,8 @@ SetupFileDialogHook& Hook() {
 }
 
 QString RunPlatformDialog(QWidget* parent, const SetupFileRequest& request) {
-  QFileDialog dialog(parent, QString(), request.directory, request.filter);
+  QFileDialog dialog(parent, QString(), request.directory,
+                     QCoreApplication::translate("Dialog", request.filter.toUtf8().constData()));
   const bool save = request.kind == SetupFileRequest::Kind::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -28,7 +30,7 @@ QString RunPlatformDialog(QWidget* parent, const SetupFileRequest& request) {
 }
 
 QString ReplaceQuestion(const QString& path) {
-  return QStringLiteral("%1 already exists.\nDo you want to replace it?")
+  return QCoreApplication::translate("Dialog", "%1 already exists.\nDo you want to replace it?")
       .arg(QFileInfo(path).fileName());
 }
 

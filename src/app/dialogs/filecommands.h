@@ -14,12 +14,15 @@ namespace alacrity {
 
 struct DocumentData;
 
-inline constexpr const char* ConfigurationFileFilter = "Alacrity CFG Files (*.alycfg)";
+inline constexpr const char* ConfigurationFileFilter =
+    QT_TRANSLATE_NOOP("Dialog", "Alacrity CFG Files (*.alycfg)");
 inline constexpr const char* ConfigurationFileSuffix = "alycfg";
-inline constexpr const char* ProtocolFileFilter = "Alacrity Protocol Files (*.alyprt)";
+inline constexpr const char* ProtocolFileFilter =
+    QT_TRANSLATE_NOOP("Dialog", "Alacrity Protocol Files (*.alyprt)");
 // The protocol dialog's Save and the Perform dialog's Load protocol have
 // always named the type this way.
-inline constexpr const char* ProtocolDialogFileFilter = "ALACRITY protocol Files (*.alyprt)";
+inline constexpr const char* ProtocolDialogFileFilter =
+    QT_TRANSLATE_NOOP("Dialog", "ALACRITY protocol Files (*.alyprt)");
 inline constexpr const char* ProtocolFileSuffix = "alyprt";
 
 // Command 32781. A name that does not exist gives the built-in defaults

@@ -23,7 +23,7 @@ namespace alacrity {
 namespace {
 
 QRadioButton* MakeModeButton(QWidget* owner, const char* id, const char* text) {
-  auto* button = new QRadioButton(QString::fromLatin1(text), owner);
+  auto* button = new QRadioButton(CPerformDlg::tr(text), owner);
   button->setObjectName(QString::fromLatin1(id));
   return button;
 }
@@ -37,7 +37,7 @@ QString ProtocolName(const DocumentData& data) {
 CPerformDlg::CPerformDlg(DocumentData& document, const QString& programDir, PerformChoice& choice,
                          QWidget* parent)
     : QDialog(parent), m_data(document), m_programDir(programDir), m_choice(choice) {
-  setWindowTitle(QStringLiteral("Perform"));
+  setWindowTitle(tr("Perform"));
   BuildControls();
 
   m_mode = static_cast<int32_t>(m_choice.mode);
@@ -51,24 +51,26 @@ void CPerformDlg::BuildControls() {
   m_modeGroup = new QButtonGroup(this);
 
   auto* custom = new QGroupBox(this);
-  QRadioButton* customButton = MakeModeButton(custom, "1005", "Custom");
+  QRadioButton* customButton =
+      MakeModeButton(custom, "1005", QT_TRANSLATE_NOOP("alacrity::CPerformDlg", "&Custom"));
   m_numberEdit = MakeNumberEdit(custom, "1025", 5);
   auto* customLayout = new QFormLayout(custom);
   customLayout->addRow(customButton);
-  customLayout->addRow(QStringLiteral("Number of stimuli to follow:"), m_numberEdit);
+  customLayout->addRow(tr("Number of stimuli to &follow:"), m_numberEdit);
 
   auto* protocol = new QGroupBox(this);
-  QRadioButton* protocolButton = MakeModeButton(protocol, "1006", "Protocol");
+  QRadioButton* protocolButton =
+      MakeModeButton(protocol, "1006", QT_TRANSLATE_NOOP("alacrity::CPerformDlg", "&Protocol"));
   m_nameEdit = new QLineEdit(protocol);
   m_nameEdit->setObjectName(QStringLiteral("1026"));
   m_nameEdit->setReadOnly(true);
   m_nameEdit->setMinimumWidth(m_nameEdit->fontMetrics().horizontalAdvance(QString(28, u'x')));
-  auto* load = new QPushButton(QStringLiteral("Load protocol"), protocol);
+  auto* load = new QPushButton(tr("&Load protocol"), protocol);
   load->setObjectName(QStringLiteral("1041"));
   connect(load, &QPushButton::clicked, this, &CPerformDlg::OnLoadProtocol);
   auto* protocolLayout = new QFormLayout(protocol);
   protocolLayout->addRow(protocolButton);
-  protocolLayout->addRow(QStringLiteral("Protocol name:"), m_nameEdit);
+  protocolLayout->addRow(tr("Protocol &name:"), m_nameEdit);
   auto* loadRow = new QHBoxLayout;
   loadRow->addStretch();
   loadRow->addWidget(load);
@@ -100,7 +102,7 @@ bool CPerformDlg::Exchange(DataExchange::Direction direction) {
 void CPerformDlg::accept() {
   if (!Exchange(DataExchange::Direction::FromControls)) return;
   if (m_mode == static_cast<int32_t>(PerformMode::Protocol) && m_data.protocolLoaded == 0) {
-    ShowMessageBox(this, QString::fromLatin1(NoProtocolLoadedMessage));
+    ShowMessageBox(this, tr(NoProtocolLoadedMessage));
     return;
   }
   // Nothing checked stays as it was remembered.

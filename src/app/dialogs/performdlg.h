@@ -23,8 +23,10 @@ namespace alacrity {
 
 struct DocumentData;
 
-inline constexpr const char* NoProtocolLoadedMessage = "No protocol loaded";
-inline constexpr const char* NoProtocolLoadedName = "no protocol loaded";
+inline constexpr const char* NoProtocolLoadedMessage =
+    QT_TRANSLATE_NOOP("alacrity::CPerformDlg", "No protocol loaded");
+inline constexpr const char* NoProtocolLoadedName =
+    QT_TRANSLATE_NOOP("alacrity::CPerformDlg", "no protocol loaded");
 
 class CPerformDlg : public QDialog {
   Q_OBJECT
@@ -50,7 +52,7 @@ class CPerformDlg : public QDialog {
 
   int32_t m_mode = 1;    // PerformMode
   int32_t m_number = 0;  // stimuli to follow
-  QString m_protocolName = QString::fromLatin1(NoProtocolLoadedName);
+  QString m_protocolName = tr(NoProtocolLoadedName);
 
   QButtonGroup* m_modeGroup = nullptr;  // 1005, 1006
   QLineEdit* m_numberEdit = nullptr;    // 1025

@@ -1,5 +1,6 @@
 #include "protocoldlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -27,7 +28,8 @@ ProtocolItem& Slot(DocumentData& data, int32_t index) {
 }
 
 QPushButton* MakeButton(QWidget* owner, const char* id, const char* text) {
-  auto* button = new QPushButton(QString::fromLatin1(text), owner);
+  auto* button =
+      new QPushButton(QCoreApplication::translate("alacrity::CProtocolDlg", text), owner);
   button->setObjectName(QString::fromLatin1(id));
   return button;
 }
@@ -35,16 +37,16 @@ QPushButton* MakeButton(QWidget* owner, const char* id, const char* text) {
 }  // namespace
 
 QString ProtocolFullMessage() {
-  return QStringLiteral("The protocol is full: it holds at most %1 items.").arg(MaxProtocolItems);
+  return CProtocolDlg::tr("The protocol is full: it holds at most %1 items.").arg(MaxProtocolItems);
 }
 
 QString NoObjectChosenMessage() {
-  return QStringLiteral("No object was selected! Choose the object of the item.");
+  return CProtocolDlg::tr("No object was selected! Choose the object of the item.");
 }
 
 CProtocolDlg::CProtocolDlg(DocumentData& document, const QString& programDir, QWidget* parent)
     : QDialog(parent), m_data(document), m_programDir(programDir) {
-  setWindowTitle(QStringLiteral("Protocol setup"));
+  setWindowTitle(tr("Protocol setup"));
   BuildControls();
 
   const Protocol& protocol = m_data.protocol;
@@ -69,19 +71,21 @@ void CProtocolDlg::BuildControls() {
   m_nameEdit->setObjectName(QStringLiteral("1025"));
   m_generationEdit = MakeNumberEdit(this, "1028", 5);
   auto* itemForm = new QFormLayout;
-  itemForm->addRow(QStringLiteral("Protocol name:"), m_nameEdit);
-  itemForm->addRow(QStringLiteral("Generation time (ms):"), m_generationEdit);
+  itemForm->addRow(tr("&Protocol name:"), m_nameEdit);
+  itemForm->addRow(tr("&Generation time (ms):"), m_generationEdit);
 
-  const RadioBox object =
-      MakeRadioBox(this, QStringLiteral("Object"),
-                   {{"1021", "Circle"}, {"1022", "Cross"}, {"1023", "Square"}, {"1024", "Triangle"}});
+  const RadioBox object = MakeRadioBox(this, tr("Ob&ject"),
+                                       {{"1021", QT_TRANSLATE_NOOP("Dialog", "Circle")},
+                                        {"1022", QT_TRANSLATE_NOOP("Dialog", "Cross")},
+                                        {"1023", QT_TRANSLATE_NOOP("Dialog", "Square")},
+                                        {"1024", QT_TRANSLATE_NOOP("Dialog", "Triangle")}});
   m_objectGroup = object.group;
 
   auto* itemButtons = new QHBoxLayout;
-  QPushButton* add = MakeButton(this, "1036", "Add");
-  QPushButton* insert = MakeButton(this, "1037", "Insert");
-  QPushButton* change = MakeButton(this, "1038", "Change");
-  QPushButton* remove = MakeButton(this, "1039", "Delete");
+  QPushButton* add = MakeButton(this, "1036", QT_TR_NOOP("&Add"));
+  QPushButton* insert = MakeButton(this, "1037", QT_TR_NOOP("&Insert"));
+  QPushButton* change = MakeButton(this, "1038", QT_TR_NOOP("C&hange"));
+  QPushButton* remove = MakeButton(this, "1039", QT_TR_NOOP("&Delete"));
   for (QPushButton* button : {add, insert, change, remove}) itemButtons->addWidget(button);
   connect(add, &QPushButton::clicked, this, &CProtocolDlg::OnAdd);
   connect(insert, &QPushButton::clicked, this, &CProtocolDlg::OnInsert);
@@ -99,15 +103,28 @@ void CProtocolDlg::BuildControls() {
   top->addLayout(itemColumn);
 
   // Below: the settings that hold for the whole protocol.
-  auto* colors = new QGroupBox(QStringLiteral("Color Assigment"), this);
-  const RadioBox cross = MakeRadioBox(colors, QStringLiteral("Cross"),
-                                      {{"1031", "Red"}, {"1032", "Green"}, {"1033", "Blue"}, {"1034", "Yellow"}});
-  const RadioBox circle = MakeRadioBox(colors, QStringLiteral("Circle"),
-                                       {{"1013", "Red"}, {"1014", "Green"}, {"1015", "Blue"}, {"1016", "Yellow"}});
-  const RadioBox square = MakeRadioBox(colors, QStringLiteral("Square"),
-                                       {{"1008", "Red"}, {"1010", "Green"}, {"1011", "Blue"}, {"1012", "Yellow"}});
-  const RadioBox triangle = MakeRadioBox(colors, QStringLiteral("Triangel"),
-                                         {{"1026", "Red"}, {"1027", "Green"}, {"1029", "Blue"}, {"1030", "Yellow"}});
+  auto* colors = new QGroupBox(tr("Color Assigment"), this);
+  const RadioBox cross = MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "Cr&oss")),
+                                      {{"1031", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                                       {"1032", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                                       {"1033", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                                       {"1034", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
+  const RadioBox circle = MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "&Circle")),
+                                       {{"1013", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                                        {"1014", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                                        {"1015", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                                        {"1016", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
+  const RadioBox square = MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "S&quare")),
+                                       {{"1008", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                                        {"1010", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                                        {"1011", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                                        {"1012", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
+  const RadioBox triangle =
+      MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "&Triangel")),
+                   {{"1026", QT_TRANSLATE_NOOP("Dialog", "Red")},
+                    {"1027", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                    {"1029", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                    {"1030", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
   m_crossColor = cross.group;
   m_circleColor = circle.group;
   m_squareColor = square.group;
@@ -116,11 +133,16 @@ void CProtocolDlg::BuildControls() {
   for (const RadioBox& shape : {cross, circle, square, triangle}) colorsLayout->addWidget(shape.box);
 
   const RadioBox background =
-      MakeRadioBox(this, QStringLiteral("Background color"),
-                   {{"1017", "White"}, {"1018", "Blue"}, {"1019", "Green"}, {"1020", "Black"}});
+      MakeRadioBox(this, DialogText(QT_TRANSLATE_NOOP("Dialog", "Bac&kground color")),
+                   {{"1017", QT_TRANSLATE_NOOP("Dialog", "White")},
+                    {"1018", QT_TRANSLATE_NOOP("Dialog", "Blue")},
+                    {"1019", QT_TRANSLATE_NOOP("Dialog", "Green")},
+                    {"1020", QT_TRANSLATE_NOOP("Dialog", "Black")}});
   m_background = background.group;
-  const RadioBox falseResponse = MakeRadioBox(this, QStringLiteral("Fasle Response"),
-                                              {{"1007", "Accepted"}, {"1009", "Not Accepted"}});
+  const RadioBox falseResponse =
+      MakeRadioBox(this, tr("Fasle &Response"),
+                   {{"1007", QT_TRANSLATE_NOOP("Dialog", "Accepted")},
+                    {"1009", QT_TRANSLATE_NOOP("Dialog", "Not Accepted")}});
   m_falseResponse = falseResponse.group;
   const RadioBox voice = MakeVoiceBox(this, "1062", "1006", m_voiceLead);
   m_voiceSignal = voice.group;
@@ -129,7 +151,7 @@ void CProtocolDlg::BuildControls() {
   for (QGroupBox* box : {background.box, falseResponse.box, voice.box}) settings->addWidget(box);
 
   // Save keeps the dialog open, so it stands apart from OK and Cancel.
-  QPushButton* save = MakeButton(this, "1040", "Save");
+  QPushButton* save = MakeButton(this, "1040", QT_TR_NOOP("&Save"));
   connect(save, &QPushButton::clicked, this, &CProtocolDlg::OnSave);
   auto* closing = new QHBoxLayout;
   closing->addWidget(save);
@@ -187,7 +209,7 @@ bool CProtocolDlg::HasObject() {
 
 int CProtocolDlg::SelectedRowOrComplain() {
   const int row = m_list->SelectedRow();
-  if (row < 0) ShowMessageBox(this, QString::fromLatin1(NoItemSelectedMessage));
+  if (row < 0) ShowMessageBox(this, tr(NoItemSelectedMessage));
   return row;
 }
 

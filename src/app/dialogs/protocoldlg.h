@@ -27,7 +27,8 @@ class CProtocolItemList;
 // Refusals of an item the protocol cannot take.
 QString ProtocolFullMessage();
 QString NoObjectChosenMessage();
-inline constexpr const char* NoItemSelectedMessage = "No item was selected!";
+inline constexpr const char* NoItemSelectedMessage =
+    QT_TRANSLATE_NOOP("alacrity::CProtocolDlg", "No item was selected!");
 
 class CProtocolDlg : public QDialog {
   Q_OBJECT

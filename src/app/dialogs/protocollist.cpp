@@ -1,5 +1,6 @@
 #include "protocollist.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -12,6 +13,9 @@ namespace {
 
 enum Column { NumberColumn = 0, TimeColumn = 1, ObjectColumn = 2 };
 
+// The object names of the list besides those of the dialogs' buttons.
+[[maybe_unused]] constexpr const char* ListOnlyNames[] = {QT_TRANSLATE_NOOP("Dialog", "Invalid")};
+
 }  // namespace
 
 QString ProtocolRowNumberText(int row) { return QString::asprintf("%3d", row + 1); }
@@ -20,12 +24,15 @@ QString ProtocolTimeText(int32_t generationMs) { return QString::asprintf("%5d",
 
 QString ProtocolObjectText(int32_t object) {
   const std::string_view name = ObjectName(object);
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  // The name in the interface language, with the English name's padding.
+  const QString english = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  const QString word = english.trimmed();
+  const QByteArray source = word.toLatin1();
+  return QString(english).replace(word, QCoreApplication::translate("Dialog", source.constData()));
 }
 
 CProtocolItemList::CProtocolItemList(QWidget* parent) : QTableWidget(0, 3, parent) {
-  setHorizontalHeaderLabels(
-      {QStringLiteral("No."), QStringLiteral("Time (ms)"), QStringLiteral("Object")});
+  setHorizontalHeaderLabels({tr("No."), tr("Time (ms)"), tr("Object")});
   horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -43,7 +50,8 @@ CProtocolItemList::CProtocolItemList(QWidget* parent) : QTableWidget(0, 3, paren
 }
 
 QSize CProtocolItemList::sizeHint() const {
-  const int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("  Time (ms)  "));
+  const int textWidth =
+      fontMetrics().horizontalAdvance(QStringLiteral("  %1  ").arg(tr("Time (ms)")));
   return {textWidth * 3, fontMetrics().height() * 18};
 }
 

@@ -1,5 +1,6 @@
 #include "stimulusscreen.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -30,13 +31,16 @@ void StoreStimulusScreen(const QString& name) {
 
 QString DescribeScreen(const QScreen& screen) {
   const QSize size = screen.geometry().size();
-  QString text = QStringLiteral("%1 - %2 x %3, %4 Hz")
-                     .arg(screen.name().isEmpty() ? QStringLiteral("(unnamed)") : screen.name())
-                     .arg(size.width())
-                     .arg(size.height())
-                     .arg(std::lround(screen.refreshRate()));
+  QString text =
+      QStringLiteral("%1 - %2 x %3, %4 Hz")
+          .arg(screen.name().isEmpty() ? QCoreApplication::translate("Dialog", "(unnamed)")
+                                       : screen.name())
+          .arg(size.width())
+          .arg(size.height())
+          .arg(std::lround(screen.refreshRate()));
   const qreal ratio = screen.devicePixelRatio();
-  if (ratio != 1) text += QStringLiteral(", scaled %1 %").arg(std::lround(ratio * 100));
+  if (ratio != 1)
+    text += QCoreApplication::translate("Dialog", ", scaled %1 %").arg(std::lround(ratio * 100));
   return text;
 }
 

@@ -3,25 +3,27 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include "dialoglayout.h"
 #include "stimulusscreen.h"
+#include "subjecttexts.h"
 
 namespace alacrity {
 
 CStimulusScreenDlg::CStimulusScreenDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Stimulus Screen"));
+  setWindowTitle(tr("Stimulus Screen"));
 
-  auto* label = new QLabel(QStringLiteral("Tests and device checks are shown in full screen on:"), this);
+  auto* label = new QLabel(tr("&Tests and device checks are shown in full screen on:"), this);
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("screenList"));
   label->setBuddy(m_list);
 
   const QString stored = StoredStimulusScreen();
-  auto* mainWindow = new QListWidgetItem(QStringLiteral("The main window's screen"), m_list);
+  auto* mainWindow = new QListWidgetItem(tr("The main window's screen"), m_list);
   mainWindow->setData(Qt::UserRole, QString());
   m_list->setCurrentItem(mainWindow);
   for (const QScreen* screen : QGuiApplication::screens()) {
@@ -32,16 +34,27 @@ CStimulusScreenDlg::CStimulusScreenDlg(QWidget* parent) : QDialog(parent) {
   // A chosen screen that is not connected now stays chosen until the
   // operator picks another: it may be switched off only for the moment.
   if (!stored.isEmpty() && FindScreen(stored) == nullptr) {
-    auto* item = new QListWidgetItem(QStringLiteral("%1 - not connected").arg(stored), m_list);
+    auto* item = new QListWidgetItem(tr("%1 - not connected").arg(stored), m_list);
     item->setData(Qt::UserRole, stored);
     m_list->setCurrentItem(item);
   }
   m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 32);
   connect(m_list, &QListWidget::itemDoubleClicked, this, &CStimulusScreenDlg::accept);
 
+  // Each interface language keeps its own prompt, so a lab that tests in
+  // two languages words both.
+  auto* promptLabel =
+      new QLabel(tr("Start &prompt the subject reads (%1):").arg(InterfaceLanguage()), this);
+  m_prompt = new QLineEdit(StoredStartPrompt(InterfaceLanguage()), this);
+  m_prompt->setObjectName(QStringLiteral("startPrompt"));
+  m_prompt->setPlaceholderText(DefaultStartPrompt());
+  promptLabel->setBuddy(m_prompt);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(m_list);
+  layout->addWidget(promptLabel);
+  layout->addWidget(m_prompt);
   layout->addWidget(MakeOkCancel(this));
 }
 
@@ -52,6 +65,7 @@ QString CStimulusScreenDlg::Chosen() const {
 
 void CStimulusScreenDlg::accept() {
   StoreStimulusScreen(Chosen());
+  StoreStartPrompt(InterfaceLanguage(), m_prompt->text());
   QDialog::accept();
 }
 

@@ -2,11 +2,14 @@
 
 // "Stimulus Screen": the monitor that shows tests and device checks, listed
 // by name, size and refresh rate; the first entry is the main window's
-// screen, wherever that is. OK stores the choice in the program's settings.
+// screen, wherever that is. Under the list, the start prompt the subject
+// reads in the interface language (empty: the built-in one). OK stores both
+// in the program's settings.
 
 #include <QDialog>
 #include <QString>
 
+class QLineEdit;
 class QListWidget;
 
 namespace alacrity {
@@ -24,6 +27,7 @@ class CStimulusScreenDlg : public QDialog {
 
  private:
   QListWidget* m_list = nullptr;  // "screenList"
+  QLineEdit* m_prompt = nullptr;  // "startPrompt"
 };
 
 }  // namespace alacrity

@@ -32,7 +32,7 @@ QLineEdit* MakeMeasureEdit(QWidget* owner, const char* id) {
 }  // namespace
 
 CSubjectDlg::CSubjectDlg(DocumentData& document, QWidget* parent) : QDialog(parent), m_data(document) {
-  setWindowTitle(QStringLiteral("Subject dialog"));
+  setWindowTitle(tr("Subject dialog"));
   BuildControls();
   m_subject = m_data.subject;
   Exchange(DataExchange::Direction::ToControls);
@@ -47,9 +47,9 @@ SubjectInfo CSubjectDlg::UnsetSubject() {
 void CSubjectDlg::BuildControls() {
   m_name = MakeTextEdit(this, "1047");
 
-  auto* female = new QRadioButton(QStringLiteral("female"), this);
+  auto* female = new QRadioButton(tr("&female"), this);
   female->setObjectName(QStringLiteral("1045"));
-  auto* male = new QRadioButton(QStringLiteral("male"), this);
+  auto* male = new QRadioButton(tr("&male"), this);
   male->setObjectName(QStringLiteral("1048"));
   m_sex = new QButtonGroup(this);
   m_sex->addButton(female, 0);
@@ -66,13 +66,13 @@ void CSubjectDlg::BuildControls() {
   m_comment3 = MakeTextEdit(this, "1053");
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Name"), m_name);
-  form->addRow(QStringLiteral("Sex"), sexRow);
-  form->addRow(QStringLiteral("Height"), m_height);
-  form->addRow(QStringLiteral("Weight"), m_weight);
-  form->addRow(QStringLiteral("Comment 1"), m_comment1);
-  form->addRow(QStringLiteral("Comment 2"), m_comment2);
-  form->addRow(QStringLiteral("Comment 3"), m_comment3);
+  form->addRow(tr("&Name"), m_name);
+  form->addRow(tr("Sex"), sexRow);
+  form->addRow(tr("&Height"), m_height);
+  form->addRow(tr("&Weight"), m_weight);
+  form->addRow(tr("Comment &1"), m_comment1);
+  form->addRow(tr("Comment &2"), m_comment2);
+  form->addRow(tr("Comment &3"), m_comment3);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

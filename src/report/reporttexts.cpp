@@ -1,0 +1,108 @@
+#include "reporttexts.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <vector>
+
+namespace alacrity {
+namespace {
+
+constexpr const char* Context = "Report";
+constexpr const char* NameLabel = QT_TRANSLATE_NOOP("Report", "Name: ");
+
+// Whole texts, looked up as they stand or without their padding.
+[[maybe_unused]] constexpr const char* WholeTexts[] = {
+    QT_TRANSLATE_NOOP("Report", "DIGITAL REPORT"),
+    QT_TRANSLATE_NOOP("Report", "SPLIT REPORT"),
+    QT_TRANSLATE_NOOP("Report", "Result of Your Alacrity test"),
+    QT_TRANSLATE_NOOP("Report", "No\n(#)"),
+    QT_TRANSLATE_NOOP("Report", "No (#)"),
+    QT_TRANSLATE_NOOP("Report", "Object"),
+    QT_TRANSLATE_NOOP("Report", "Generation Time\n(ms)"),
+    QT_TRANSLATE_NOOP("Report", "Generation Time (ms)"),
+    QT_TRANSLATE_NOOP("Report", "Alacrity Time\n(ms)"),
+    QT_TRANSLATE_NOOP("Report", "Alacrity Time (ms)"),
+    QT_TRANSLATE_NOOP("Report", "Total Time\n(ms)"),
+    QT_TRANSLATE_NOOP("Report", "Total Time (ms)"),
+    QT_TRANSLATE_NOOP("Report", "Quality"),
+    QT_TRANSLATE_NOOP("Report", "correct"),
+    QT_TRANSLATE_NOOP("Report", "false"),
+    QT_TRANSLATE_NOOP("Report", "Circle"),
+    QT_TRANSLATE_NOOP("Report", "Cross"),
+    QT_TRANSLATE_NOOP("Report", "Square"),
+    QT_TRANSLATE_NOOP("Report", "Triangel"),
+};
+
+// Labels inside texts that also hold values (dates, counts, colours).
+constexpr const char* Labels[] = {
+    QT_TRANSLATE_NOOP("Report", "Date: "),
+    QT_TRANSLATE_NOOP("Report", "at"),
+    QT_TRANSLATE_NOOP("Report", "Total: "),
+    QT_TRANSLATE_NOOP("Report", "Background: "),
+    QT_TRANSLATE_NOOP("Report", "Page: "),
+    QT_TRANSLATE_NOOP("Report", "square: "),
+    QT_TRANSLATE_NOOP("Report", "circle: "),
+    QT_TRANSLATE_NOOP("Report", "triangle: "),
+    QT_TRANSLATE_NOOP("Report", "cross: "),
+    QT_TRANSLATE_NOOP("Report", "Red"),
+    QT_TRANSLATE_NOOP("Report", "Green"),
+    QT_TRANSLATE_NOOP("Report", "Blue"),
+    QT_TRANSLATE_NOOP("Report", "Yellow"),
+    QT_TRANSLATE_NOOP("Report", "White"),
+    QT_TRANSLATE_NOOP("Report", "Black"),
+    QT_TRANSLATE_NOOP("Report", "Invalid"),
+    QT_TRANSLATE_NOOP("Report", "Total responses:"),
+    QT_TRANSLATE_NOOP("Report", "Correct responses:"),
+    QT_TRANSLATE_NOOP("Report", "False responses:"),
+    QT_TRANSLATE_NOOP("Report", "Mean alacrity time(ms):"),
+    QT_TRANSLATE_NOOP("Report", "SD:"),
+    QT_TRANSLATE_NOOP("Report", "Alacrity time average:"),
+};
+
+QString Translate(const QString& text) {
+  const QByteArray source = text.toUtf8();
+  return QCoreApplication::translate(Context, source.constData());
+}
+
+// Every label in one pass, longest first, each only where it stands as a
+// word of its own: a translation is never looked up again.
+QString ReplaceLabels(const QString& text) {
+  std::vector<QString> labels;
+  for (const char* label : Labels) labels.push_back(QString::fromLatin1(label));
+  std::sort(labels.begin(), labels.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  QStringList alternatives;
+  for (const QString& label : labels) alternatives.append(QRegularExpression::escape(label));
+  static const QRegularExpression pattern(
+      QStringLiteral("(?<![A-Za-z])(%1)(?![A-Za-z])").arg(alternatives.join(QLatin1Char('|'))));
+  QString out;
+  qsizetype at = 0;
+  for (auto match = pattern.globalMatch(text); match.hasNext();) {
+    const QRegularExpressionMatch found = match.next();
+    out += text.mid(at, found.capturedStart() - at);
+    out += Translate(found.captured(1));
+    at = found.capturedEnd();
+  }
+  return out + text.mid(at);
+}
+
+}  // namespace
+
+QString LocalizedReportText(const QString& text) {
+  const QString name = QString::fromLatin1(NameLabel);
+  if (text.startsWith(name)) return Translate(name) + text.mid(name.size());
+  if (const QString whole = Translate(text); whole != text) return whole;
+  const QString core = text.trimmed();
+  if (!core.isEmpty() && core != text) {
+    if (const QString translated = Translate(core); translated != core) {
+      const qsizetype lead = text.indexOf(core);
+      return text.left(lead) + translated + text.mid(lead + core.size());
+    }
+  }
+  return ReplaceLabels(text);
+}
+
+}  // namespace alacrity

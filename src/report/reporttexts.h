@@ -1,0 +1,16 @@
+#pragma once
+
+// The texts of the report layouts come from the core in English (copies,
+// CSV files and PDFs made without a window stay English). Painted for the
+// operator, they follow the interface language: each text is looked up in
+// the "Report" catalogue here, as a whole, without its padding, or label by
+// label where it joins labels with values. The subject's name is never
+// looked up, and without a translator every text comes back unchanged.
+
+#include <QString>
+
+namespace alacrity {
+
+QString LocalizedReportText(const QString& text);
+
+}  // namespace alacrity

@@ -1,0 +1,1205 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>Ein neues Dokument anlegen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Ein vorhandenes Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Das aktive Dokument drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Ganze Seiten anzeigen</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Drucker und Druckoptionen ändern</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Das Programm beenden; fragt, ob Dokumente gespeichert werden sollen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Subject Info</source>
+        <translation>&amp;Probandendaten</translation>
+    </message>
+    <message>
+        <source>&amp;Perform</source>
+        <translation>&amp;Durchführen</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Response by Response</source>
+        <translation>&amp;Antwort für Antwort</translation>
+    </message>
+    <message>
+        <source>&amp;Split Summary</source>
+        <translation>&amp;Blockübersicht</translation>
+    </message>
+    <message>
+        <source>Res&amp;ult</source>
+        <translation>&amp;Ergebnis</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Configuration</source>
+        <translation>&amp;Eigene Konfiguration</translation>
+    </message>
+    <message>
+        <source>C&amp;reate protocol</source>
+        <translation>&amp;Protokoll erstellen</translation>
+    </message>
+    <message>
+        <source>Create new protocol</source>
+        <translation>Neues Protokoll erstellen</translation>
+    </message>
+    <message>
+        <source>CO&amp;MM Port</source>
+        <translation>CO&amp;M-Anschluss</translation>
+    </message>
+    <message>
+        <source>S&amp;timulus Screen…</source>
+        <translation>&amp;Reizbildschirm…</translation>
+    </message>
+    <message>
+        <source>Choose the monitor that shows tests and device checks</source>
+        <translation>Den Monitor wählen, der Tests und Geräteprüfungen zeigt</translation>
+    </message>
+    <message>
+        <source>Stimulus Screen</source>
+        <translation>Reizbildschirm</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration</source>
+        <translation>Konfiguration ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>Konfiguration &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Open &amp;protocol</source>
+        <translation>Protokoll öffne&amp;n</translation>
+    </message>
+    <message>
+        <source>Open protocol file</source>
+        <translation>Protokolldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve protocol</source>
+        <translation>Protokoll spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>Save protocol file</source>
+        <translation>Protokolldatei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;About alacrity...</source>
+        <translation>Über &amp;alacrity...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Programminformation, Versionsnummer und Copyright anzeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Export csv</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Subject</source>
+        <translation>&amp;Proband</translation>
+    </message>
+    <message>
+        <source>&amp;Exercise</source>
+        <translation>Ü&amp;bung</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Se&amp;tup</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>ALL Objects</source>
+        <translation>ALLE Objekte</translation>
+    </message>
+    <message>
+        <source>CIRCLE</source>
+        <translation>KREIS</translation>
+    </message>
+    <message>
+        <source>CROSS</source>
+        <translation>KREUZ</translation>
+    </message>
+    <message>
+        <source>SQUARE</source>
+        <translation>QUADRAT</translation>
+    </message>
+    <message>
+        <source>TRIANGEL</source>
+        <translation>DREIECK</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Copy A&amp;ll</source>
+        <translation>Alles k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xport csv</source>
+        <translation>CSV e&amp;xportieren</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Measures reaction times to visual stimuli.</source>
+        <translation>Misst Reaktionszeiten auf visuelle Reize.</translation>
+    </message>
+    <message>
+        <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
+        <translation>Die Tasten 1-4 als Antwortbox verwenden (die Zeiten haben keine Messgenauigkeit).</translation>
+    </message>
+    <message>
+        <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
+        <translation>Bildschirmfotos des Hauptfensters, der Testbildschirme und der Geräteprüfung in DIR ablegen, dann beenden.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>VERZ</translation>
+    </message>
+    <message>
+        <source>Check the station: name the display server and the stimulus screen, run a device check and a test of 3 stimuli on the response box, print how it went and quit (status 1 on failure).</source>
+        <translation>Den Messplatz prüfen: Anzeigeserver und Reizbildschirm nennen, eine Geräteprüfung und einen Test mit 3 Reizen an der Antwortbox durchführen, das Ergebnis ausgeben und beenden (Status 1 bei einem Fehler).</translation>
+    </message>
+    <message>
+        <source>Show the program in language CODE (%1) instead of the system&apos;s.</source>
+        <translation>Das Programm in der Sprache CODE (%1) statt in der des Systems zeigen.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot;; available: %2.</source>
+        <translation>Unbekannte Sprache „%1“; verfügbar: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Random Time</source>
+        <translation>Zufallszeit</translation>
+    </message>
+    <message>
+        <source>Fixed Time</source>
+        <translation>Feste Zeit</translation>
+    </message>
+    <message>
+        <source>S&amp;quare</source>
+        <translation>&amp;Quadrat</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>&amp;Circle</source>
+        <translation>&amp;Kreis</translation>
+    </message>
+    <message>
+        <source>&amp;Triangel</source>
+        <translation>&amp;Dreieck</translation>
+    </message>
+    <message>
+        <source>Cr&amp;oss</source>
+        <translation>Kreu&amp;z</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Triangel</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Bac&amp;kground color</source>
+        <translation>&amp;Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation>Angenommen</translation>
+    </message>
+    <message>
+        <source>Not Accepted</source>
+        <translation>Nicht angenommen</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Signal</source>
+        <translation>&amp;Tonsignal</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
+    </message>
+    <message>
+        <source>Time &amp;before (ms):</source>
+        <translation>&amp;Vorlauf (ms):</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Alacrity CFG Files (*.alycfg)</source>
+        <translation>Alacrity-Konfigurationsdateien (*.alycfg)</translation>
+    </message>
+    <message>
+        <source>Alacrity Protocol Files (*.alyprt)</source>
+        <translation>Alacrity-Protokolldateien (*.alyprt)</translation>
+    </message>
+    <message>
+        <source>ALACRITY protocol Files (*.alyprt)</source>
+        <translation>ALACRITY-Protokolldateien (*.alyprt)</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>, scaled %1 %</source>
+        <translation>, skaliert %1 %</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>a %1 compositor</source>
+        <translation>einen %1-Compositor</translation>
+    </message>
+    <message>
+        <source>the %1 compositor %2</source>
+        <translation>den %1-Compositor %2</translation>
+    </message>
+    <message>
+        <source> (%1 ms at %2 Hz)</source>
+        <translation> (%1 ms bei %2 Hz)</translation>
+    </message>
+    <message>
+        <source>Shown through %1: each picture reaches the screen about one frame%2 later than in an X11 session.</source>
+        <translation>Angezeigt über %1: Jedes Bild erreicht den Bildschirm etwa ein Einzelbild%2 später als in einer X11-Sitzung.</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Error opening file</source>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Fehler beim Speichern der Datei</translation>
+    </message>
+    <message>
+        <source>Incompatible data</source>
+        <translation>Inkompatible Daten</translation>
+    </message>
+    <message>
+        <source>Incompatible protocol</source>
+        <translation>Inkompatibles Protokoll</translation>
+    </message>
+    <message>
+        <source>Damaged data file</source>
+        <translation>Beschädigte Datendatei</translation>
+    </message>
+    <message>
+        <source>Damaged protocol file</source>
+        <translation>Beschädigte Protokolldatei</translation>
+    </message>
+    <message>
+        <source>Error in communication</source>
+        <translation>Fehler in der Kommunikation</translation>
+    </message>
+    <message>
+        <source>Data not saved. Save?</source>
+        <translation>Daten nicht gespeichert. Speichern?</translation>
+    </message>
+    <message>
+        <source>The response box stopped sending. Press Stop: the answers so far are kept.</source>
+        <translation>Die Antwortbox sendet nicht mehr. Stopp drücken: Die bisherigen Antworten bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The protocol must hold between 1 and 1199 stimuli.</source>
+        <translation>Das Protokoll muss zwischen 1 und 1199 Reize enthalten.</translation>
+    </message>
+    <message>
+        <source>The number of stimuli must be between 1 and 1199.</source>
+        <translation>Die Anzahl der Reize muss zwischen 1 und 1199 liegen.</translation>
+    </message>
+    <message>
+        <source>Select at least one object to be generated.</source>
+        <translation>Mindestens ein zu erzeugendes Objekt auswählen.</translation>
+    </message>
+    <message>
+        <source>The lower time limit must not be above the upper time limit.</source>
+        <translation>Die untere Zeitgrenze darf nicht über der oberen liegen.</translation>
+    </message>
+    <message>
+        <source>No protocol loaded</source>
+        <translation>Kein Protokoll geladen</translation>
+    </message>
+    <message>
+        <source>No item was selected!</source>
+        <translation>Kein Eintrag ausgewählt!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>Das Probandenregister ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s dialogs need a window system.</source>
+        <translation>Die Dialoge des Probandenregisters brauchen ein Fenstersystem.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>weiblich</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>DIGITAL REPORT</source>
+        <translation>DIGITALER BERICHT</translation>
+    </message>
+    <message>
+        <source>SPLIT REPORT</source>
+        <translation>BLOCKBERICHT</translation>
+    </message>
+    <message>
+        <source>Result of Your Alacrity test</source>
+        <translation>Ergebnis Ihres Reaktionstests</translation>
+    </message>
+    <message>
+        <source>No
+(#)</source>
+        <translation>Nr.
+(#)</translation>
+    </message>
+    <message>
+        <source>No (#)</source>
+        <translation>Nr. (#)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Generation Time
+(ms)</source>
+        <translation>Wartezeit
+(ms)</translation>
+    </message>
+    <message>
+        <source>Generation Time (ms)</source>
+        <translation>Wartezeit (ms)</translation>
+    </message>
+    <message>
+        <source>Alacrity Time
+(ms)</source>
+        <translation>Reaktionszeit
+(ms)</translation>
+    </message>
+    <message>
+        <source>Alacrity Time (ms)</source>
+        <translation>Reaktionszeit (ms)</translation>
+    </message>
+    <message>
+        <source>Total Time
+(ms)</source>
+        <translation>Gesamtzeit
+(ms)</translation>
+    </message>
+    <message>
+        <source>Total Time (ms)</source>
+        <translation>Gesamtzeit (ms)</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Triangel</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Datum: </translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>um</translation>
+    </message>
+    <message>
+        <source>Total: </source>
+        <translation>Gesamt: </translation>
+    </message>
+    <message>
+        <source>Background: </source>
+        <translation>Hintergrund: </translation>
+    </message>
+    <message>
+        <source>Page: </source>
+        <translation>Seite: </translation>
+    </message>
+    <message>
+        <source>square: </source>
+        <translation>Quadrat: </translation>
+    </message>
+    <message>
+        <source>circle: </source>
+        <translation>Kreis: </translation>
+    </message>
+    <message>
+        <source>triangle: </source>
+        <translation>Dreieck: </translation>
+    </message>
+    <message>
+        <source>cross: </source>
+        <translation>Kreuz: </translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Ungültig</translation>
+    </message>
+    <message>
+        <source>Total responses:</source>
+        <translation>Alle Antworten:</translation>
+    </message>
+    <message>
+        <source>Correct responses:</source>
+        <translation>Richtige Antworten:</translation>
+    </message>
+    <message>
+        <source>False responses:</source>
+        <translation>Falsche Antworten:</translation>
+    </message>
+    <message>
+        <source>Mean alacrity time(ms):</source>
+        <translation>Mittlere Reaktionszeit (ms):</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>SD:</translation>
+    </message>
+    <message>
+        <source>Alacrity time average:</source>
+        <translation>Mittlere Reaktionszeit:</translation>
+    </message>
+</context>
+<context>
+    <name>Subject</name>
+    <message>
+        <source>Press any button to start</source>
+        <translation>Zum Starten eine beliebige Taste drücken</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CAboutDlg</name>
+    <message>
+        <source>alacrity Version %1</source>
+        <translation>alacrity Version %1</translation>
+    </message>
+    <message>
+        <source>About alacrity</source>
+        <translation>Über alacrity</translation>
+    </message>
+    <message>
+        <source>Reaction-time measurement</source>
+        <translation>Messung der Reaktionszeit</translation>
+    </message>
+    <message>
+        <source>Visual stimuli, four-button response box</source>
+        <translation>Visuelle Reize, Antwortbox mit vier Tasten</translation>
+    </message>
+    <message>
+        <source>License %1</source>
+        <translation>Lizenz %1</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CAlacrityView</name>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Internal error: interval</source>
+        <translation>Interner Fehler: Intervall</translation>
+    </message>
+    <message>
+        <source>You can delete only in &apos;ALL Objects&apos; mode !</source>
+        <translation>Löschen ist nur in der Ansicht „ALLE Objekte“ möglich!</translation>
+    </message>
+    <message>
+        <source>No lines were selected!</source>
+        <translation>Keine Zeilen ausgewählt!</translation>
+    </message>
+    <message>
+        <source>Are You Sure You want to delete
+ selected lines?</source>
+        <translation>Sollen die ausgewählten Zeilen
+ wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>No items were selected!</source>
+        <translation>Keine Einträge ausgewählt!</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CCommDlg</name>
+    <message>
+        <source>Communication port setup</source>
+        <translation>Einstellung des Kommunikationsanschlusses</translation>
+    </message>
+    <message>
+        <source>Communication port</source>
+        <translation>Kommunikationsanschluss</translation>
+    </message>
+    <message>
+        <source>standard: /dev/ttyS%1</source>
+        <translation>Standard: /dev/ttyS%1</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (nicht vorhanden)</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CCustomDlg</name>
+    <message>
+        <source>Custom setup</source>
+        <translation>Eigene Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;No of Test stimuli:</source>
+        <translation>&amp;Anzahl der Testreize:</translation>
+    </message>
+    <message>
+        <source>&amp;Generation of Test stimuli after:</source>
+        <translation>&amp;Erzeugung der Testreize nach:</translation>
+    </message>
+    <message>
+        <source>Random Time &amp;Limits (100 - 5000 ms)</source>
+        <translation>&amp;Grenzen der Zufallszeit (100 - 5000 ms)</translation>
+    </message>
+    <message>
+        <source>Lo&amp;wer:</source>
+        <translation>&amp;Untere:</translation>
+    </message>
+    <message>
+        <source>&amp;Upper:</source>
+        <translation>&amp;Obere:</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed Time (100 - 5000 ms)</source>
+        <translation>&amp;Feste Zeit (100 - 5000 ms)</translation>
+    </message>
+    <message>
+        <source>Color Assigment</source>
+        <translation>Farbzuordnung</translation>
+    </message>
+    <message>
+        <source>Ob&amp;ject to be generated</source>
+        <translation>Zu erzeugende O&amp;bjekte</translation>
+    </message>
+    <message>
+        <source>Fal&amp;se Response</source>
+        <translation>Fa&amp;lsche Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CMainFrame</name>
+    <message>
+        <source>Test in progress.</source>
+        <translation>Test läuft.</translation>
+    </message>
+    <message>
+        <source>Data not saved. Save?</source>
+        <translation>Daten nicht gespeichert. Speichern?</translation>
+    </message>
+    <message>
+        <source>after 1 response</source>
+        <translation>nach 1 Antwort</translation>
+    </message>
+    <message>
+        <source>after each %1 responses</source>
+        <translation>nach je %1 Antworten</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Dialog bar</source>
+        <translation>Befehlsleiste</translation>
+    </message>
+    <message>
+        <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
+        <translation>Tastaturbox, Tasten 1-4: mit der Tastatur gemessene Reaktionszeiten haben keine Messgenauigkeit</translation>
+    </message>
+    <message>
+        <source>You are saving the file outside the subject&apos;s designated directory.</source>
+        <translation>Sie speichern die Datei außerhalb des für den Probanden vorgesehenen Verzeichnisses.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open. The results are saved without it, starting in the data directory.</source>
+        <translation>Das Probandenregister ist nicht geöffnet. Die Ergebnisse werden ohne es gespeichert, beginnend im Datenverzeichnis.</translation>
+    </message>
+    <message>
+        <source>Shown on the stimulus screen, %1.</source>
+        <translation>Angezeigt auf dem Reizbildschirm, %1.</translation>
+    </message>
+    <message>
+        <source>The stimulus screen %1 is not connected: shown on the main window&apos;s screen.</source>
+        <translation>Der Reizbildschirm %1 ist nicht angeschlossen: Anzeige auf dem Bildschirm des Hauptfensters.</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CPerformDlg</name>
+    <message>
+        <source>Perform</source>
+        <translation>Durchführen</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Eigene Konfiguration</translation>
+    </message>
+    <message>
+        <source>Number of stimuli to &amp;follow:</source>
+        <translation>Anzahl der &amp;folgenden Reize:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocol</source>
+        <translation>&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Load protocol</source>
+        <translation>Protokoll &amp;laden</translation>
+    </message>
+    <message>
+        <source>Protocol &amp;name:</source>
+        <translation>Protokoll&amp;name:</translation>
+    </message>
+    <message>
+        <source>No protocol loaded</source>
+        <translation>Kein Protokoll geladen</translation>
+    </message>
+    <message>
+        <source>no protocol loaded</source>
+        <translation>kein Protokoll geladen</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CProtocolDlg</name>
+    <message>
+        <source>The protocol is full: it holds at most %1 items.</source>
+        <translation>Das Protokoll ist voll: Es fasst höchstens %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>No object was selected! Choose the object of the item.</source>
+        <translation>Kein Objekt ausgewählt! Das Objekt des Eintrags wählen.</translation>
+    </message>
+    <message>
+        <source>Protocol setup</source>
+        <translation>Protokoll einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Protocol name:</source>
+        <translation>&amp;Protokollname:</translation>
+    </message>
+    <message>
+        <source>&amp;Generation time (ms):</source>
+        <translation>&amp;Erzeugungszeit (ms):</translation>
+    </message>
+    <message>
+        <source>Ob&amp;ject</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Anfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Color Assigment</source>
+        <translation>Farbzuordnung</translation>
+    </message>
+    <message>
+        <source>Fasle &amp;Response</source>
+        <translation>Falsche Ant&amp;wort</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>No item was selected!</source>
+        <translation>Kein Eintrag ausgewählt!</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CProtocolItemList</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Zeit (ms)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CStimulusScreenDlg</name>
+    <message>
+        <source>Stimulus Screen</source>
+        <translation>Reizbildschirm</translation>
+    </message>
+    <message>
+        <source>&amp;Tests and device checks are shown in full screen on:</source>
+        <translation>&amp;Tests und Geräteprüfungen erscheinen im Vollbild auf:</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s screen</source>
+        <translation>Dem Bildschirm des Hauptfensters</translation>
+    </message>
+    <message>
+        <source>%1 - not connected</source>
+        <translation>%1 - nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>Start &amp;prompt the subject reads (%1):</source>
+        <translation>&amp;Startaufforderung für den Probanden (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CSubjectDlg</name>
+    <message>
+        <source>Subject dialog</source>
+        <translation>Probandendaten</translation>
+    </message>
+    <message>
+        <source>&amp;female</source>
+        <translation>w&amp;eiblich</translation>
+    </message>
+    <message>
+        <source>&amp;male</source>
+        <translation>&amp;männlich</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Weight</source>
+        <translation>Ge&amp;wicht</translation>
+    </message>
+    <message>
+        <source>Comment &amp;1</source>
+        <translation>Bemerkung &amp;1</translation>
+    </message>
+    <message>
+        <source>Comment &amp;2</source>
+        <translation>Bemerkung &amp;2</translation>
+    </message>
+    <message>
+        <source>Comment &amp;3</source>
+        <translation>Bemerkung &amp;3</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::LoadDialog</name>
+    <message>
+        <source>Open test data</source>
+        <translation>Testdaten öffnen</translation>
+    </message>
+    <message>
+        <source>Where is the test data file?</source>
+        <translation>Wo liegt die Testdatendatei?</translation>
+    </message>
+    <message>
+        <source>In the subject&apos;s directory</source>
+        <translation>Im Verzeichnis des Probanden</translation>
+    </message>
+    <message>
+        <source>No subject is chosen.</source>
+        <translation>Kein Proband gewählt.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>In the data directory</source>
+        <translation>Im Datenverzeichnis</translation>
+    </message>
+    <message>
+        <source>Files of any subject</source>
+        <translation>Dateien beliebiger Probanden</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::SubjectDialog</name>
+    <message>
+        <source>Subjects</source>
+        <translation>Probanden</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Angelegt</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>Der Proband ist nicht mehr im Register.</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::SubjectEditDialog</name>
+    <message>
+        <source>New subject</source>
+        <translation>Neuer Proband</translation>
+    </message>
+    <message>
+        <source>Edit subject</source>
+        <translation>Proband bearbeiten</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>Geschlecht:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Weight:</source>
+        <translation>Ge&amp;wicht:</translation>
+    </message>
+    <message>
+        <source>Comment &amp;1:</source>
+        <translation>Bemerkung &amp;1:</translation>
+    </message>
+    <message>
+        <source>Comment &amp;2:</source>
+        <translation>Bemerkung &amp;2:</translation>
+    </message>
+    <message>
+        <source>Comment &amp;3:</source>
+        <translation>Bemerkung &amp;3:</translation>
+    </message>
+</context>
+</TS>

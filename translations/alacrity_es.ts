@@ -1,0 +1,1205 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>Crear un documento nuevo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Abrir un documento existente</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Imprimir el documento activo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Mostrar páginas completas</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Con&amp;figurar impresora...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Cambiar la impresora y las opciones de impresión</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Salir de la aplicación; pregunta si se guardan los documentos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Subject Info</source>
+        <translation>&amp;Datos del sujeto</translation>
+    </message>
+    <message>
+        <source>&amp;Perform</source>
+        <translation>&amp;Realizar</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>&amp;Response by Response</source>
+        <translation>&amp;Respuesta por respuesta</translation>
+    </message>
+    <message>
+        <source>&amp;Split Summary</source>
+        <translation>Resumen por &amp;bloques</translation>
+    </message>
+    <message>
+        <source>Res&amp;ult</source>
+        <translation>Res&amp;ultado</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Configuration</source>
+        <translation>Configuración &amp;personalizada</translation>
+    </message>
+    <message>
+        <source>C&amp;reate protocol</source>
+        <translation>&amp;Crear protocolo</translation>
+    </message>
+    <message>
+        <source>Create new protocol</source>
+        <translation>Crear un protocolo nuevo</translation>
+    </message>
+    <message>
+        <source>CO&amp;MM Port</source>
+        <translation>Puerto CO&amp;M</translation>
+    </message>
+    <message>
+        <source>S&amp;timulus Screen…</source>
+        <translation>Pantalla de es&amp;tímulos…</translation>
+    </message>
+    <message>
+        <source>Choose the monitor that shows tests and device checks</source>
+        <translation>Elegir el monitor que muestra las pruebas y las comprobaciones del dispositivo</translation>
+    </message>
+    <message>
+        <source>Stimulus Screen</source>
+        <translation>Pantalla de estímulos</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration</source>
+        <translation>&amp;Abrir configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Guardar configuración</translation>
+    </message>
+    <message>
+        <source>Open &amp;protocol</source>
+        <translation>Abrir pr&amp;otocolo</translation>
+    </message>
+    <message>
+        <source>Open protocol file</source>
+        <translation>Abrir un archivo de protocolo</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve protocol</source>
+        <translation>Guardar protoco&amp;lo</translation>
+    </message>
+    <message>
+        <source>Save protocol file</source>
+        <translation>Guardar el archivo de protocolo</translation>
+    </message>
+    <message>
+        <source>&amp;About alacrity...</source>
+        <translation>&amp;Acerca de alacrity...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostrar la información del programa, el número de versión y el copyright</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+    <message>
+        <source>Export csv</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Subject</source>
+        <translation>&amp;Sujeto</translation>
+    </message>
+    <message>
+        <source>&amp;Exercise</source>
+        <translation>&amp;Ejercicio</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Se&amp;tup</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+    <message>
+        <source>ALL Objects</source>
+        <translation>TODOS los objetos</translation>
+    </message>
+    <message>
+        <source>CIRCLE</source>
+        <translation>CÍRCULO</translation>
+    </message>
+    <message>
+        <source>CROSS</source>
+        <translation>CRUZ</translation>
+    </message>
+    <message>
+        <source>SQUARE</source>
+        <translation>CUADRADO</translation>
+    </message>
+    <message>
+        <source>TRIANGEL</source>
+        <translation>TRIÁNGULO</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Copy A&amp;ll</source>
+        <translation>Copiar &amp;todo</translation>
+    </message>
+    <message>
+        <source>E&amp;xport csv</source>
+        <translation>E&amp;xportar CSV</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Measures reaction times to visual stimuli.</source>
+        <translation>Mide tiempos de reacción a estímulos visuales.</translation>
+    </message>
+    <message>
+        <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
+        <translation>Usar las teclas 1 a 4 como caja de respuesta (los tiempos no tienen precisión de instrumento).</translation>
+    </message>
+    <message>
+        <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
+        <translation>Guardar capturas de la ventana principal, de las pantallas de prueba y de la comprobación del dispositivo en DIR y salir.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>Check the station: name the display server and the stimulus screen, run a device check and a test of 3 stimuli on the response box, print how it went and quit (status 1 on failure).</source>
+        <translation>Comprobar el puesto: nombrar el servidor gráfico y la pantalla de estímulos, hacer una comprobación del dispositivo y una prueba de 3 estímulos con la caja de respuesta, mostrar el resultado y salir (estado 1 si algo falla).</translation>
+    </message>
+    <message>
+        <source>Show the program in language CODE (%1) instead of the system&apos;s.</source>
+        <translation>Mostrar el programa en el idioma CODE (%1) en lugar del idioma del sistema.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot;; available: %2.</source>
+        <translation>Idioma desconocido «%1»; disponibles: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Random Time</source>
+        <translation>Tiempo aleatorio</translation>
+    </message>
+    <message>
+        <source>Fixed Time</source>
+        <translation>Tiempo fijo</translation>
+    </message>
+    <message>
+        <source>S&amp;quare</source>
+        <translation>C&amp;uadrado</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>&amp;Circle</source>
+        <translation>&amp;Círculo</translation>
+    </message>
+    <message>
+        <source>&amp;Triangel</source>
+        <translation>&amp;Triángulo</translation>
+    </message>
+    <message>
+        <source>Cr&amp;oss</source>
+        <translation>C&amp;ruz</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Triangel</source>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>Bac&amp;kground color</source>
+        <translation>Color de &amp;fondo</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation>Aceptada</translation>
+    </message>
+    <message>
+        <source>Not Accepted</source>
+        <translation>No aceptada</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Signal</source>
+        <translation>Señal &amp;sonora</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Time &amp;before (ms):</source>
+        <translation>Tiempo &amp;antes (ms):</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Alacrity CFG Files (*.alycfg)</source>
+        <translation>Archivos de configuración de Alacrity (*.alycfg)</translation>
+    </message>
+    <message>
+        <source>Alacrity Protocol Files (*.alyprt)</source>
+        <translation>Archivos de protocolo de Alacrity (*.alyprt)</translation>
+    </message>
+    <message>
+        <source>ALACRITY protocol Files (*.alyprt)</source>
+        <translation>Archivos de protocolo de ALACRITY (*.alyprt)</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>, scaled %1 %</source>
+        <translation>, escalado %1 %</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>No válido</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>a %1 compositor</source>
+        <translation>un compositor %1</translation>
+    </message>
+    <message>
+        <source>the %1 compositor %2</source>
+        <translation>el compositor %1 %2</translation>
+    </message>
+    <message>
+        <source> (%1 ms at %2 Hz)</source>
+        <translation> (%1 ms a %2 Hz)</translation>
+    </message>
+    <message>
+        <source>Shown through %1: each picture reaches the screen about one frame%2 later than in an X11 session.</source>
+        <translation>Mostrado a través de %1: cada imagen llega a la pantalla aproximadamente un fotograma%2 más tarde que en una sesión X11.</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Error opening file</source>
+        <translation>Error al abrir el archivo</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Error al guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Incompatible data</source>
+        <translation>Datos incompatibles</translation>
+    </message>
+    <message>
+        <source>Incompatible protocol</source>
+        <translation>Protocolo incompatible</translation>
+    </message>
+    <message>
+        <source>Damaged data file</source>
+        <translation>Archivo de datos dañado</translation>
+    </message>
+    <message>
+        <source>Damaged protocol file</source>
+        <translation>Archivo de protocolo dañado</translation>
+    </message>
+    <message>
+        <source>Error in communication</source>
+        <translation>Error de comunicación</translation>
+    </message>
+    <message>
+        <source>Data not saved. Save?</source>
+        <translation>Datos sin guardar. ¿Guardar?</translation>
+    </message>
+    <message>
+        <source>The response box stopped sending. Press Stop: the answers so far are kept.</source>
+        <translation>La caja de respuesta ha dejado de enviar. Pulse Detener: las respuestas dadas hasta ahora se conservan.</translation>
+    </message>
+    <message>
+        <source>The protocol must hold between 1 and 1199 stimuli.</source>
+        <translation>El protocolo debe contener entre 1 y 1199 estímulos.</translation>
+    </message>
+    <message>
+        <source>The number of stimuli must be between 1 and 1199.</source>
+        <translation>El número de estímulos debe estar entre 1 y 1199.</translation>
+    </message>
+    <message>
+        <source>Select at least one object to be generated.</source>
+        <translation>Seleccione al menos un objeto que generar.</translation>
+    </message>
+    <message>
+        <source>The lower time limit must not be above the upper time limit.</source>
+        <translation>El límite inferior de tiempo no debe superar al superior.</translation>
+    </message>
+    <message>
+        <source>No protocol loaded</source>
+        <translation>Ningún protocolo cargado</translation>
+    </message>
+    <message>
+        <source>No item was selected!</source>
+        <translation>¡No se ha seleccionado ningún elemento!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>El registro de sujetos no está abierto.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s dialogs need a window system.</source>
+        <translation>Los diálogos del registro de sujetos necesitan un sistema de ventanas.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculino</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>femenino</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>DIGITAL REPORT</source>
+        <translation>INFORME DETALLADO</translation>
+    </message>
+    <message>
+        <source>SPLIT REPORT</source>
+        <translation>INFORME POR BLOQUES</translation>
+    </message>
+    <message>
+        <source>Result of Your Alacrity test</source>
+        <translation>Resultado de su prueba de reacción</translation>
+    </message>
+    <message>
+        <source>No
+(#)</source>
+        <translation>N.º
+(#)</translation>
+    </message>
+    <message>
+        <source>No (#)</source>
+        <translation>N.º (#)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Generation Time
+(ms)</source>
+        <translation>Tiempo de espera
+(ms)</translation>
+    </message>
+    <message>
+        <source>Generation Time (ms)</source>
+        <translation>Tiempo de espera (ms)</translation>
+    </message>
+    <message>
+        <source>Alacrity Time
+(ms)</source>
+        <translation>T. de reacción
+(ms)</translation>
+    </message>
+    <message>
+        <source>Alacrity Time (ms)</source>
+        <translation>T. de reacción (ms)</translation>
+    </message>
+    <message>
+        <source>Total Time
+(ms)</source>
+        <translation>Tiempo total
+(ms)</translation>
+    </message>
+    <message>
+        <source>Total Time (ms)</source>
+        <translation>Tiempo total (ms)</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>errónea</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Triangel</source>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Fecha: </translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>a las</translation>
+    </message>
+    <message>
+        <source>Total: </source>
+        <translation>Total: </translation>
+    </message>
+    <message>
+        <source>Background: </source>
+        <translation>Fondo: </translation>
+    </message>
+    <message>
+        <source>Page: </source>
+        <translation>Página: </translation>
+    </message>
+    <message>
+        <source>square: </source>
+        <translation>cuadrado: </translation>
+    </message>
+    <message>
+        <source>circle: </source>
+        <translation>círculo: </translation>
+    </message>
+    <message>
+        <source>triangle: </source>
+        <translation>triángulo: </translation>
+    </message>
+    <message>
+        <source>cross: </source>
+        <translation>cruz: </translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>No válido</translation>
+    </message>
+    <message>
+        <source>Total responses:</source>
+        <translation>Total respuestas:</translation>
+    </message>
+    <message>
+        <source>Correct responses:</source>
+        <translation>Resp. correctas:</translation>
+    </message>
+    <message>
+        <source>False responses:</source>
+        <translation>Resp. erróneas:</translation>
+    </message>
+    <message>
+        <source>Mean alacrity time(ms):</source>
+        <translation>Reacción media (ms):</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>DE:</translation>
+    </message>
+    <message>
+        <source>Alacrity time average:</source>
+        <translation>Tiempo de reacción medio:</translation>
+    </message>
+</context>
+<context>
+    <name>Subject</name>
+    <message>
+        <source>Press any button to start</source>
+        <translation>Pulse cualquier botón para empezar</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CAboutDlg</name>
+    <message>
+        <source>alacrity Version %1</source>
+        <translation>alacrity versión %1</translation>
+    </message>
+    <message>
+        <source>About alacrity</source>
+        <translation>Acerca de alacrity</translation>
+    </message>
+    <message>
+        <source>Reaction-time measurement</source>
+        <translation>Medición del tiempo de reacción</translation>
+    </message>
+    <message>
+        <source>Visual stimuli, four-button response box</source>
+        <translation>Estímulos visuales, caja de respuesta de cuatro botones</translation>
+    </message>
+    <message>
+        <source>License %1</source>
+        <translation>Licencia %1</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CAlacrityView</name>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Internal error: interval</source>
+        <translation>Error interno: intervalo</translation>
+    </message>
+    <message>
+        <source>You can delete only in &apos;ALL Objects&apos; mode !</source>
+        <translation>¡Solo se puede eliminar en el modo «TODOS los objetos»!</translation>
+    </message>
+    <message>
+        <source>No lines were selected!</source>
+        <translation>¡No se ha seleccionado ninguna línea!</translation>
+    </message>
+    <message>
+        <source>Are You Sure You want to delete
+ selected lines?</source>
+        <translation>¿Seguro que desea eliminar
+ las líneas seleccionadas?</translation>
+    </message>
+    <message>
+        <source>No items were selected!</source>
+        <translation>¡No se ha seleccionado ningún elemento!</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CCommDlg</name>
+    <message>
+        <source>Communication port setup</source>
+        <translation>Configuración del puerto de comunicación</translation>
+    </message>
+    <message>
+        <source>Communication port</source>
+        <translation>Puerto de comunicación</translation>
+    </message>
+    <message>
+        <source>standard: /dev/ttyS%1</source>
+        <translation>estándar: /dev/ttyS%1</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (no presente)</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CCustomDlg</name>
+    <message>
+        <source>Custom setup</source>
+        <translation>Configuración personalizada</translation>
+    </message>
+    <message>
+        <source>&amp;No of Test stimuli:</source>
+        <translation>&amp;Número de estímulos de la prueba:</translation>
+    </message>
+    <message>
+        <source>&amp;Generation of Test stimuli after:</source>
+        <translation>&amp;Generación de los estímulos tras:</translation>
+    </message>
+    <message>
+        <source>Random Time &amp;Limits (100 - 5000 ms)</source>
+        <translation>&amp;Límites del tiempo aleatorio (100 - 5000 ms)</translation>
+    </message>
+    <message>
+        <source>Lo&amp;wer:</source>
+        <translation>&amp;Inferior:</translation>
+    </message>
+    <message>
+        <source>&amp;Upper:</source>
+        <translation>Su&amp;perior:</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed Time (100 - 5000 ms)</source>
+        <translation>Tiempo fi&amp;jo (100 - 5000 ms)</translation>
+    </message>
+    <message>
+        <source>Color Assigment</source>
+        <translation>Asignación de colores</translation>
+    </message>
+    <message>
+        <source>Ob&amp;ject to be generated</source>
+        <translation>&amp;Objetos que generar</translation>
+    </message>
+    <message>
+        <source>Fal&amp;se Response</source>
+        <translation>Respuesta &amp;errónea</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CMainFrame</name>
+    <message>
+        <source>Test in progress.</source>
+        <translation>Prueba en curso.</translation>
+    </message>
+    <message>
+        <source>Data not saved. Save?</source>
+        <translation>Datos sin guardar. ¿Guardar?</translation>
+    </message>
+    <message>
+        <source>after 1 response</source>
+        <translation>tras 1 respuesta</translation>
+    </message>
+    <message>
+        <source>after each %1 responses</source>
+        <translation>cada %1 respuestas</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Dialog bar</source>
+        <translation>Barra de órdenes</translation>
+    </message>
+    <message>
+        <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
+        <translation>Teclado como caja, teclas 1-4: tiempos medidos con el teclado, sin precisión de instrumento</translation>
+    </message>
+    <message>
+        <source>You are saving the file outside the subject&apos;s designated directory.</source>
+        <translation>Está guardando el archivo fuera del directorio asignado al sujeto.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open. The results are saved without it, starting in the data directory.</source>
+        <translation>El registro de sujetos no está abierto. Los resultados se guardan sin él, empezando en el directorio de datos.</translation>
+    </message>
+    <message>
+        <source>Shown on the stimulus screen, %1.</source>
+        <translation>Mostrado en la pantalla de estímulos, %1.</translation>
+    </message>
+    <message>
+        <source>The stimulus screen %1 is not connected: shown on the main window&apos;s screen.</source>
+        <translation>La pantalla de estímulos %1 no está conectada: se muestra en la pantalla de la ventana principal.</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CPerformDlg</name>
+    <message>
+        <source>Perform</source>
+        <translation>Realizar</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Personalizada</translation>
+    </message>
+    <message>
+        <source>Number of stimuli to &amp;follow:</source>
+        <translation>&amp;Número de estímulos a seguir:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocol</source>
+        <translation>P&amp;rotocolo</translation>
+    </message>
+    <message>
+        <source>&amp;Load protocol</source>
+        <translation>&amp;Cargar protocolo</translation>
+    </message>
+    <message>
+        <source>Protocol &amp;name:</source>
+        <translation>Nombre del pro&amp;tocolo:</translation>
+    </message>
+    <message>
+        <source>No protocol loaded</source>
+        <translation>Ningún protocolo cargado</translation>
+    </message>
+    <message>
+        <source>no protocol loaded</source>
+        <translation>ningún protocolo cargado</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CProtocolDlg</name>
+    <message>
+        <source>The protocol is full: it holds at most %1 items.</source>
+        <translation>El protocolo está lleno: admite como máximo %1 elementos.</translation>
+    </message>
+    <message>
+        <source>No object was selected! Choose the object of the item.</source>
+        <translation>¡No se ha seleccionado ningún objeto! Elija el objeto del elemento.</translation>
+    </message>
+    <message>
+        <source>Protocol setup</source>
+        <translation>Configuración del protocolo</translation>
+    </message>
+    <message>
+        <source>&amp;Protocol name:</source>
+        <translation>Nom&amp;bre del protocolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Generation time (ms):</source>
+        <translation>Tiempo de &amp;generación (ms):</translation>
+    </message>
+    <message>
+        <source>Ob&amp;ject</source>
+        <translation>Ob&amp;jeto</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Añad&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>I&amp;nsertar</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Ca&amp;mbiar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Color Assigment</source>
+        <translation>Asignación de colores</translation>
+    </message>
+    <message>
+        <source>Fasle &amp;Response</source>
+        <translation>Respuesta &amp;errónea</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Guar&amp;dar</translation>
+    </message>
+    <message>
+        <source>No item was selected!</source>
+        <translation>¡No se ha seleccionado ningún elemento!</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CProtocolItemList</name>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Tiempo (ms)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CStimulusScreenDlg</name>
+    <message>
+        <source>Stimulus Screen</source>
+        <translation>Pantalla de estímulos</translation>
+    </message>
+    <message>
+        <source>&amp;Tests and device checks are shown in full screen on:</source>
+        <translation>Las &amp;pruebas y las comprobaciones del dispositivo se muestran a pantalla completa en:</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s screen</source>
+        <translation>La pantalla de la ventana principal</translation>
+    </message>
+    <message>
+        <source>%1 - not connected</source>
+        <translation>%1 - no conectada</translation>
+    </message>
+    <message>
+        <source>Start &amp;prompt the subject reads (%1):</source>
+        <translation>&amp;Indicación de inicio que lee el sujeto (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CSubjectDlg</name>
+    <message>
+        <source>Subject dialog</source>
+        <translation>Datos del sujeto</translation>
+    </message>
+    <message>
+        <source>&amp;female</source>
+        <translation>&amp;femenino</translation>
+    </message>
+    <message>
+        <source>&amp;male</source>
+        <translation>&amp;masculino</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Altura</translation>
+    </message>
+    <message>
+        <source>&amp;Weight</source>
+        <translation>&amp;Peso</translation>
+    </message>
+    <message>
+        <source>Comment &amp;1</source>
+        <translation>Comentario &amp;1</translation>
+    </message>
+    <message>
+        <source>Comment &amp;2</source>
+        <translation>Comentario &amp;2</translation>
+    </message>
+    <message>
+        <source>Comment &amp;3</source>
+        <translation>Comentario &amp;3</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::LoadDialog</name>
+    <message>
+        <source>Open test data</source>
+        <translation>Abrir datos de prueba</translation>
+    </message>
+    <message>
+        <source>Where is the test data file?</source>
+        <translation>¿Dónde está el archivo de datos de la prueba?</translation>
+    </message>
+    <message>
+        <source>In the subject&apos;s directory</source>
+        <translation>En el directorio del sujeto</translation>
+    </message>
+    <message>
+        <source>No subject is chosen.</source>
+        <translation>No se ha elegido ningún sujeto.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>In the data directory</source>
+        <translation>En el directorio de datos</translation>
+    </message>
+    <message>
+        <source>Files of any subject</source>
+        <translation>Archivos de cualquier sujeto</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::SubjectDialog</name>
+    <message>
+        <source>Subjects</source>
+        <translation>Sujetos</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Buscar por nombre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuevo...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Elegir</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>El sujeto ya no está en el registro.</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::SubjectEditDialog</name>
+    <message>
+        <source>New subject</source>
+        <translation>Nuevo sujeto</translation>
+    </message>
+    <message>
+        <source>Edit subject</source>
+        <translation>Editar sujeto</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>femenino</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculino</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>Sexo:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altura:</translation>
+    </message>
+    <message>
+        <source>&amp;Weight:</source>
+        <translation>&amp;Peso:</translation>
+    </message>
+    <message>
+        <source>Comment &amp;1:</source>
+        <translation>Comentario &amp;1:</translation>
+    </message>
+    <message>
+        <source>Comment &amp;2:</source>
+        <translation>Comentario &amp;2:</translation>
+    </message>
+    <message>
+        <source>Comment &amp;3:</source>
+        <translation>Comentario &amp;3:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1205 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>Créer un nouveau document</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Ouvrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Ouvrir un document existant</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Imprimer le document actif</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Afficher des pages entières</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configuration de l&apos;imp&amp;rimante...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Changer d&apos;imprimante et d&apos;options d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Quitter l&apos;application ; propose d&apos;enregistrer les documents</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Subject Info</source>
+        <translation>&amp;Informations sur le sujet</translation>
+    </message>
+    <message>
+        <source>&amp;Perform</source>
+        <translation>&amp;Passer le test</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>&amp;Response by Response</source>
+        <translation>&amp;Réponse par réponse</translation>
+    </message>
+    <message>
+        <source>&amp;Split Summary</source>
+        <translation>&amp;Synthèse par blocs</translation>
+    </message>
+    <message>
+        <source>Res&amp;ult</source>
+        <translation>Rés&amp;ultat</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Configuration</source>
+        <translation>Configuration &amp;personnalisée</translation>
+    </message>
+    <message>
+        <source>C&amp;reate protocol</source>
+        <translation>&amp;Créer un protocole</translation>
+    </message>
+    <message>
+        <source>Create new protocol</source>
+        <translation>Créer un nouveau protocole</translation>
+    </message>
+    <message>
+        <source>CO&amp;MM Port</source>
+        <translation>Port CO&amp;M</translation>
+    </message>
+    <message>
+        <source>S&amp;timulus Screen…</source>
+        <translation>Écran des s&amp;timuli…</translation>
+    </message>
+    <message>
+        <source>Choose the monitor that shows tests and device checks</source>
+        <translation>Choisir l&apos;écran qui affiche les tests et les vérifications de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Stimulus Screen</source>
+        <translation>Écran des stimuli</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration</source>
+        <translation>&amp;Ouvrir la configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Open &amp;protocol</source>
+        <translation>Ouvrir &amp;le protocole</translation>
+    </message>
+    <message>
+        <source>Open protocol file</source>
+        <translation>Ouvrir un fichier de protocole</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve protocol</source>
+        <translation>Enre&amp;gistrer le protocole</translation>
+    </message>
+    <message>
+        <source>Save protocol file</source>
+        <translation>Enregistrer le fichier de protocole</translation>
+    </message>
+    <message>
+        <source>&amp;About alacrity...</source>
+        <translation>À &amp;propos d&apos;alacrity...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+    <message>
+        <source>Export csv</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Subject</source>
+        <translation>&amp;Sujet</translation>
+    </message>
+    <message>
+        <source>&amp;Exercise</source>
+        <translation>&amp;Exercice</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Se&amp;tup</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>ALL Objects</source>
+        <translation>TOUS les objets</translation>
+    </message>
+    <message>
+        <source>CIRCLE</source>
+        <translation>CERCLE</translation>
+    </message>
+    <message>
+        <source>CROSS</source>
+        <translation>CROIX</translation>
+    </message>
+    <message>
+        <source>SQUARE</source>
+        <translation>CARRÉ</translation>
+    </message>
+    <message>
+        <source>TRIANGEL</source>
+        <translation>TRIANGLE</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Supprime&amp;r</translation>
+    </message>
+    <message>
+        <source>Copy A&amp;ll</source>
+        <translation>&amp;Tout copier</translation>
+    </message>
+    <message>
+        <source>E&amp;xport csv</source>
+        <translation>E&amp;xporter en CSV</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Measures reaction times to visual stimuli.</source>
+        <translation>Mesure les temps de réaction à des stimuli visuels.</translation>
+    </message>
+    <message>
+        <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
+        <translation>Utiliser les touches 1 à 4 comme boîtier de réponse (temps sans précision d&apos;instrument).</translation>
+    </message>
+    <message>
+        <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
+        <translation>Enregistrer des captures de la fenêtre principale, des écrans de test et de la vérification de l&apos;appareil dans DIR, puis quitter.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>Check the station: name the display server and the stimulus screen, run a device check and a test of 3 stimuli on the response box, print how it went and quit (status 1 on failure).</source>
+        <translation>Vérifier le poste : nommer le serveur d&apos;affichage et l&apos;écran des stimuli, faire une vérification de l&apos;appareil et un test de 3 stimuli sur le boîtier de réponse, afficher le déroulement et quitter (code 1 en cas d&apos;échec).</translation>
+    </message>
+    <message>
+        <source>Show the program in language CODE (%1) instead of the system&apos;s.</source>
+        <translation>Afficher le programme dans la langue CODE (%1) au lieu de celle du système.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot;; available: %2.</source>
+        <translation>Langue inconnue « %1 » ; disponibles : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Random Time</source>
+        <translation>Temps aléatoire</translation>
+    </message>
+    <message>
+        <source>Fixed Time</source>
+        <translation>Temps fixe</translation>
+    </message>
+    <message>
+        <source>S&amp;quare</source>
+        <translation>Ca&amp;rré</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>&amp;Circle</source>
+        <translation>&amp;Cercle</translation>
+    </message>
+    <message>
+        <source>&amp;Triangel</source>
+        <translation>&amp;Triangle</translation>
+    </message>
+    <message>
+        <source>Cr&amp;oss</source>
+        <translation>Cr&amp;oix</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Triangel</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Bac&amp;kground color</source>
+        <translation>Couleur du fon&amp;d</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation>Acceptée</translation>
+    </message>
+    <message>
+        <source>Not Accepted</source>
+        <translation>Non acceptée</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Signal</source>
+        <translation>&amp;Signal sonore</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>OUI</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NON</translation>
+    </message>
+    <message>
+        <source>Time &amp;before (ms):</source>
+        <translation>Temps &amp;avant (ms) :</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Alacrity CFG Files (*.alycfg)</source>
+        <translation>Fichiers de configuration Alacrity (*.alycfg)</translation>
+    </message>
+    <message>
+        <source>Alacrity Protocol Files (*.alyprt)</source>
+        <translation>Fichiers de protocole Alacrity (*.alyprt)</translation>
+    </message>
+    <message>
+        <source>ALACRITY protocol Files (*.alyprt)</source>
+        <translation>Fichiers de protocole ALACRITY (*.alyprt)</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>, scaled %1 %</source>
+        <translation>, mis à l’échelle %1 %</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Invalide</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>a %1 compositor</source>
+        <translation>un compositeur %1</translation>
+    </message>
+    <message>
+        <source>the %1 compositor %2</source>
+        <translation>le compositeur %1 %2</translation>
+    </message>
+    <message>
+        <source> (%1 ms at %2 Hz)</source>
+        <translation> (%1 ms à %2 Hz)</translation>
+    </message>
+    <message>
+        <source>Shown through %1: each picture reaches the screen about one frame%2 later than in an X11 session.</source>
+        <translation>Affiché par %1 : chaque image atteint l&apos;écran environ une trame%2 plus tard que dans une session X11.</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Error opening file</source>
+        <translation>Erreur à l&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation>Erreur à l&apos;enregistrement du fichier</translation>
+    </message>
+    <message>
+        <source>Incompatible data</source>
+        <translation>Données incompatibles</translation>
+    </message>
+    <message>
+        <source>Incompatible protocol</source>
+        <translation>Protocole incompatible</translation>
+    </message>
+    <message>
+        <source>Damaged data file</source>
+        <translation>Fichier de données endommagé</translation>
+    </message>
+    <message>
+        <source>Damaged protocol file</source>
+        <translation>Fichier de protocole endommagé</translation>
+    </message>
+    <message>
+        <source>Error in communication</source>
+        <translation>Erreur de communication</translation>
+    </message>
+    <message>
+        <source>Data not saved. Save?</source>
+        <translation>Données non enregistrées. Enregistrer ?</translation>
+    </message>
+    <message>
+        <source>The response box stopped sending. Press Stop: the answers so far are kept.</source>
+        <translation>Le boîtier de réponse n&apos;envoie plus rien. Appuyez sur Arrêter : les réponses déjà données sont conservées.</translation>
+    </message>
+    <message>
+        <source>The protocol must hold between 1 and 1199 stimuli.</source>
+        <translation>Le protocole doit contenir entre 1 et 1199 stimuli.</translation>
+    </message>
+    <message>
+        <source>The number of stimuli must be between 1 and 1199.</source>
+        <translation>Le nombre de stimuli doit être compris entre 1 et 1199.</translation>
+    </message>
+    <message>
+        <source>Select at least one object to be generated.</source>
+        <translation>Sélectionnez au moins un objet à générer.</translation>
+    </message>
+    <message>
+        <source>The lower time limit must not be above the upper time limit.</source>
+        <translation>La limite de temps inférieure ne doit pas dépasser la limite supérieure.</translation>
+    </message>
+    <message>
+        <source>No protocol loaded</source>
+        <translation>Aucun protocole chargé</translation>
+    </message>
+    <message>
+        <source>No item was selected!</source>
+        <translation>Aucun élément n&apos;est sélectionné !</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>Le registre des sujets n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s dialogs need a window system.</source>
+        <translation>Les dialogues du registre des sujets nécessitent un système de fenêtres.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculin</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>féminin</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Name: </source>
+        <translation>Nom : </translation>
+    </message>
+    <message>
+        <source>DIGITAL REPORT</source>
+        <translation>RAPPORT DÉTAILLÉ</translation>
+    </message>
+    <message>
+        <source>SPLIT REPORT</source>
+        <translation>RAPPORT PAR BLOCS</translation>
+    </message>
+    <message>
+        <source>Result of Your Alacrity test</source>
+        <translation>Résultat de votre test de réaction</translation>
+    </message>
+    <message>
+        <source>No
+(#)</source>
+        <translation>N°
+(#)</translation>
+    </message>
+    <message>
+        <source>No (#)</source>
+        <translation>N° (#)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Generation Time
+(ms)</source>
+        <translation>Temps d&apos;attente
+(ms)</translation>
+    </message>
+    <message>
+        <source>Generation Time (ms)</source>
+        <translation>Temps d&apos;attente (ms)</translation>
+    </message>
+    <message>
+        <source>Alacrity Time
+(ms)</source>
+        <translation>T. de réaction
+(ms)</translation>
+    </message>
+    <message>
+        <source>Alacrity Time (ms)</source>
+        <translation>T. de réaction (ms)</translation>
+    </message>
+    <message>
+        <source>Total Time
+(ms)</source>
+        <translation>Temps total
+(ms)</translation>
+    </message>
+    <message>
+        <source>Total Time (ms)</source>
+        <translation>Temps total (ms)</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>correcte</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>erronée</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Triangel</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Date : </translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Total: </source>
+        <translation>Total : </translation>
+    </message>
+    <message>
+        <source>Background: </source>
+        <translation>Fond : </translation>
+    </message>
+    <message>
+        <source>Page: </source>
+        <translation>Page : </translation>
+    </message>
+    <message>
+        <source>square: </source>
+        <translation>carré : </translation>
+    </message>
+    <message>
+        <source>circle: </source>
+        <translation>cercle : </translation>
+    </message>
+    <message>
+        <source>triangle: </source>
+        <translation>triangle : </translation>
+    </message>
+    <message>
+        <source>cross: </source>
+        <translation>croix : </translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Invalide</translation>
+    </message>
+    <message>
+        <source>Total responses:</source>
+        <translation>Total réponses :</translation>
+    </message>
+    <message>
+        <source>Correct responses:</source>
+        <translation>Rép. correctes :</translation>
+    </message>
+    <message>
+        <source>False responses:</source>
+        <translation>Rép. erronées :</translation>
+    </message>
+    <message>
+        <source>Mean alacrity time(ms):</source>
+        <translation>Réaction moyenne (ms) :</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>ET :</translation>
+    </message>
+    <message>
+        <source>Alacrity time average:</source>
+        <translation>Temps de réaction moyen :</translation>
+    </message>
+</context>
+<context>
+    <name>Subject</name>
+    <message>
+        <source>Press any button to start</source>
+        <translation>Appuyez sur n&apos;importe quel bouton pour commencer</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CAboutDlg</name>
+    <message>
+        <source>alacrity Version %1</source>
+        <translation>alacrity version %1</translation>
+    </message>
+    <message>
+        <source>About alacrity</source>
+        <translation>À propos d&apos;alacrity</translation>
+    </message>
+    <message>
+        <source>Reaction-time measurement</source>
+        <translation>Mesure du temps de réaction</translation>
+    </message>
+    <message>
+        <source>Visual stimuli, four-button response box</source>
+        <translation>Stimuli visuels, boîtier de réponse à quatre boutons</translation>
+    </message>
+    <message>
+        <source>License %1</source>
+        <translation>Licence %1</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CAlacrityView</name>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Internal error: interval</source>
+        <translation>Erreur interne : intervalle</translation>
+    </message>
+    <message>
+        <source>You can delete only in &apos;ALL Objects&apos; mode !</source>
+        <translation>La suppression n&apos;est possible qu&apos;en mode « TOUS les objets » !</translation>
+    </message>
+    <message>
+        <source>No lines were selected!</source>
+        <translation>Aucune ligne n&apos;est sélectionnée !</translation>
+    </message>
+    <message>
+        <source>Are You Sure You want to delete
+ selected lines?</source>
+        <translation>Voulez-vous vraiment supprimer
+ les lignes sélectionnées ?</translation>
+    </message>
+    <message>
+        <source>No items were selected!</source>
+        <translation>Aucun élément n&apos;est sélectionné !</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CCommDlg</name>
+    <message>
+        <source>Communication port setup</source>
+        <translation>Configuration du port de communication</translation>
+    </message>
+    <message>
+        <source>Communication port</source>
+        <translation>Port de communication</translation>
+    </message>
+    <message>
+        <source>standard: /dev/ttyS%1</source>
+        <translation>standard : /dev/ttyS%1</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (absent)</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CCustomDlg</name>
+    <message>
+        <source>Custom setup</source>
+        <translation>Configuration personnalisée</translation>
+    </message>
+    <message>
+        <source>&amp;No of Test stimuli:</source>
+        <translation>&amp;Nombre de stimuli du test :</translation>
+    </message>
+    <message>
+        <source>&amp;Generation of Test stimuli after:</source>
+        <translation>&amp;Génération des stimuli après :</translation>
+    </message>
+    <message>
+        <source>Random Time &amp;Limits (100 - 5000 ms)</source>
+        <translation>&amp;Limites du temps aléatoire (100 - 5000 ms)</translation>
+    </message>
+    <message>
+        <source>Lo&amp;wer:</source>
+        <translation>&amp;Minimum :</translation>
+    </message>
+    <message>
+        <source>&amp;Upper:</source>
+        <translation>Ma&amp;ximum :</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed Time (100 - 5000 ms)</source>
+        <translation>Temps &amp;fixe (100 - 5000 ms)</translation>
+    </message>
+    <message>
+        <source>Color Assigment</source>
+        <translation>Attribution des couleurs</translation>
+    </message>
+    <message>
+        <source>Ob&amp;ject to be generated</source>
+        <translation>O&amp;bjets à générer</translation>
+    </message>
+    <message>
+        <source>Fal&amp;se Response</source>
+        <translation>Réponse &amp;erronée</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CMainFrame</name>
+    <message>
+        <source>Test in progress.</source>
+        <translation>Test en cours.</translation>
+    </message>
+    <message>
+        <source>Data not saved. Save?</source>
+        <translation>Données non enregistrées. Enregistrer ?</translation>
+    </message>
+    <message>
+        <source>after 1 response</source>
+        <translation>après 1 réponse</translation>
+    </message>
+    <message>
+        <source>after each %1 responses</source>
+        <translation>toutes les %1 réponses</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Dialog bar</source>
+        <translation>Barre de commandes</translation>
+    </message>
+    <message>
+        <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
+        <translation>Boîtier clavier, touches 1-4 : temps mesurés au clavier, sans précision d&apos;instrument</translation>
+    </message>
+    <message>
+        <source>You are saving the file outside the subject&apos;s designated directory.</source>
+        <translation>Vous enregistrez le fichier hors du répertoire prévu pour le sujet.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open. The results are saved without it, starting in the data directory.</source>
+        <translation>Le registre des sujets n&apos;est pas ouvert. Les résultats sont enregistrés sans lui, à partir du répertoire des données.</translation>
+    </message>
+    <message>
+        <source>Shown on the stimulus screen, %1.</source>
+        <translation>Affiché sur l&apos;écran des stimuli, %1.</translation>
+    </message>
+    <message>
+        <source>The stimulus screen %1 is not connected: shown on the main window&apos;s screen.</source>
+        <translation>L&apos;écran des stimuli %1 n&apos;est pas connecté : affichage sur l&apos;écran de la fenêtre principale.</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CPerformDlg</name>
+    <message>
+        <source>Perform</source>
+        <translation>Passer le test</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Personnalisé</translation>
+    </message>
+    <message>
+        <source>Number of stimuli to &amp;follow:</source>
+        <translation>&amp;Nombre de stimuli à suivre :</translation>
+    </message>
+    <message>
+        <source>&amp;Protocol</source>
+        <translation>P&amp;rotocole</translation>
+    </message>
+    <message>
+        <source>&amp;Load protocol</source>
+        <translation>&amp;Charger un protocole</translation>
+    </message>
+    <message>
+        <source>Protocol &amp;name:</source>
+        <translation>Nom du pro&amp;tocole :</translation>
+    </message>
+    <message>
+        <source>No protocol loaded</source>
+        <translation>Aucun protocole chargé</translation>
+    </message>
+    <message>
+        <source>no protocol loaded</source>
+        <translation>aucun protocole chargé</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CProtocolDlg</name>
+    <message>
+        <source>The protocol is full: it holds at most %1 items.</source>
+        <translation>Le protocole est plein : il contient au plus %1 éléments.</translation>
+    </message>
+    <message>
+        <source>No object was selected! Choose the object of the item.</source>
+        <translation>Aucun objet n&apos;est sélectionné ! Choisissez l&apos;objet de l&apos;élément.</translation>
+    </message>
+    <message>
+        <source>Protocol setup</source>
+        <translation>Configuration du protocole</translation>
+    </message>
+    <message>
+        <source>&amp;Protocol name:</source>
+        <translation>&amp;Nom du protocole :</translation>
+    </message>
+    <message>
+        <source>&amp;Generation time (ms):</source>
+        <translation>Temps de &amp;génération (ms) :</translation>
+    </message>
+    <message>
+        <source>Ob&amp;ject</source>
+        <translation>Ob&amp;jet</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Ajo&amp;uter</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insérer</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Supprim&amp;er</translation>
+    </message>
+    <message>
+        <source>Color Assigment</source>
+        <translation>Attribution des couleurs</translation>
+    </message>
+    <message>
+        <source>Fasle &amp;Response</source>
+        <translation>Ré&amp;ponse erronée</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Sau&amp;vegarder</translation>
+    </message>
+    <message>
+        <source>No item was selected!</source>
+        <translation>Aucun élément n&apos;est sélectionné !</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CProtocolItemList</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Temps (ms)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CStimulusScreenDlg</name>
+    <message>
+        <source>Stimulus Screen</source>
+        <translation>Écran des stimuli</translation>
+    </message>
+    <message>
+        <source>&amp;Tests and device checks are shown in full screen on:</source>
+        <translation>Les &amp;tests et les vérifications de l&apos;appareil s&apos;affichent en plein écran sur :</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s screen</source>
+        <translation>L&apos;écran de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>%1 - not connected</source>
+        <translation>%1 - non connecté</translation>
+    </message>
+    <message>
+        <source>Start &amp;prompt the subject reads (%1):</source>
+        <translation>&amp;Invitation de départ lue par le sujet (%1) :</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::CSubjectDlg</name>
+    <message>
+        <source>Subject dialog</source>
+        <translation>Données du sujet</translation>
+    </message>
+    <message>
+        <source>&amp;female</source>
+        <translation>&amp;féminin</translation>
+    </message>
+    <message>
+        <source>&amp;male</source>
+        <translation>&amp;masculin</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Weight</source>
+        <translation>&amp;Poids</translation>
+    </message>
+    <message>
+        <source>Comment &amp;1</source>
+        <translation>Commentaire &amp;1</translation>
+    </message>
+    <message>
+        <source>Comment &amp;2</source>
+        <translation>Commentaire &amp;2</translation>
+    </message>
+    <message>
+        <source>Comment &amp;3</source>
+        <translation>Commentaire &amp;3</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::LoadDialog</name>
+    <message>
+        <source>Open test data</source>
+        <translation>Ouvrir des données de test</translation>
+    </message>
+    <message>
+        <source>Where is the test data file?</source>
+        <translation>Où se trouve le fichier de données du test ?</translation>
+    </message>
+    <message>
+        <source>In the subject&apos;s directory</source>
+        <translation>Dans le répertoire du sujet</translation>
+    </message>
+    <message>
+        <source>No subject is chosen.</source>
+        <translation>Aucun sujet n&apos;est choisi.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>In the data directory</source>
+        <translation>Dans le répertoire des données</translation>
+    </message>
+    <message>
+        <source>Files of any subject</source>
+        <translation>Fichiers de n&apos;importe quel sujet</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::SubjectDialog</name>
+    <message>
+        <source>Subjects</source>
+        <translation>Sujets</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Rechercher par nom</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Créé le</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Choisir</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>Le sujet n&apos;est plus dans le registre.</translation>
+    </message>
+</context>
+<context>
+    <name>prsrg::SubjectEditDialog</name>
+    <message>
+        <source>New subject</source>
+        <translation>Nouveau sujet</translation>
+    </message>
+    <message>
+        <source>Edit subject</source>
+        <translation>Modifier le sujet</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>féminin</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculin</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>Sexe :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Weight:</source>
+        <translation>&amp;Poids :</translation>
+    </message>
+    <message>
+        <source>Comment &amp;1:</source>
+        <translation>Commentaire &amp;1 :</translation>
+    </message>
+    <message>
+        <source>Comment &amp;2:</source>
+        <translation>Commentaire &amp;2 :</translation>
+    </message>
+    <message>
+        <source>Comment &amp;3:</source>
+        <translation>Commentaire &amp;3 :</translation>
+    </message>
+</context>
+</TS>
