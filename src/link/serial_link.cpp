@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "engine/host_clock.h"
 #include "serial_port.h"
 
 namespace alacrity {
@@ -48,9 +49,10 @@ SerialLink::~SerialLink() { SerialClose(); }
 
 bool SerialLink::IsOpen() const { return m_fd != -1; }
 
-int SerialLink::SerialOpen(int index) {
+int SerialLink::SerialOpen(int index) { return SerialOpenDevice(SerialDevicePath(index)); }
+
+int SerialLink::SerialOpenDevice(const std::string& path) {
   if (m_fd != -1) return 0;
-  const std::string path = SerialDevicePath(index);
   if (path.empty()) return 0;
 
   const int port = serial_port::OpenBoxPort(path);
@@ -110,6 +112,9 @@ void SerialLink::SerialReader(int port, int wake) {
     if ((events & POLLIN) != 0) {
       const ssize_t got = ::read(port, buffer.data(), buffer.size());
       if (got > 0) {
+        // Stamped before the bytes go on, so the engine can note when the
+        // byte that starts a response count reached the host.
+        if (m_sink == &OnDeviceByte) OnBytesReceived(MonotonicNowNs(), static_cast<std::size_t>(got));
         for (ssize_t i = 0; i < got; ++i) m_sink(buffer[static_cast<std::size_t>(i)]);
         continue;
       }

@@ -42,6 +42,8 @@ class SerialLink {
   // 1 when the port is open and its reader runs; 0 when it is already open,
   // missing, in use, or the reader could not start.
   int SerialOpen(int index);
+  // The same for a device named by its path (a port not among COM1..COM5).
+  int SerialOpenDevice(const std::string& path);
   // Stops the reader at once, whether bytes arrive or not, purges and
   // closes. Nothing happens when the port is closed.
   void SerialClose();

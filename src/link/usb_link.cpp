@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "engine/engine.h"
+#include "engine/host_clock.h"
 
 namespace alacrity {
 
@@ -115,6 +116,7 @@ void UsbLink::UsbReader() {
     // the run simply stops counting) until the user stops it.
     if (got < 0) break;
     const auto count = std::min(static_cast<std::size_t>(got), buffer.size());
+    if (count > 0) OnBytesReceived(MonotonicNowNs(), count);
     for (std::size_t i = 0; i < count; ++i) OnDeviceByte(buffer[i]);
   }
 }
