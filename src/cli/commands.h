@@ -19,5 +19,6 @@ CommandRunner AddCsvCommand(CLI::App& app);
 CommandRunner AddRunCommand(CLI::App& app);
 CommandRunner AddExportCommand(CLI::App& app);
 CommandRunner AddReportCommand(CLI::App& app);
+CommandRunner AddCheckBoxCommand(CLI::App& app);
 
 }  // namespace alacrity::cli

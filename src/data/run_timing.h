@@ -23,15 +23,24 @@ struct StimulusTiming {
   int64_t responseHostNs = 0;  // when the reader received it
 };
 
-// How the box's bytes arrived. The reader stamps every chunk it reads; the
-// bytes of the first chunk arrived at or before its stamp, so the rate is
-// taken over the bytes after it.
+// A point on the box's own time line: `bytes` bytes had been received when
+// the chunk stamped `hostNs` was read.
+struct RateAnchor {
+  int64_t bytes = 0;
+  int64_t hostNs = 0;  // 0: none
+};
+
+// How the box's bytes arrived. The reader stamps every chunk it reads. A
+// byte can reach the host late but never early, so the rate is taken between
+// anchors of least delay: in each half second of bytes, the chunk that came
+// soonest after its bytes were due.
 struct ByteArrival {
-  int64_t bytes = 0;            // bytes received
-  int64_t firstChunkBytes = 0;  // bytes in the first chunk read
-  int64_t firstNs = 0;          // stamp of the first chunk; 0: no byte yet
-  int64_t lastNs = 0;           // stamp of the latest chunk
-  int64_t longestGapNs = 0;     // longest time between two chunks
+  int64_t bytes = 0;         // bytes received
+  int64_t firstNs = 0;       // stamp of the first chunk; 0: no byte yet
+  int64_t lastNs = 0;        // stamp of the latest chunk
+  int64_t longestGapNs = 0;  // longest time between two chunks
+  RateAnchor firstAnchor;    // of the first half second of bytes
+  RateAnchor lastAnchor;     // of the latest completed half second
 };
 
 // The display the stimuli were shown on; an empty server when unknown.

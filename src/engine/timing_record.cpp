@@ -5,6 +5,8 @@ namespace alacrity {
 namespace {
 
 constexpr auto Relaxed = std::memory_order_relaxed;
+constexpr int64_t NanosecondsPerSecond = 1'000'000'000;
+constexpr int64_t NominalBytesPerSecond = 1440;
 
 }  // namespace
 
@@ -17,31 +19,62 @@ void TimingRecord::Reset() {
     stimulus.paintedHostNs.store(0, Relaxed);
   }
   m_chunkNs = 0;
+  m_total = 0;
+  m_block = -1;
+  m_blockLag = 0;
+  m_blockAnchor = {};
   m_bytes.store(0, Relaxed);
-  m_lastNs.store(0, Relaxed);
   m_firstNs.store(0, Relaxed);
-  m_firstChunkBytes.store(0, Relaxed);
+  m_lastNs.store(0, Relaxed);
   m_longestGapNs.store(0, Relaxed);
+  m_firstAnchor.bytes.store(0, Relaxed);
+  m_firstAnchor.hostNs.store(0, Relaxed);
   // Publishes the cleared words to whichever thread starts the reader.
-  m_sequence.store(0, std::memory_order_release);
+  m_anchorCount.store(0, std::memory_order_release);
 }
 
 void TimingRecord::NoteChunk(int64_t hostNs, std::size_t count) {
   if (count == 0) return;
-  const int64_t previousNs = m_chunkNs;
-  m_chunkNs = hostNs;
-  if (previousNs == 0) {
+  if (m_chunkNs == 0) {
     m_firstNs.store(hostNs, Relaxed);
-    m_firstChunkBytes.store(static_cast<int64_t>(count), Relaxed);
-  } else if (hostNs - previousNs > m_longestGapNs.load(Relaxed)) {
-    m_longestGapNs.store(hostNs - previousNs, Relaxed);
+  } else if (hostNs - m_chunkNs > m_longestGapNs.load(Relaxed)) {
+    m_longestGapNs.store(hostNs - m_chunkNs, Relaxed);
   }
-  const uint32_t sequence = m_sequence.load(Relaxed);
-  m_sequence.store(sequence + 1, Relaxed);
-  std::atomic_thread_fence(std::memory_order_release);
-  m_bytes.store(m_bytes.load(Relaxed) + static_cast<int64_t>(count), Relaxed);
+  m_chunkNs = hostNs;
+  m_total += static_cast<int64_t>(count);
+  m_bytes.store(m_total, Relaxed);
   m_lastNs.store(hostNs, Relaxed);
-  m_sequence.store(sequence + 2, std::memory_order_release);
+
+  // How much later than a steady box's schedule this chunk came, up to a
+  // constant: the least of it in a block marks the chunk that waited least.
+  const int64_t lag = hostNs - m_total * NanosecondsPerSecond / NominalBytesPerSecond;
+  const int64_t block = (m_total - 1) / BlockBytes;
+  if (block != m_block) {
+    if (m_block >= 0) PublishAnchor();
+    m_block = block;
+    m_blockLag = lag;
+    m_blockAnchor = {m_total, hostNs};
+  } else if (lag < m_blockLag) {
+    m_blockLag = lag;
+    m_blockAnchor = {m_total, hostNs};
+  }
+}
+
+void TimingRecord::PublishAnchor() {
+  const int64_t index = m_anchorCount.load(Relaxed);
+  if (index == 0) {
+    m_firstAnchor.bytes.store(m_blockAnchor.bytes, Relaxed);
+    m_firstAnchor.hostNs.store(m_blockAnchor.hostNs, Relaxed);
+  }
+  Anchor& slot = m_anchors[static_cast<std::size_t>(index) % AnchorRing];
+  slot.bytes.store(m_blockAnchor.bytes, Relaxed);
+  slot.hostNs.store(m_blockAnchor.hostNs, Relaxed);
+  m_anchorCount.store(index + 1, std::memory_order_release);
+}
+
+RateAnchor TimingRecord::AnchorAt(int64_t index) const {
+  const Anchor& slot = m_anchors[static_cast<std::size_t>(index) % AnchorRing];
+  return {slot.bytes.load(Relaxed), slot.hostNs.load(Relaxed)};
 }
 
 void TimingRecord::NoteOnset(int32_t stimulus, int32_t byte) {
@@ -71,16 +104,30 @@ bool TimingRecord::NotePainted(int32_t stimulus, int64_t hostNs) {
 
 ByteArrival TimingRecord::Arrival() const {
   ByteArrival arrival;
-  while (true) {
-    const uint32_t before = m_sequence.load(std::memory_order_acquire);
-    arrival.bytes = m_bytes.load(Relaxed);
-    arrival.lastNs = m_lastNs.load(Relaxed);
-    std::atomic_thread_fence(std::memory_order_acquire);
-    if (before % 2 == 0 && m_sequence.load(Relaxed) == before) break;
-  }
+  const int64_t anchors = m_anchorCount.load(std::memory_order_acquire);
+  arrival.bytes = m_bytes.load(Relaxed);
   arrival.firstNs = m_firstNs.load(Relaxed);
-  arrival.firstChunkBytes = m_firstChunkBytes.load(Relaxed);
+  arrival.lastNs = m_lastNs.load(Relaxed);
   arrival.longestGapNs = m_longestGapNs.load(Relaxed);
+  if (anchors > 0) {
+    arrival.firstAnchor = {m_firstAnchor.bytes.load(Relaxed), m_firstAnchor.hostNs.load(Relaxed)};
+    arrival.lastAnchor = AnchorAt(anchors - 1);
+  }
+  return arrival;
+}
+
+ByteArrival TimingRecord::Recent(int64_t spanNs) const {
+  ByteArrival arrival = Arrival();
+  const int64_t anchors = m_anchorCount.load(std::memory_order_acquire);
+  if (anchors == 0) return arrival;
+  // The ring is rewritten only AnchorRing anchors later (eight seconds), so
+  // the ones read here stay put while they are read.
+  const int64_t oldest = anchors > static_cast<int64_t>(AnchorRing) - 1
+                             ? anchors - static_cast<int64_t>(AnchorRing) + 1
+                             : 0;
+  int64_t from = anchors - 1;
+  while (from > oldest && arrival.lastAnchor.hostNs - AnchorAt(from - 1).hostNs <= spanNs) --from;
+  arrival.firstAnchor = AnchorAt(from);
   return arrival;
 }
 

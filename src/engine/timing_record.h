@@ -19,6 +19,9 @@ namespace alacrity {
 
 class TimingRecord {
  public:
+  // Bytes per rate block: half a second of a sound box.
+  static constexpr int64_t BlockBytes = 720;
+
   TimingRecord() = default;
   TimingRecord(const TimingRecord&) = delete;
   TimingRecord& operator=(const TimingRecord&) = delete;
@@ -41,9 +44,10 @@ class TimingRecord {
   // drew a number the reader had only just moved to).
   bool NotePainted(int32_t stimulus, int64_t hostNs);
 
-  // Any thread, while the run goes on: the arrival figures so far. The
-  // latest stamp and byte count come as one consistent pair.
+  // Any thread, while the run goes on: the arrival figures so far.
   ByteArrival Arrival() const;
+  // The same over about the latest `spanNs` of anchors: the live rate.
+  ByteArrival Recent(int64_t spanNs) const;
 
   // After the reader has been joined: every stimulus up to `stimulusCount`
   // whose response count started, with the arrival figures.
@@ -57,20 +61,34 @@ class TimingRecord {
     std::atomic<int64_t> responseHostNs{0};  // reader
     std::atomic<int64_t> paintedHostNs{0};   // window
   };
+  struct Anchor {
+    std::atomic<int64_t> bytes{0};
+    std::atomic<int64_t> hostNs{0};
+  };
+  // Enough anchors for eight seconds: the live rate looks back two.
+  static constexpr std::size_t AnchorRing = 16;
 
   static bool InRange(int32_t stimulus) { return stimulus >= 1 && stimulus < ResultCapacity; }
+  void PublishAnchor();
+  RateAnchor AnchorAt(int64_t index) const;
 
   std::array<Stimulus, ResultCapacity> m_stimuli{};
-  // All written by the reader only. m_sequence is odd while the latest
-  // stamp and the byte count are being changed together, so another thread
-  // can read them as a pair without a lock.
-  int64_t m_chunkNs = 0;  // reader only: the stamp of the chunk being fed
-  std::atomic<uint32_t> m_sequence{0};
+
+  // Reader only.
+  int64_t m_chunkNs = 0;      // the stamp of the chunk being fed
+  int64_t m_total = 0;        // bytes so far
+  int64_t m_block = -1;       // the rate block of the latest chunk
+  int64_t m_blockLag = 0;     // least delay seen in it
+  RateAnchor m_blockAnchor;   // and where
+
+  // Written by the reader, read by anyone.
   std::atomic<int64_t> m_bytes{0};
-  std::atomic<int64_t> m_lastNs{0};
   std::atomic<int64_t> m_firstNs{0};
-  std::atomic<int64_t> m_firstChunkBytes{0};
+  std::atomic<int64_t> m_lastNs{0};
   std::atomic<int64_t> m_longestGapNs{0};
+  std::array<Anchor, AnchorRing> m_anchors{};
+  Anchor m_firstAnchor;
+  std::atomic<int64_t> m_anchorCount{0};  // anchors published; the ring holds the latest
 };
 
 }  // namespace alacrity

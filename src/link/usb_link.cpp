@@ -105,6 +105,12 @@ void UsbLink::SetSyncLine(int level) {
   }
 }
 
+std::optional<int> UsbLink::LatencyTimer() {
+  const int handle = m_handle.load();
+  if (handle == -1) return std::nullopt;
+  return m_driver.LatencyTimer(handle);
+}
+
 void UsbLink::UsbReader() {
   const int handle = m_handle.load();
   // Whatever queued up between the open and now belongs to no run.

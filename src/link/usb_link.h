@@ -5,6 +5,7 @@
 // received byte to the engine.
 
 #include <atomic>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -36,6 +37,8 @@ class UsbLink {
   // Level 0 asserts the sync line, anything else releases it; nothing when
   // closed. Called from the UI thread and, through the engine, the reader.
   void SetSyncLine(int level);
+  // The converter's latency timer in ms while open; nothing otherwise.
+  std::optional<int> LatencyTimer();
 
  private:
   void UsbReader();

@@ -71,9 +71,11 @@ std::string FormatFixed(double value, int decimals) {
 }
 
 std::optional<double> MeasuredBytesPerSecond(const ByteArrival& arrival) {
-  const double spanSeconds = static_cast<double>(arrival.lastNs - arrival.firstNs) / 1e9;
-  if (arrival.firstNs == 0 || spanSeconds < MinRateSpanSeconds) return std::nullopt;
-  return static_cast<double>(arrival.bytes - arrival.firstChunkBytes) / spanSeconds;
+  const RateAnchor& from = arrival.firstAnchor;
+  const RateAnchor& to = arrival.lastAnchor;
+  const double spanSeconds = static_cast<double>(to.hostNs - from.hostNs) / 1e9;
+  if (from.hostNs == 0 || to.hostNs == 0 || spanSeconds < MinRateSpanSeconds) return std::nullopt;
+  return static_cast<double>(to.bytes - from.bytes) / spanSeconds;
 }
 
 double DeviationPpm(double bytesPerSecond) {

@@ -22,9 +22,8 @@ inline constexpr double GapLimitMs = 20.0;
 // Shorter spans of arrival give no rate worth showing.
 inline constexpr double MinRateSpanSeconds = 1.0;
 
-// The box's rate against the host clock: the bytes after the first chunk
-// over the time from the first chunk to the last. Nothing when the bytes
-// span less than MinRateSpanSeconds.
+// The box's rate against the host clock, between the arrival's first and
+// last anchor. Nothing when they span less than MinRateSpanSeconds.
 std::optional<double> MeasuredBytesPerSecond(const ByteArrival& arrival);
 double DeviationPpm(double bytesPerSecond);
 
