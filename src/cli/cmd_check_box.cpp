@@ -144,7 +144,7 @@ CommandRunner AddCheckBoxCommand(CLI::App& app) {
   device->excludes(port, usb);
   usb->excludes(port, device);
   command->add_option("--seconds", options->seconds, "How long to measure (default 5)")
-      ->check(CLI::Range(1.0, 3600.0));
+      ->check(CLI::Range(2.0, 3600.0));
   return [options] { return CheckBox(*options); };
 }
 

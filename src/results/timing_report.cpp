@@ -33,7 +33,7 @@ std::string Signed(double value, int decimals) {
 }
 
 TimingLine RateLine(std::optional<double> bytesPerSecond) {
-  if (!bytesPerSecond) return {"Box rate: not measured (less than a second of bytes)", false, ""};
+  if (!bytesPerSecond) return {"Box rate: not measured (too few bytes)", false, ""};
   const double ppm = DeviationPpm(*bytesPerSecond);
   TimingLine line{"Box rate: " + FormatFixed(*bytesPerSecond, 2) + " bytes/s, " + Signed(ppm, 0) +
                       " ppm against the host clock",

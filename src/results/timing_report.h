@@ -20,7 +20,7 @@ inline constexpr double NominalBytesPerSecond = 1440.0;
 inline constexpr double RateTolerancePpm = 5000.0;  // 0.5 %
 inline constexpr double GapLimitMs = 20.0;
 // Shorter spans of arrival give no rate worth showing.
-inline constexpr double MinRateSpanSeconds = 1.0;
+inline constexpr double MinRateSpanSeconds = 0.5;
 
 // The box's rate against the host clock, between the arrival's first and
 // last anchor. Nothing when they span less than MinRateSpanSeconds.
