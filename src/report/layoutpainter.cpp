@@ -61,6 +61,7 @@ void PaintScreen(QPainter& painter, const Layout& layout, const LayoutFonts& fon
                      text.rect.bottom - text.rect.top);
     if (rect.isEmpty()) continue;
     painter.setFont(fonts.Of(text.font));
+    painter.setPen(text.marked ? Qt::red : Qt::black);
     // drawText clips to the rectangle unless told otherwise.
     painter.drawText(rect, static_cast<int>(AlignmentOf(text.align)) | Qt::TextSingleLine,
                      DisplayText(text.text));
@@ -87,6 +88,7 @@ void PaintPaper(QPainter& painter, const Layout& layout, const LayoutFonts& font
     painter.translate(text.rect.left, text.rect.top);
     painter.scale(1, -1);
     painter.setFont(FittingFont(fonts.Of(text.font), shown, width));
+    if (text.marked) painter.setPen(QPen(Qt::red, 1));
     painter.drawText(QRectF(0, 0, width, height),
                      static_cast<int>(AlignmentOf(text.align)) | Qt::TextSingleLine, shown);
     painter.restore();

@@ -12,13 +12,11 @@ namespace {
 constexpr double NanosecondsPerMs = 1e6;
 
 constexpr std::string_view MeaningLateDisplay =
-    "The stimulus reached the screen more than one refresh after its count began: response "
-    "times include that delay.";
+    "Stimuli reached the screen a refresh or more after their count began; times include that.";
 constexpr std::string_view MeaningRateOff =
     "The box's clock is off: every response time is off by the same share.";
 constexpr std::string_view MeaningGap =
-    "Bytes arrived in bursts, so stimuli may have appeared late: the converter's latency timer "
-    "may be 16 ms, or the host was too busy to read them.";
+    "Bytes arrived in bursts: the converter's latency timer may be 16 ms, or the host was busy.";
 
 // Nearest rank: the smallest value that at least `share` of the values do
 // not exceed. `sorted` is not empty.
