@@ -4,6 +4,10 @@
 #include <QString>
 
 #include "alacritylist.h"
+#include "displayhandover.h"
+#include "engine/engine.h"
+#include "engine/host_clock.h"
+#include "engineannouncer.h"
 #include "mainframe.h"
 #include "messagebox.h"
 
@@ -30,11 +34,19 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
   // must follow the engine within about one.
   m_timer.setTimerType(Qt::PreciseTimer);
   connect(&m_timer, &QTimer::timeout, this, &CAlacrityView::OnTimer);
+  // The engine's announcements wake the view at once; it then looks at the
+  // engine exactly as the timer does.
+  m_announcer = new EngineAnnouncer([this] { OnTimer(); }, this);
+  UseTimingRecord(m_timing.get());
   m_lastResponseCount = context.data.results.responseCount;
   HideList();
 }
 
-CAlacrityView::~CAlacrityView() = default;
+CAlacrityView::~CAlacrityView() {
+  // No run outlives the view (the frame stops it before closing); the engine
+  // must not keep a record that is going away.
+  if (UsedTimingRecord() == m_timing.get()) UseTimingRecord(nullptr);
+}
 
 void CAlacrityView::AfterCommand() {
   const bool idle = m_context.data.idle != 0;
@@ -75,12 +87,26 @@ void CAlacrityView::ShowNeutralView() {
 
 void CAlacrityView::OnTimer() {
   m_controller.OnTimer();
+  // The check's self-check figures change without a new button: refreshed
+  // every half second at the bottom of the screen only.
+  if (m_controller.Mode() == DeviceCheck) {
+    if (const int64_t now = MonotonicNowNs(); now - m_checkStatusNs >= CheckStatusPeriodNs) {
+      m_checkStatusNs = now;
+      update(0, height() - CheckStatusHeight, width(), CheckStatusHeight);
+    }
+  }
   AfterCommand();
 }
 
 // --- RunWindow ---
 
-void CAlacrityView::Repaint() { repaint(); }
+void CAlacrityView::Repaint() {
+  m_paintedStimulus = 0;
+  repaint();
+  // Only the first paint of a stimulus counts; the hand-over wait is paid
+  // only when a stimulus was drawn.
+  if (m_paintedStimulus > 0) m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
+}
 
 void CAlacrityView::ShowStartStopBar() { m_frame.ShowStartStopBar(); }
 
@@ -96,7 +122,15 @@ void CAlacrityView::EnterFullScreen() { m_frame.EnterFullScreen(); }
 
 void CAlacrityView::LeaveFullScreen() { m_frame.LeaveFullScreen(); }
 
-void CAlacrityView::StartTimer(int periodMs) { m_timer.start(periodMs); }
+void CAlacrityView::StartTimer(int periodMs) {
+  if (m_controller.Mode() == DeviceCheck) {
+    m_checkStartNs = MonotonicNowNs();
+    m_checkDevice = m_context.link.DeviceName();
+    m_checkLatencyMs = m_context.link.LatencyTimerMs();
+    m_checkStatusNs = m_checkStartNs;
+  }
+  m_timer.start(m_safetyNetMs > 0 ? m_safetyNetMs : periodMs);
+}
 
 void CAlacrityView::StopTimer() { m_timer.stop(); }
 
@@ -118,6 +152,28 @@ void CAlacrityView::PlaySignal() {
 }
 
 bool CAlacrityView::SaveData() { return m_frame.SaveDataCommand(); }
+
+void CAlacrityView::RunStopped(bool test) {
+  if (!test) return;
+  m_runTiming = m_timing->Snapshot(m_context.runState.stimulusCount.load());
+  m_runTiming->display = CurrentDisplayInfo(*this);
+  m_runTimingTestTime = m_context.data.results.testTime;
+}
+
+const RunTiming* CAlacrityView::TimingOfResults() const {
+  // Every test takes a new test time; an opened file brings its own.
+  if (!m_runTiming || m_context.data.resultsPresent == 0 ||
+      m_context.data.results.testTime != m_runTimingTestTime) {
+    return nullptr;
+  }
+  return &*m_runTiming;
+}
+
+std::vector<TimingLine> CAlacrityView::TimingLinesOfResults() const {
+  const RunTiming* timing = TimingOfResults();
+  if (timing == nullptr) return {};
+  return TimingReportLines(ComputeTimingFigures(*timing));
+}
 
 std::optional<PerformChoice> CAlacrityView::AskPerform(int32_t presetCount) {
   if (m_performDialog) return m_performDialog(presetCount);

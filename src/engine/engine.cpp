@@ -132,6 +132,8 @@ void InstallAnnounceHook(AnnounceHook hook) { g_announceHook.store(hook); }
 
 void UseTimingRecord(TimingRecord* record) { g_timing = record; }
 
+TimingRecord* UsedTimingRecord() { return g_timing; }
+
 void AttachEngine(RunState& state, DocumentData& data) {
   // The arrays hold 1199 stimuli; the schedule refuses more, and this keeps a
   // misconfigured count from ever indexing past them.

@@ -37,6 +37,7 @@ class TimingRecord;
 // Where the engine notes the host times of each run; null (the default)
 // keeps none. Set while no reader runs; AttachEngine clears the record.
 void UseTimingRecord(TimingRecord* record);
+TimingRecord* UsedTimingRecord();
 
 // Called by the link as it starts, before the reader exists: points the engine
 // at the run and the data, and sets totalTicks = 0, done = 0 and, unless

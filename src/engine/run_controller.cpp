@@ -108,7 +108,7 @@ void RunController::OnTimer() {
     voiceDue = 0;
     m_window.PlaySignal();
   }
-  // Repainting only on a new phase keeps the fast timer nearly free.
+  // Repainting only on a new phase keeps every look nearly free.
   if (const int32_t phase = m_state.phase.load(); phase != m_shownPhase) {
     m_shownPhase = phase;
     m_window.Repaint();
@@ -128,6 +128,7 @@ void RunController::StopRun() {
   m_link.Stop();
   m_data.idle = 1;
   FinishRun(m_state, m_data);
+  m_window.RunStopped(m_state.checkMode.load() == 0);
   m_window.LeaveFullScreen();
   if (m_mode == TestRun && m_data.results.responseCount > 1) {
     m_window.ShowResult();

@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "data/document_data.h"
 #include "engine/run_state.h"
@@ -43,6 +45,11 @@ class DeviceLink {
   KeyboardBox& Keyboard();
 
   ActiveLink Active() const;
+  // The active link's device: the serial device path, "USB" or "keyboard";
+  // empty with none.
+  std::string DeviceName() const;
+  // The USB converter's latency timer in ms while the USB link runs.
+  std::optional<int> LatencyTimer();
 
  private:
   DocumentData& m_data;

@@ -53,6 +53,7 @@ int SerialLink::SerialOpen(int index) { return SerialOpenDevice(SerialDevicePath
 
 int SerialLink::SerialOpenDevice(const std::string& path) {
   if (m_fd != -1) return 0;
+  m_path = path;
   if (path.empty()) return 0;
 
   const int port = serial_port::OpenBoxPort(path);

@@ -48,11 +48,14 @@ class SerialLink {
   // closes. Nothing happens when the port is closed.
   void SerialClose();
   bool IsOpen() const;
+  // The device last opened (or tried); "" before the first open.
+  const std::string& DevicePath() const { return m_path; }
 
  private:
   void SerialReader(int port, int wake);
 
   ByteSink m_sink = &OnDeviceByte;  // fixed for the life of the link
+  std::string m_path;  // user-interface thread only
   int m_fd = -1;      // the port; the reader gets its own copy
   int m_wakeFd = -1;  // eventfd: SerialClose writes it to end the reader's wait
   std::atomic<bool> m_stop{false};          // written by SerialClose
