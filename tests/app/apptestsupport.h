@@ -52,6 +52,7 @@ class FakeRunLink : public RunLink {
   int Start(RunState* run) override;
   void Stop() override;
   void SetSyncLine(int level) override { syncLevels.append(level); }
+  std::string DeviceName() const override { return "test box"; }
 
   int startResult = 1;  // what the next open gives
   int starts = 0;
