@@ -102,7 +102,12 @@ void CAlacrityView::OnTimer() {
 
 void CAlacrityView::Repaint() {
   m_paintedStimulus = 0;
-  repaint();
+  if (m_testBackgroundShown && m_controller.Mode() == TestRun &&
+      m_controller.ShownPhase() > WaitStart) {
+    repaint(FigureArea());
+  } else {
+    repaint();
+  }
   // Only the first paint of a stimulus counts; the hand-over wait is paid
   // only when a stimulus was drawn.
   if (m_paintedStimulus > 0) m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());

@@ -137,6 +137,7 @@ class CAlacrityView : public QWidget, public RunWindow {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void DrawHeaderBlock(QPainter& painter) const;
@@ -144,6 +145,8 @@ class CAlacrityView : public QWidget, public RunWindow {
   void DrawStimulus(QPainter& painter, int32_t phase);
   void DrawButtonCheck(QPainter& painter, int nibble) const;
   void DrawCheckStatus(QPainter& painter, int32_t background) const;
+  // Where the stimulus figures are drawn, with a pixel to spare.
+  QRect FigureArea() const;
   HeaderBlockTexts HeaderTexts() const;
   void OnTimer();
   // Lets the frame enable or disable the commands that a run locks out and
@@ -172,6 +175,10 @@ class CAlacrityView : public QWidget, public RunWindow {
   // The stimulus the latest paint showed, 0 for none: Repaint notes when it
   // was handed to the display.
   int32_t m_paintedStimulus = 0;
+  // The whole test screen shows the run's background: from then on a new
+  // phase or stimulus changes the figure's area only, and only that is
+  // painted and handed to the display.
+  bool m_testBackgroundShown = false;
   // The latest test's host times, and the test time of the results they
   // belong to.
   std::optional<RunTiming> m_runTiming;

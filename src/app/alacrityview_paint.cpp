@@ -43,7 +43,17 @@ int32_t ObjectOf(const TestResults& results, int32_t stimulus) {
 
 }  // namespace
 
-void CAlacrityView::paintEvent(QPaintEvent* /*event*/) {
+QRect CAlacrityView::FigureArea() const {
+  const Rect box = ComputeFigureGeometry(width(), height()).box;
+  return QRect(QPoint(box.left, box.top), QPoint(box.right, box.bottom)).adjusted(-1, -1, 1, 1);
+}
+
+void CAlacrityView::resizeEvent(QResizeEvent* event) {
+  m_testBackgroundShown = false;
+  QWidget::resizeEvent(event);
+}
+
+void CAlacrityView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const ViewMode mode = m_controller.Mode();
   const int32_t phase = m_controller.ShownPhase();
@@ -51,6 +61,11 @@ void CAlacrityView::paintEvent(QPaintEvent* /*event*/) {
   // view; erasing and drawing the header first would only cost time between
   // the engine's phase change and the stimulus on screen.
   const bool filled = (mode == TestRun && phase > WaitStart) || mode == DeviceCheck;
+  if (mode != TestRun || phase <= WaitStart) {
+    m_testBackgroundShown = false;
+  } else if (event->region() == QRegion(rect())) {
+    m_testBackgroundShown = true;
+  }
   if (!filled) {
     // The erased window: what stays visible around the header and the prompt.
     painter.fillRect(rect(), Qt::white);
