@@ -1,5 +1,7 @@
 #include "results/timing_report.h"
 
+#include "results/timing_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -84,6 +86,16 @@ TEST(TimingReportTest, EachLimitMarksItsOwnLineWithItsMeaning) {
   EXPECT_FALSE(lines[0].marked);
   EXPECT_EQ(lines[1].text, "Box rate: not measured (too few bytes)");
   EXPECT_EQ(lines[3].text, "Display: unknown, refresh rate unknown");
+}
+
+TEST(TimingReportTest, AMarkedLineAndItsMeaningAreBothRedInTheBlock) {
+  const auto lines = TimingReportLines(ComputeTimingFigures(TimedRun({1.0}, 1440.0, 120.0)));
+  for (const Layout& block : {ScreenTimingBlock(lines, {20, 165, 790, 600}), PaperTimingBlock(lines, -800)}) {
+    ASSERT_EQ(block.texts.size(), 5u);  // four lines and one meaning
+    EXPECT_EQ(block.texts[2].text, lines[2].text);
+    EXPECT_EQ(block.texts[3].text, lines[2].meaning);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(block.texts[i].marked, i == 2 || i == 3) << i;
+  }
 }
 
 TEST(TimingReportTest, CsvHasOneRowPerStimulusWithEmptyFieldsForWhatDidNotHappen) {
