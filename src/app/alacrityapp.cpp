@@ -1,6 +1,5 @@
 #include "alacrityapp.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QTimer>
 
@@ -8,6 +7,7 @@
 #include <ctime>
 
 #include "appcontext.h"
+#include "commandline.h"
 #include "data/document_data.h"
 #include "devicerunlink.h"
 #include "engine/random.h"
@@ -24,7 +24,7 @@ namespace alacrity {
 
 CAlacrityApp::CAlacrityApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("alacrity"));
-  setApplicationVersion(QStringLiteral(ALACRITY_VERSION));
+  setApplicationVersion(QStringLiteral(ALACRITY_VERSION "\nLicense " ALACRITY_LICENSE));
 }
 
 CAlacrityApp::~CAlacrityApp() {
@@ -35,19 +35,9 @@ CAlacrityApp::~CAlacrityApp() {
 
 bool CAlacrityApp::InitInstance() {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Measures reaction times to visual stimuli."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  const QCommandLineOption keyboardBox(
-      QStringLiteral("keyboard-box"),
-      QStringLiteral("Use keys 1-4 as the response box (times are not instrument-grade)."));
-  const QCommandLineOption screenshot(
-      QStringLiteral("screenshot"),
-      QStringLiteral("Take screenshots of the main window, the test screens and the device check "
-                     "into DIR, then quit."),
-      QStringLiteral("DIR"));
-  parser.addOption(keyboardBox);
-  parser.addOption(screenshot);
+  const ProgramOptions options = AddProgramOptions(parser);
+  const QCommandLineOption& keyboardBox = options.keyboardBox;
+  const QCommandLineOption& screenshot = options.screenshot;
   parser.process(*this);  // --help, --version and mistakes end the program here
 
   DocumentData& data = TheDocumentData();

@@ -52,9 +52,10 @@ void CAlacrityView::AfterCommand() {
   const bool idle = m_context.data.idle != 0;
   const int32_t responseCount = m_context.data.results.responseCount;
   // Runs after every timer tick of a test: only a change costs anything.
-  if (idle == m_lastIdle && responseCount == m_lastResponseCount) return;
+  if (idle == m_lastIdle && responseCount == m_lastResponseCount && Mode() == m_lastMode) return;
   m_lastIdle = idle;
   m_lastResponseCount = responseCount;
+  m_lastMode = Mode();
   m_frame.UpdateCommandStates();
 }
 
@@ -140,6 +141,10 @@ void CAlacrityView::StartTimer(int periodMs) {
 void CAlacrityView::StopTimer() { m_timer.stop(); }
 
 void CAlacrityView::ResetList() {
+  // The bars work on the list (its filter, copy, delete): an emptied list
+  // keeps none of them, or a filter picked there would fill the list again
+  // under a view that shows no list.
+  m_frame.RemoveDialogBar();
   m_list->ResetList();
   HideList();
 }
@@ -147,6 +152,8 @@ void CAlacrityView::ResetList() {
 void CAlacrityView::ShowResult() { OnResult(); }
 
 void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window(), ToQString(text)); }
+
+void CAlacrityView::ShowRunNotice(std::string_view text) { m_frame.ShowBarNotice(ToQString(text)); }
 
 bool CAlacrityView::AskYesNo(std::string_view question) {
   return AskQuestion(window(), ToQString(question));

@@ -129,6 +129,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   void ResetList() override;
   void ShowResult() override;
   void ShowMessage(std::string_view text) override;
+  void ShowRunNotice(std::string_view text) override;
   bool AskYesNo(std::string_view question) override;
   void PlaySignal() override;
   bool SaveData() override;
@@ -164,6 +165,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   QTimer m_timer;
   bool m_lastIdle = true;
   int32_t m_lastResponseCount = 0;
+  ViewMode m_lastMode = Neutral;
   PerformDialog m_performDialog;
   StimulusPaintObserver m_paintObserver;
 

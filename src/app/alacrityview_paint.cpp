@@ -96,11 +96,11 @@ void CAlacrityView::paintEvent(QPaintEvent* event) {
 
 HeaderBlockTexts CAlacrityView::HeaderTexts() const {
   const DocumentData& document = m_context.data;
-  // The colours the test ran with: a protocol's own after a protocol Perform.
-  const HeaderColors colors = m_controller.LastPerformMode() == PerformMode::Protocol
-                                  ? HeaderColorsOf(document.runProtocolHeader)
-                                  : HeaderColorsOf(document.runConfiguration);
-  return BuildHeaderBlockTexts(document.subject, document.results, colors);
+  // The colours of the results shown: a protocol Perform copies the
+  // protocol's into the run configuration, and an opened file brings its own
+  // there, whatever was performed before.
+  return BuildHeaderBlockTexts(document.subject, document.results,
+                               HeaderColorsOf(document.runConfiguration));
 }
 
 void CAlacrityView::DrawHeaderBlock(QPainter& painter) const {
@@ -125,10 +125,7 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
     PaintStartPrompt(painter, rect(), m_fonts.normal30);
     return;
   }
-  const int32_t background = m_controller.LastPerformMode() == PerformMode::Protocol
-                                 ? document.runProtocolHeader.background
-                                 : document.runConfiguration.background;
-  painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
+  painter.fillRect(rect(), ToQColor(BackgroundColorRgb(document.runConfiguration.background)));
   if (phase != WaitResponse) return;
 
   // Asserts the sync line as the stimulus goes up and sounds a deferred signal.

@@ -2,6 +2,7 @@
 // layouts painted by the report library, the same painting alacrity-report
 // puts into PDFs; the view contributes what its current mode shows.
 
+#include <QPageLayout>
 #include <QPrinter>
 
 #include "alacritylist.h"
@@ -59,6 +60,12 @@ QPrinter& CAlacrityView::Printer() {
     // printer offers keeps them where they belong. The painter's origin is
     // the top left corner of the printable area, where the pages start.
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The table where alacrity-cli's PDFs have it, rather than at the
+    // printer's narrow default margins. The paper stays the printer's (a
+    // letter-size printer keeps its paper); Print Setup may change both.
+    QPageLayout layout = ReportPageLayout();
+    layout.setPageSize(m_printer->pageLayout().pageSize());
+    m_printer->setPageLayout(layout);
   }
   return *m_printer;
 }

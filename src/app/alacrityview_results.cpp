@@ -146,8 +146,11 @@ void CAlacrityView::OnDeleteLines() {
   std::vector<int> stimuli;
   stimuli.reserve(rows.size());
   for (const int row : rows) stimuli.push_back(row + 1);
-  // In memory only: the results stay as saved or unsaved as they were.
+  // The results in memory now differ from any file: Exit and the next Open
+  // or Perform must offer to save, or the deletion would be lost.
+  const int32_t countBefore = m_context.data.results.responseCount;
   DeleteStimuli(m_context.data.results, stimuli);
+  if (m_context.data.results.responseCount != countBefore) m_context.data.dataSaved = 0;
   m_list->ResetList();
   m_list->FillResponseByResponse(m_context.data.results, AllObjects);
   PlaceList();
@@ -171,7 +174,7 @@ void CAlacrityView::OnExportCsv() {
   // The text is complete before the dialog opens.
   const std::string text =
       CsvText(m_list->Rows(), UserListSeparator(), document.subject.name,
-              TestDescription(document.runConfiguration), document.results.testTime);
+              TestDescription(document.results), document.results.testTime);
   SetupFileRequest request;
   request.kind = SetupFileRequest::Kind::Save;
   request.directory = m_context.paths.dataDirectory;

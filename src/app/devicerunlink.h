@@ -15,6 +15,8 @@ class DeviceRunLink final : public RunLink {
   void SetSyncLine(int level) override { ::alacrity::SetSyncLine(level); }
   std::string DeviceName() const override { return TheDeviceLink().DeviceName(); }
   std::optional<int> LatencyTimerMs() override { return TheDeviceLink().LatencyTimer(); }
+  std::string StartFailure() const override { return LinkStartFailure(); }
+  bool StoppedSending() const override { return LinkStoppedSending(); }
 };
 
 }  // namespace alacrity

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 #include <array>
@@ -106,6 +107,22 @@ QComboBox* DialogBar::DropDown(int controlId) const {
   return qobject_cast<QComboBox*>(Control(controlId));
 }
 
+void DialogBar::SetNotice(const QString& text) {
+  if (m_notice == nullptr) {
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("barNotice"));
+    // Before the closing stretch, next to the buttons it refers to.
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    row->insertWidget(row->count() - 1, m_notice);
+  }
+  m_notice->setText(text);
+  // A child added to a shown bar would only show from the event loop, too
+  // late for the size the frame gives the bar now.
+  m_notice->show();
+}
+
+QString DialogBar::Notice() const { return m_notice != nullptr ? m_notice->text() : QString(); }
+
 DialogBar::State DialogBar::Capture() const {
   State state;
   for (QWidget* control : m_controls) {
@@ -118,6 +135,7 @@ DialogBar::State DialogBar::Capture() const {
       state.listSelections.append({id, list->currentIndex()});
     }
   }
+  state.notice = Notice();
   return state;
 }
 
@@ -134,6 +152,7 @@ void DialogBar::Restore(const State& state) {
   for (const auto& [id, index] : state.listSelections) {
     if (QComboBox* list = DropDown(id)) list->setCurrentIndex(index);
   }
+  if (!state.notice.isEmpty()) SetNotice(state.notice);
 }
 
 }  // namespace alacrity

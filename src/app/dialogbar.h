@@ -13,6 +13,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QLabel;
 
 namespace alacrity {
 
@@ -40,12 +41,16 @@ class DialogBar : public QFrame {
   int TemplateId() const { return m_templateId; }
   QWidget* Control(int controlId) const;
   QComboBox* DropDown(int controlId) const;
+  // A line of text after the controls (object name "barNotice").
+  void SetNotice(const QString& text);
+  QString Notice() const;
 
   // What a rebuild must carry over: hidden controls and list contents.
   struct State {
     QList<int> hiddenControls;
     QList<QPair<int, QStringList>> listItems;
     QList<QPair<int, int>> listSelections;
+    QString notice;
   };
   State Capture() const;
   void Restore(const State& state);
@@ -60,6 +65,7 @@ class DialogBar : public QFrame {
  private:
   int m_templateId = 0;
   QList<QWidget*> m_controls;
+  QLabel* m_notice = nullptr;  // made on first use
 };
 
 }  // namespace alacrity

@@ -1,6 +1,8 @@
 #include "alacrityapp.h"
+#include "commandline.h"
 
 int main(int argc, char** argv) {
+  alacrity::AnswerInformationOptions(argc, argv);
   alacrity::CAlacrityApp app(argc, argv);
   if (!app.InitInstance()) return 1;
   const int exitCode = QApplication::exec();

@@ -12,6 +12,7 @@
 #include "alacrityview.h"
 #include "commandids.h"
 #include "commandtable.h"
+#include "lockkeys.h"
 #include "messagebox.h"
 
 namespace alacrity {
@@ -32,6 +33,14 @@ constexpr std::array LockedWhileRunning = {
 // The View commands show results: without any there is nothing to show.
 bool NeedsResults(int id) {
   return id == IdResponseByResponse || id == IdSplitSummary || id == IdResult;
+}
+
+// The view shows no report in its neutral mode: printing there would only
+// give a page titled "ERROR".
+bool NeedsReport(int id) { return id == IdFilePrint || id == IdFilePrintPreview; }
+
+bool HasReport(ViewMode mode) {
+  return mode == ResponseByResponse || mode == SplitSummary || mode == Result;
 }
 
 bool IsLockedWhileRunning(int id) {
@@ -112,11 +121,13 @@ void CMainFrame::RunCommand(int id) {
 void CMainFrame::UpdateCommandStates() {
   const bool idle = m_context.data.idle != 0;
   const bool haveResults = m_context.data.results.responseCount > 0;
+  const bool haveReport = m_view != nullptr && HasReport(m_view->Mode());
   for (const CommandSpec& command : Commands()) {
     QAction* action = Action(command.id);
     if (action == nullptr) continue;
     action->setEnabled(command.available && (idle || !IsLockedWhileRunning(command.id)) &&
-                       (haveResults || !NeedsResults(command.id)));
+                       (haveResults || !NeedsResults(command.id)) &&
+                       (haveReport || !NeedsReport(command.id)));
   }
   SyncBarButtons();
 }
@@ -145,6 +156,7 @@ void CMainFrame::EnterFullScreen() {
   menuBar()->hide();
   m_toolBar->hide();
   statusBar()->hide();
+  m_lockKeys->SetFollowing(false);
   m_barDock->hide();
   if (m_dialogBar) {
     const DialogBar::State state = m_dialogBar->Capture();
@@ -173,6 +185,7 @@ void CMainFrame::LeaveFullScreen() {
   menuBar()->show();
   m_toolBar->show();
   statusBar()->show();
+  m_lockKeys->SetFollowing(true);
   if (m_dialogBar) {
     const DialogBar::State state = m_dialogBar->Capture();
     const int templateId = m_dialogBar->TemplateId();

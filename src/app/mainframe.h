@@ -24,6 +24,7 @@ class QToolBar;
 namespace alacrity {
 
 class CAlacrityView;
+class LockKeyPanes;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -44,6 +45,9 @@ class CMainFrame : public QMainWindow {
   void RemoveDialogBar();
   void ShowDialogBarVisible(int show);
   void ShowBarControl(int controlId, int show);
+  // A line of text at the end of the current bar (none: the status bar),
+  // until the bar goes.
+  void ShowBarNotice(const QString& text);
   int GetBarComboSelection(int controlId) const;
   void FillBarCombo(int controlId, int selection, const QStringList& strings);
   void ShowSplitSummaryBar();
@@ -110,6 +114,7 @@ class CMainFrame : public QMainWindow {
   QWidget* m_barSlot = nullptr;   // the dock's content
   QPointer<DialogBar> m_dialogBar;
   QLabel* m_keyboardNote = nullptr;
+  LockKeyPanes* m_lockKeys = nullptr;  // a child of the status bar
   bool m_fullScreen = false;
   bool m_wasMaximized = false;
   QRect m_normalGeometry;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLayout>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "alacrityview.h"
@@ -72,6 +73,15 @@ void CMainFrame::ShowDialogBarVisible(int show) {
 void CMainFrame::ShowBarControl(int controlId, int show) {
   if (!m_dialogBar) return;
   if (QWidget* control = m_dialogBar->Control(controlId)) control->setVisible(show != 0);
+  PlaceOverlayBar();
+}
+
+void CMainFrame::ShowBarNotice(const QString& text) {
+  if (!m_dialogBar) {
+    statusBar()->showMessage(text);
+    return;
+  }
+  m_dialogBar->SetNotice(text);
   PlaceOverlayBar();
 }
 

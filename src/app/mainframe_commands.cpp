@@ -16,6 +16,7 @@
 #include <QToolBar>
 
 #include "commandtable.h"
+#include "lockkeys.h"
 #include "mainframe.h"
 
 namespace alacrity {
@@ -46,15 +47,6 @@ QIcon CommandIcon(const QString& source, const QStyle* style) {
   return SvgIcon(source);
 }
 
-QLabel* Indicator(const char* text, const char* name, QWidget* parent) {
-  auto* label = new QLabel(QString::fromLatin1(text), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setAlignment(Qt::AlignCenter);
-  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
-  return label;
-}
-
 }  // namespace
 
 void CMainFrame::CreateActions() {
@@ -74,8 +66,9 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
   for (const MenuEntry& entry : Menus()) {
-    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(entry.title));
-    menu->setObjectName(QStringLiteral("menu%1").arg(QString::fromLatin1(entry.title)));
+    const QString title = QString::fromLatin1(entry.title);
+    QMenu* menu = menuBar()->addMenu(title);
+    menu->setObjectName(QStringLiteral("menu") + QString(title).remove(QLatin1Char('&')));
     for (const int id : entry.items) {
       if (id == 0) {
         menu->addSeparator();
@@ -124,9 +117,7 @@ void CMainFrame::CreateStatusBar() {
     m_keyboardNote->setObjectName(QStringLiteral("keyboardBoxNote"));
     bar->addWidget(m_keyboardNote, 1);
   }
-  bar->addPermanentWidget(Indicator("CAP", "indicatorCaps", bar));
-  bar->addPermanentWidget(Indicator("NUM", "indicatorNum", bar));
-  bar->addPermanentWidget(Indicator("SCRL", "indicatorScroll", bar));
+  m_lockKeys = new LockKeyPanes(*bar);
 }
 
 }  // namespace alacrity

@@ -1,6 +1,7 @@
 // CMainFrame: saving and opening test data files, with the subject register
-// deciding where files go and whose they are. Without the register every file
-// dialog starts in the data directory and the subject is the record in memory.
+// deciding where files go and whose they are. Without the register (or when it
+// could not be opened) every file dialog starts in the data directory and the
+// subject is the record in memory.
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,6 +21,9 @@ namespace alacrity {
 namespace {
 
 constexpr const char* OutsideDesignatedDirectory = "Ukladate subor mimo urceneho adresara";
+constexpr const char* SavingWithoutRegister =
+    "The subject register is not open. The results are saved without it, "
+    "starting in the data directory.";
 
 void ShowOutcome(QWidget* parent, const FileOutcome& outcome) {
   if (!outcome.message.empty()) ShowMessageBox(parent, QString::fromStdString(outcome.message));
@@ -47,8 +51,14 @@ bool SaveTimingRecord(const RunTiming* timing, const std::filesystem::path& data
 bool CMainFrame::SaveDataCommand() {
   DocumentData& document = m_context.data;
   if (document.idle == 0) return false;
+  // A register that cannot be reached (its root not writable, its server
+  // down) must not keep the results from being saved.
+  const bool withRegister = RegisterIsOpen();
+  if (UsesSubjectRegister() && !withRegister) {
+    ShowMessageBox(this, QString::fromLatin1(SavingWithoutRegister));
+  }
   QString designated;
-  if (UsesSubjectRegister()) {
+  if (withRegister) {
     if (!RegisterHasSubject() && !RegisterChooseSubject()) return false;
     RegisterFillSubject(document.subject);
     designated = RegisterDataDirectoryFor(document.results.testTime);
@@ -59,7 +69,7 @@ bool CMainFrame::SaveDataCommand() {
   const QString path = ChooseDataFileToSave(this, start);
   if (path.isEmpty()) return false;
   m_currentDataFilePath = path;
-  if (UsesSubjectRegister() && !PathIsInside(path, designated)) {
+  if (withRegister && !PathIsInside(path, designated)) {
     // A warning only: the operator may have good reasons.
     ShowMessageBox(this, QString::fromLatin1(OutsideDesignatedDirectory));
   }
@@ -84,8 +94,10 @@ void CMainFrame::OpenDataCommand() {
     // Yes asked to keep the results; they were not written, so they stay.
     return;
   }
+  // Without an open register the file is read as it is, with its own subject.
+  const bool withRegister = RegisterIsOpen();
   LoadPlace place = LoadPlace::DataDirectory;
-  if (UsesSubjectRegister()) {
+  if (withRegister) {
     place = RegisterAskLoadPlace();
     if (place == LoadPlace::Cancelled) return;
   }
@@ -104,9 +116,13 @@ void CMainFrame::OpenDataCommand() {
     ShowOutcome(this, outcome);
     return;
   }
-  if (UsesSubjectRegister()) {
-    // A file from elsewhere belongs to whoever it was recorded for.
-    if (!PathIsInside(path, subjectDirectory)) RegisterFollowDataFile(path);
+  if (withRegister) {
+    // Only a file picked in the current subject's own directory is that
+    // subject's; any other (the data directory's included) belongs to whoever
+    // it was recorded for, never to the subject that happens to be current.
+    if (subjectDirectory.isEmpty() || !PathIsInside(path, subjectDirectory)) {
+      RegisterFollowDataFile(path);
+    }
     if (RegisterHasSubject()) {
       RegisterFillSubject(document.subject);
     } else {

@@ -52,7 +52,9 @@ void CMainFrame::OnSaveProtocol() {
 }
 
 void CMainFrame::SubjectInfoCommand() {
-  if (UsesSubjectRegister()) {
+  // Without an open register the record in memory is edited here, so that
+  // files saved meanwhile still name the right subject.
+  if (RegisterIsOpen()) {
     if (RegisterChooseSubject()) RegisterFillSubject(m_context.data.subject);
   } else {
     CSubjectDlg dialog(m_context.data, this);

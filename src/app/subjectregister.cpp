@@ -21,6 +21,7 @@ std::string ToLocal(const QString& text) { return QFile::encodeName(text).toStdS
 bool UsesSubjectRegister() { return true; }
 
 void RegisterInit(const QString& root) { (void)PrsrgInicA(ToLocal(root), "ALACRITY"); }
+bool RegisterIsOpen() { return PrsrgIsOpen(); }
 bool RegisterHasSubject() { return PrsrgPlatny(); }
 bool RegisterChooseSubject() { return PSubjectDialog(); }
 void RegisterFillSubject(SubjectInfo& subject) { PrsrgNaplnSDA(&subject); }
@@ -51,6 +52,7 @@ void RegisterFollowDataFile(const QString& path) { PrsrgPodlaDatA(ToLocal(path))
 
 bool UsesSubjectRegister() { return false; }
 void RegisterInit(const QString&) {}
+bool RegisterIsOpen() { return false; }
 bool RegisterHasSubject() { return false; }
 bool RegisterChooseSubject() { return false; }
 void RegisterFillSubject(SubjectInfo&) {}

@@ -14,6 +14,9 @@ bool UsesSubjectRegister();
 
 // Opens the register under `root` for this application, once at start.
 void RegisterInit(const QString& root);
+// True when the program has a register and it could be opened; the frame
+// then works with it, otherwise as a program without one.
+bool RegisterIsOpen();
 // True when the register has a valid current subject.
 bool RegisterHasSubject();
 // The register's subject dialog; true when a subject was confirmed.

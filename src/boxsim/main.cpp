@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
   CLI::App app{
       "alacrity-boxsim: a response box without hardware. Prints the device of a pseudo-terminal "
       "and streams 1440 status bytes a second into it; set ALACRITY_COM1 to that device."};
-  app.set_version_flag("--version", std::string("alacrity-boxsim ") + ALACRITY_VERSION);
+  app.set_version_flag("--version", std::string("alacrity-boxsim ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
   Options options;
   auto* stream = app.add_option("--stream", options.stream,
                                 "Recorded status bytes to send, one byte per tick")

@@ -1,13 +1,30 @@
 #include "cli_support.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <span>
+#include <system_error>
 
 #include "data/file_io.h"
 #include "data/test_data_file.h"
+#include "exit_codes.h"
 
 namespace alacrity::cli {
+namespace {
+
+constexpr const char* StandardOutput = "standard output";
+
+// The reason of the last failed call, or a plain word when it left none.
+std::string ReasonOfFailure(int error) {
+  return error != 0 ? std::strerror(error) : "write error";
+}
+
+}  // namespace
 
 std::unique_ptr<DocumentData> NewDocument() {
   return std::make_unique<DocumentData>();
@@ -25,8 +42,13 @@ std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& 
 
 bool WriteOutput(const std::filesystem::path& path, std::string_view bytes) {
   if (path.empty()) {
-    const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    return written == bytes.size() && std::fflush(stdout) == 0;
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+        std::fflush(stdout) != 0) {
+      ReportRefusal(StandardOutput, ReasonOfFailure(errno));
+      return false;
+    }
+    return true;
   }
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   if (!WriteFileAtomically(path, std::span<const uint8_t>(data, bytes.size()))) {
@@ -34,6 +56,42 @@ bool WriteOutput(const std::filesystem::path& path, std::string_view bytes) {
     return false;
   }
   return true;
+}
+
+bool OutputIsAnInput(const std::filesystem::path& output,
+                     const std::vector<std::filesystem::path>& inputs) {
+  if (output.empty()) return false;
+  for (const std::filesystem::path& input : inputs) {
+    std::error_code error;  // a missing file is nobody's twin
+    if (!input.empty() && std::filesystem::equivalent(output, input, error)) {
+      ReportRefusal(output, "is the same file as the input " + input.string() + "; nothing written");
+      return true;
+    }
+  }
+  return false;
+}
+
+void ReserveStandardStreams() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+    // Opened for reading only: a write fails with EBADF, as on a closed stream.
+    const int placeholder = ::open("/dev/null", O_RDONLY);
+    if (placeholder >= 0 && placeholder != fd) {
+      ::dup2(placeholder, fd);
+      ::close(placeholder);
+    }
+  }
+}
+
+int ExitCodeAfterOutput(int code) {
+  // The stream writes through stdio; whichever flush fails first leaves its
+  // reason in errno.
+  errno = 0;
+  std::cout.flush();
+  const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good();
+  if (written || code != ExitOk) return code;
+  ReportRefusal(StandardOutput, ReasonOfFailure(errno));
+  return ExitRefused;
 }
 
 void ReportRefusal(const std::filesystem::path& path, std::string_view message) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/document_data.h"
 
@@ -23,6 +24,22 @@ std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& 
 // Writes the bytes to the file (atomically) or, for an empty path, to
 // standard output. False, with a message on stderr, when that failed.
 bool WriteOutput(const std::filesystem::path& path, std::string_view bytes);
+
+// True, with a message on stderr, when the output names the same file as one
+// of the inputs (by device and inode, so through links too): writing it would
+// replace that input. An empty output is standard output and never an input.
+bool OutputIsAnInput(const std::filesystem::path& output,
+                     const std::vector<std::filesystem::path>& inputs);
+
+// Called first in main: a standard stream the program was started without
+// gets a placeholder that fails every write as a closed one does, so that no
+// file opened later takes its number and receives what was meant for it.
+void ReserveStandardStreams();
+
+// The exit code of a program that wrote to standard output: a command that
+// succeeded fails after all, with a message, when what it printed could not
+// be written (a full disk, a closed stream).
+int ExitCodeAfterOutput(int code);
 
 void ReportRefusal(const std::filesystem::path& path, std::string_view message);
 

@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <string>
 
@@ -121,8 +120,7 @@ int PrintParsed(const std::filesystem::path& path, const ParseResult<Image>& par
     ReportRefusal(path, parsed.message);
     return ExitRefused;
   }
-  std::cout << toJson(*parsed.image).dump(2) << '\n';
-  return ExitOk;
+  return WriteOutput({}, toJson(*parsed.image).dump(2) + '\n') ? ExitOk : ExitRefused;
 }
 
 int RunDump(const std::filesystem::path& path) {

@@ -10,6 +10,7 @@
 #include "cli_support.h"
 #include "commands.h"
 #include "exit_codes.h"
+#include "export_dataset.h"
 #include "results/tidy_export.h"
 
 namespace alacrity::cli {
@@ -18,9 +19,17 @@ namespace {
 struct ExportOptions {
   std::vector<std::string> files;
   std::string output;
+  std::string format = "tidy";
+  bool force = false;
 };
 
 int RunExport(const ExportOptions& options) {
+  if (options.format != "tidy") {
+    return ExportDataset(options.format, options.files, options.output, options.force);
+  }
+  if (OutputIsAnInput(options.output, {options.files.begin(), options.files.end()})) {
+    return ExitRefused;
+  }
   std::string table = TidyCsvHeaderLine();
   for (const std::string& file : options.files) {
     const auto data = LoadTestDataOrReport(file);
@@ -38,6 +47,11 @@ CommandRunner AddExportCommand(CLI::App& app) {
   auto options = std::make_shared<ExportOptions>();
   command->add_option("FILES", options->files, "Test data files (.aly)")->required();
   command->add_option("-o,--output", options->output, "Output file (default: standard output)");
+  command->add_option("--format", options->format,
+                      "tidy: one CSV table; psych-ds or bids: a dataset folder, named by -o")
+      ->check(CLI::IsMember({"tidy", "psych-ds", "bids"}))
+      ->default_str("tidy");
+  command->add_flag("--force", options->force, "Replace a dataset folder that already holds files");
   return [options] { return RunExport(*options); };
 }
 

@@ -45,11 +45,12 @@ CommandRunner AddCsvCommand(CLI::App& app) {
   command->add_option("-o,--output", *output, "Output file (default: standard output)");
   return [command, options, separator, output] {
     if (!CheckViewOptions(*command, *options)) return ExitUsage;
+    if (OutputIsAnInput(*output, {options->path})) return ExitRefused;
     const auto data = LoadTestDataOrReport(options->path);
     if (!data) return ExitRefused;
     const char sep = separator->empty() ? UserListSeparator() : (*separator)[0];
     const std::string text = CsvText(RowsOfView(*data, *options).rows, sep, data->subject.name,
-                                     TestDescription(data->runConfiguration), data->results.testTime);
+                                     TestDescription(data->results), data->results.testTime);
     return WriteOutput(*output, text) ? ExitOk : ExitRefused;
   };
 }

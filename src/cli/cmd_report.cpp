@@ -26,16 +26,17 @@ struct ReportOptions {
 };
 
 // The command line again, as alacrity-report reads it: only what was given,
-// so that it applies the same defaults.
+// so that it applies the same defaults. The output is joined to its option
+// and the file follows "--", so that names starting with "-" stay names.
 std::vector<std::string> ReportArguments(const CLI::App& command, const ReportOptions& options) {
-  std::vector<std::string> arguments = {options.view.path, "--view", options.view.view};
+  std::vector<std::string> arguments = {"--view", options.view.view};
   if (command.count("--split") > 0) {
     arguments.insert(arguments.end(), {"--split", std::to_string(options.view.split)});
   }
   if (command.count("--object") > 0) {
     arguments.insert(arguments.end(), {"--object", options.view.object});
   }
-  arguments.insert(arguments.end(), {"--output", options.output});
+  arguments.insert(arguments.end(), {"--output=" + options.output, "--", options.view.path});
   return arguments;
 }
 

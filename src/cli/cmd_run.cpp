@@ -134,6 +134,9 @@ int RunTest(const RunOptions& options) {
     }
   }
 
+  if (OutputIsAnInput(options.output, {options.config, options.protocol, options.stream})) {
+    return ExitRefused;
+  }
   const auto data = NewDocument();
   if (!LoadSetUp(options, *data)) return ExitRefused;
 

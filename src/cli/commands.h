@@ -20,5 +20,6 @@ CommandRunner AddRunCommand(CLI::App& app);
 CommandRunner AddExportCommand(CLI::App& app);
 CommandRunner AddReportCommand(CLI::App& app);
 CommandRunner AddCheckBoxCommand(CLI::App& app);
+CommandRunner AddSummaryCommand(CLI::App& app);
 
 }  // namespace alacrity::cli

@@ -6,14 +6,16 @@
 #include <map>
 #include <string>
 
+#include "cli_support.h"
 #include "commands.h"
 #include "exit_codes.h"
 
 using namespace alacrity::cli;
 
 int main(int argc, char** argv) {
+  ReserveStandardStreams();
   CLI::App app{"alacrity-cli: reaction-time test files from the command line"};
-  app.set_version_flag("--version", std::string("alacrity-cli ") + ALACRITY_VERSION);
+  app.set_version_flag("--version", std::string("alacrity-cli ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
   app.require_subcommand(1);
 
   std::map<std::string, CommandRunner> runners = {
@@ -21,18 +23,19 @@ int main(int argc, char** argv) {
       {"csv", AddCsvCommand(app)},   {"run", AddRunCommand(app)},
       {"export", AddExportCommand(app)}, {"report", AddReportCommand(app)},
       {"check-box", AddCheckBoxCommand(app)},
+      {"summary", AddSummaryCommand(app)},
   };
 
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     // Help and --version end here with 0; everything else is a usage error.
-    return app.exit(error) == 0 ? ExitOk : ExitUsage;
+    return ExitCodeAfterOutput(app.exit(error) == 0 ? ExitOk : ExitUsage);
   }
 
   for (const CLI::App* command : app.get_subcommands()) {
     if (auto found = runners.find(command->get_name()); found != runners.end()) {
-      return found->second();
+      return ExitCodeAfterOutput(found->second());
     }
   }
   return ExitUsage;

@@ -1,12 +1,16 @@
 #include "file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace alacrity {
@@ -82,21 +86,78 @@ std::filesystem::path ResolveLinks(std::filesystem::path path) {
   return path;
 }
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-  static std::atomic<unsigned> counter{0};
-  const std::string name = "." + target.filename().string() + ".tmp-" +
-                           std::to_string(::getpid()) + "-" + std::to_string(counter++);
-  return target.parent_path() / name;
+// Temporaries are ".alacrity-" and six letters or digits, as mkstemp names
+// them: short enough that any valid target name can be saved, and one pattern
+// for the whole directory, so leftovers of an interrupted save are ours to
+// recognise.
+constexpr std::string_view TemporaryPrefix = ".alacrity-";
+constexpr std::size_t TemporarySuffixLength = 6;
+constexpr std::string_view TemporaryAlphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+bool IsTemporaryName(std::string_view name) {
+  if (name.size() != TemporaryPrefix.size() + TemporarySuffixLength ||
+      name.substr(0, TemporaryPrefix.size()) != TemporaryPrefix) {
+    return false;
+  }
+  return name.substr(TemporaryPrefix.size()).find_first_not_of(TemporaryAlphabet) ==
+         std::string_view::npos;
+}
+
+// Unpredictable enough to avoid collisions between processes; O_EXCL settles
+// the rest. (mkstemp itself would create the file 0600, ignoring the umask.)
+std::filesystem::path TemporaryIn(const std::filesystem::path& directory) {
+  static std::atomic<uint64_t> counter{0};
+  uint64_t bits = static_cast<uint64_t>(
+                      std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                  (static_cast<uint64_t>(::getpid()) << 40) ^
+                  (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
+  // splitmix64 finaliser: spreads every input bit over the name.
+  bits = (bits ^ (bits >> 30)) * 0xBF58476D1CE4E5B9ull;
+  bits = (bits ^ (bits >> 27)) * 0x94D049BB133111EBull;
+  bits ^= bits >> 31;
+  std::string name(TemporaryPrefix);
+  for (std::size_t i = 0; i < TemporarySuffixLength; ++i) {
+    name += TemporaryAlphabet[bits % TemporaryAlphabet.size()];
+    bits /= TemporaryAlphabet.size();
+  }
+  return directory / name;
+}
+
+// A save that was interrupted (power loss, a killed program) leaves its
+// temporary behind. One untouched for a minute belongs to no save still
+// running, so the next save into the directory removes it. Only regular
+// files of this user with exactly our pattern are considered.
+void RemoveStaleTemporaries(const std::filesystem::path& directory) {
+  constexpr auto StaleAfter = std::chrono::minutes(1);
+  DIR* dir = ::opendir(directory.c_str());
+  if (dir == nullptr) return;
+  const auto now = std::chrono::system_clock::now();
+  while (const dirent* entry = ::readdir(dir)) {
+    if (!IsTemporaryName(entry->d_name)) continue;
+    struct stat info {};
+    if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
+    const auto modified = std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec);
+    if (now - modified > StaleAfter) (void)::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
 }
 
 }  // namespace
 
 std::optional<FileBytes> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
-  FileDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY));
+  // Opening a FIFO for reading waits for a writer, and a device may wait for
+  // a carrier: open without waiting, then refuse whatever is not a regular
+  // file (a directory cannot be read, a pipe may never end).
+  FileDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
   if (!fd.Valid()) return std::nullopt;
   struct stat info {};
-  // Only regular files: a directory cannot be read and a pipe may never end.
   if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  // Blocking reads from here on: a file under a mandatory lock or on some
+  // network file systems would otherwise fail a read with EAGAIN.
+  const int flags = ::fcntl(fd.Get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return std::nullopt;
 
   // Sized by what is read, not by what the file claims, so a huge or growing
   // file costs at most maxBytes.
@@ -131,12 +192,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
   const bool exists = ::stat(target.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) return false;
 
+  RemoveStaleTemporaries(directory);
+
   constexpr int MaxNameAttempts = 100;
   std::filesystem::path temporary;
   int rawFd = -1;
   // 0666 lets the umask decide, as for any newly created file.
   for (int attempt = 0; attempt < MaxNameAttempts && rawFd < 0; ++attempt) {
-    temporary = TemporaryBeside(target);
+    temporary = TemporaryIn(directory);
     rawFd = OpenRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (rawFd < 0 && errno != EEXIST) return false;
   }

@@ -14,7 +14,9 @@ namespace alacrity {
 inline constexpr std::size_t MaxReadableFileBytes = 64u << 20;
 
 // At most maxBytes bytes of the file (all of it when shorter); nothing when it
-// cannot be opened or read. `truncated` tells whether more bytes followed.
+// cannot be opened or read or is no regular file. A FIFO or device is refused
+// at once, without waiting for a writer. `truncated` tells whether more bytes
+// followed. Every reader of user files goes through here.
 struct FileBytes {
   std::vector<uint8_t> bytes;
   bool truncated = false;
@@ -25,6 +27,9 @@ std::optional<FileBytes> ReadFileBytes(const std::filesystem::path& path,
 // Writes a temporary file beside the target, flushes it to disk and renames it
 // over the target, so that a failed or interrupted save leaves the earlier
 // file as it was. False when anything failed; the temporary is then removed.
+// The temporary has a short name of its own (".alacrity-" and six
+// characters), so any valid target name can be saved; such temporaries left
+// in the directory by an interrupted save over a minute ago are removed.
 [[nodiscard]] bool WriteFileAtomically(const std::filesystem::path& path,
                                        std::span<const uint8_t> bytes);
 

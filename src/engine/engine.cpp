@@ -141,6 +141,10 @@ void AttachEngine(RunState& state, DocumentData& data) {
   Store(state.totalTicks, 0);
   Store(state.done, 0);
   if (Load(state.checkMode) == 0) Store(state.current, 1);
+  // A run that ended with the signal due or deferred (say with the signal
+  // switched off) must not sound it in the next one before any byte.
+  Store(voiceDue, 0);
+  Store(voiceDeferred, 0);
   g_phaseTicks = 0;
   g_voiceThreshold = 0;
   if (g_timing != nullptr) g_timing->Reset();

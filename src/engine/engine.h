@@ -40,8 +40,8 @@ void UseTimingRecord(TimingRecord* record);
 TimingRecord* UsedTimingRecord();
 
 // Called by the link as it starts, before the reader exists: points the engine
-// at the run and the data, and sets totalTicks = 0, done = 0 and, unless
-// checkMode, current = 1.
+// at the run and the data, and sets totalTicks = 0, done = 0, clears voiceDue
+// and voiceDeferred and, unless checkMode, current = 1.
 void AttachEngine(RunState& state, DocumentData& data);
 
 // Consumes one received byte.

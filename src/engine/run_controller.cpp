@@ -11,6 +11,14 @@ namespace {
 constexpr std::string_view MessageErrorInCommunication = "Error in communication";
 constexpr std::string_view QuestionDataNotSaved = "Data not saved. Save?";
 
+// The fixed text, and on a second line which device was tried and why it
+// failed, so the operator knows where to look.
+std::string CommunicationErrorText(const std::string& reason) {
+  std::string text(MessageErrorInCommunication);
+  if (!reason.empty()) text += "\n" + reason;
+  return text;
+}
+
 }  // namespace
 
 int TimerPeriodFor(int32_t phase) {
@@ -44,7 +52,6 @@ void RunController::PerformCommand() {
     m_window.ShowMessage(*refusal);
     return;
   }
-  m_performMode = choice->mode;
 
   m_window.ShowStartStopBar();
   m_mode = TestRun;
@@ -61,11 +68,13 @@ void RunController::StartRun() {
   // A failed start leaves the link marked active: Start repeats the message
   // until Stop has been pressed.
   if (m_link.Start(&m_state) == 0) {
-    m_window.ShowMessage(MessageErrorInCommunication);
+    m_window.ShowMessage(CommunicationErrorText(m_link.StartFailure()));
     return;
   }
+  m_stoppedSendingShown = false;
   m_link.SetSyncLine(1);
   m_shownPhase = WaitStart;
+  m_shownStimulus = m_state.current.load();
   m_window.Repaint();
   m_window.ShowBarControl(StartButtonId, false);
   m_timerMs = TimerPeriodFor(WaitStart);
@@ -81,10 +90,12 @@ void RunController::CheckCommand() {
   if (m_link.Start(&m_state) == 0) {
     // A failed check shows no Stop button, so the link's active mark must be
     // cleared here or every later start would be refused.
+    const std::string message = CommunicationErrorText(m_link.StartFailure());
     m_link.Stop();
-    m_window.ShowMessage(MessageErrorInCommunication);
+    m_window.ShowMessage(message);
     return;
   }
+  m_stoppedSendingShown = false;
   m_mode = DeviceCheck;
   m_window.ResetList();
   m_window.ShowStopBar();
@@ -95,7 +106,14 @@ void RunController::CheckCommand() {
   m_data.idle = 0;
 }
 
+void RunController::WatchTheLink() {
+  if (m_stoppedSendingShown || !m_link.StoppedSending()) return;
+  m_stoppedSendingShown = true;
+  m_window.ShowRunNotice(NoticeBoxStoppedSending);
+}
+
 void RunController::OnTimer() {
+  WatchTheLink();
   if (m_mode == DeviceCheck) {
     if (const int32_t buttons = m_state.lastButtons.load(); buttons != m_shownButtons) {
       m_shownButtons = buttons;
@@ -108,9 +126,15 @@ void RunController::OnTimer() {
     voiceDue = 0;
     m_window.PlaySignal();
   }
-  // Repainting only on a new phase keeps every look nearly free.
-  if (const int32_t phase = m_state.phase.load(); phase != m_shownPhase) {
+  // Repainting only on a new phase or stimulus keeps every look nearly
+  // free. The stimulus counts too: with a generation time of 0 the engine
+  // goes from one stimulus's response straight to the next one's, and the
+  // phase the timer sees may be the same both times.
+  const int32_t phase = m_state.phase.load();
+  const int32_t current = m_state.current.load();
+  if (phase != m_shownPhase || current != m_shownStimulus) {
     m_shownPhase = phase;
+    m_shownStimulus = current;
     m_window.Repaint();
     if (const int period = TimerPeriodFor(phase); period != m_timerMs && m_state.done.load() == 0) {
       m_timerMs = period;

@@ -65,6 +65,9 @@ class RunWindow {
   virtual void ShowResult() = 0;
 
   virtual void ShowMessage(std::string_view text) = 0;      // OK, warning icon
+  // A note that stays in sight during the run (in the command bar), for what
+  // the operator must know at once without a box that would stop the run.
+  virtual void ShowRunNotice(std::string_view text) = 0;
   virtual bool AskYesNo(std::string_view question) = 0;     // question icon; true for Yes
   virtual void PlaySignal() = 0;
   // The Save command; true when the results were written.
@@ -87,7 +90,17 @@ class RunLink {
   // and for a USB converter its latency timer in ms.
   virtual std::string DeviceName() const { return {}; }
   virtual std::optional<int> LatencyTimerMs() { return std::nullopt; }
+  // After a failed Start: the device tried and why it failed, for the
+  // operator; empty when there is nothing to add.
+  virtual std::string StartFailure() const { return {}; }
+  // True once the running link's reader has ended by itself (the box was
+  // unplugged, its line hung up): no byte will come any more.
+  virtual bool StoppedSending() const { return false; }
 };
+
+// What the operator reads when the box stops sending during a run.
+inline constexpr std::string_view NoticeBoxStoppedSending =
+    "The response box stopped sending. Press Stop: the answers so far are kept.";
 
 class RunController {
  public:
@@ -100,8 +113,8 @@ class RunController {
   void StartRun();
   // Exercise > Check.
   void CheckCommand();
-  // The timer: plays the signal when due, repaints on a new phase or held
-  // buttons, stops the run once the engine says done.
+  // The timer: plays the signal when due, repaints on a new phase, a new
+  // stimulus or held buttons, stops the run once the engine says done.
   void OnTimer();
   // The bar's Stop, or the timer at the end: stops the link, normalises the
   // results and shows the Result view (two or more answers) or the neutral
@@ -117,21 +130,22 @@ class RunController {
   void SetMode(ViewMode mode) { m_mode = mode; }
   int32_t ShownPhase() const { return m_shownPhase; }
   int32_t ShownButtons() const { return m_shownButtons; }
-  // The perform mode last confirmed: decides where the test's colours come
-  // from when it is drawn and reported.
-  PerformMode LastPerformMode() const { return m_performMode; }
   bool Idle() const { return m_data.idle != 0; }
 
  private:
+  // Tells the operator, once per run, when the box has gone silent for good.
+  void WatchTheLink();
+
   DocumentData& m_data;
   RunState& m_state;
   RunWindow& m_window;
   RunLink& m_link;
   ViewMode m_mode = Neutral;
   int32_t m_shownPhase = NotStarted;
+  int32_t m_shownStimulus = 0;  // RunState.current when the test screen was last painted
   int32_t m_shownButtons = 0;
+  bool m_stoppedSendingShown = false;  // the notice for the run in progress is up
   int m_timerMs = 0;  // the period the timer runs at, 0 when stopped
-  PerformMode m_performMode = PerformMode::Custom;
 };
 
 }  // namespace alacrity

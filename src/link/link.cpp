@@ -18,26 +18,51 @@ DeviceLink::DeviceLink(DocumentData& data, std::unique_ptr<FtdiDriver> ftdi)
 DeviceLink::~DeviceLink() { Stop(); }
 
 int DeviceLink::Start(RunState* run) {
-  if (run == nullptr) return 0;
+  if (run == nullptr) {
+    m_startFailure = "no run to start";
+    return 0;
+  }
   // A failed open leaves its link chosen, so this also refuses a retry until
   // Stop: the controller always stops after a failed start.
-  if (m_active.load() != ActiveLink::None) return 0;
+  if (m_active.load() != ActiveLink::None) {
+    m_startFailure = "the link is still taken: press Stop first";
+    return 0;
+  }
   AttachEngine(*run, m_data);
+  m_startFailure.clear();
 
   if (m_useKeyboard) {
     m_active.store(ActiveLink::Keyboard);
-    return m_keyboard->Open();
+    if (m_keyboard->Open() != 0) return 1;
+    m_startFailure = "the keyboard box could not start";
+    return 0;
   }
-  if (run->serialOnly.load() != 0) {
-    m_active.store(ActiveLink::Serial);
-    return m_serial->SerialOpen(run->portIndex.load());
-  }
-  if (m_usb && m_usb->UsbProbe() != 0) {
+  if (run->serialOnly.load() == 0 && m_usb && m_usb->UsbProbe() != 0) {
     m_active.store(ActiveLink::Usb);
-    return m_usb->UsbOpen();
+    if (m_usb->UsbOpen() != 0) return 1;
+    m_startFailure = m_usb->OpenFailure();
+    return 0;
   }
   m_active.store(ActiveLink::Serial);
-  return m_serial->SerialOpen(run->portIndex.load());
+  if (m_serial->SerialOpen(run->portIndex.load()) != 0) return 1;
+  // Both ways were tried: say so, or the operator would look for the box
+  // on the serial port only.
+  m_startFailure = run->serialOnly.load() == 0 ? "no USB box found; " : "";
+  m_startFailure += m_serial->OpenFailure();
+  return 0;
+}
+
+bool DeviceLink::StoppedSending() const {
+  switch (m_active.load()) {
+    case ActiveLink::Usb:
+      return m_usb->ReaderEnded();
+    case ActiveLink::Serial:
+      return m_serial->ReaderEnded();
+    case ActiveLink::Keyboard:
+    case ActiveLink::None:
+      break;
+  }
+  return false;
 }
 
 void DeviceLink::Stop() {
@@ -102,6 +127,10 @@ DeviceLink& TheDeviceLink() {
 }
 
 int LinkStart(RunState* run) { return TheDeviceLink().Start(run); }
+
+const std::string& LinkStartFailure() { return TheDeviceLink().StartFailure(); }
+
+bool LinkStoppedSending() { return TheDeviceLink().StoppedSending(); }
 
 void LinkStop() { TheDeviceLink().Stop(); }
 

@@ -33,6 +33,14 @@ class DeviceLink {
   // open and stays chosen when the open fails, so a second start is refused
   // until Stop.
   int Start(RunState* run);
+  // Why the last Start failed, for the operator: the device tried and what
+  // went wrong ("no USB box found; /dev/ttyS0: Permission denied"). Empty
+  // after a start that succeeded.
+  const std::string& StartFailure() const { return m_startFailure; }
+  // True once the active link's reader has ended by itself: the box was
+  // unplugged or its line hung up or failed. The run gets no byte any more
+  // and stays as it is until Stop. Polled by the user-interface thread.
+  bool StoppedSending() const;
   // Stops and closes whichever link is active; returns once its reader has
   // ended, so no byte arrives after it. Nothing happens with no active link.
   void Stop();
@@ -61,6 +69,7 @@ class DeviceLink {
   // through SetSyncLine, by the engine on the reader thread.
   std::atomic<ActiveLink> m_active{ActiveLink::None};
   bool m_useKeyboard = false;  // user-interface thread only
+  std::string m_startFailure;  // user-interface thread only
 };
 
 // The process-wide link over TheDocumentData() and the libftdi driver; it
@@ -68,6 +77,8 @@ class DeviceLink {
 DeviceLink& TheDeviceLink();
 
 int LinkStart(RunState* run);
+const std::string& LinkStartFailure();
+bool LinkStoppedSending();
 void LinkStop();
 void SetSyncLine(int level);
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 #include "engine/host_clock.h"
@@ -49,17 +50,35 @@ SerialLink::~SerialLink() { SerialClose(); }
 
 bool SerialLink::IsOpen() const { return m_fd != -1; }
 
-int SerialLink::SerialOpen(int index) { return SerialOpenDevice(SerialDevicePath(index)); }
+int SerialLink::SerialOpen(int index) {
+  const std::string path = SerialDevicePath(index);
+  if (path.empty() && m_fd == -1) {
+    m_openFailure = "no serial port number " + std::to_string(index + 1);
+    return 0;
+  }
+  return SerialOpenDevice(path);
+}
 
 int SerialLink::SerialOpenDevice(const std::string& path) {
-  if (m_fd != -1) return 0;
+  if (m_fd != -1) {
+    m_openFailure = path + ": already open";
+    return 0;
+  }
+  m_readerEnded.store(false);
   m_path = path;
-  if (path.empty()) return 0;
+  if (path.empty()) {
+    m_openFailure = "no serial device";
+    return 0;
+  }
 
   const int port = serial_port::OpenBoxPort(path);
-  if (port < 0) return 0;
+  if (port < 0) {
+    m_openFailure = path + ": " + std::strerror(errno);
+    return 0;
+  }
   const int wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   if (wake < 0) {
+    m_openFailure = path + ": " + std::strerror(errno);
     serial_port::ClosePort(port);
     return 0;
   }
@@ -69,10 +88,12 @@ int SerialLink::SerialOpenDevice(const std::string& path) {
   try {
     m_reader = std::thread(&SerialLink::SerialReader, this, port, wake);
   } catch (const std::exception&) {
+    m_openFailure = path + ": the reader thread could not start";
     ::close(wake);
     serial_port::ClosePort(port);
     return 0;
   }
+  m_openFailure.clear();
   m_fd = port;
   m_wakeFd = wake;
   // The reader purges the port as it starts; returning only afterwards means
@@ -99,16 +120,21 @@ void SerialLink::SerialReader(int port, int wake) {
   serial_port::Purge(port);
   m_readerReady.store(true);
   m_readerReady.notify_one();
+  // Every way out but a stop means the line is dead; the window polls this
+  // to tell the operator, as the run would otherwise just freeze.
+  if (!ReadUntilStopOrFailure(port, wake)) m_readerEnded.store(true);
+}
 
+bool SerialLink::ReadUntilStopOrFailure(int port, int wake) {
   std::array<uint8_t, SerialReadChunk> buffer;
   std::array<pollfd, 2> waits = {pollfd{port, POLLIN, 0}, pollfd{wake, POLLIN, 0}};
   while (!m_stop.load()) {
     const int ready = ::poll(waits.data(), waits.size(), ReaderWakeMs);
     if (ready < 0) {
       if (errno == EINTR) continue;
-      return;
+      return false;
     }
-    if (m_stop.load() || waits[1].revents != 0) return;
+    if (m_stop.load() || waits[1].revents != 0) return true;
     const short events = waits[0].revents;
     if ((events & POLLIN) != 0) {
       const ssize_t got = ::read(port, buffer.data(), buffer.size());
@@ -123,12 +149,13 @@ void SerialLink::SerialReader(int port, int wake) {
       // far end of a pseudo-terminal closed). Any error other than "nothing
       // queued after all" is a failed line as well. Either ends the reader
       // as a failed wait does; the port stays open until SerialClose.
-      if (got == 0 || (errno != EAGAIN && errno != EINTR)) return;
+      if (got == 0 || (errno != EAGAIN && errno != EINTR)) return false;
     }
     // A hang-up that still had bytes queued was read above until read()
     // reported the end.
-    if ((events & (POLLHUP | POLLERR | POLLNVAL)) != 0) return;
+    if ((events & (POLLHUP | POLLERR | POLLNVAL)) != 0) return false;
   }
+  return true;
 }
 
 }  // namespace alacrity

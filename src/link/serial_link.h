@@ -40,10 +40,17 @@ class SerialLink {
   SerialLink& operator=(const SerialLink&) = delete;
 
   // 1 when the port is open and its reader runs; 0 when it is already open,
-  // missing, in use, or the reader could not start.
+  // missing, in use, or the reader could not start. OpenFailure then says
+  // which device and why.
   int SerialOpen(int index);
   // The same for a device named by its path (a port not among COM1..COM5).
   int SerialOpenDevice(const std::string& path);
+  // For the operator, after a failed SerialOpen: "/dev/ttyS0: Permission
+  // denied". Empty after a successful one.
+  const std::string& OpenFailure() const { return m_openFailure; }
+  // True once the reader has ended by itself (the device hung up or failed)
+  // rather than by SerialClose; no byte arrives any more. Any thread.
+  bool ReaderEnded() const { return m_readerEnded.load(); }
   // Stops the reader at once, whether bytes arrive or not, purges and
   // closes. Nothing happens when the port is closed.
   void SerialClose();
@@ -53,6 +60,9 @@ class SerialLink {
 
  private:
   void SerialReader(int port, int wake);
+  // The reader's loop: true when it ended for a stop, false when the line
+  // failed.
+  bool ReadUntilStopOrFailure(int port, int wake);
 
   ByteSink m_sink = &OnDeviceByte;  // fixed for the life of the link
   std::string m_path;  // user-interface thread only
@@ -60,6 +70,8 @@ class SerialLink {
   int m_wakeFd = -1;  // eventfd: SerialClose writes it to end the reader's wait
   std::atomic<bool> m_stop{false};          // written by SerialClose
   std::atomic<bool> m_readerReady{false};   // written by the reader once it purged
+  std::atomic<bool> m_readerEnded{false};   // written by the reader as it gives up the line
+  std::string m_openFailure;                // user-interface thread only
   std::thread m_reader;
 };
 

@@ -55,10 +55,17 @@ int UsbLink::UsbProbe() {
 int UsbLink::UsbOpen() {
   // m_handle and m_reader are written by the user-interface thread only; the
   // reader reads m_handle, which is set before it starts.
-  if (m_handle.load() != -1) return 0;
+  if (m_handle.load() != -1) {
+    m_openFailure = "USB box: already open";
+    return 0;
+  }
   m_stop.store(false);
+  m_readerEnded.store(false);
   const int handle = UsbFindDevice(BoxDescription);
-  if (handle == -1) return 0;
+  if (handle == -1) {
+    m_openFailure = "no USB box found";
+    return 0;
+  }
 
   // Results are not checked: a converter that refuses a setting still
   // delivers what it receives, and the open is what decides.
@@ -77,8 +84,10 @@ int UsbLink::UsbOpen() {
     // later open would be refused: give it back and report the failure.
     m_handle.store(-1);
     m_driver.Close(handle);
+    m_openFailure = "USB box: the reader thread could not start";
     return 0;
   }
+  m_openFailure.clear();
   return 1;
 }
 
@@ -118,9 +127,12 @@ void UsbLink::UsbReader() {
   std::array<uint8_t, UsbReadChunk> buffer{};
   while (!m_stop.load()) {
     const int got = m_driver.Read(handle, buffer, ReaderWaitMs);
-    // The device is gone: deliver nothing more. The link stays open (and
-    // the run simply stops counting) until the user stops it.
-    if (got < 0) break;
+    // The device is gone: deliver nothing more. The link stays open until
+    // the user stops it; the window polls the end to say so.
+    if (got < 0) {
+      m_readerEnded.store(true);
+      break;
+    }
     const auto count = std::min(static_cast<std::size_t>(got), buffer.size());
     if (count > 0) OnBytesReceived(MonotonicNowNs(), count);
     for (std::size_t i = 0; i < count; ++i) OnDeviceByte(buffer[i]);

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -30,8 +31,13 @@ class UsbLink {
   // 1 when the box is attached (it is closed again), else 0.
   int UsbProbe();
   // 1 when the box is open, configured and its reader runs; 0 when it is
-  // already open or not found.
+  // already open or not found. OpenFailure then says why.
   int UsbOpen();
+  // For the operator, after a failed UsbOpen; empty after a successful one.
+  const std::string& OpenFailure() const { return m_openFailure; }
+  // True once the reader has ended because the device is gone, rather than
+  // by UsbClose; no byte arrives any more. Any thread.
+  bool ReaderEnded() const { return m_readerEnded.load(); }
   // Stops the reader (bounded time, even with the box unplugged) and closes.
   void UsbClose();
   // Level 0 asserts the sync line, anything else releases it; nothing when
@@ -46,6 +52,8 @@ class UsbLink {
   FtdiDriver& m_driver;
   std::atomic<int> m_handle{-1};
   std::atomic<bool> m_stop{false};
+  std::atomic<bool> m_readerEnded{false};  // written by the reader when the device goes
+  std::string m_openFailure;               // user-interface thread only
   std::thread m_reader;
 };
 

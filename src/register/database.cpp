@@ -166,6 +166,12 @@ Status Database::Finish(bool commit) {
   return Run(commit ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")).ToStatus();
 }
 
+Status Database::Serialise(WriteLock lock) {
+  if (m_backend != Backend::Postgres) return Status::Success();
+  return Run(QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {static_cast<qint64>(lock)})
+      .ToStatus();
+}
+
 Status Database::Write(const std::function<Status()>& body) {
   Status outcome;
   for (int attempt = 1; attempt <= WriteAttempts; ++attempt) {

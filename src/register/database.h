@@ -18,6 +18,14 @@ namespace prsrg {
 
 enum class Backend { Sqlite, Postgres };
 
+// Keys of the transaction-scoped locks that serialise one kind of write
+// among all programs on a server. Any numbers will do as long as no other
+// program on the same server takes the same advisory lock for something else.
+enum class WriteLock : qint64 {
+  Migration = 0x70727372,  // "prsr"
+  Adopt = 0x70727361,      // "prsa"
+};
+
 class Database {
  public:
   Database();
@@ -41,6 +49,11 @@ class Database {
   // otherwise. A transaction that failed because the database was busy or
   // because of a deadlock is run again a few times.
   Status Write(const std::function<Status()>& body);
+
+  // Inside Write: waits until no other program holds the lock, which is
+  // then held until the transaction ends. SQLite needs none: its write
+  // transactions already run one at a time.
+  Status Serialise(WriteLock lock);
 
  private:
   QSqlDatabase Connection() const;

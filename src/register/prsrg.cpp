@@ -62,6 +62,8 @@ bool PrsrgInicA(std::string root, std::string applicationName) {
   return opened.ok;
 }
 
+bool PrsrgIsOpen() { return Session().IsOpen(); }
+
 bool PrsrgPlatny() {
   if (!Session().IsOpen()) return false;
   prsrg::Result<std::optional<prsrg::Subject>> current = Session().Current();

@@ -29,6 +29,10 @@ inline constexpr int PrsrgLoadFromSubjectDirectory = 11;
 // register is kept when that fails).
 PRSRG_API bool PrsrgInicA(std::string root, std::string applicationName);
 
+// True when the register is open. When it is not (PrsrgInicA failed), the
+// program saves and opens files without it.
+PRSRG_API bool PrsrgIsOpen();
+
 // True when this station has a current subject.
 PRSRG_API bool PrsrgPlatny();
 

@@ -101,7 +101,17 @@ Result<std::optional<qint64>> RegisterSession::SubjectByHeader(const QString& pa
 Status RegisterSession::FollowDataFile(const QString& path) {
   if (Status open = RequireOpen(); !open.ok) return open;
   m_unplacedFile.clear();
-  const QString file = CanonicalPath(path);
+  const Status followed = FollowIn(CanonicalPath(path));
+  if (!followed.ok) {
+    // The file's owner is unknown, so the subject current before must not
+    // stay: the program would show the file under that subject's name and
+    // save it so. Without a current subject the file keeps its own record.
+    (void)m_register->Choose(std::nullopt);
+  }
+  return followed;
+}
+
+Status RegisterSession::FollowIn(const QString& file) {
   std::optional<qint64> owner;
   QString record;  // the path to record for the owner, when found by the file's record
 

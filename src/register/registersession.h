@@ -43,6 +43,7 @@ class RegisterSession {
   // subject recorded for it, else the subject with the record the file
   // carries. With none of these there is no current subject afterwards,
   // and the next Adopt records the file for the subject it finds or makes.
+  // When the register cannot tell, there is no current subject either.
   Status FollowDataFile(const QString& path);
   Status Adopt(const Subject& record);
 
@@ -53,6 +54,7 @@ class RegisterSession {
  private:
   Status RequireOpen() const;
   Result<std::optional<qint64>> SubjectByHeader(const QString& path);
+  Status FollowIn(const QString& file);  // canonical
 
   std::unique_ptr<SubjectRegister> m_register;
   QString m_unplacedFile;  // canonical

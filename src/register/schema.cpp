@@ -8,10 +8,6 @@ namespace prsrg {
 
 namespace {
 
-// Any number will do as long as no other program on the same server takes
-// the same advisory lock for something else.
-constexpr qint64 MigrationLockKey = 0x70727372;  // "prsr"
-
 const QStringList RegisterTables = {QStringLiteral("schema_version"), QStringLiteral("subjects"),
                                     QStringLiteral("current_subject"),
                                     QStringLiteral("data_files")};
@@ -128,16 +124,9 @@ Result<int> SchemaVersion(Database& db) { return VersionInTransaction(db); }
 
 Status Migrate(Database& db, int target) {
   return db.Write([&]() -> Status {
-    if (db.Kind() == Backend::Postgres) {
-      // Two programs starting at once on an empty server must not both
-      // create the tables.
-      if (Status locked =
-              db.Run(QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {MigrationLockKey})
-                  .ToStatus();
-          !locked.ok) {
-        return locked;
-      }
-    }
+    // Two programs starting at once on an empty server must not both
+    // create the tables.
+    if (Status locked = db.Serialise(WriteLock::Migration); !locked.ok) return locked;
     Result<int> version = VersionInTransaction(db);
     if (!version.Ok()) return version.ToStatus();
     if (*version.value > CurrentSchemaVersion) {

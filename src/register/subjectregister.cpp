@@ -226,6 +226,9 @@ Result<qint64> SubjectRegister::Adopt(const Subject& record, const QString& data
   if (Status open = RequireOpen(); !open.ok) return Result<qint64>::Failure(open);
   qint64 id = 0;
   const Status done = m_db.Write([&]() -> Status {
+    // Without it two programs opening files of the same unknown subject at
+    // once would both find no match and both add the subject.
+    if (Status locked = m_db.Serialise(WriteLock::Adopt); !locked.ok) return locked;
     Result<std::optional<qint64>> match = MatchingIn(record);
     if (!match.Ok()) return match.ToStatus();
     if (*match.value) {

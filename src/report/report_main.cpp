@@ -2,7 +2,7 @@
 // exactly as the window prints it, without a display. alacrity-cli report
 // runs this program; it takes the same view options as alacrity-cli list.
 // Exit codes: 0 success, 1 the file was refused or the PDF not written,
-// 2 a usage error.
+// 2 a usage error. The file may follow "--", as alacrity-cli passes it.
 
 #include <CLI/CLI.hpp>
 
@@ -26,6 +26,7 @@ using namespace alacrity::cli;
 namespace {
 
 int WriteReport(const ViewOptions& view, const std::string& output) {
+  if (OutputIsAnInput(output, {view.path})) return ExitRefused;
   const auto data = LoadTestDataOrReport(view.path);
   if (!data) return ExitRefused;
   ViewRows rows = RowsOfView(*data, view);
@@ -53,8 +54,9 @@ int WriteReport(const ViewOptions& view, const std::string& output) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  ReserveStandardStreams();
   CLI::App app{"alacrity-report: the printed report of a test data file as a PDF"};
-  app.set_version_flag("--version", std::string("alacrity-report ") + ALACRITY_VERSION);
+  app.set_version_flag("--version", std::string("alacrity-report ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
   ViewOptions view;
   std::string output;
   AddViewOptions(app, view);
@@ -62,7 +64,7 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error) == 0 ? ExitOk : ExitUsage;
+    return ExitCodeAfterOutput(app.exit(error) == 0 ? ExitOk : ExitUsage);
   }
   if (!CheckViewOptions(app, view)) return ExitUsage;
 
@@ -77,5 +79,5 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
   const QGuiApplication application(qtArgc, qtArgv);
-  return WriteReport(view, output);
+  return ExitCodeAfterOutput(WriteReport(view, output));
 }

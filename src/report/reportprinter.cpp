@@ -1,8 +1,6 @@
 #include "reportprinter.h"
 
 #include <QBuffer>
-#include <QMarginsF>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -50,6 +48,13 @@ bool PaintReport(QPagedPaintDevice& device, const ReportContent& content, int fi
   return painter.end();
 }
 
+QMarginsF ReportMarginsMm() { return {15, 15, 15, 15}; }
+
+QPageLayout ReportPageLayout() {
+  return {QPageSize(QPageSize::A4), QPageLayout::Portrait, ReportMarginsMm(),
+          QPageLayout::Millimeter};
+}
+
 QByteArray ReportPdf(const ReportContent& content) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -57,8 +62,7 @@ QByteArray ReportPdf(const ReportContent& content) {
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(1200);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    writer.setPageLayout(ReportPageLayout());
     writer.setTitle(QString::fromStdString(content.title));
     writer.setCreator(QStringLiteral("alacrity"));
     if (!PaintReport(writer, content)) return {};

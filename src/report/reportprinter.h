@@ -6,6 +6,8 @@
 // of the printable area.
 
 #include <QByteArray>
+#include <QMarginsF>
+#include <QPageLayout>
 
 #include <string>
 #include <vector>
@@ -41,8 +43,15 @@ int ReportPageCount(const ReportContent& content);
 bool PaintReport(QPagedPaintDevice& device, const ReportContent& content, int firstPage = 1,
                  int lastPage = 0);
 
-// The whole report as a PDF on A4 paper with 15 mm margins, which centre the
-// 180 mm table; empty when it could not be made.
+// The margins of every printed report, printer and PDF alike: 15 mm, which
+// centre the 180 mm table on A4 paper.
+QMarginsF ReportMarginsMm();
+// A4 portrait with those margins: the PDF's page; the window's printer takes
+// it on its own paper.
+QPageLayout ReportPageLayout();
+
+// The whole report as a PDF on the report's page layout; empty when it could
+// not be made.
 QByteArray ReportPdf(const ReportContent& content);
 
 }  // namespace alacrity

@@ -1,10 +1,10 @@
 #include "results/copy_text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <langinfo.h>
 #include <locale.h>
 
-#include "data/enums.h"
 #include "results/columns.h"
 #include "results/test_time_text.h"
 
@@ -85,15 +85,17 @@ std::string CsvText(const std::vector<ResultRow>& rows, char separator, std::str
   return text;
 }
 
-std::string TestDescription(const TestConfiguration& runConfiguration) {
-  char buffer[96];
-  if (runConfiguration.timingMode == Code(TimingMode::Fixed)) {
-    std::snprintf(buffer, sizeof buffer, "Fixed Time (%d ms)",
-                  static_cast<int>(runConfiguration.fixedTimeMs));
+std::string TestDescription(const TestResults& results) {
+  const int count = std::clamp(results.responseCount, 0, MaxStimulusCount);
+  if (count == 0) return "";
+  const auto first = results.generationMs.begin() + 1;
+  const auto [lowest, highest] = std::minmax_element(first, first + count);
+  char buffer[64];
+  if (*lowest == *highest) {
+    std::snprintf(buffer, sizeof buffer, "Fixed Time (%d ms)", static_cast<int>(*lowest));
   } else {
-    std::snprintf(buffer, sizeof buffer, "Random Time (%d - %d ms)",
-                  static_cast<int>(runConfiguration.randomLowerMs),
-                  static_cast<int>(runConfiguration.randomUpperMs));
+    std::snprintf(buffer, sizeof buffer, "Times %d - %d ms", static_cast<int>(*lowest),
+                  static_cast<int>(*highest));
   }
   return buffer;
 }

@@ -29,9 +29,12 @@ std::string CopyAllText(const std::vector<ResultRow>& rows);
 std::string CsvText(const std::vector<ResultRow>& rows, char separator, std::string_view subjectName,
                     std::string_view testDescription, int32_t testTime);
 
-// What follows "Custom  " on the "Test:" line: the timing of the run, e.g.
-// "Random Time (200 - 1000 ms)" or "Fixed Time (500 ms)".
-std::string TestDescription(const TestConfiguration& runConfiguration);
+// What follows "Custom  " on the "Test:" line: the generation times of the
+// stimuli kept, "Fixed Time (500 ms)" when all are equal, else their range
+// as "Times 212 - 987 ms"; empty without stimuli. Taken from the results, not
+// from the timing settings, which a protocol run never used and a data file
+// does not say whether it did.
+std::string TestDescription(const TestResults& results);
 
 // This platform has no list-separator setting: ";" where the decimal
 // separator is ",", else ",".

@@ -10,8 +10,8 @@
 
 namespace alacrity {
 
-// The background and shape colours of the test: from the run configuration
-// after a custom Perform, from the protocol header after a protocol Perform.
+// The background and shape colours of the test. The run configuration holds
+// them after either kind of Perform and after a data file was opened.
 struct HeaderColors {
   int32_t background = 0;
   int32_t square = 0;

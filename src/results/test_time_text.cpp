@@ -33,4 +33,21 @@ std::string FormatTestTimeIso(int32_t testTime) {
   return Format(utc, "%Y-%m-%dT%H:%M:%SZ");
 }
 
+std::string FormatTestTimeLocalIso(int32_t testTime) {
+  const std::time_t calendar = CalendarTime(testTime);
+  std::tm local{};
+  if (localtime_r(&calendar, &local) == nullptr) return {};
+  // strftime's %z has no colon ("+0100"); ISO 8601's extended form wants one.
+  std::string offset = Format(local, "%z");
+  if (offset.size() == 5) offset.insert(3, ":");
+  return Format(local, "%Y-%m-%dT%H:%M:%S") + offset;
+}
+
+std::string FormatTestTimeStamp(int32_t testTime) {
+  const std::time_t calendar = CalendarTime(testTime);
+  std::tm local{};
+  if (localtime_r(&calendar, &local) == nullptr) return {};
+  return Format(local, "%Y%m%dT%H%M%S");
+}
+
 }  // namespace alacrity

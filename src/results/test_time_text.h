@@ -13,4 +13,12 @@ std::string FormatTestDate(int32_t testTime);
 // The test time as ISO 8601 UTC, "2007-03-05T13:03:09Z".
 std::string FormatTestTimeIso(int32_t testTime);
 
+// The test time as ISO 8601 in local time with its offset,
+// "2007-03-05T14:03:09+01:00"; empty when it cannot be converted.
+std::string FormatTestTimeLocalIso(int32_t testTime);
+
+// The test time in local time as a compact stamp for file names,
+// "20070305T140309"; empty when it cannot be converted.
+std::string FormatTestTimeStamp(int32_t testTime);
+
 }  // namespace alacrity

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "appcontext.h"
 #include "data/document_data.h"
@@ -53,8 +54,12 @@ class FakeRunLink : public RunLink {
   void Stop() override;
   void SetSyncLine(int level) override { syncLevels.append(level); }
   std::string DeviceName() const override { return "test box"; }
+  std::string StartFailure() const override { return failure; }
+  bool StoppedSending() const override { return stoppedSending; }
 
   int startResult = 1;  // what the next open gives
+  std::string failure;  // the reason a failed open gives
+  bool stoppedSending = false;
   int starts = 0;
   int stops = 0;
   bool active = false;

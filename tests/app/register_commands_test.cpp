@@ -2,12 +2,14 @@
 // attached: which register calls come in which order, where the file dialogs
 // start, and the warning for a file saved outside its designated directory.
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include "alacrityview.h"
@@ -167,8 +169,6 @@ class RegisterCommandsTest : public QObject {
     dialogs->answers = {janesFile};
     QVERIFY(f->frame->SaveDataCommand());
     MakeCurrent(QStringLiteral("Roe Max"));
-    std::string maxDirectory;
-    PrsrgDirA(&maxDirectory);
 
     // Cancelled: no file dialog at all.
     AnswerLoadDialog(PrsrgLoadCancelled);
@@ -176,17 +176,23 @@ class RegisterCommandsTest : public QObject {
     QCOMPARE(loadDialogs, 1);
     QCOMPARE(dialogs->kinds.size(), 1);  // only the earlier save
 
-    // The data directory: the file is read, the current subject (Max) stays
-    // and replaces the record read from the file.
+    // The data directory: the file is read and its owner (Jane), not the
+    // current subject (Max), becomes current and is shown.
     AnswerLoadDialog(PrsrgLoadFromDataDirectory);
     dialogs->answers = {janesFile};
     f->frame->OpenDataCommand();
     QCOMPARE(dialogs->starts.last(), f->context->paths.dataDirectory);
-    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Roe Max"));
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Doe Jane"));
     QCOMPARE(f->frame->View().Mode(), Neutral);
+    SubjectInfo savedAs;  // what the next Save writes into the file
+    PrsrgNaplnSDA(&savedAs);
+    QCOMPARE(QString::fromStdString(savedAs.name), QStringLiteral("Doe Jane"));
 
     // Max's directory, but Jane's file from elsewhere: the file's owner
     // becomes current and her record is shown.
+    MakeCurrent(QStringLiteral("Roe Max"));
+    std::string maxDirectory;
+    PrsrgDirA(&maxDirectory);
     AnswerLoadDialog(PrsrgLoadFromSubjectDirectory);
     dialogs->answers = {janesFile};
     f->frame->OpenDataCommand();
@@ -267,6 +273,48 @@ class RegisterCommandsTest : public QObject {
       const int32_t bytes = fields[5].toInt() - fields[1].toInt();
       QCOMPARE(TicksToMilliseconds(bytes), f->data->results.responseMs[static_cast<std::size_t>(i)]);
     }
+  }
+
+  void withoutAnOpenRegisterTheCommandsWorkWithoutIt() {
+    // The register's root cannot be made: a file stands in its way.
+    prsrg::testing::CloseRegister();
+    const QString blocked = dir->filePath(QStringLiteral("blocked"));
+    QFile blocker(blocked);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RegisterInit(blocked + QStringLiteral("/DATA"));
+    QVERIFY(!RegisterIsOpen());
+    registerMessages.clear();  // the failed start's own message
+
+    // Save: one warning, then the file goes to the data directory.
+    UnsavedResults();
+    f->data->subject.name = "Doe Jane";
+    const QString file = f->context->paths.dataDirectory + QStringLiteral("/jane.aly");
+    dialogs->answers = {file};
+    QVERIFY(f->frame->SaveDataCommand());
+    QCOMPARE(boxes->messages,
+             QStringList{QStringLiteral("The subject register is not open. The results are saved "
+                                        "without it, starting in the data directory.")});
+    QCOMPARE(dialogs->starts, QStringList{f->context->paths.dataDirectory});
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(f->data->dataSaved, 1);
+
+    // Subject Info edits the record in memory itself.
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      dialog->findChild<QLineEdit*>(QStringLiteral("1047"))->setText(QStringLiteral("Roe Max"));
+      dialog->accept();
+    });
+    f->frame->Action(IdSubjectInfo)->trigger();
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Roe Max"));
+
+    // Open reads the file with the subject it carries.
+    dialogs->answers = {file};
+    f->frame->OpenDataCommand();
+    QCOMPARE(QString::fromStdString(f->data->subject.name), QStringLiteral("Doe Jane"));
+    QCOMPARE(boxes->messages.size(), 1);
+    QVERIFY2(registerMessages.isEmpty(), qPrintable(registerMessages.join(QLatin1Char('\n'))));
   }
 
   void subjectInfoTakesTheConfirmedSubject() {

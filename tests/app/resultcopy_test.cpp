@@ -82,7 +82,7 @@ class ResultCopyTest : public QObject {
 
   std::string ExpectedCsv() const {
     return CsvText(FillResponseByResponse(f->data->results, AllObjects), UserListSeparator(),
-                   f->data->subject.name, TestDescription(f->data->runConfiguration),
+                   f->data->subject.name, TestDescription(f->data->results),
                    f->data->results.testTime);
   }
 

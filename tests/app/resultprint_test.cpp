@@ -3,6 +3,7 @@
 // and page setup commands with their dialogs hooked, and the paper mapping
 // of the shared layout painter.
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -17,8 +18,10 @@
 #include "alacrityview.h"
 #include "apptestsupport.h"
 #include "commandids.h"
+#include "data/enums.h"
 #include "layoutpainter.h"
 #include "printdialogs.h"
+#include "reportprinter.h"
 #include "results/report_layout.h"
 #include "results/report_pages.h"
 #include "resultstestsupport.h"
@@ -140,8 +143,6 @@ class ResultPrintTest : public QObject {
     f->frame->RunCommand(IdSplitSummary);
     QString text = PdfText(WritePdf(QStringLiteral("split.pdf")));
     QVERIFY(text.contains(QLatin1String("SPLIT REPORT")));
-    // (The statistics labels are wider than their column on paper, as they
-    // always were, and are cut there.)
     QVERIFY(text.contains(QLatin1String("Mean alacrity time(ms):")));
 
     f->frame->RunCommand(IdResult);
@@ -223,6 +224,69 @@ class ResultPrintTest : public QObject {
     f->frame->RunCommand(IdFilePrintSetup);
     QCOMPARE(dialog.kinds.last(), PrintDialogKind::PageSetup);
     QCOMPARE(dialog.printers.last(), &View().Printer());
+  }
+
+  // File > Print sets the page as alacrity-cli's PDF does: the same words at
+  // the same places, the table 15 mm from the paper's left edge.
+  void printerAndPdfShareOnePageLayout() {
+    Results(5);
+    f->frame->RunCommand(IdResponseByResponse);
+    PrintDialogStub dialog;
+    const QString printed = dir->filePath(QStringLiteral("printed.pdf"));
+    dialog.act = [&printed](PrintDialogKind, QPrinter& printer, const PaintPages&) {
+      ToPdf(printer, printed);
+    };
+    f->frame->RunCommand(IdFilePrint);
+    const QString exported = dir->filePath(QStringLiteral("exported.pdf"));
+    QFile file(exported);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ReportPdf(View().CurrentReport()));
+    file.close();
+
+    const QList<PdfWord> fromPrinter = PdfWords(printed);
+    const QList<PdfWord> fromPdf = PdfWords(exported);
+    QVERIFY(!fromPdf.isEmpty());
+    QCOMPARE(fromPrinter.size(), fromPdf.size());
+    for (qsizetype i = 0; i < fromPdf.size(); ++i) {
+      QCOMPARE(fromPrinter[i].text, fromPdf[i].text);
+      const QPointF offset = fromPrinter[i].box.topLeft() - fromPdf[i].box.topLeft();
+      QVERIFY2(qAbs(offset.x()) < 0.5 && qAbs(offset.y()) < 0.5, qPrintable(fromPdf[i].text));
+    }
+    // The title stands 10 mm into the table, which starts at the margin.
+    const double millimetre = 72 / 25.4;
+    QCOMPARE(fromPdf.first().text, QStringLiteral("DIGITAL"));
+    QVERIFY(qAbs(fromPdf.first().box.left() - 25 * millimetre) < 1.5);
+  }
+
+  // The statistics labels are wider than their 18 mm column: they keep
+  // their whole text at no less than 80 % of the table's size.
+  void statisticsLabelsStayReadable() {
+    FillResults(*f->data, 6, {2, 5});
+    f->frame->UpdateCommandStates();
+    f->data->runConfiguration.falseResponse = Code(FalseResponseMode::Accepted);
+    f->frame->RunCommand(IdSplitSummary);
+    const QList<PdfWord> words = PdfWords(WritePdf(QStringLiteral("labels.pdf")));
+    // The first column ends where the second column's title begins.
+    double firstColumnEnd = 0;
+    double tableHeight = 0;
+    for (const PdfWord& word : words) {
+      if (word.text == QLatin1String("Object")) firstColumnEnd = word.box.left();
+      if (word.text == QLatin1String("Mean")) tableHeight = word.box.height();
+    }
+    QList<PdfWord> labels;
+    for (const PdfWord& word : words) {
+      static const QStringList labelWords{"Total", "Correct", "False", "responses:"};
+      if (labelWords.contains(word.text) && word.box.right() < firstColumnEnd) labels.append(word);
+    }
+    QVERIFY(tableHeight > 0);
+    QCOMPARE(labels.size(), 6);  // three labels of two words, none cut
+    for (const PdfWord& label : labels) {
+      QVERIFY2(label.box.height() >= 0.8 * tableHeight,
+               qPrintable(QStringLiteral("%1: %2 of %3")
+                              .arg(label.text)
+                              .arg(label.box.height())
+                              .arg(tableHeight)));
+    }
   }
 
   // One logical unit per pixel: the layout's places are the image's, with y

@@ -1,6 +1,7 @@
 #include "resultstestsupport.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -73,6 +74,22 @@ QString PdfText(const QString& path, int firstPage, int lastPage) {
   if (lastPage > 0) arguments << QStringLiteral("-l") << QString::number(lastPage);
   arguments << path << QStringLiteral("-");
   return RunTool(QStringLiteral("pdftotext"), arguments);
+}
+
+QList<PdfWord> PdfWords(const QString& path) {
+  static const QRegularExpression word(
+      QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                     "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  QList<PdfWord> words;
+  const QString html =
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  for (auto it = word.globalMatch(html); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+    const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+    words.append({m.captured(5), QRectF(topLeft, bottomRight)});
+  }
+  return words;
 }
 
 int PdfPageCount(const QString& path) {

@@ -4,7 +4,9 @@
 // cells of the result list, and PDFs read back with poppler's tools.
 
 #include <QImage>
+#include <QList>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -37,5 +39,13 @@ QRect InkBounds(const QImage& image, const QRect& area, QRgb background);
 bool HavePopplerTools();
 QString PdfText(const QString& path, int firstPage = 0, int lastPage = 0);
 int PdfPageCount(const QString& path);
+
+// The words of a PDF with their boxes in points from the top left corner of
+// their page (pdftotext -bbox); empty when the tool failed.
+struct PdfWord {
+  QString text;
+  QRectF box;
+};
+QList<PdfWord> PdfWords(const QString& path);
 
 }  // namespace alacrity::test

@@ -79,10 +79,40 @@ class ResultViewsTest : public QObject {
     f->data->idle = 1;
     f->frame->UpdateCommandStates();
     for (const int id : views) QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
-    for (const int id : {IdFilePrint, IdFilePrintPreview, IdFilePrintSetup, IdCopy, IdCopyAll,
-                         IdExportCsv, IdDelete}) {
+    for (const int id : {IdFilePrintSetup, IdCopy, IdCopyAll, IdExportCsv, IdDelete}) {
       QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
     }
+    // Print needs a view with a report; the neutral view has none.
+    for (const int id : {IdFilePrint, IdFilePrintPreview}) QVERIFY(!Enabled(id));
+    f->frame->RunCommand(IdResult);
+    for (const int id : {IdFilePrint, IdFilePrintPreview}) QVERIFY(Enabled(id));
+  }
+
+  // Perform empties the list; whether it goes on or is cancelled, no bar of
+  // the old view stays to fill the list again, and nothing prints "ERROR".
+  void cancelledPerformLeavesNoBarAndNothingToPrint_data() {
+    QTest::addColumn<int>("view");
+    QTest::newRow("response by response") << IdResponseByResponse;
+    QTest::newRow("split summary") << IdSplitSummary;
+    QTest::newRow("result") << IdResult;
+  }
+
+  void cancelledPerformLeavesNoBarAndNothingToPrint() {
+    QFETCH(int, view);
+    Results(5);
+    f->frame->RunCommand(view);
+    QVERIFY(Enabled(IdFilePrint));
+    View().SetPerformDialog([](int32_t) { return std::nullopt; });
+    f->frame->RunCommand(IdPerform);
+    QCOMPARE(View().Mode(), Neutral);
+    QVERIFY(f->frame->CurrentDialogBar() == nullptr);
+    QCOMPARE(RowCountOf(List()), 0);
+    QVERIFY(!List().isVisible());
+    for (const int id : {IdFilePrint, IdFilePrintPreview}) QVERIFY(!Enabled(id));
+    // The results are still there to be viewed again.
+    f->frame->RunCommand(IdResponseByResponse);
+    QCOMPARE(RowCountOf(List()), 5);
+    QVERIFY(Enabled(IdFilePrint));
   }
 
   void responseByResponseListsEveryStimulusUnderTheHeaderBlock() {
@@ -256,8 +286,8 @@ class ResultViewsTest : public QObject {
     QCOMPARE(f->data->results.responseMs[2], 304);
     QCOMPARE(f->data->results.objectIndex[3], 0);  // stimulus 5 showed a circle
     QCOMPARE(List().Rows(), FillResponseByResponse(f->data->results, AllObjects));
-    // In memory only.
-    QCOMPARE(f->data->dataSaved, 1);
+    // Unsaved now, so Exit asks before the deletion is lost.
+    QCOMPARE(f->data->dataSaved, 0);
     QCOMPARE(View().Mode(), ResponseByResponse);
     QVERIFY(List().isVisible());
   }

@@ -15,10 +15,12 @@
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
+#include "data/test_data_file.h"
 #include "engine/engine.h"
 #include "engine/figure_geometry.h"
 #include "engine/simulated_subject.h"
 #include "figurepainter.h"
+#include "results/header_block.h"
 
 namespace alacrity::test {
 namespace {
@@ -254,6 +256,30 @@ class RunTest : public QObject {
     QVERIFY(!f->frame->IsFullScreenMode());
   }
 
+  void failedLinkStartNamesTheDeviceAndABoxThatStopsIsShownInTheBar() {
+    f->link->startResult = 0;
+    f->link->failure = "/dev/ttyS0: Permission denied";
+    Perform(5);
+    QCOMPARE(boxes->messages,
+             QStringList{QStringLiteral("Error in communication\n/dev/ttyS0: Permission denied")});
+    ClickBarButton(*f->frame, StopButtonId);
+    QTRY_VERIFY(!f->link->active);
+
+    f->link->startResult = 1;
+    Perform(5);
+    QVERIFY(f->WaitForFullScreenView());
+    f->link->stoppedSending = true;  // the box was unplugged
+    QTRY_VERIFY_WITH_TIMEOUT(f->frame->CurrentDialogBar() != nullptr &&
+                                 f->frame->CurrentDialogBar()->Notice() ==
+                                     QString::fromLatin1(NoticeBoxStoppedSending.data(),
+                                                         NoticeBoxStoppedSending.size()),
+                             2000);
+    auto* notice = f->frame->CurrentDialogBar()->findChild<QWidget*>(QStringLiteral("barNotice"));
+    QVERIFY(notice != nullptr && notice->isVisible());
+    QVERIFY(notice->width() >= notice->sizeHint().width());  // the whole line, not cut off
+    QCOMPARE(f->data->idle, 0);  // nothing ends by itself; Stop keeps the answers
+  }
+
   void closingDuringARunIsRefused() {
     Perform(3);
     QVERIFY(!f->frame->close());
@@ -309,6 +335,39 @@ class RunTest : public QObject {
     QCOMPARE(View().Mode(), Neutral);
     QCOMPARE(f->data->results.responseCount, countBefore);
     QVERIFY(!f->frame->IsFullScreenMode());
+  }
+
+  // A protocol Perform paints in the protocol's colours; a data file opened
+  // afterwards brings its own, and the header block and reports show those.
+  void coloursFollowTheResultsShownAfterAProtocolRun() {
+    ProtocolHeader& header = f->data->protocol.header;
+    const int32_t yellow = Code(StimulusColor::Yellow);
+    header = {.itemCount = 2, .background = Code(BackgroundColor::Black), .squareColor = yellow,
+              .circleColor = yellow, .triangleColor = yellow, .crossColor = yellow};
+    f->data->protocol.items[0] = {200, Code(ObjectKind::Circle)};
+    f->data->protocol.items[1] = {200, Code(ObjectKind::Square)};
+    f->data->protocolLoaded = 1;
+    View().SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Protocol, 2}; });
+    f->frame->RunCommand(IdPerform);
+    QVERIFY(f->WaitForFullScreenView());
+    Feed(1);
+    Feed(0, 3);  // the protocol's background during the foreperiod
+    QTRY_COMPARE_WITH_TIMEOUT(ShownPhase(), Foreperiod, 2000);
+    QCOMPARE(f->Grab().pixelColor(400, 300), ColorOfBackground(Code(BackgroundColor::Black)));
+    f->frame->RunCommand(IdStop);
+
+    auto file = std::make_unique<DocumentData>();
+    file->runConfiguration.background = Code(BackgroundColor::Blue);
+    file->runConfiguration.squareColor = Code(StimulusColor::Red);
+    file->runConfiguration.circleColor = Code(StimulusColor::Green);
+    file->results.responseCount = 2;
+    ApplyTestDataImage(TestDataImageOf(*file), *f->data);  // as Open does
+    const HeaderBlockTexts shown = View().CurrentReport().header;
+    const HeaderBlockTexts own = BuildHeaderBlockTexts(f->data->subject, f->data->results,
+                                                       HeaderColorsOf(file->runConfiguration));
+    QCOMPARE(shown.background, own.background);
+    QCOMPARE(shown.shapes1, own.shapes1);
+    QCOMPARE(shown.shapes2, own.shapes2);
   }
 
   void silentVoiceNeverPlays() {

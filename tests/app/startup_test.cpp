@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -158,6 +159,38 @@ class StartupTest : public QObject {
     QCOMPARE(after->portIndex, 3);
 
     QVERIFY(!SaveExitConfiguration(PathsInDirectory(QStringLiteral("/proc/nowhere")), *before));
+  }
+
+  // The options are answered without a window system: no display, and the
+  // X11 platform asked for or left to Qt's choice.
+  void helpAndVersionNeedNoDisplay_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("help, default platform") << "--help" << "" << "--keyboard-box";
+    QTest::newRow("help, xcb") << "--help" << "xcb" << "--keyboard-box";
+    QTest::newRow("short help") << "-h" << "xcb" << "--screenshot <DIR>";
+    QTest::newRow("version") << "--version" << "xcb"
+                             << "alacrity " ALACRITY_VERSION "\nLicense GPL-3.0-or-later\n";
+  }
+
+  void helpAndVersionNeedNoDisplay() {
+    QFETCH(QString, option);
+    QFETCH(QString, platform);
+    QFETCH(QString, expected);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!platform.isEmpty()) environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ALACRITY_PROGRAM), {option});
+    QVERIFY(program.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, qPrintable(program.readAllStandardError()));
+    QVERIFY2(output.contains(expected), qPrintable(output));
   }
 };
 

@@ -1,11 +1,14 @@
 #include "cli_runner.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <thread>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -15,10 +18,12 @@ extern char** environ;
 
 namespace alacrity::testing {
 
-CliResult RunCli(const std::vector<std::string>& arguments) { return RunProgram(ALACRITY_CLI, arguments); }
+CliResult RunCli(const std::vector<std::string>& arguments, const RunSettings& settings) {
+  return RunProgram(ALACRITY_CLI, arguments, nullptr, settings);
+}
 
 CliResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                     const std::vector<std::string>* environment) {
+                     const std::vector<std::string>* environment, const RunSettings& settings) {
   TempDir capture;
   const std::string outPath = (capture / "out").string();
   const std::string errPath = (capture / "err").string();
@@ -26,8 +31,18 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  switch (settings.output) {
+    case StandardOutput::Captured:
+      posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                       O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      break;
+    case StandardOutput::Full:
+      posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+      break;
+    case StandardOutput::Closed:
+      posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+      break;
+  }
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
@@ -46,9 +61,21 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
   CliResult result;
   if (posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(),
                    environment != nullptr ? envp.data() : environ) == 0) {
+    const auto deadline = std::chrono::steady_clock::now() + settings.limit;
     int status = 0;
-    waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    bool killed = false;
+    while (true) {
+      const pid_t done = waitpid(pid, &status, WNOHANG);
+      if (done == pid || (done < 0 && errno != EINTR)) break;
+      if (!killed && std::chrono::steady_clock::now() > deadline) {
+        kill(pid, SIGKILL);
+        killed = true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    result.exitCode = killed                ? -1
+                      : WIFEXITED(status) ? WEXITSTATUS(status)
+                                          : 128 + WTERMSIG(status);
   }
   posix_spawn_file_actions_destroy(&actions);
   result.out = ReadAll(outPath);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,15 +13,27 @@ struct CliResult {
   std::string err;
 };
 
+// Where the program's standard output goes: to the result, to a device that
+// refuses every write, or nowhere (closed).
+enum class StandardOutput { Captured, Full, Closed };
+
+// A program still running after `limit` is killed and gives exit code -1, so
+// a hang fails its test instead of stalling the suite.
+struct RunSettings {
+  StandardOutput output = StandardOutput::Captured;
+  std::chrono::seconds limit{300};
+};
+
 // Runs alacrity-cli with the arguments (no shell involved) and collects what it
 // printed.
-CliResult RunCli(const std::vector<std::string>& arguments);
+CliResult RunCli(const std::vector<std::string>& arguments, const RunSettings& settings = {});
 
 // Runs any program the same way; a name without "/" is looked up on PATH.
 // `environment` ("NAME=value" entries) replaces this process's environment
 // when given.
 CliResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                     const std::vector<std::string>* environment = nullptr);
+                     const std::vector<std::string>* environment = nullptr,
+                     const RunSettings& settings = {});
 
 // A fresh directory for one test, removed with the object.
 class TempDir {

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "data/test_data_file.h"
 #include "results/copy_text.h"
 #include "results/result_rows.h"
+#include "results/summary_table.h"
 
 namespace alacrity {
 namespace {
@@ -74,7 +76,8 @@ TEST(CliUsage, ExitCodesForHelpVersionAndMistakes) {
   EXPECT_EQ(RunCli({"frobnicate"}).exitCode, 2);
   EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
   EXPECT_THAT(RunCli({"--version"}).out, StartsWith("alacrity-cli "));
-  for (const char* command : {"dump", "list", "csv", "run", "export"}) {
+  EXPECT_THAT(RunCli({"--version"}).out, HasSubstr("License GPL-3.0-or-later"));
+  for (const char* command : {"dump", "list", "csv", "run", "export", "summary"}) {
     const auto help = RunCli({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;
     EXPECT_THAT(help.out, HasSubstr("Usage")) << command;
@@ -115,6 +118,89 @@ TEST(CliRefusals, MissingForeignAndDamagedFilesExitOneWithTheMessage) {
   EXPECT_EQ(cut.exitCode, 1);
   EXPECT_THAT(cut.err, HasSubstr("Damaged data file"));
   EXPECT_TRUE(cut.out.empty());
+}
+
+TEST(CliRefusals, AFifoIsRefusedAtOnceWhereverAFileIsRead) {
+  TempDir dir;
+  const std::string fifo = (dir / "f.aly").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string out = (dir / "out.aly").string();
+  const std::vector<std::vector<std::string>> commands = {
+      {"dump", fifo},
+      {"list", fifo},
+      {"csv", fifo},
+      {"export", fifo},
+      {"run", "--stream", fifo, "-o", out},
+      {"run", "--config", fifo, "--subject", "300", "-o", out},
+      {"run", "--protocol", fifo, "--subject", "300", "-o", out},
+  };
+  for (const auto& command : commands) {
+    const auto result = RunCli(command, {.limit = std::chrono::seconds(30)});
+    EXPECT_EQ(result.exitCode, 1) << command[0] << " " << command[1];
+    EXPECT_THAT(result.err, HasSubstr("f.aly: Error opening file")) << command[0];
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
+TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
+  TempDir dir;
+  const auto file = dir / "t.aly";
+  ASSERT_EQ(RunCli({"run", "--count", "3", "--subject", "300", "--seed", "1", "-o", file.string()})
+                .exitCode,
+            0);
+  const auto second = dir / "second.aly";
+  std::filesystem::copy_file(file, second);
+  std::filesystem::create_symlink(file, dir / "symlink.aly");
+  std::filesystem::create_hard_link(file, dir / "hardlink.aly");
+  testing::WriteAll(dir / "stream.bin", std::string(100, '\x01'));
+  const std::string original = ReadAll(file);
+  const std::string stream = ReadAll(dir / "stream.bin");
+
+  const std::string t = file.string();
+  const std::vector<std::vector<std::string>> commands = {
+      {"csv", t, "-o", t},
+      {"csv", t, "-o", (dir / "symlink.aly").string()},
+      {"csv", t, "-o", (dir / "hardlink.aly").string()},
+      {"export", second.string(), t, "-o", t},
+      {"run", "--stream", (dir / "stream.bin").string(), "-o", (dir / "stream.bin").string()},
+  };
+  for (const auto& command : commands) {
+    const auto result = RunCli(command);
+    EXPECT_EQ(result.exitCode, 1) << command.back();
+    EXPECT_THAT(result.err, HasSubstr("is the same file as the input")) << command.back();
+  }
+  EXPECT_EQ(ReadAll(file), original);
+  EXPECT_EQ(ReadAll(dir / "stream.bin"), stream);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "symlink.aly"));
+}
+
+TEST(CliOutput, EveryCommandSaysWhenStandardOutputCannotBeWritten) {
+  TempDir dir;
+  const std::string file = (dir / "t.aly").string();
+  ASSERT_EQ(RunCli({"run", "--count", "3", "--subject", "300", "--seed", "1", "-o", file}).exitCode,
+            0);
+  const std::vector<std::vector<std::string>> commands = {
+      {"dump", file},
+      {"list", file},
+      {"csv", file},
+      {"export", file},
+      {"run", "--count", "3", "--subject", "300", "-o", (dir / "again.aly").string()},
+      {"--help"},
+  };
+  const struct {
+    testing::StandardOutput output;
+    const char* reason;
+  } outputs[] = {
+      {testing::StandardOutput::Full, "standard output: No space left on device"},
+      {testing::StandardOutput::Closed, "standard output: Bad file descriptor"},
+  };
+  for (const auto& [output, reason] : outputs) {
+    for (const auto& command : commands) {
+      const auto result = RunCli(command, {.output = output});
+      EXPECT_EQ(result.exitCode, 1) << command[0] << " " << reason;
+      EXPECT_THAT(result.err, HasSubstr(reason)) << command[0];
+    }
+  }
 }
 
 TEST(CliRun, ByteStreamGivesExactTickTimesAndNormalisedButtons) {
@@ -274,12 +360,12 @@ TEST_F(CliListings, ListPrintsExactlyTheCopyAllTextOfEachView) {
 TEST_F(CliListings, CsvWritesTheExportTextToAFileOrStandardOutput) {
   const auto rows = FillResponseByResponse(m_data->results, AllObjects);
   const std::string expected =
-      CsvText(rows, ';', "", TestDescription(m_data->runConfiguration), 1173103389);
+      CsvText(rows, ';', "", TestDescription(m_data->results), 1173103389);
   const auto toStdout = RunCli({"csv", m_file.string(), "--separator", ";"});
   ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
   EXPECT_EQ(toStdout.out, expected);
-  EXPECT_THAT(expected, StartsWith("Name: \r\nTest: Custom  Random Time (200 - 1000 ms)\r\n"
-                                   "Date: 05.03.2007  at  14:03:09\r\n\r\nNo;Object;"));
+  EXPECT_THAT(expected, StartsWith("Name: \r\nTest: Custom  Times "));
+  EXPECT_THAT(expected, HasSubstr(" ms\r\nDate: 05.03.2007  at  14:03:09\r\n\r\nNo;Object;"));
 
   const auto out = m_dir / "t.csv";
   ASSERT_EQ(RunCli({"csv", m_file.string(), "--separator", ";", "-o", out.string()}).exitCode, 0);
@@ -312,6 +398,57 @@ TEST_F(CliListings, ExportMakesOneTidyTableOfManyFiles) {
                 .exitCode,
             1);
   EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(CliListings, SummaryPrintsTheFiguresOfTheCoreInEachFormat) {
+  TestSummaries test{m_file.string(), m_data->subject, m_data->results.testTime,
+                     SummarizeByObject(m_data->results)};
+  const auto csv = RunCli({"summary", "--by", "object", "--format", "csv", m_file.string()});
+  ASSERT_EQ(csv.exitCode, 0) << csv.err;
+  EXPECT_EQ(csv.out, SummaryCsvText({test}));
+
+  const auto json = RunCli({"summary", "--format", "json", m_file.string(), m_file.string()});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  const Json rows = Json::parse(json.out);
+  ASSERT_EQ(rows.size(), 2u);
+  const ResponseSummary whole = SummarizeResponses(m_data->results);
+  EXPECT_EQ(rows[0]["object"], "all");
+  EXPECT_EQ(rows[0]["false"], whole.falseCount);
+  EXPECT_EQ(rows[0]["median_ms"].get<double>(), *whole.correctTimes.median);
+
+  EXPECT_THAT(RunCli({"summary", m_file.string()}).out,
+              HasSubstr("read it beside the time and the error rate"));
+  EXPECT_EQ(RunCli({"summary", "--format", "xml", m_file.string()}).exitCode, 2);
+}
+
+TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) {
+  const auto folder = m_dir / "dataset";
+  for (const char* format : {"psych-ds", "bids"}) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    testing::WriteAll(folder / "notes.txt", "mine");
+    const std::vector<std::string> command = {"export", "--format", format, "-o", folder.string(),
+                                              m_file.string()};
+    const auto refused = RunCli(command);
+    EXPECT_EQ(refused.exitCode, 1) << format;
+    EXPECT_THAT(refused.err, HasSubstr("--force")) << format;
+    EXPECT_EQ(ReadAll(folder / "notes.txt"), "mine") << format;
+
+    std::vector<std::string> forced = command;
+    forced.push_back("--force");
+    EXPECT_EQ(RunCli(forced).exitCode, 0) << format;
+    EXPECT_FALSE(std::filesystem::exists(folder / "notes.txt")) << format;
+    EXPECT_TRUE(std::filesystem::exists(folder / "dataset_description.json")) << format;
+  }
+
+  // Replacing the folder would delete the test data file kept in it.
+  const auto inside = folder / "kept.aly";
+  std::filesystem::copy_file(m_file, inside);
+  const auto kept =
+      RunCli({"export", "--format", "bids", "-o", folder.string(), "--force", inside.string()});
+  EXPECT_EQ(kept.exitCode, 1);
+  EXPECT_TRUE(std::filesystem::exists(inside));
+  EXPECT_EQ(RunCli({"export", "--format", "bids", m_file.string()}).exitCode, 2);
 }
 
 TEST(CliDump, ConfigurationAndProtocolFilesShowTheirMembers) {

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <memory>
@@ -221,6 +222,32 @@ TEST_F(CliReport, MistakesAndRefusals) {
   const auto unwritable = RunCli({"report", file.string(), "-o", "/nonexistent/dir/x.pdf"});
   EXPECT_EQ(unwritable.exitCode, 1);
   EXPECT_THAT(unwritable.err, HasSubstr("x.pdf"));
+}
+
+TEST(CliReportFiles, NamesAfterDashesAreFilesAndNoInputIsReplaced) {
+  TempDir dir;
+  const auto file = dir / "t.aly";
+  ASSERT_TRUE(SaveTestData(file, *TestOf(3)).ok);
+  const std::string original = testing::ReadAll(file);
+  const auto fifo = dir / "fifo.aly";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto pdf = (dir / "o.pdf").string();
+
+  const struct {
+    std::vector<std::string> arguments;
+    const char* message;
+  } cases[] = {
+      {{"report", "-o", pdf, "--", "--help"}, "--help: Error opening file"},
+      {{"report", fifo.string(), "-o", pdf}, "fifo.aly: Error opening file"},
+      {{"report", file.string(), "-o", file.string()}, "is the same file as the input"},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunCli(c.arguments, {.limit = std::chrono::seconds(30)});
+    EXPECT_EQ(result.exitCode, 1) << c.arguments[1] << result.out;
+    EXPECT_THAT(result.err, HasSubstr(c.message));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_EQ(testing::ReadAll(file), original);
+  }
 }
 
 TEST_F(CliReport, AlacrityReportIsFoundBesideTheProgramOrOnPath) {

@@ -24,6 +24,9 @@ void AboutDlgTest::ShowsNameVersionAndPicture() {
   auto* version = Find<QLabel>(dialog, "version");
   QVERIFY(version != nullptr);
   QCOMPARE(version->text(), QStringLiteral("alacrity Version " ALACRITY_VERSION));
+  auto* licence = Find<QLabel>(dialog, "licence");
+  QVERIFY(licence != nullptr);
+  QCOMPARE(licence->text(), QStringLiteral("License GPL-3.0-or-later"));
   auto* picture = Find<QLabel>(dialog, "picture");
   QVERIFY(picture != nullptr);
   QVERIFY(!picture->pixmap().isNull());

@@ -146,7 +146,9 @@ void CustomDlgTest::StimulusCount_data() {
   QTest::newRow("0") << "0" << false;
   QTest::newRow("1") << "1" << true;
   QTest::newRow("500") << "500" << true;
-  QTest::newRow("501") << "501" << false;
+  QTest::newRow("501") << "501" << true;
+  QTest::newRow("1199") << "1199" << true;
+  QTest::newRow("1200") << "1200" << false;
   QTest::newRow("-1") << "-1" << false;
 }
 
@@ -163,7 +165,7 @@ void CustomDlgTest::StimulusCount() {
     QCOMPARE(data.customConfiguration.stimulusCount, typed.toInt());
   } else {
     QCOMPARE(m_messages->messages,
-             QStringList{QStringLiteral("Please enter an integer between 1 and 500.")});
+             QStringList{QStringLiteral("Please enter an integer between 1 and 1199.")});
     QCOMPARE(dialog.result(), int{QDialog::Rejected});
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.focusWidget(), Edit(dialog, "1025"));
@@ -237,11 +239,11 @@ void CustomDlgTest::OnlyTheFirstInvalidFieldIsReported() {
   CCustomDlg dialog(data);
   dialog.show();
   SetText(dialog, "1028", QStringLiteral("50"));   // fixed time, read fourth
-  SetText(dialog, "1025", QStringLiteral("501"));  // count, read first
+  SetText(dialog, "1025", QStringLiteral("1200")); // count, read first
   SetText(dialog, "1026", QStringLiteral("150"));  // valid, must not be stored
   Click(dialog, "1");
   QCOMPARE(m_messages->messages,
-           QStringList{QStringLiteral("Please enter an integer between 1 and 500.")});
+           QStringList{QStringLiteral("Please enter an integer between 1 and 1199.")});
   QCOMPARE(dialog.focusWidget(), Edit(dialog, "1025"));
   QCOMPARE(data.customConfiguration, before.customConfiguration);
 

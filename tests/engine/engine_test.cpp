@@ -163,6 +163,14 @@ TEST_F(EngineTest, ShortOrMissingLeadDefersTheVoiceToTheStimulus) {
   }
 }
 
+TEST_F(EngineTest, VoiceWordsLeftFromTheLastRunAreClearedAtTheStart) {
+  voiceDue = 1;  // a run with the signal off ends with it due, or deferred
+  voiceDeferred = 1;
+  Start(1, 1000);
+  EXPECT_EQ(voiceDue, 0);
+  EXPECT_EQ(voiceDeferred, 0);
+}
+
 TEST_F(EngineTest, RunEndsAtTheLastAnswerAndLaterBytesOnlyTick) {
   Start(2, 0);
   PressToStart();

@@ -45,6 +45,7 @@ class FakeWindow : public RunWindow {
   void ResetList() override {}
   void ShowResult() override { calls.push_back("result"); }
   void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+  void ShowRunNotice(std::string_view text) override { notices.emplace_back(text); }
   bool AskYesNo(std::string_view question) override {
     messages.emplace_back(question);
     return answerYes;
@@ -62,6 +63,7 @@ class FakeWindow : public RunWindow {
   RunController* controller = nullptr;
   std::vector<std::string> calls;
   std::vector<std::string> messages;
+  std::vector<std::string> notices;
   int repaints = 0;
   int signals = 0;
   int timerMs = 0;
@@ -89,9 +91,13 @@ class FakeLink : public RunLink {
   }
   void Stop() override { active = false; }
   void SetSyncLine(int level) override { syncLine.push_back(level); }
+  std::string StartFailure() const override { return failure; }
+  bool StoppedSending() const override { return stoppedSending; }
 
   bool active = false;
   bool opens = true;
+  std::string failure;
+  bool stoppedSending = false;
   std::vector<int> syncLine;
 
  private:
@@ -181,6 +187,24 @@ TEST_F(RunControllerTest, StimulusDrawingAssertsTheSyncLineAndPlaysADeferredSign
   EXPECT_EQ(window.signals, 1);
 }
 
+TEST_F(RunControllerTest, NextStimulusWithoutGenerationTimeIsPaintedAlthoughThePhaseStays) {
+  controller.PerformCommand();
+  data->results.generationMs[2] = 0;  // possible in a protocol
+  OnDeviceByte(1);
+  while (state->phase != WaitResponse) OnDeviceByte(0);
+  controller.OnTimer();  // the first stimulus goes up
+  for (int i = 0; i < 99; ++i) OnDeviceByte(0);
+  OnDeviceByte(static_cast<uint8_t>(1 << data->results.objectIndex[1]));
+  OnDeviceByte(0);  // the release starts the second stimulus at once
+  ASSERT_EQ(state->phase, WaitResponse);
+  ASSERT_EQ(state->current, 2);
+  const int repaints = window.repaints;
+  link.syncLine.clear();
+  controller.OnTimer();
+  EXPECT_EQ(window.repaints, repaints + 1);
+  EXPECT_THAT(link.syncLine, ElementsAre(0));  // drawn, with the sync line asserted
+}
+
 TEST_F(RunControllerTest, StopAfterOneAnswerGivesTheNeutralView) {
   controller.PerformCommand();
   SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
@@ -217,6 +241,36 @@ TEST_F(RunControllerTest, FailedCheckLeavesNoLinkBehind) {
   EXPECT_THAT(window.messages, ElementsAre("Error in communication"));
   EXPECT_FALSE(link.active);
   EXPECT_EQ(controller.Mode(), Neutral);
+}
+
+TEST_F(RunControllerTest, FailedStartNamesTheDeviceAndTheReasonOnASecondLine) {
+  link.opens = false;
+  link.failure = "no USB box found; /dev/ttyS0: Permission denied";
+  controller.CheckCommand();
+  controller.PerformCommand();
+  const std::string expected =
+      "Error in communication\nno USB box found; /dev/ttyS0: Permission denied";
+  EXPECT_THAT(window.messages, ElementsAre(expected, expected));
+}
+
+TEST_F(RunControllerTest, ABoxThatStopsSendingIsReportedOnceInTestsAndChecks) {
+  for (const bool check : {false, true}) {
+    window.notices.clear();
+    link.stoppedSending = false;
+    if (check) {
+      controller.CheckCommand();
+    } else {
+      controller.PerformCommand();
+    }
+    controller.OnTimer();
+    EXPECT_TRUE(window.notices.empty());
+    link.stoppedSending = true;  // unplugged: the reader has ended
+    controller.OnTimer();
+    controller.OnTimer();
+    EXPECT_THAT(window.notices, ElementsAre(NoticeBoxStoppedSending)) << check;
+    EXPECT_EQ(data->idle, 0) << "the operator stops, and the answers so far are kept";
+    controller.StopRun();
+  }
 }
 
 TEST_F(RunControllerTest, DeviceCheckShowsTheButtonsAndRecordsNothing) {

@@ -65,6 +65,8 @@ TEST_F(LinkFrontTest, WithBothLinksAbsentAStartFailsAndFurtherStartsWaitForStop)
   run.done = 1;
 
   EXPECT_EQ(front.Start(&run), 0);
+  EXPECT_EQ(front.StartFailure(),
+            std::string("no USB box found; ") + MissingPort + ": No such file or directory");
   EXPECT_EQ(front.Active(), ActiveLink::Serial) << "the fallback stays chosen after it failed";
   // The engine was pointed at the run before the open was tried.
   EXPECT_EQ(run.totalTicks, 0);
@@ -74,13 +76,19 @@ TEST_F(LinkFrontTest, WithBothLinksAbsentAStartFailsAndFurtherStartsWaitForStop)
   driver->ClearCalls();
   EXPECT_EQ(front.Start(&run), 0);
   EXPECT_TRUE(driver->Calls().empty()) << "refused before anything was tried";
+  EXPECT_EQ(front.StartFailure(), "the link is still taken: press Stop first");
 
   front.Stop();
   EXPECT_EQ(front.Active(), ActiveLink::None);
   const ScopedEnv port("ALACRITY_COM1", terminal.Path());
   EXPECT_EQ(front.Start(&run), 1);
   EXPECT_EQ(front.Active(), ActiveLink::Serial);
+  EXPECT_EQ(front.StartFailure(), "");
+  EXPECT_FALSE(front.StoppedSending());
+  terminal.HangUp();
+  EXPECT_TRUE(WaitFor([&] { return front.StoppedSending(); }));
   front.Stop();
+  EXPECT_FALSE(front.StoppedSending());
 }
 
 TEST_F(LinkFrontTest, StopWithNoActiveLinkDoesNothing) {

@@ -157,11 +157,17 @@ TEST_F(SerialLinkTest, MissingPortsAndIndexesOutOfRangeFailAndChangeNothing) {
   SerialLink link(&Record);
   EXPECT_EQ(link.SerialOpen(-1), 0);
   EXPECT_EQ(link.SerialOpen(5), 0);
+  EXPECT_EQ(link.OpenFailure(), "no serial port number 6");
   const ScopedEnv missing("ALACRITY_COM2", "/nonexistent/alacrity-port");
   EXPECT_EQ(link.SerialOpen(1), 0);
+  EXPECT_EQ(link.OpenFailure(), "/nonexistent/alacrity-port: No such file or directory");
   EXPECT_FALSE(link.IsOpen());
   EXPECT_EQ(link.SerialOpen(0), 1);
+  EXPECT_EQ(link.OpenFailure(), "");
+  EXPECT_EQ(link.SerialOpen(0), 0);
+  EXPECT_EQ(link.OpenFailure(), terminal.Path() + ": already open");
   link.SerialClose();
+  EXPECT_FALSE(link.ReaderEnded()) << "a stop is no failure of the line";
 }
 
 TEST_F(SerialLinkTest, PortIndexTwoOpensTheDeviceOfCom3) {
@@ -241,8 +247,10 @@ TEST_F(SerialLinkTest, HangUpMidRunKeepsTheAnswersAndStopStillEnds) {
   ASSERT_TRUE(terminal.Write(0, 20));
   ASSERT_TRUE(WaitFor([&] { return run.totalTicks == 122; }));
   EXPECT_EQ(run.current, 2);
+  EXPECT_FALSE(link.ReaderEnded());
 
   terminal.HangUp();
+  EXPECT_TRUE(WaitFor([&] { return link.ReaderEnded(); })) << "the window must learn of it";
   // The reader ends instead of spinning on the hang-up. A reader that spun
   // would use the whole interval; this bound only catches that.
   const auto cpuBefore = ProcessCpuTime();

@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "fake_ftdi_driver.h"
 #include "hang_guard.h"
+#include "test_terminal.h"
 
 namespace alacrity {
 namespace {
@@ -205,11 +206,14 @@ TEST_F(UsbLinkTest, StopReturnsWhetherTheBoxIsSilentOrGone) {
   AttachCheckRun();
   ASSERT_EQ(link.UsbOpen(), 1);
   ReturnsWithin(HangLimit, "UsbClose with a silent box", [&] { link.UsbClose(); });
+  EXPECT_FALSE(link.ReaderEnded()) << "a stop is no loss of the box";
 
   ASSERT_EQ(link.UsbOpen(), 1);
   fake.QueueChunk(box, {0x01, 0x02, 0x03});
   fake.Unplug(box);
   ASSERT_TRUE(fake.WaitUntilDrained(box, DrainMs));
+  EXPECT_TRUE(alacrity::testing::WaitFor([&] { return link.ReaderEnded(); }))
+      << "the window must learn of it";
   EXPECT_EQ(state.totalTicks.load(), 3) << "what came before the unplug is kept";
   const int reads = fake.ReadCount();
   std::this_thread::sleep_for(std::chrono::milliseconds(50));

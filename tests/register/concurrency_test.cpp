@@ -7,6 +7,7 @@
 #include <QSet>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "backend.h"
 #include "register/subjectregister.h"
@@ -94,6 +95,48 @@ TEST_P(RegisterConcurrency, TwoProgramsWritingAtOnceLoseNothing) {
   SubjectRegister other;
   Open(other, QStringLiteral("station-b"));
   EXPECT_EQ((*other.Current().value)->id, logB.created.last());
+}
+
+// Several programs opening files of the same unknown subjects at once: each
+// record becomes one subject, whoever adopts it first.
+TEST_P(RegisterConcurrency, ProgramsAdoptingTheSameRecordsAtOnceMakeEachSubjectOnce) {
+  constexpr std::size_t Programs = 4;
+  constexpr int Records = 30;
+  std::atomic<int> ready{0};
+  std::vector<QList<qint64>> adopted(Programs);
+  std::vector<QStringList> failures(Programs);
+  std::vector<std::thread> programs;
+  for (std::size_t p = 0; p < Programs; ++p) {
+    programs.emplace_back([&, p] {
+      SubjectRegister reg;
+      const Status opened = reg.Open(m_backend->Location(QStringLiteral("station-%1").arg(p)));
+      ready.fetch_add(1);
+      if (!opened.ok) {
+        failures[p] << opened.message;
+        return;
+      }
+      while (ready.load() < static_cast<int>(Programs)) std::this_thread::yield();
+      for (int i = 0; i < Records; ++i) {
+        Result<qint64> id = reg.Adopt(MakeSubject(QStringLiteral("Shared %1").arg(i)));
+        if (id.Ok()) {
+          adopted[p] << *id.value;
+        } else {
+          failures[p] << id.message;
+        }
+      }
+    });
+  }
+  for (std::thread& program : programs) program.join();
+  for (const QStringList& failed : failures) {
+    ASSERT_TRUE(failed.isEmpty()) << failed.join(QLatin1Char('\n')).toStdString();
+  }
+  for (std::size_t p = 1; p < Programs; ++p) EXPECT_EQ(adopted[p], adopted[0]) << "program " << p;
+
+  SubjectRegister reg;
+  Open(reg);
+  Result<QList<Subject>> all = reg.Search(QString(), 10'000);
+  ASSERT_TRUE(all.Ok());
+  EXPECT_EQ(all.value->size(), Records);
 }
 
 PRSRG_ON_BOTH_BACKENDS(RegisterConcurrency);

@@ -14,6 +14,7 @@
 #include "backend.h"
 #include "data/document_data.h"
 #include "data/test_data_file.h"
+#include "register/database.h"
 #include "register/registerpaths.h"
 
 namespace prsrg::testing {
@@ -203,6 +204,24 @@ TEST_P(RegisterSessionTest, FileThatIsNoDataFileOrMissingFindsNobody) {
   EXPECT_EQ(CurrentId(), std::nullopt);
   EXPECT_TRUE(m_session.FollowDataFile(Elsewhere(QStringLiteral("missing/x.aly"))).ok);
   EXPECT_EQ(CurrentId(), std::nullopt);
+}
+
+TEST_P(RegisterSessionTest, FileWhoseOwnerCannotBeLookedUpLeavesNoCurrentSubject) {
+  const qint64 john = Create(MakeSubject(QStringLiteral("John")));
+  ASSERT_TRUE(Reg().Choose(john).ok);
+  const QString file = Elsewhere(QStringLiteral("jane.aly"));
+  WriteDataFile(file, MakeSubject(QStringLiteral("Jane")));
+  // Another program breaks the register under this one.
+  Database other;
+  const QString connection = m_backend->ConnectionString();
+  const Status opened = connection.isEmpty()
+                            ? other.OpenSqlite(QDir(m_backend->Root()).filePath(SqliteFileName))
+                            : other.OpenPostgres(*ParseServerSettings(connection).value);
+  ASSERT_TRUE(opened.ok) << opened.message.toStdString();
+  ASSERT_TRUE(other.Run(QStringLiteral("DROP TABLE data_files")).Ok());
+
+  EXPECT_FALSE(m_session.FollowDataFile(file).ok);
+  EXPECT_EQ(CurrentId(), std::nullopt) << "John must not stand for the file's subject";
 }
 
 TEST_P(RegisterSessionTest, OpeningAnotherRootThatFailsKeepsTheOpenRegister) {

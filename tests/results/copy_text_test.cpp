@@ -99,16 +99,24 @@ TEST(CsvText, EmptyListAndUnquotedSeparators) {
   EXPECT_EQ(Lines(CsvText({row}, ';', "", "", 0)).back(), "a;b;;;;;;");
 }
 
-TEST(TestDescription, TimingOfTheRun) {
-  TestConfiguration c;
-  c.randomLowerMs = 200;
-  c.randomUpperMs = 1000;
-  c.fixedTimeMs = 500;
-  EXPECT_EQ(TestDescription(c), "Random Time (200 - 1000 ms)");
-  c.timingMode = Code(TimingMode::Fixed);
-  EXPECT_EQ(TestDescription(c), "Fixed Time (500 ms)");
-  c.timingMode = 9;  // damaged: whatever is not Fixed draws at random
-  EXPECT_EQ(TestDescription(c), "Random Time (200 - 1000 ms)");
+TEST(TestDescription, GenerationTimesOfTheStimuliKept) {
+  struct Case {
+    std::vector<int32_t> times;
+    std::string description;
+  };
+  const std::vector<Case> cases = {
+      {{500, 500, 500}, "Fixed Time (500 ms)"},
+      {{0}, "Fixed Time (0 ms)"},
+      {{987, 212, 500}, "Times 212 - 987 ms"},
+      {{}, ""},
+  };
+  for (const Case& c : cases) {
+    TestResults results;
+    results.responseCount = static_cast<int32_t>(c.times.size());
+    for (std::size_t i = 0; i < c.times.size(); ++i) results.generationMs[i + 1] = c.times[i];
+    results.generationMs[c.times.size() + 1] = 4000;  // past the kept stimuli: no part of it
+    EXPECT_EQ(TestDescription(results), c.description) << c.description;
+  }
 }
 
 TEST(ListSeparator, AvoidsTheDecimalComma) {

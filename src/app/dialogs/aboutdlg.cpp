@@ -74,11 +74,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   version->setObjectName(QStringLiteral("version"));
   auto* purpose = new QLabel(QStringLiteral("Reaction-time measurement"), this);
   auto* method = new QLabel(QStringLiteral("Visual stimuli, four-button response box"), this);
+  auto* licence = new QLabel(QStringLiteral("License " ALACRITY_LICENSE), this);
+  licence->setObjectName(QStringLiteral("licence"));
 
   auto* texts = new QVBoxLayout;
   texts->addWidget(version);
   texts->addWidget(purpose);
   texts->addWidget(method);
+  texts->addWidget(licence);
   texts->addStretch();
 
   auto* top = new QHBoxLayout;

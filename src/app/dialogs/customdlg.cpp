@@ -137,7 +137,9 @@ void CCustomDlg::BuildControls() {
 
 bool CCustomDlg::Exchange(DataExchange::Direction direction) {
   DataExchange dx(this, direction);
-  dx.Int(m_stimulusCount, m_configuration.stimulusCount, 1, 500);
+  // The same bound as Perform and the file readers: a count Perform stored
+  // must never lock the dialog.
+  dx.Int(m_stimulusCount, m_configuration.stimulusCount, 1, MaxStimulusCount);
   dx.Int(m_randomLower, m_configuration.randomLowerMs, 100, 5000);
   dx.Int(m_randomUpper, m_configuration.randomUpperMs, 100, 5000);
   dx.Int(m_fixedTime, m_configuration.fixedTimeMs, 100, 5000);

@@ -1,0 +1,26 @@
+#pragma once
+
+// The window program's command line: its options, and the answers to
+// --help and --version, which must not need a display.
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace alacrity {
+
+struct ProgramOptions {
+  QCommandLineOption keyboardBox;
+  QCommandLineOption screenshot;
+};
+
+// Describes the program and adds --help, --version and the program's own
+// options to `parser`.
+ProgramOptions AddProgramOptions(QCommandLineParser& parser);
+
+// Answers --help and --version on standard output and ends the program with
+// status 0; returns when neither was asked for. Runs before the
+// QApplication exists: that object needs a window system, and someone asking
+// for the options on a console or over ssh has none.
+void AnswerInformationOptions(int argc, char** argv);
+
+}  // namespace alacrity

@@ -1,0 +1,15 @@
+#pragma once
+
+// export --format psych-ds|bids: the test data files as a dataset folder.
+
+#include <string>
+#include <vector>
+
+namespace alacrity::cli {
+
+// Nothing is written unless every file was accepted; an existing folder that
+// holds files is replaced only with `force`.
+int ExportDataset(const std::string& format, const std::vector<std::string>& files,
+                  const std::string& folder, bool force);
+
+}  // namespace alacrity::cli

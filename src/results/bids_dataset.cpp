@@ -1,0 +1,203 @@
+#include "results/bids_dataset.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "data/enums.h"
+#include "results/stimulus_record.h"
+#include "results/test_time_text.h"
+
+namespace alacrity {
+namespace {
+
+constexpr std::string_view Missing = "n/a";
+constexpr std::string_view TaskLabel = "choicert";
+
+struct Level {
+  std::string_view value;
+  std::string_view meaning;
+};
+
+struct Column {
+  std::string_view name;
+  std::string_view description;
+  std::string_view units;  // empty: none
+  std::array<Level, 4> levels{};
+};
+
+constexpr std::array<Column, 10> Columns = {{
+    {"stimulus", "Number of the stimulus in the test, from 1", ""},
+    {"object",
+     "Shape shown; n/a when a press of several buttons replaced it",
+     "",
+     {{{"circle", "circle, answered by button 1"},
+       {"cross", "cross, answered by button 2"},
+       {"square", "square, answered by button 3"},
+       {"triangle", "triangle, answered by button 4"}}}},
+    {"generation_ms", "Waiting time before the stimulus appeared", "ms"},
+    {"response_ms",
+     "Response time from the onset of the stimulus to the press, counted in the response box's "
+     "ticks (1.44 per ms); 0 when none was recorded",
+     "ms"},
+    {"total_ms", "generation_ms + response_ms", "ms"},
+    {"button", "Button pressed, 1 to 4 as printed on the box; n/a when not one single button", ""},
+    {"quality",
+     "Whether the button answered the shape shown",
+     "",
+     {{{"correct", "the button of the shape shown"}, {"false", "any other button or buttons"}}}},
+    {"background",
+     "Background colour of the test",
+     "",
+     {{{"white", "white"}, {"blue", "blue"}, {"green", "green"}, {"black", "black"}}}},
+    {"false_response",
+     "What a wrong button did in this test",
+     "",
+     {{{"accepted", "it ended the stimulus as a false response"},
+       {"not accepted", "it was ignored until the right button"}}}},
+    {"object_color",
+     "Colour of the shape shown",
+     "",
+     {{{"red", "red"}, {"green", "green"}, {"blue", "blue"}, {"yellow", "yellow"}}}},
+}};
+
+std::string_view OrMissing(std::string_view value) { return value.empty() ? Missing : value; }
+
+std::string DescriptionJson(std::string_view programVersion) {
+  return "{\n"
+         "  \"Name\": \"Visual choice reaction times\",\n"
+         "  \"BIDSVersion\": \"1.9.0\",\n"
+         "  \"DatasetType\": \"raw\",\n"
+         "  \"GeneratedBy\": [{\"Name\": \"alacrity\", \"Version\": " +
+         JsonString(programVersion) + "}]\n}\n";
+}
+
+constexpr std::string_view Readme =
+    "Visual choice reaction times\n"
+    "\n"
+    "Circles, crosses, squares and triangles were shown one after another; the subject\n"
+    "answered each with its own button of a four-button response box (1 circle, 2 cross,\n"
+    "3 square, 4 triangle). Response times are counted in the box's status bytes, 1.44\n"
+    "per millisecond, not by the computer's clock.\n"
+    "\n"
+    "Each sub-<label>/beh/*_beh.tsv holds one test, one row per stimulus; its JSON\n"
+    "sidecar describes the columns. sub-<label>_scans.tsv gives the start of each test.\n";
+
+constexpr std::string_view ParticipantsJson =
+    "{\n"
+    "  \"sex\": {\"Description\": \"Sex as entered\", \"Levels\": {\"F\": \"female\", \"M\": "
+    "\"male\"}},\n"
+    "  \"height\": {\"Description\": \"Height as entered (the unit is not recorded); n/a when "
+    "not entered\"},\n"
+    "  \"weight\": {\"Description\": \"Weight as entered (the unit is not recorded); n/a when "
+    "not entered\"}\n"
+    "}\n";
+
+std::string SidecarJson() {
+  std::string out =
+      "{\n"
+      "  \"TaskName\": \"" + std::string(TaskLabel) + "\",\n"
+      "  \"TaskDescription\": \"Visual four-choice reaction time: each shape is answered with its "
+      "own button\",\n";
+  for (std::size_t i = 0; i < Columns.size(); ++i) {
+    const Column& c = Columns[i];
+    out += "  " + JsonString(c.name) + ": {\"Description\": " + JsonString(c.description);
+    if (!c.units.empty()) out += ", \"Units\": " + JsonString(c.units);
+    if (!c.levels[0].value.empty()) {
+      out += ", \"Levels\": {";
+      bool first = true;
+      for (const Level& level : c.levels) {
+        if (level.value.empty()) continue;
+        if (!first) out += ", ";
+        first = false;
+        out += JsonString(level.value) + ": " + JsonString(level.meaning);
+      }
+      out += "}";
+    }
+    out += i + 1 < Columns.size() ? "},\n" : "}\n";
+  }
+  return out + "}\n";
+}
+
+std::string BehTsv(const DocumentData& data) {
+  std::string out;
+  for (std::size_t i = 0; i < Columns.size(); ++i) {
+    if (i > 0) out += '\t';
+    out += Columns[i].name;
+  }
+  out += '\n';
+  const std::string_view background = OrMissing(BackgroundKey(data.runConfiguration.background));
+  const std::string_view falseResponse =
+      OrMissing(FalseResponseKey(data.runConfiguration.falseResponse));
+  const int count = std::clamp(data.results.responseCount, 0, MaxStimulusCount);
+  for (int j = 1; j <= count; ++j) {
+    const StimulusRecord r = MakeStimulusRecord(data.results, data.runConfiguration, j);
+    out += std::to_string(r.stimulus) + '\t';
+    out += OrMissing(r.object);
+    out += '\t' + std::to_string(r.generationMs) + '\t' + std::to_string(r.responseMs) + '\t' +
+           std::to_string(r.totalMs) + '\t';
+    out += r.button ? std::to_string(*r.button) : std::string(Missing);
+    out += r.correct ? "\tcorrect\t" : "\tfalse\t";
+    out += background;
+    out += '\t';
+    out += falseResponse;
+    out += '\t';
+    out += OrMissing(r.objectColor);
+    out += '\n';
+  }
+  return out;
+}
+
+std::string ParticipantRow(std::string_view label, const SubjectInfo& subject) {
+  std::string sex(Missing);
+  if (subject.sex == Code(Sex::Female)) sex = "F";
+  if (subject.sex == Code(Sex::Male)) sex = "M";
+  const auto measure = [](int32_t value) {
+    return value > 0 ? std::to_string(value) : std::string(Missing);
+  };
+  return "sub-" + std::string(label) + '\t' + sex + '\t' + measure(subject.height) + '\t' +
+         measure(subject.weight) + '\n';
+}
+
+}  // namespace
+
+std::vector<DatasetFile> MakeBidsDataset(const std::vector<DatasetTest>& tests,
+                                         std::string_view programVersion) {
+  std::vector<DatasetFile> files;
+  files.push_back({"dataset_description.json", DescriptionJson(programVersion)});
+  files.push_back({"README", std::string(Readme)});
+  files.push_back({"participants.json", std::string(ParticipantsJson)});
+
+  // Each subject's tests in the order of their times (read as unsigned, as
+  // everywhere), ties in the order given.
+  const std::vector<std::string> labels = SubjectKeywords(tests);
+  std::map<std::string, std::vector<std::size_t>> testsOf;
+  for (std::size_t i = 0; i < tests.size(); ++i) testsOf[labels[i]].push_back(i);
+
+  std::string participants = "participant_id\tsex\theight\tweight\n";
+  for (auto& [label, indices] : testsOf) {
+    std::stable_sort(indices.begin(), indices.end(), [&](std::size_t a, std::size_t b) {
+      return static_cast<uint32_t>(tests[a].data->results.testTime) <
+             static_cast<uint32_t>(tests[b].data->results.testTime);
+    });
+    participants += ParticipantRow(label, tests[indices.front()].data->subject);
+    const std::string subject = "sub-" + label;
+    std::string scans = "filename\tacq_time\n";
+    for (std::size_t run = 0; run < indices.size(); ++run) {
+      const DocumentData& data = *tests[indices[run]].data;
+      const std::string stem = "beh/" + subject + "_task-" + std::string(TaskLabel) + "_run-" +
+                               std::to_string(run + 1) + "_beh";
+      files.push_back({subject + "/" + stem + ".tsv", BehTsv(data)});
+      files.push_back({subject + "/" + stem + ".json", SidecarJson()});
+      const std::string time = FormatTestTimeIso(data.results.testTime);
+      scans += stem + ".tsv\t" + std::string(OrMissing(time)) + '\n';
+    }
+    files.push_back({subject + "/" + subject + "_scans.tsv", scans});
+  }
+  files.push_back({"participants.tsv", participants});
+  return files;
+}
+
+}  // namespace alacrity
