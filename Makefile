@@ -44,15 +44,16 @@ sanitize: deps
 # The tests of the layers with threads (the device link's readers and the
 # engine words they share with the user-interface thread) under
 # ThreadSanitizer.
-# ThreadSanitizer for the code that runs on reader threads: only the link
-# and engine tests are built and run.
+# ThreadSanitizer for the code that runs on reader threads: only the link,
+# USB (emulated converter) and engine tests are built and run.
 TSAN_TESTS = usb_link_test libftdi_driver_test keyboard_box_test serial_link_test \
-	link_front_test box_simulator_test simulated_run_test engine_test schedule_test \
-	run_finish_test figure_geometry_test simulated_subject_test run_controller_test
+	serial_devices_test link_front_test box_simulator_test simulated_run_test usb_box_test \
+	engine_test schedule_test run_finish_test figure_geometry_test simulated_subject_test \
+	run_controller_test
 tsan: deps
 	cmake --preset tsan
 	cmake --build --preset tsan --target $(TSAN_TESTS)
-	ctest --preset tsan -L '^(link|engine)$$'
+	ctest --preset tsan -L '^(link|usb|engine)$$'
 
 # The program built without the subject register: its own subject dialog
 # and the data directory; the window tests of that build.
@@ -67,6 +68,7 @@ fuzz: deps
 bench: build
 	build/$(PRESET)/bench/alacrity-bench
 	build/$(PRESET)/bench/alacrity-app-bench
+	if [ -x build/$(PRESET)/bench/alacrity-usb-bench ]; then build/$(PRESET)/bench/alacrity-usb-bench; fi
 
 clean:
 	rm -rf build

@@ -5,6 +5,11 @@
 // engine only counts). Goals: 99th percentile under 1 ms, reader CPU under
 // 1 % of the streaming time.
 //
+// It runs twice: without a journal, and with a second thread appending a
+// journal record and flushing it to disk every 100 ms, as the window thread
+// does for each answer (far more often than any subject answers). The reader
+// never touches the journal, so the two must not differ.
+//
 // The default run streams half a second; for the full measurement over 10 080
 // bytes (7 s):
 //   ALACRITY_BENCH_LINK_BYTES=10080 alacrity-bench --benchmark_filter=SerialLink
@@ -19,6 +24,8 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <filesystem>
+#include <thread>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -26,7 +33,9 @@
 #include <string>
 #include <vector>
 
+#include "data/run_journal.h"
 #include "engine/engine.h"
+#include "journal_bench.h"
 #include "link/serial_link.h"
 
 namespace alacrity {
@@ -115,9 +124,46 @@ double Percentile(const std::vector<int64_t>& sorted, double fraction) {
   return static_cast<double>(sorted[index]) / 1000.0;
 }
 
-std::optional<Figures> Measure(int64_t byteCount) {
+// Appends a record and flushes it every 100 ms until told to stop, as the
+// window thread journals answers.
+class JournalWriter {
+ public:
+  JournalWriter() {
+    std::string error;
+    m_journal = RunJournal::Create(BenchJournalDirectory(), BenchJournalSetUp(), error);
+    if (m_journal) m_thread = std::thread([this] { Run(); });
+  }
+  ~JournalWriter() {
+    m_stop.store(true);
+    if (m_thread.joinable()) m_thread.join();
+    if (m_journal) (void)m_journal->Remove();
+    std::error_code ignored;
+    std::filesystem::remove(BenchJournalDirectory(), ignored);  // only when empty
+  }
+  bool Running() const { return m_journal != nullptr; }
+
+ private:
+  void Run() {
+    int32_t stimulus = 1;
+    while (!m_stop.load() && stimulus <= MaxStimulusCount) {
+      if (!m_journal->Append({stimulus, 300, 1})) return;
+      ++stimulus;
+      ::usleep(100'000);
+    }
+  }
+  std::unique_ptr<RunJournal> m_journal;
+  std::atomic<bool> m_stop{false};
+  std::thread m_thread;
+};
+
+std::optional<Figures> Measure(int64_t byteCount, bool journalOn) {
   Terminal terminal;
   if (!OpenTerminal(terminal)) return std::nullopt;
+  std::optional<JournalWriter> journal;
+  if (journalOn) {
+    journal.emplace();
+    if (!journal->Running()) return std::nullopt;
+  }
   ::setenv("ALACRITY_COM1", terminal.path.c_str(), 1);
 
   auto data = std::make_unique<DocumentData>();
@@ -161,7 +207,7 @@ std::optional<Figures> Measure(int64_t byteCount) {
 void BM_SerialLinkLatency(benchmark::State& state) {
   std::optional<Figures> figures;
   for (auto _ : state) {
-    figures = Measure(state.range(0));
+    figures = Measure(state.range(0), state.range(1) != 0);
     if (!figures) {
       state.SkipWithError("no pseudo-terminal, or bytes went missing");
       return;
@@ -172,14 +218,15 @@ void BM_SerialLinkLatency(benchmark::State& state) {
   state.counters["max_us"] = figures->maxUs;
   state.counters["reader_cpu_%"] = figures->readerCpuPercent;
   std::printf(
-      "serial link, %lld bytes at 1440/s: write() to hand-over median %.1f us, p99 %.1f us "
-      "(goal < 1000), max %.1f us; reader CPU %.3f %% of streaming time (goal < 1 %%)\n",
-      static_cast<long long>(state.range(0)), figures->medianUs, figures->p99Us, figures->maxUs,
-      figures->readerCpuPercent);
+      "serial link, %lld bytes at 1440/s, journal %s: write() to hand-over median %.1f us, p99 "
+      "%.1f us (goal < 1000), max %.1f us; reader CPU %.3f %% of streaming time (goal < 1 %%)\n",
+      static_cast<long long>(state.range(0)), state.range(1) != 0 ? "on" : "off",
+      figures->medianUs, figures->p99Us, figures->maxUs, figures->readerCpuPercent);
 }
 BENCHMARK(BM_SerialLinkLatency)
-    ->Arg(BenchBytes())
-    ->ArgName("bytes")
+    ->Args({BenchBytes(), 0})
+    ->Args({BenchBytes(), 1})
+    ->ArgNames({"bytes", "journal"})
     ->Iterations(1)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

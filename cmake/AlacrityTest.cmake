@@ -34,8 +34,13 @@ file(WRITE ${ALACRITY_QT_TEST_SCREEN} [=[
 }
 ]=])
 
+# SCREENS names another offscreen configuration (several screens, other
+# pixel ratios); the program's settings go to a directory of the test too.
 function(alacrity_add_qt_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "SCREENS" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_SCREENS)
+    set(ARG_SCREENS ${ALACRITY_QT_TEST_SCREEN})
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test alacrity_warnings)
@@ -43,5 +48,21 @@ function(alacrity_add_qt_test name)
   file(MAKE_DIRECTORY ${home})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS app ENVIRONMENT
-    "QT_QPA_PLATFORM=offscreen:configfile=${ALACRITY_QT_TEST_SCREEN};TZ=UTC;LC_ALL=C;XDG_RUNTIME_DIR=${ALACRITY_QT_TEST_RUNTIME_DIR};ALACRITY_HOME=${home}")
+    "QT_QPA_PLATFORM=offscreen:configfile=${ARG_SCREENS};TZ=UTC;LC_ALL=C;XDG_RUNTIME_DIR=${ALACRITY_QT_TEST_RUNTIME_DIR};ALACRITY_HOME=${home};XDG_CONFIG_HOME=${home}/config")
 endfunction()
+
+# Three screens side by side for the stimulus screen: the operator's at a
+# pixel ratio of 1, a subject's at 1.5 and a subject's at 2.
+set(ALACRITY_QT_TEST_SCREENS ${ALACRITY_QT_TEST_RUNTIME_DIR}/offscreen-three-screens.json)
+file(WRITE ${ALACRITY_QT_TEST_SCREENS} [=[
+{
+  "screens": [
+    { "name": "operator", "x": 0, "y": 0, "width": 800, "height": 600,
+      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 },
+    { "name": "subject-150", "x": 800, "y": 0, "width": 800, "height": 600,
+      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.5 },
+    { "name": "subject-200", "x": 1600, "y": 0, "width": 640, "height": 480,
+      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2 }
+  ]
+}
+]=])

@@ -1,5 +1,6 @@
 // Writes a few valid files of each format into <dir>/configuration,
-// <dir>/protocol and <dir>/test_data, as starting points for the fuzzers.
+// <dir>/protocol, <dir>/test_data and <dir>/journal, as starting points for
+// the fuzzers.
 
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include "data/configuration_file.h"
 #include "data/protocol_file.h"
+#include "data/run_journal.h"
 #include "data/test_data_file.h"
 
 using namespace alacrity;
@@ -59,6 +61,20 @@ DocumentData Sample(int32_t count) {
   return d;
 }
 
+// The journal of `d`'s schedule with its first `answers` answers.
+std::vector<uint8_t> Journal(const DocumentData& d, int32_t answers) {
+  const EncodedJournalHeader header =
+      EncodeJournalHeader(JournalSetUpOf(d, 0, d.results.responseCount));
+  std::vector<uint8_t> bytes = header.bytes;
+  for (int32_t i = 1; i <= answers; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    const auto record = EncodeJournalRecord(
+        {i, d.results.responseMs[slot], 1 << (i % 4)}, header.crc);
+    bytes.insert(bytes.end(), record.begin(), record.end());
+  }
+  return bytes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,7 +84,7 @@ int main(int argc, char** argv) {
   }
   const fs::path root = argv[1];
   std::error_code error;
-  for (const char* sub : {"configuration", "protocol", "test_data"}) {
+  for (const char* sub : {"configuration", "protocol", "test_data", "journal"}) {
     fs::create_directories(root / sub, error);
     if (error) {
       std::fprintf(stderr, "cannot create %s\n", (root / sub).c_str());
@@ -96,6 +112,10 @@ int main(int argc, char** argv) {
       {"test_data/no_voice", Cut(smallData, smallData.size() - 8)},
       {"test_data/long_name", EncodeTestData(longName)},
       {"test_data/wide_header", WideHeader(smallData)},
+      {"journal/no_answers", Journal(small, 0)},
+      {"journal/answered", Journal(small, 3)},
+      {"journal/torn", Cut(Journal(small, 3), Journal(small, 3).size() - 5)},
+      {"journal/long_name", Journal(longName, 1)},
   };
   for (const auto& [name, bytes] : seeds) {
     if (!Write(root / name, bytes)) {

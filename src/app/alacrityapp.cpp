@@ -10,13 +10,18 @@
 #include "commandline.h"
 #include "data/document_data.h"
 #include "devicerunlink.h"
+#include "dialogs/portsettings.h"
+#include "engine/journal_keeper.h"
 #include "engine/random.h"
+#include "journalrecovery.h"
 #include "keyboardboxkeys.h"
 #include "link/keyboard_box.h"
 #include "link/link.h"
 #include "mainframe.h"
 #include "screenshottour.h"
+#include "selftest.h"
 #include "signalsound.h"
+#include "localpath.h"
 #include "startup.h"
 #include "subjectregister.h"
 
@@ -31,6 +36,9 @@ CAlacrityApp::~CAlacrityApp() {
   // The frame and the key filter go before the link and the sound they use.
   m_keys.reset();
   m_frame.reset();
+  // Closes a journal still held (results neither saved nor discarded); the
+  // file stays for the next start.
+  m_journal.reset();
 }
 
 bool CAlacrityApp::InitInstance() {
@@ -38,6 +46,7 @@ bool CAlacrityApp::InitInstance() {
   const ProgramOptions options = AddProgramOptions(parser);
   const QCommandLineOption& keyboardBox = options.keyboardBox;
   const QCommandLineOption& screenshot = options.screenshot;
+  const QCommandLineOption& selfTest = options.selfTest;
   parser.process(*this);  // --help, --version and mistakes end the program here
 
   DocumentData& data = TheDocumentData();
@@ -56,6 +65,8 @@ bool CAlacrityApp::InitInstance() {
   m_signal->Load();
 
   LoadStartConfiguration(m_paths, data, nullptr);
+  // Which device each COM port stands for, as this user chose it.
+  LoadPortAssignments();
 
   // Numbers follow the user's locale from here on, as the exports expect.
   std::setlocale(LC_NUMERIC, "");
@@ -68,18 +79,34 @@ bool CAlacrityApp::InitInstance() {
   TheDeviceLink().UseKeyboardBox(useKeyboard);
 
   m_link = std::make_unique<DeviceRunLink>();
+  // The screenshot tour's pretend tests are nobody's results.
+  if (!parser.isSet(screenshot)) {
+    m_journal = std::make_unique<JournalKeeper>(LocalPath(m_paths.journalDirectory));
+    // With a register the subject tested is its current one, which Save
+    // will file the results for.
+    m_journal->SetSubjectSource([](SubjectInfo& subject) {
+      if (UsesSubjectRegister() && RegisterHasSubject()) RegisterFillSubject(subject);
+    });
+  }
   m_context = std::unique_ptr<AppContext>(new AppContext{
       data, TheRunState(), *m_link, m_paths, [this](int suppress) { return PlaySignal(suppress); },
-      useKeyboard});
+      useKeyboard, m_journal.get()});
   m_frame = std::make_unique<CMainFrame>(*m_context);
   if (useKeyboard) {
     m_keys = std::make_unique<KeyboardBoxKeys>(
         m_frame.get(), [](uint8_t held) { TheDeviceLink().Keyboard().SetHeldKeys(held); });
+    m_keys->AddWindow(m_frame->StimulusWindow());
     installEventFilter(m_keys.get());
   }
   m_frame->show();
+  // Asked once the window is up, so the questions have a parent to sit on.
+  if (m_journal) RecoverJournals(*m_frame, *m_context);
 
-  if (parser.isSet(screenshot)) {
+  if (parser.isSet(selfTest)) {
+    QTimer::singleShot(0, this, [this] {
+      RunSelfTest(*m_frame, *m_context, [](int status) { QCoreApplication::exit(status); });
+    });
+  } else if (parser.isSet(screenshot)) {
     const QString directory = parser.value(screenshot);
     QTimer::singleShot(0, this, [this, directory] {
       RunScreenshotTour(

@@ -15,6 +15,7 @@ namespace alacrity {
 
 class CMainFrame;
 class DeviceRunLink;
+class JournalKeeper;
 class KeyboardBoxKeys;
 class SignalSound;
 struct AppContext;
@@ -43,6 +44,7 @@ class CAlacrityApp : public QApplication {
   ProgramPaths m_paths;
   std::unique_ptr<SignalSound> m_signal;
   std::unique_ptr<DeviceRunLink> m_link;
+  std::unique_ptr<JournalKeeper> m_journal;
   std::unique_ptr<AppContext> m_context;
   std::unique_ptr<CMainFrame> m_frame;
   std::unique_ptr<KeyboardBoxKeys> m_keys;

@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engineannouncer.h"
+#include "displayserver.h"
 #include "mainframe.h"
 #include "messagebox.h"
 
@@ -24,7 +25,7 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
     : QWidget(parent),
       m_context(context),
       m_frame(frame),
-      m_controller(context.data, context.runState, *this, context.link),
+      m_controller(context.data, context.runState, *this, context.link, context.journal),
       m_fonts(ReportFonts()),
       m_list(new AlacrityList(this)) {
   setObjectName(QStringLiteral("alacrityView"));
@@ -68,6 +69,12 @@ void CAlacrityView::PerformCommand() {
 void CAlacrityView::CheckCommand() {
   if (m_context.data.idle == 0) return;
   m_controller.CheckCommand();
+  // The check is where the operator looks at the screen's delay: a
+  // compositor in the way is named there.
+  if (m_context.data.idle == 0) {
+    const QString note = CompositorDelayNote(CurrentDisplayServer(), m_frame.ViewScreen());
+    if (!note.isEmpty()) m_frame.AppendBarNotice(note);
+  }
   AfterCommand();
 }
 

@@ -137,7 +137,8 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
   const int32_t object = ObjectOf(document.results, stimulus);
   const int32_t color = ShapeColor(document.runConfiguration, object);
   if (color < 0) return;
-  PaintFigure(painter, object, ComputeFigureGeometry(width(), height()),
+  const DevicePixelScope pixels(painter, size(), devicePixelRatio());
+  PaintFigure(painter, object, ComputeFigureGeometry(pixels.Size().width(), pixels.Size().height()),
               ToQColor(StimulusColorRgb(color)));
 }
 
@@ -146,7 +147,9 @@ void CAlacrityView::DrawButtonCheck(QPainter& painter, int nibble) const {
   painter.fillRect(rect(), ToQColor(BackgroundColorRgb(configuration.background)));
   const int32_t color = ButtonCheckColor(nibble, configuration);
   if (color < 0) return;
-  const FigureGeometry geometry = ComputeFigureGeometry(width(), height());
+  const DevicePixelScope pixels(painter, size(), devicePixelRatio());
+  const FigureGeometry geometry =
+      ComputeFigureGeometry(pixels.Size().width(), pixels.Size().height());
   const QColor figureColor = ToQColor(StimulusColorRgb(color));
   for (int32_t bit = 0; bit < 4; ++bit) {
     if ((nibble & (1 << bit)) != 0) PaintFigure(painter, bit, geometry, figureColor);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "data/document_data.h"
+#include "engine/journal_keeper.h"
 #include "engine/run_controller.h"
 #include "engine/run_state.h"
 #include "programpaths.h"
@@ -23,6 +24,8 @@ struct AppContext {
   std::function<int(int)> playSignal;
   // The keyboard stands in for the response box: the status bar says so.
   bool keyboardBox = false;
+  // The journal of the results in memory; none: tests run unjournalled.
+  JournalKeeper* journal = nullptr;
 };
 
 }  // namespace alacrity

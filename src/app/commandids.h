@@ -27,6 +27,8 @@ inline constexpr int IdSaveConfiguration = 32782;
 inline constexpr int IdOpenProtocol = 32783;
 inline constexpr int IdSaveProtocol = 32784;
 inline constexpr int IdAppAbout = 57664;
+// Setup > "Stimulus Screen": a number of its own, clear of every other.
+inline constexpr int IdStimulusScreen = 32810;
 
 // Commands without a menu item.
 inline constexpr int IdShowNeutralView = 32770;

@@ -18,9 +18,15 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
           QStringLiteral("Take screenshots of the main window, the test screens and the device "
                          "check into DIR, then quit."),
           QStringLiteral("DIR")),
+      QCommandLineOption(
+          QStringLiteral("self-test"),
+          QStringLiteral("Check the station: name the display server and the stimulus screen, run "
+                         "a device check and a test of 3 stimuli on the response box, print how "
+                         "it went and quit (status 1 on failure).")),
   };
   parser.addOption(options.keyboardBox);
   parser.addOption(options.screenshot);
+  parser.addOption(options.selfTest);
   return options;
 }
 

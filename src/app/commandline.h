@@ -11,6 +11,7 @@ namespace alacrity {
 struct ProgramOptions {
   QCommandLineOption keyboardBox;
   QCommandLineOption screenshot;
+  QCommandLineOption selfTest;
 };
 
 // Describes the program and adds --help, --version and the program's own

@@ -9,7 +9,7 @@ namespace {
 
 // The framework's own commands carry the framework's standard prompts; the
 // program's own commands have a prompt only where one was ever written.
-constexpr std::array<CommandSpec, 28> CommandTable = {{
+constexpr std::array<CommandSpec, 29> CommandTable = {{
     {IdFileNew, "actionNew", "&New", "Ctrl+N", "Create a new document", "New", "", true},
     {IdFileOpen, "actionOpen", "&Open...\tCtrl+O", "Ctrl+O", "Open an existing document", "Open",
      "std:open", true},
@@ -36,6 +36,9 @@ constexpr std::array<CommandSpec, 28> CommandTable = {{
     {IdCreateProtocol, "actionCreateProtocol", "C&reate protocol", "", "Create new protocol",
      "Create new protocol", ":/icons/createprotocol.svg", true},
     {IdCommPort, "actionCommPort", "CO&MM Port", "", "", "", ":/icons/commport.svg", true},
+    // Captions are UTF-8: this one's ellipsis is a single character.
+    {IdStimulusScreen, "actionStimulusScreen", "S&timulus Screen…", "",
+     "Choose the monitor that shows tests and device checks", "Stimulus Screen", "", true},
     {IdOpenConfiguration, "actionOpenConfiguration", "&Open Configuration", "", "", "",
      ":/icons/openconfig.svg", true},
     {IdSaveConfiguration, "actionSaveConfiguration", "&Save Configuration", "", "", "",
@@ -60,7 +63,8 @@ constexpr std::array FileItems = {IdFileOpen, IdFileSave, 0, IdFilePrint, IdFile
 constexpr std::array SubjectItems = {IdSubjectInfo};
 constexpr std::array ExerciseItems = {IdPerform, IdCheck};
 constexpr std::array ViewItems = {IdResponseByResponse, IdSplitSummary, IdResult};
-constexpr std::array SetupItems = {IdCustomConfiguration, IdCreateProtocol, IdCommPort, 0,
+constexpr std::array SetupItems = {IdCustomConfiguration, IdCreateProtocol, IdCommPort,
+                                   IdStimulusScreen, 0,
                                    IdOpenConfiguration, IdSaveConfiguration, IdOpenProtocol,
                                    IdSaveProtocol};
 constexpr std::array AboutItems = {IdAppAbout};

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "displayserver.h"
 #include "engine/host_clock.h"
 
 #ifdef ALACRITY_HAVE_XCB
@@ -29,14 +30,8 @@ int64_t FinishFrameHandOver() {
 
 DisplayInfo CurrentDisplayInfo(const QWidget& widget) {
   DisplayInfo info;
-  const QString platform = QGuiApplication::platformName();
-  if (platform == QLatin1String("xcb")) {
-    info.server = "X11";
-  } else if (platform.startsWith(QLatin1String("wayland"))) {
-    info.server = "Wayland";
-  } else {
-    info.server = platform.toStdString();
-  }
+  info.server = DisplayServerText(CurrentDisplayServer()).toStdString();
+  // The screen the widget's window is on: the stimulus screen during a test.
   if (const QScreen* screen = widget.screen(); screen != nullptr) info.refreshHz = screen->refreshRate();
   return info;
 }

@@ -18,8 +18,8 @@ namespace alacrity {
 // the platform allows, then returns MonotonicNowNs().
 int64_t FinishFrameHandOver();
 
-// The display server ("X11", "Wayland", or Qt's platform name) and the
-// refresh rate of the screen `widget` is on.
+// The display server ("X11", "Wayland (weston)", or Qt's platform name) and
+// the refresh rate of the screen `widget` is on.
 DisplayInfo CurrentDisplayInfo(const QWidget& widget);
 
 }  // namespace alacrity

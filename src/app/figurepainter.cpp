@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
+#include <QTransform>
 
 #include "layoutpainter.h"
 #include "results/report_layout.h"
@@ -64,6 +65,21 @@ void PaintFigure(QPainter& painter, int32_t object, const FigureGeometry& geomet
   }
   painter.restore();
 }
+
+QSize DevicePixelSize(QSize logicalSize, qreal ratio) {
+  return {qRound(logicalSize.width() * ratio), qRound(logicalSize.height() * ratio)};
+}
+
+DevicePixelScope::DevicePixelScope(QPainter& painter, QSize logicalSize, qreal ratio)
+    : m_painter(painter), m_size(DevicePixelSize(logicalSize, ratio)) {
+  m_painter.save();
+  // Qt multiplies the world transform by the device's ratio; the product is
+  // 1 to within rounding, which Qt treats as no scaling at all, so aliased
+  // edges land on whole device pixels.
+  if (ratio > 0 && ratio != 1) m_painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+}
+
+DevicePixelScope::~DevicePixelScope() { m_painter.restore(); }
 
 void PaintStartPrompt(QPainter& painter, const QRect& client, const QFont& font) {
   painter.save();

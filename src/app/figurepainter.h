@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QSize>
 
 #include <cstdint>
 
@@ -33,6 +34,29 @@ void PaintEllipse(QPainter& painter, const Rect& rect);
 // One figure (ObjectKind 0..3) in `color`, with a 1-pixel pen and a solid
 // brush of that colour; any other object draws nothing.
 void PaintFigure(QPainter& painter, int32_t object, const FigureGeometry& geometry, QColor color);
+
+// While it lives, the painter's coordinates are the device's own pixels, on
+// a canvas of Size() pixels: the figures are placed by the geometry of the
+// screen's device-pixel size and drawn pixel for pixel. Under a device pixel
+// ratio other than 1 (desktop scaling, QT_SCALE_FACTOR, a 2x screen) Qt
+// would otherwise stretch logical pixels, which puts edges between device
+// pixels at 1.5 and scales the geometry's rounding along at 2.
+class DevicePixelScope {
+ public:
+  DevicePixelScope(QPainter& painter, QSize logicalSize, qreal ratio);
+  ~DevicePixelScope();
+  DevicePixelScope(const DevicePixelScope&) = delete;
+  DevicePixelScope& operator=(const DevicePixelScope&) = delete;
+
+  QSize Size() const { return m_size; }
+
+ private:
+  QPainter& m_painter;
+  QSize m_size;
+};
+
+// The device pixels of a logical size, rounded as Qt rounds a window's size.
+QSize DevicePixelSize(QSize logicalSize, qreal ratio);
 
 // The start prompt, on one line, centred in the client area.
 void PaintStartPrompt(QPainter& painter, const QRect& client, const QFont& font);

@@ -34,11 +34,17 @@ void KeyboardBoxKeys::Set(uint8_t held) {
   if (m_setHeldKeys) m_setHeldKeys(held);
 }
 
+void KeyboardBoxKeys::AddWindow(QWidget* window) { m_otherWindow = window; }
+
+bool KeyboardBoxKeys::Watches(const QObject* window) const {
+  return window != nullptr && (window == m_window || window == m_otherWindow);
+}
+
 bool KeyboardBoxKeys::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (m_window && widget && widget->window() == m_window) {
+    if (widget != nullptr && Watches(widget->window())) {
       const auto* key = static_cast<QKeyEvent*>(event);
       const uint8_t bit = ButtonBit(key->key());
       if (bit != 0 && !key->isAutoRepeat()) {
@@ -46,7 +52,7 @@ bool KeyboardBoxKeys::eventFilter(QObject* watched, QEvent* event) {
                                      : static_cast<uint8_t>(m_held & ~bit));
       }
     }
-  } else if (type == QEvent::WindowDeactivate && watched == m_window) {
+  } else if (type == QEvent::WindowDeactivate && Watches(watched)) {
     Set(0);
   }
   return false;

@@ -22,14 +22,19 @@ class KeyboardBoxKeys : public QObject {
   KeyboardBoxKeys(QWidget* window, std::function<void(uint8_t)> setHeldKeys, QObject* parent = nullptr);
 
   uint8_t HeldKeys() const { return m_held; }
+  // Keys held on this window count too: the window that shows the test on
+  // another screen, where the subject's hands are.
+  void AddWindow(QWidget* window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Set(uint8_t held);
+  bool Watches(const QObject* window) const;
 
   QPointer<QWidget> m_window;
+  QPointer<QWidget> m_otherWindow;
   std::function<void(uint8_t)> m_setHeldKeys;
   uint8_t m_held = 0;
 };

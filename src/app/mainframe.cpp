@@ -12,6 +12,7 @@
 #include "alacrityview.h"
 #include "commandids.h"
 #include "commandtable.h"
+#include "dialogs/stimulusscreen.h"
 #include "lockkeys.h"
 #include "messagebox.h"
 
@@ -64,6 +65,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
+  CreateStimulusWindow();
 
   m_view = new CAlacrityView(context, *this, this);
   m_view->setFocusPolicy(Qt::StrongFocus);
@@ -106,6 +108,7 @@ void CMainFrame::ConnectCommands() {
   route(IdCustomConfiguration, [this] { CustomConfigurationCommand(); });
   route(IdCreateProtocol, [this] { CreateProtocolCommand(); });
   route(IdCommPort, [this] { CommPortCommand(); });
+  route(IdStimulusScreen, [this] { StimulusScreenCommand(); });
   route(IdOpenConfiguration, [this] { OnOpenConfiguration(); });
   route(IdSaveConfiguration, [this] { OnSaveConfiguration(); });
   route(IdOpenProtocol, [this] { OnOpenProtocol(); });
@@ -138,12 +141,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (m_context.data.dataSaved == 0 && AskQuestion(this, QStringLiteral("Data not saved. Save?"))) {
-    // Yes means keep the results: a cancelled or failed save keeps the
-    // window open rather than throwing them away.
-    if (!SaveDataCommand()) {
-      event->ignore();
-      return;
+  if (m_context.data.dataSaved == 0) {
+    if (AskQuestion(this, QStringLiteral("Data not saved. Save?"))) {
+      // Yes means keep the results: a cancelled or failed save keeps the
+      // window open rather than throwing them away.
+      if (!SaveDataCommand()) {
+        event->ignore();
+        return;
+      }
+    } else if (m_context.journal) {
+      // No gives the results up on purpose: no journal offers them again.
+      m_context.journal->Discard();
     }
   }
   event->accept();
@@ -151,8 +159,19 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::EnterFullScreen() {
   if (m_fullScreen) return;
-  m_wasMaximized = isMaximized();
+  const QString stored = StoredStimulusScreen();
+  const StimulusScreenChoice choice = ChooseStimulusScreen(stored, screen());
   m_fullScreen = true;
+  if (choice.screen != nullptr && choice.screen != screen()) {
+    ShowViewOn(*choice.screen);
+  } else {
+    CoverOwnScreen();
+  }
+  NoteMissingScreen(stored, choice.missing);
+}
+
+void CMainFrame::CoverOwnScreen() {
+  m_wasMaximized = isMaximized();
   menuBar()->hide();
   m_toolBar->hide();
   statusBar()->hide();
@@ -176,6 +195,16 @@ void CMainFrame::EnterFullScreen() {
 void CMainFrame::LeaveFullScreen() {
   if (!m_fullScreen) return;
   m_fullScreen = false;
+  if (m_viewElsewhere) {
+    TakeViewBack();
+  } else {
+    RestoreOwnScreen();
+  }
+  m_view->setFocus();
+  m_view->repaint();
+}
+
+void CMainFrame::RestoreOwnScreen() {
   if (m_wasMaximized) {
     showMaximized();
   } else {
@@ -192,8 +221,6 @@ void CMainFrame::LeaveFullScreen() {
     delete m_dialogBar;
     if (DialogBar* bar = BuildDialogBar(templateId)) bar->Restore(state);
   }
-  m_view->setFocus();
-  m_view->repaint();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

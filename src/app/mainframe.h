@@ -19,6 +19,7 @@
 
 class QAction;
 class QLabel;
+class QScreen;
 class QToolBar;
 
 namespace alacrity {
@@ -56,13 +57,26 @@ class CMainFrame : public QMainWindow {
   void ShowResponseBar();
   DialogBar* CurrentDialogBar() const { return m_dialogBar; }
 
-  // The view covers the whole screen: menus, toolbar and status bar hide and
-  // the dialog bar floats over the view's top right corner, which no figure
-  // reaches (their size follows the height) and the header block, 710 pixels
-  // wide, leaves free on any usual screen.
+  // The view covers the whole stimulus screen (Setup > "Stimulus Screen").
+  // On the main window's own screen the window itself goes full screen:
+  // menus, toolbar and status bar hide and the dialog bar floats over the
+  // view's top right corner, which no figure reaches (their size follows the
+  // height) and the header block, 710 pixels wide, leaves free on any usual
+  // screen. On another screen the view moves into a full-screen window there
+  // and the main window stays as it is, bar and all, for the operator.
   void EnterFullScreen();
   void LeaveFullScreen();
   bool IsFullScreenMode() const { return m_fullScreen; }
+  // The window that holds the view on another screen; hidden otherwise.
+  QWidget* StimulusWindow() const { return m_stimulusWindow; }
+  // The screen the view is shown on now.
+  QScreen* ViewScreen() const;
+  // Setup > "Stimulus Screen".
+  void StimulusScreenCommand();
+  // A screen was unplugged; a run shown on it comes to the main window's.
+  void OnScreenRemoved(QScreen* removed);
+  // Adds a sentence to the bar's notice (or the status bar's message).
+  void AppendBarNotice(const QString& text);
 
   // Test data files. Save returns true when the results were written.
   bool SaveDataCommand();
@@ -104,6 +118,16 @@ class CMainFrame : public QMainWindow {
   DialogBar* BuildDialogBar(int templateId);
   void PlaceOverlayBar();
   void SyncBarButtons();
+  // The bar floats over the view: full screen on the main window's screen.
+  bool OverlayBar() const { return m_fullScreen && !m_viewElsewhere; }
+  void CreateStimulusWindow();
+  void CoverOwnScreen();
+  void RestoreOwnScreen();
+  void ShowViewOn(QScreen& screen);
+  void TakeViewBack();
+  // The main window's screen stands in for a chosen one that is gone; said
+  // once for each time it goes missing.
+  void NoteMissingScreen(const QString& name, bool missing);
 
   AppContext& m_context;
   CAlacrityDoc m_doc;
@@ -116,6 +140,10 @@ class CMainFrame : public QMainWindow {
   QLabel* m_keyboardNote = nullptr;
   LockKeyPanes* m_lockKeys = nullptr;  // a child of the status bar
   bool m_fullScreen = false;
+  bool m_viewElsewhere = false;       // the view is in m_stimulusWindow
+  QWidget* m_stimulusWindow = nullptr;  // a top-level child, shown during runs elsewhere
+  QString m_viewScreenName;  // the stimulus window's screen while the view is there
+  QString m_missingScreenNoted;
   bool m_wasMaximized = false;
   QRect m_normalGeometry;
   QString m_currentDataFilePath;

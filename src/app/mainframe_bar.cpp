@@ -19,7 +19,7 @@ DialogBar* CMainFrame::BuildDialogBar(int templateId) {
   const auto command = [this](int id) {
     QMetaObject::invokeMethod(this, [this, id] { RunCommand(id); }, Qt::QueuedConnection);
   };
-  if (m_fullScreen) {
+  if (OverlayBar()) {
     m_dialogBar = new DialogBar(templateId, controls, command, m_view);
     m_dialogBar->setAutoFillBackground(true);
     m_dialogBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -36,7 +36,7 @@ DialogBar* CMainFrame::BuildDialogBar(int templateId) {
 }
 
 void CMainFrame::PlaceOverlayBar() {
-  if (!m_fullScreen || !m_dialogBar) return;
+  if (!OverlayBar() || !m_dialogBar) return;
   m_dialogBar->adjustSize();
   m_dialogBar->move(m_view->width() - m_dialogBar->width(), 0);
   m_dialogBar->raise();
@@ -67,7 +67,7 @@ void CMainFrame::RemoveDialogBar() {
 void CMainFrame::ShowDialogBarVisible(int show) {
   if (!m_dialogBar) return;
   m_dialogBar->setVisible(show != 0);
-  if (!m_fullScreen) m_barDock->setVisible(show != 0);
+  if (!OverlayBar()) m_barDock->setVisible(show != 0);
 }
 
 void CMainFrame::ShowBarControl(int controlId, int show) {

@@ -51,7 +51,7 @@ QIcon CommandIcon(const QString& source, const QStyle* style) {
 
 void CMainFrame::CreateActions() {
   for (const CommandSpec& command : Commands()) {
-    auto* action = new QAction(QString::fromLatin1(command.text), this);
+    auto* action = new QAction(QString::fromUtf8(command.text), this);
     action->setObjectName(QString::fromLatin1(command.objectName));
     action->setData(command.id);
     if (*command.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));

@@ -82,6 +82,8 @@ bool CMainFrame::SaveDataCommand() {
                                         "file: %1")
                              .arg(QString::fromStdString(TimingCsvPathFor(LocalPath(path)).string())));
   }
+  // The results are in a data file now; their journal has done its work.
+  if (m_context.journal) m_context.journal->Discard();
   m_view->repaint();
   return true;
 }
@@ -116,6 +118,8 @@ void CMainFrame::OpenDataCommand() {
     ShowOutcome(this, outcome);
     return;
   }
+  // The results in memory were replaced, saved or given up as asked.
+  if (m_context.journal) m_context.journal->Discard();
   if (withRegister) {
     // Only a file picked in the current subject's own directory is that
     // subject's; any other (the data directory's included) belongs to whoever

@@ -20,6 +20,7 @@ ProgramPaths PathsInDirectory(const QString& programDirectory) {
   paths.programDirectory = QDir::cleanPath(QDir(programDirectory).absolutePath());
   paths.defaultConfigurationPath = Join(paths.programDirectory, QStringLiteral("default.alycfg"));
   paths.dataDirectory = Join(paths.programDirectory, QStringLiteral("DATA"));
+  paths.journalDirectory = Join(paths.programDirectory, QStringLiteral("journal"));
   if (QDir(paths.programDirectory).isRoot()) {
     paths.registerRoot = paths.dataDirectory;
   } else {

@@ -15,6 +15,7 @@ struct ProgramPaths {
   QString defaultConfigurationPath;  // <program directory>/default.alycfg
   QString dataDirectory;             // <program directory>/DATA
   QString registerRoot;              // <parent of the program directory>/DATA
+  QString journalDirectory;          // <program directory>/journal: journals of running tests
 };
 
 // The paths that follow from one program directory. A program directory

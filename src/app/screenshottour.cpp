@@ -66,8 +66,10 @@ class Tour {
   void Shot(const QString& name, int settleMs = 150) {
     Wait(settleMs);  // let the window manager settle the size
     const QString path = QDir(m_directory).filePath(QStringLiteral("%1-%2.png").arg(++m_count, 2, 10, QLatin1Char('0')).arg(name));
-    m_frame.grab().save(path);
-    QTextStream(stdout) << path << " " << m_frame.width() << "x" << m_frame.height() << Qt::endl;
+    // Tests and checks may be shown on another screen than the main window.
+    QWidget* shown = m_frame.View().window();
+    shown->grab().save(path);
+    QTextStream(stdout) << path << " " << shown->width() << "x" << shown->height() << Qt::endl;
   }
 
   void MainWindow() { Shot(QStringLiteral("main-window")); }

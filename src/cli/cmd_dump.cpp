@@ -14,6 +14,7 @@
 #include "data/file_io.h"
 #include "data/file_kind.h"
 #include "data/protocol_file.h"
+#include "data/run_journal.h"
 #include "data/test_data_file.h"
 #include "data/text_encoding.h"
 #include "exit_codes.h"
@@ -114,6 +115,53 @@ Json ProtocolJson(const ProtocolImage& image) {
   };
 }
 
+Json SubjectJson(const SubjectInfo& s) {
+  return Json{{"name", TextJson(s.name)},         {"sex", s.sex},
+              {"height", s.height},               {"weight", s.weight},
+              {"comment1", TextJson(s.comment1)}, {"comment2", TextJson(s.comment2)},
+              {"comment3", TextJson(s.comment3)}};
+}
+
+Json JournalJson(const JournalImage& image) {
+  const JournalSetUp& s = image.setUp;
+  const ProtocolHeader& h = s.runProtocolHeader;
+  Json schedule = Json::array();
+  for (const ProtocolItem& item : s.schedule) {
+    schedule.push_back(Json{{"generationMs", item.generationMs}, {"object", item.object}});
+  }
+  Json answers = Json::array();
+  for (const JournalAnswer& a : image.answers) {
+    answers.push_back(
+        Json{{"stimulus", a.stimulus}, {"responseMs", a.responseMs}, {"buttons", a.buttons}});
+  }
+  return Json{
+      {"format", "journal"},
+      {"version", JournalFormatVersion},
+      {"performMode", s.performMode == 1 ? "protocol" : "custom"},
+      {"runConfiguration", ConfigurationJson(s.runConfiguration)},
+      {"runVoice", VoiceJson(s.runVoice)},
+      {"runProtocolHeader",
+       Json{{"itemCount", h.itemCount},
+            {"background", h.background},
+            {"falseResponse", h.falseResponse},
+            {"squareColor", h.squareColor},
+            {"circleColor", h.circleColor},
+            {"triangleColor", h.triangleColor},
+            {"crossColor", h.crossColor}}},
+      {"portIndex", s.portIndex},
+      {"subject", SubjectJson(s.subject)},
+      {"testTime", s.testTime},
+      {"slotZero",
+       Json{{"responseMs", s.slotZero.responseMs},
+            {"objectIndex", s.slotZero.objectIndex},
+            {"buttonIndex", s.slotZero.buttonIndex},
+            {"generationMs", s.slotZero.generationMs}}},
+      {"schedule", std::move(schedule)},
+      {"answers", std::move(answers)},
+      {"droppedBytes", image.droppedBytes},
+  };
+}
+
 template <typename Image, typename ToJson>
 int PrintParsed(const std::filesystem::path& path, const ParseResult<Image>& parsed, ToJson toJson) {
   if (!parsed.image) {
@@ -133,6 +181,8 @@ int RunDump(const std::filesystem::path& path) {
     ReportRefusal(path, "File too large");
     return ExitRefused;
   }
+  // The journal is a file of this program's own, told by its magic.
+  if (IsRunJournal(file->bytes)) return PrintParsed(path, ParseRunJournal(file->bytes), JournalJson);
   switch (DetectFileKind(file->bytes)) {
     case FileKind::TestData:
       return PrintParsed(path, ParseTestData(file->bytes), TestDataJson);
@@ -151,7 +201,8 @@ int RunDump(const std::filesystem::path& path) {
 
 CommandRunner AddDumpCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
-      "dump", "Print a test data (.aly), configuration (.alycfg) or protocol (.alyprt) file as JSON");
+      "dump", "Print a test data (.aly), configuration (.alycfg), protocol (.alyprt) or journal "
+      "(.alyjournal) file as JSON");
   auto path = std::make_shared<std::string>();
   command->add_option("FILE", *path, "The file; its kind is recognised by its header")->required();
   return [path] { return RunDump(*path); };

@@ -21,5 +21,6 @@ CommandRunner AddExportCommand(CLI::App& app);
 CommandRunner AddReportCommand(CLI::App& app);
 CommandRunner AddCheckBoxCommand(CLI::App& app);
 CommandRunner AddSummaryCommand(CLI::App& app);
+CommandRunner AddRecoverCommand(CLI::App& app);
 
 }  // namespace alacrity::cli

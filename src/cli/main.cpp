@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
       {"export", AddExportCommand(app)}, {"report", AddReportCommand(app)},
       {"check-box", AddCheckBoxCommand(app)},
       {"summary", AddSummaryCommand(app)},
+      {"recover", AddRecoverCommand(app)},
   };
 
   try {

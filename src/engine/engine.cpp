@@ -111,7 +111,10 @@ void CountResponse(RunState& state, DocumentData& data, int32_t current, int32_t
   results.buttonIndex[Slot(current)] = nibble;
   if (g_timing != nullptr) g_timing->NoteResponse(current, Load(state.totalTicks));
   CallSyncLineHook(1);
-  Store(state.current, current + 1);
+  // Release: the window thread journals the entry as soon as it sees
+  // `current` pass it, so the entry must be visible by then. The entry is
+  // never written again during the run.
+  state.current.store(current + 1, std::memory_order_release);
   Store(state.phase, WaitRelease);
   if (current + 1 > stimulusCount) {
     Store(state.done, 1);

@@ -1,5 +1,8 @@
 #include "run_controller.h"
 
+#include <algorithm>
+#include <string>
+
 #include "data/enums.h"
 #include "engine.h"
 #include "run_finish.h"
@@ -10,6 +13,12 @@ namespace {
 
 constexpr std::string_view MessageErrorInCommunication = "Error in communication";
 constexpr std::string_view QuestionDataNotSaved = "Data not saved. Save?";
+constexpr std::string_view MessageNoJournal =
+    "No journal can be written for this test, so its answers live only in memory until it is "
+    "saved: ";
+constexpr std::string_view MessageJournalIncomplete =
+    "The journal of this test could not be written to the end. Save the results before closing "
+    "the program.";
 
 // The fixed text, and on a second line which device was tried and why it
 // failed, so the operator knows where to look.
@@ -25,8 +34,9 @@ int TimerPeriodFor(int32_t phase) {
   return phase == WaitRelease || phase == Foreperiod ? TestTimerMs : WaitingTimerMs;
 }
 
-RunController::RunController(DocumentData& data, RunState& state, RunWindow& window, RunLink& link)
-    : m_data(data), m_state(state), m_window(window), m_link(link) {}
+RunController::RunController(DocumentData& data, RunState& state, RunWindow& window, RunLink& link,
+                             RunJournalSink* journal)
+    : m_data(data), m_state(state), m_window(window), m_link(link), m_journal(journal) {}
 
 void RunController::PerformCommand() {
   // The results and the schedule belong to the reader while a run is active.
@@ -52,6 +62,10 @@ void RunController::PerformCommand() {
     m_window.ShowMessage(*refusal);
     return;
   }
+  m_performMode = choice->mode;
+  // The earlier results are gone from memory now, saved or not: so is their
+  // journal.
+  if (m_journal) m_journal->Discard();
 
   m_window.ShowStartStopBar();
   m_mode = TestRun;
@@ -65,6 +79,15 @@ void RunController::StartRun() {
   m_state.serialOnly = 0;
   m_state.checkMode = 0;
   m_state.phase = WaitStart;
+  // Written before the link opens, so every answer has a journal to go to.
+  m_journalled = 0;
+  m_journalBroken = false;
+  if (m_journal) {
+    if (const auto error = m_journal->BeginRun(m_data, m_performMode, m_state.stimulusCount.load())) {
+      m_journalBroken = true;
+      m_window.ShowMessage(std::string(MessageNoJournal) + *error);
+    }
+  }
   // A failed start leaves the link marked active: Start repeats the message
   // until Stop has been pressed.
   if (m_link.Start(&m_state) == 0) {
@@ -141,6 +164,7 @@ void RunController::OnTimer() {
       m_window.StartTimer(m_timerMs);
     }
   }
+  JournalNewAnswers();
   if (m_state.done.load() != 0) StopRun();
 }
 
@@ -151,9 +175,19 @@ void RunController::StopRun() {
   // Returns once the reader has ended: only then may the results be touched.
   m_link.Stop();
   m_data.idle = 1;
+  // The last answer may have come after the last tick; the nibbles are still
+  // raw until FinishRun.
+  const bool test = m_state.checkMode.load() == 0;
+  if (test) {
+    JournalNewAnswers();
+    if (m_journal && !m_journalBroken && !m_journal->Flush()) m_journalBroken = true;
+  }
   FinishRun(m_state, m_data);
   m_window.RunStopped(m_state.checkMode.load() == 0);
   m_window.LeaveFullScreen();
+  if (test && m_journal && m_journalBroken && m_data.results.responseCount > 0) {
+    m_window.ShowMessage(MessageJournalIncomplete);
+  }
   if (m_mode == TestRun && m_data.results.responseCount > 1) {
     m_window.ShowResult();
   } else {
@@ -166,6 +200,33 @@ void RunController::ShowNeutralView() {
   m_window.RemoveDialogBar();
   m_window.ResetList();
   m_window.Repaint();
+}
+
+void RunController::ShowRestoredRun(PerformMode mode) {
+  m_performMode = mode;
+  if (m_data.results.responseCount > 1) {
+    m_window.ShowResult();
+  } else {
+    ShowNeutralView();
+  }
+}
+
+void RunController::JournalNewAnswers() {
+  if (!m_journal) return;
+  // Acquire, pairing with the engine's release: the entry of a stimulus is
+  // complete before `current` passes it.
+  const int32_t answered =
+      std::min(m_state.current.load(std::memory_order_acquire) - 1, m_state.stimulusCount.load());
+  while (m_journalled < answered && !m_journalBroken) {
+    const auto slot = static_cast<std::size_t>(m_journalled + 1);
+    if (!m_journal->RecordAnswer(m_journalled + 1, m_data.results.responseMs[slot],
+                                 m_data.results.buttonIndex[slot])) {
+      // Shown once the run is over; a box now would disturb the subject.
+      m_journalBroken = true;
+      break;
+    }
+    ++m_journalled;
+  }
 }
 
 void RunController::OnStimulusDrawn(int32_t phase) {

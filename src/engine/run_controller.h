@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "data/document_data.h"
+#include "run_journal_sink.h"
 #include "run_state.h"
 #include "schedule.h"
 
@@ -104,7 +105,10 @@ inline constexpr std::string_view NoticeBoxStoppedSending =
 
 class RunController {
  public:
-  RunController(DocumentData& data, RunState& state, RunWindow& window, RunLink& link);
+  // `journal`, when given, receives every answer of a test as the timer
+  // sees it and is told when the results it covers are replaced.
+  RunController(DocumentData& data, RunState& state, RunWindow& window, RunLink& link,
+                RunJournalSink* journal = nullptr);
 
   // Exercise > Perform: dialog, save question, schedule, Start/Stop bar, full
   // screen, then StartRun.
@@ -121,6 +125,9 @@ class RunController {
   // view.
   void StopRun();
   void ShowNeutralView();
+  // Results restored from a journal: shown as Stop shows the results of a
+  // test performed in `mode`.
+  void ShowRestoredRun(PerformMode mode);
 
   // Called by the painting when it draws the test screen for `phase`: asserts
   // the sync line as the stimulus appears and plays a deferred signal.
@@ -140,12 +147,20 @@ class RunController {
   RunState& m_state;
   RunWindow& m_window;
   RunLink& m_link;
+  RunJournalSink* m_journal = nullptr;
+  int32_t m_journalled = 0;     // answers of this run handed to the journal
+  bool m_journalBroken = false;  // an answer of this run did not reach it
   ViewMode m_mode = Neutral;
   int32_t m_shownPhase = NotStarted;
   int32_t m_shownStimulus = 0;  // RunState.current when the test screen was last painted
   int32_t m_shownButtons = 0;
   bool m_stoppedSendingShown = false;  // the notice for the run in progress is up
   int m_timerMs = 0;  // the period the timer runs at, 0 when stopped
+  PerformMode m_performMode = PerformMode::Custom;  // of the run in progress, for its journal
+
+  // Hands the journal every answer the engine has recorded since the last
+  // call; the engine publishes an answer by advancing `current`.
+  void JournalNewAnswers();
 };
 
 }  // namespace alacrity

@@ -25,6 +25,16 @@ int32_t ButtonNumber(int32_t nibble) {
 
 }  // namespace
 
+void NormaliseAnswers(TestResults& results, int32_t answered) {
+  answered = std::clamp(answered, 0, MaxStimulusCount);
+  for (int32_t i = 1; i <= answered; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    results.buttonIndex[slot] = ButtonNumber(results.buttonIndex[slot]);
+    if (results.buttonIndex[slot] == NotOneButton) results.objectIndex[slot] = Code(ObjectKind::None);
+  }
+  results.responseCount = answered;
+}
+
 void FinishRun(RunState& state, DocumentData& data) {
   const bool test = state.checkMode.load() == 0;
   // A check records nothing, so its results stay as they were.
@@ -36,13 +46,7 @@ void FinishRun(RunState& state, DocumentData& data) {
   state.done.store(1);
   if (!test) return;
 
-  TestResults& results = data.results;
-  for (int32_t i = 1; i <= answered; ++i) {
-    const auto slot = static_cast<std::size_t>(i);
-    results.buttonIndex[slot] = ButtonNumber(results.buttonIndex[slot]);
-    if (results.buttonIndex[slot] == NotOneButton) results.objectIndex[slot] = Code(ObjectKind::None);
-  }
-  results.responseCount = answered;
+  NormaliseAnswers(data.results, answered);
 }
 
 }  // namespace alacrity

@@ -13,4 +13,8 @@ namespace alacrity {
 // never counts as correct); responseCount := the number answered.
 void FinishRun(RunState& state, DocumentData& data);
 
+// The test half of that: turns the raw nibbles of stimuli 1..answered into
+// button numbers and sets responseCount := answered.
+void NormaliseAnswers(TestResults& results, int32_t answered);
+
 }  // namespace alacrity

@@ -21,7 +21,9 @@ enum RunPhase : int32_t {
 struct RunState {
   std::atomic<int32_t> portIndex{0};     // UI: serial port 0..4
   std::atomic<int32_t> serialOnly{0};    // UI: nonzero skips the USB link
-  std::atomic<int32_t> current{0};       // reader: 1-based stimulus in progress
+  // reader: 1-based stimulus in progress; stored with release after the
+  // entry of the stimulus it passes is complete
+  std::atomic<int32_t> current{0};
   std::atomic<int32_t> totalTicks{0};    // reader: bytes since the link started
   std::atomic<int32_t> stimulusCount{0}; // UI, before the start
   std::atomic<int32_t> phase{WaitStart}; // reader: a RunPhase

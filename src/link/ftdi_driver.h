@@ -13,6 +13,8 @@
 
 namespace alacrity {
 
+inline constexpr int FtdiReadRecovered = -2;
+
 class FtdiDriver {
  public:
   virtual ~FtdiDriver() = default;
@@ -36,7 +38,10 @@ class FtdiDriver {
   // be read (or the driver cannot tell).
   virtual std::optional<int> LatencyTimer(int /*handle*/) { return std::nullopt; }
   // Reads what is waiting into `buffer`, waiting at most `timeoutMs` for the
-  // first byte. The count read; 0 on timeout; -1 when the device is gone.
+  // first byte. The count read; 0 on timeout; -1 when the device is gone;
+  // FtdiReadRecovered when a transfer failed but the converter is usable
+  // again (a stall cleared, an overrun dropped): the bytes of that transfer
+  // are lost and reading goes on.
   virtual int Read(int handle, std::span<uint8_t> buffer, int timeoutMs) = 0;
 
   // Line control A: asserts the second modem line at open.

@@ -258,8 +258,20 @@ class LibFtdiDriver final : public FtdiDriver {
         }
         // Only status bytes: the converter's latency timer ran out with
         // nothing received. Ask again until the caller's time is up.
+      } else if (result == LIBUSB_ERROR_PIPE) {
+        // The endpoint stalled and stays halted until the halt is cleared;
+        // the converter's buffer still holds what came in meanwhile.
+        const int cleared =
+            libusb_clear_halt(context->usb_dev, static_cast<unsigned char>(context->out_ep));
+        return cleared == LIBUSB_ERROR_NO_DEVICE ? -1 : FtdiReadRecovered;
+      } else if (result == LIBUSB_ERROR_OVERFLOW || result == LIBUSB_ERROR_IO) {
+        // An overrun (the converter sent more than asked for) or a damaged
+        // transfer on a noisy cable: that transfer's bytes are lost, the
+        // next one may well succeed. An unplugged converter is not mistaken
+        // for this for long: the next transfer reports it as gone.
+        return FtdiReadRecovered;
       } else if (result != LIBUSB_ERROR_INTERRUPTED) {
-        return -1;  // unplugged (no device, I/O error, stall): gone for good
+        return -1;  // unplugged: gone for good
       }
       if (result == LIBUSB_ERROR_TIMEOUT || Clock::now() >= deadline) return 0;
     }

@@ -114,6 +114,10 @@ std::optional<int> DeviceLink::LatencyTimer() {
   return m_usb->LatencyTimer();
 }
 
+UsbReceptionHealth DeviceLink::UsbHealth() const {
+  return m_usb ? m_usb->Health() : UsbReceptionHealth{};
+}
+
 DeviceLink& TheDeviceLink() {
   // Built over the document data, which therefore outlives it; its
   // destructor at exit stops a run that is still going.

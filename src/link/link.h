@@ -19,6 +19,7 @@ class FtdiDriver;
 class KeyboardBox;
 class SerialLink;
 class UsbLink;
+struct UsbReceptionHealth;
 
 enum class ActiveLink { None, Usb, Serial, Keyboard };
 
@@ -58,6 +59,9 @@ class DeviceLink {
   std::string DeviceName() const;
   // The USB converter's latency timer in ms while the USB link runs.
   std::optional<int> LatencyTimer();
+  // Recovered transfer failures and the longest gap they caused, of the
+  // current or last USB run; zeros when no USB box was ever opened.
+  UsbReceptionHealth UsbHealth() const;
 
  private:
   DocumentData& m_data;

@@ -11,6 +11,7 @@
 #include <exception>
 
 #include "engine/host_clock.h"
+#include "serial_devices.h"
 #include "serial_port.h"
 
 namespace alacrity {
@@ -43,6 +44,7 @@ std::string SerialDevicePath(int index) {
   if (const char* device = std::getenv(variable.c_str()); device != nullptr && *device != '\0') {
     return device;
   }
+  if (std::string assigned = AssignedSerialDevice(index); !assigned.empty()) return assigned;
   return "/dev/ttyS" + std::to_string(index);
 }
 
@@ -71,6 +73,10 @@ int SerialLink::SerialOpenDevice(const std::string& path) {
     return 0;
   }
 
+  // A converter behind ftdi_sio holds bytes back for its latency timer
+  // (16 ms by default); 1 ms where this user may set it. The settings
+  // dialog tells the operator when that cannot be done.
+  LowerLatencyTimer(path);
   const int port = serial_port::OpenBoxPort(path);
   if (port < 0) {
     m_openFailure = path + ": " + std::strerror(errno);

@@ -24,7 +24,8 @@ inline constexpr std::size_t SerialReadChunk = 512;
 
 // "COM1".."COM5" for index 0..4, "" otherwise.
 std::string SerialPortName(int index);
-// The device behind a port: $ALACRITY_COMn when set, else /dev/ttyS<n-1>.
+// The device behind a port: $ALACRITY_COMn when set, else the device
+// assigned to it in the settings (AssignSerialDevice), else /dev/ttyS<n-1>.
 std::string SerialDevicePath(int index);
 
 // Where the reader hands each received byte, in arrival order: the engine,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <system_error>
 
 #include "engine/engine.h"
@@ -61,6 +62,8 @@ int UsbLink::UsbOpen() {
   }
   m_stop.store(false);
   m_readerEnded.store(false);
+  m_recoveredErrors.store(0);
+  m_longestGapMs.store(0);
   const int handle = UsbFindDevice(BoxDescription);
   if (handle == -1) {
     m_openFailure = "no USB box found";
@@ -120,22 +123,50 @@ std::optional<int> UsbLink::LatencyTimer() {
   return m_driver.LatencyTimer(handle);
 }
 
+UsbReceptionHealth UsbLink::Health() const {
+  return {m_recoveredErrors.load(), m_longestGapMs.load()};
+}
+
 void UsbLink::UsbReader() {
+  using Clock = std::chrono::steady_clock;
   const int handle = m_handle.load();
   // Whatever queued up between the open and now belongs to no run.
   m_driver.Purge(handle);
   std::array<uint8_t, UsbReadChunk> buffer{};
+  auto lastBytesAt = Clock::now();
+  bool recovering = false;
+  int failuresInARow = 0;
   while (!m_stop.load()) {
     const int got = m_driver.Read(handle, buffer, ReaderWaitMs);
+    if (got == FtdiReadRecovered) {
+      // A stall or an overrun: the converter is still there, so reception
+      // goes on; the run merely misses the bytes of that transfer. One that
+      // keeps failing is retried once a millisecond rather than spun on.
+      m_recoveredErrors.fetch_add(1);
+      recovering = true;
+      if (++failuresInARow > 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      continue;
+    }
     // The device is gone: deliver nothing more. The link stays open until
     // the user stops it; the window polls the end to say so.
     if (got < 0) {
       m_readerEnded.store(true);
       break;
     }
+    failuresInARow = 0;
+    if (got > 0) {
+      const auto now = Clock::now();
+      if (recovering) {
+        const auto gapMs =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - lastBytesAt).count();
+        if (gapMs > m_longestGapMs.load()) m_longestGapMs.store(static_cast<int32_t>(gapMs));
+        recovering = false;
+      }
+      lastBytesAt = now;
+    }
     const auto count = std::min(static_cast<std::size_t>(got), buffer.size());
-    if (count > 0) OnBytesReceived(MonotonicNowNs(), count);
-    for (std::size_t i = 0; i < count; ++i) OnDeviceByte(buffer[i]);
+    if (count > 0 && m_sink == &OnDeviceByte) OnBytesReceived(MonotonicNowNs(), count);
+    for (std::size_t i = 0; i < count; ++i) m_sink(buffer[i]);
   }
 }
 

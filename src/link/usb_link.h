@@ -6,11 +6,13 @@
 
 #include <atomic>
 #include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <thread>
 
 #include "ftdi_driver.h"
+#include "serial_link.h"  // ByteSink
 
 namespace alacrity {
 
@@ -18,9 +20,19 @@ inline constexpr std::string_view BoxDescription = "Morva packet";
 inline constexpr int UsbBaudRate = 14400;
 inline constexpr std::size_t UsbReadChunk = 1024;
 
+// How reception went since the box was last opened: transfers that failed
+// and were recovered from (stalls, overruns), and the longest stretch of
+// host time without bytes that such a failure caused. The bytes lost in it
+// are ticks the engine never counted.
+struct UsbReceptionHealth {
+  int32_t recoveredErrors = 0;
+  int32_t longestGapMs = 0;
+};
+
 class UsbLink {
  public:
   explicit UsbLink(FtdiDriver& driver) : m_driver(driver) {}
+  UsbLink(FtdiDriver& driver, ByteSink sink) : m_driver(driver), m_sink(sink) {}
   ~UsbLink();
   UsbLink(const UsbLink&) = delete;
   UsbLink& operator=(const UsbLink&) = delete;
@@ -45,15 +57,22 @@ class UsbLink {
   void SetSyncLine(int level);
   // The converter's latency timer in ms while open; nothing otherwise.
   std::optional<int> LatencyTimer();
+  // Any thread; figures of the current or the last run.
+  UsbReceptionHealth Health() const;
 
  private:
   void UsbReader();
 
   FtdiDriver& m_driver;
+  ByteSink m_sink = &OnDeviceByte;  // fixed for the life of the link
   std::atomic<int> m_handle{-1};
   std::atomic<bool> m_stop{false};
   std::atomic<bool> m_readerEnded{false};  // written by the reader when the device goes
   std::string m_openFailure;               // user-interface thread only
+  // Written by the reader, read by anyone; reset by UsbOpen before the
+  // reader starts.
+  std::atomic<int32_t> m_recoveredErrors{0};
+  std::atomic<int32_t> m_longestGapMs{0};
   std::thread m_reader;
 };
 

@@ -79,7 +79,8 @@ class MainFrameTest : public QObject {
         {"&Subject Info"},
         {"&Perform", "&Check"},
         {"&Response by Response", "&Split Summary", "Res&ult"},
-        {"&Custom Configuration", "C&reate protocol", "CO&MM Port", "-", "&Open Configuration",
+        {"&Custom Configuration", "C&reate protocol", "CO&MM Port", "S&timulus Screen…",
+         "-", "&Open Configuration",
          "&Save Configuration", "Open &protocol", "Sa&ve protocol"},
         {"&About alacrity..."},
     };

@@ -14,6 +14,7 @@
 
 #include "engine/engine.h"
 #include "engine/random.h"
+#include "engine/run_recovery.h"
 #include "engine/simulated_subject.h"
 
 namespace alacrity {
@@ -333,6 +334,121 @@ TEST_F(RunControllerTest, PerformRefusesAnImpossibleSetUpAndCancelChangesNothing
   EXPECT_EQ(data->resultsPresent, 0);
   EXPECT_EQ(data->customConfiguration.stimulusCount, 9);
   EXPECT_FALSE(link.active);
+}
+
+// Records what the controller hands its journal, and the set-up as the real
+// journal would store it.
+class FakeJournal : public RunJournalSink {
+ public:
+  explicit FakeJournal(const FakeLink& link) : m_link(link) {}
+  std::optional<std::string> BeginRun(const DocumentData& data, PerformMode mode,
+                                      int32_t count) override {
+    calls.push_back(m_link.active ? "begin after the link" : "begin");
+    image.setUp = JournalSetUpOf(data, static_cast<int32_t>(mode), count);
+    image.answers.clear();
+    return beginError;
+  }
+  bool RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) override {
+    if (image.answers.size() == failAfter) return false;
+    image.answers.push_back({stimulus, responseMs, buttons});
+    return true;
+  }
+  bool Flush() override {
+    calls.push_back("flush");
+    return true;
+  }
+  void Discard() override { calls.push_back("discard"); }
+
+  std::vector<std::string> calls;
+  JournalImage image;
+  std::optional<std::string> beginError;
+  std::size_t failAfter = 1000;
+
+ private:
+  const FakeLink& m_link;
+};
+
+class JournalledRunTest : public RunControllerTest {
+ protected:
+  void SetUp() override {
+    RunControllerTest::SetUp();
+    window.controller = &journalled;
+  }
+  void Feed(SimulatedSubject& subject, int64_t bytes) {
+    for (int64_t i = 0; i < bytes && data->idle == 0; ++i) {
+      OnDeviceByte(subject.NextByte(*state, *data));
+      journalled.OnTimer();
+    }
+  }
+
+  FakeJournal journal{link};
+  RunController journalled{*data, *state, window, link, &journal};
+};
+
+TEST_F(JournalledRunTest, EveryAnswerIsJournalledAndRestoresAsStopLeftIt) {
+  data->subject = {"Ann", 0, 170, 60, "c1", "", ""};
+  data->customVoice = {0, 200};
+  window.performChoice = PerformChoice{PerformMode::Custom, 6};
+  journalled.PerformCommand();
+  EXPECT_THAT(journal.calls, ElementsAre("discard", "begin"));
+
+  // Killed after the third answer: the journal holds exactly those.
+  SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
+  while (state->current < 4) Feed(subject, 1);
+  EXPECT_EQ(journal.image.answers.size(), 3u);
+  {
+    auto crashed = std::make_unique<DocumentData>();
+    RestoreJournalledRun(journal.image, *crashed);
+    EXPECT_EQ(crashed->results.responseCount, 3);
+    EXPECT_EQ(crashed->subject, data->subject);
+    EXPECT_EQ(crashed->results.generationMs, data->results.generationMs);
+  }
+
+  // The last answer comes with the end of the run, before any tick sees it.
+  while (data->idle == 0 && state->done == 0) OnDeviceByte(subject.NextByte(*state, *data));
+  journalled.StopRun();
+  ASSERT_EQ(journal.image.answers.size(), 6u);
+  for (int32_t i = 0; i < 6; ++i) EXPECT_EQ(journal.image.answers[static_cast<std::size_t>(i)].stimulus, i + 1);
+
+  auto restored = std::make_unique<DocumentData>();
+  restored->runConfiguration.stimulusCount = 77;  // whatever was in memory before
+  RestoreJournalledRun(journal.image, *restored);
+  EXPECT_EQ(restored->results, data->results);
+  EXPECT_EQ(restored->runConfiguration, data->runConfiguration);
+  EXPECT_EQ(restored->runVoice, data->runVoice);
+  EXPECT_EQ(restored->subject, data->subject);
+  EXPECT_EQ(restored->dataSaved, 0);
+  EXPECT_EQ(restored->resultsPresent, 1);
+  EXPECT_TRUE(window.messages.empty());
+
+  // A check writes no journal and leaves the one of the unsaved results.
+  journal.calls.clear();
+  journalled.CheckCommand();
+  journalled.StopRun();
+  EXPECT_TRUE(journal.calls.empty());
+}
+
+TEST_F(JournalledRunTest, JournalProblemsAreToldButNeverStopTheTest) {
+  journal.beginError = "journal: Permission denied";
+  journalled.PerformCommand();
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_THAT(window.messages[0], ::testing::EndsWith("journal: Permission denied"));
+  EXPECT_EQ(data->idle, 0);
+  SimulatedSubject subject({.meanMs = 300, .sdMs = 20}, 1);
+  Feed(subject, 10'000'000);
+  EXPECT_EQ(data->results.responseCount, 4);
+  EXPECT_TRUE(journal.image.answers.empty());
+
+  // A failed append: nothing more is written, and the end of the run says so.
+  journal.beginError.reset();
+  journal.failAfter = 1;
+  window.messages.clear();
+  window.answerYes = false;
+  journalled.PerformCommand();
+  Feed(subject, 10'000'000);
+  EXPECT_EQ(journal.image.answers.size(), 1u);
+  EXPECT_EQ(window.messages.size(), 2u);  // the save question, then the warning
+  EXPECT_THAT(window.messages.back(), ::testing::HasSubstr("could not be written"));
 }
 
 }  // namespace

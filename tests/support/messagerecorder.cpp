@@ -7,6 +7,7 @@ namespace alacrity::test {
 MessageBoxRecorder::MessageBoxRecorder(bool defaultAnswer) : answer(defaultAnswer) {
   SetMessageBoxHook([this](MessageKind kind, const QString& text) {
     (kind == MessageKind::Question ? questions : messages).append(text);
+    if (kind == MessageKind::Question && !answers.isEmpty()) return answers.takeFirst();
     return answer;
   });
 }

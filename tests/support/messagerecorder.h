@@ -3,6 +3,7 @@
 // Records the program's message boxes while it lives instead of showing
 // them; questions get `answer`. Shared by the window and the dialog tests.
 
+#include <QList>
 #include <QStringList>
 
 namespace alacrity::test {
@@ -16,6 +17,7 @@ class MessageBoxRecorder {
 
   QStringList messages;   // plain messages, in order
   QStringList questions;  // questions, in order
+  QList<bool> answers;    // the answers to the next questions, in order; then `answer`
   bool answer;
 };
 

@@ -1,31 +1,95 @@
 #include "commdlg.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QSet>
 #include <QVBoxLayout>
 
+#include <cstdlib>
+
+#include "app/messagebox.h"
 #include "data/document_data.h"
 #include "dialoglayout.h"
-#include "link/serial_link.h"
+#include "portsettings.h"
 
 namespace alacrity {
 
-CCommDlg::CCommDlg(DocumentData& document, QWidget* parent) : QDialog(parent), m_data(document) {
+namespace {
+
+QString EnvironmentDevice(int index) {
+  const std::string variable = "ALACRITY_" + SerialPortName(index);
+  const char* device = std::getenv(variable.c_str());
+  return device != nullptr ? QString::fromLocal8Bit(device) : QString();
+}
+
+// How a device reads in the list: a by-id name without its folder and with
+// the node it leads to, other nodes as their path.
+QString DeviceText(const std::string& path, const DeviceRoots& roots) {
+  static const std::string ById = "/dev/serial/by-id/";
+  if (path.compare(0, ById.size(), ById) != 0) return QString::fromStdString(path);
+  const std::string target = SerialDeviceTarget(path, roots);
+  QString text = QString::fromStdString(path.substr(ById.size()));
+  if (target != path) text += QStringLiteral(" (%1)").arg(QString::fromStdString(target));
+  return text;
+}
+
+// Told once per converter and session: the operator cannot change it from
+// here, and is not to be nagged every time the dialog closes.
+QSet<QString>& ConvertersToldAbout() {
+  static QSet<QString> told;
+  return told;
+}
+
+}  // namespace
+
+CCommDlg::CCommDlg(DocumentData& document, QWidget* parent) : CCommDlg(document, {}, parent) {}
+
+CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* parent)
+    : QDialog(parent), m_data(document), m_roots(roots) {
   setWindowTitle(QStringLiteral("Communication port setup"));
 
   auto* box = new QGroupBox(QStringLiteral("Communication port"), this);
   // Wide enough for the title bar to show the whole title.
   box->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);
-  auto* boxLayout = new QVBoxLayout(box);
+  auto* boxLayout = new QGridLayout(box);
   m_ports = new QButtonGroup(box);
+  const std::vector<std::string> present = ListSerialDevices(m_roots);
   for (int index = 0; index < SerialPortCount; ++index) {
     auto* button = new QRadioButton(QString::fromStdString(SerialPortName(index)), box);
     button->setObjectName(QString::number(1000 + index));
     button->setToolTip(QString::fromStdString(SerialDevicePath(index)));
     m_ports->addButton(button, index);
-    boxLayout->addWidget(button);
+    boxLayout->addWidget(button, index, 0);
+
+    auto* devices = new QComboBox(box);
+    devices->setObjectName(QStringLiteral("device%1").arg(1000 + index));
+    devices->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_devices[static_cast<std::size_t>(index)] = devices;
+    boxLayout->addWidget(devices, index, 1);
+    if (const QString fixed = EnvironmentDevice(index); !fixed.isEmpty()) {
+      // The variable wins over any choice made here; show that plainly.
+      devices->addItem(QStringLiteral("%1 (ALACRITY_%2)")
+                           .arg(fixed, QString::fromStdString(SerialPortName(index))),
+                       fixed);
+      devices->setEnabled(false);
+      continue;
+    }
+    devices->addItem(QStringLiteral("standard: /dev/ttyS%1").arg(index), QString());
+    for (const std::string& path : present) {
+      devices->addItem(DeviceText(path, m_roots), QString::fromStdString(path));
+    }
+    // An assigned converter that is unplugged now stays assigned.
+    const QString assigned = QString::fromStdString(AssignedSerialDevice(index));
+    int current = devices->findData(assigned);
+    if (current < 0) {
+      devices->addItem(QStringLiteral("%1 (not present)").arg(assigned), assigned);
+      current = devices->count() - 1;
+    }
+    devices->setCurrentIndex(current);
   }
 
   auto* layout = new QVBoxLayout(this);
@@ -48,7 +112,23 @@ void CCommDlg::accept() {
   // A port index from a file may name no port, so no button is checked;
   // OK then keeps it rather than storing "none".
   if (m_portIndex >= 0) m_data.portIndex = m_portIndex;
+  for (int index = 0; index < SerialPortCount; ++index) {
+    const QComboBox* devices = m_devices[static_cast<std::size_t>(index)];
+    if (devices->isEnabled()) StorePortAssignment(index, devices->currentData().toString());
+  }
+  CheckLatencyTimer();
   QDialog::accept();
+}
+
+void CCommDlg::CheckLatencyTimer() {
+  const std::string device = SerialDevicePath(m_data.portIndex);
+  if (device.empty()) return;
+  const LatencyTimerCheck check = LowerLatencyTimer(device, m_roots);
+  if (check.state != LatencyTimer::Slow) return;
+  const QString tty = QString::fromStdString(check.tty);
+  if (ConvertersToldAbout().contains(tty)) return;
+  ConvertersToldAbout().insert(tty);
+  ShowMessageBox(this, QString::fromStdString(LatencyTimerAdvice(check)));
 }
 
 }  // namespace alacrity

@@ -1,15 +1,22 @@
 #pragma once
 
 // "Communication port setup": which of COM1..COM5 the serial link opens when
-// no USB box is found. Each button's tooltip names the device behind it.
+// no USB box is found, and which device of this machine each COM port stands
+// for. Each button's tooltip names the device behind it; beside it a list
+// offers the serial devices present (stable by-id names first), the port's
+// standard device, or shows the device an ALACRITY_COMn variable fixes.
 
 #include <QDialog>
 
+#include <array>
 #include <cstdint>
 
 #include "dataexchange.h"
+#include "link/serial_devices.h"
+#include "link/serial_link.h"
 
 class QButtonGroup;
+class QComboBox;
 
 namespace alacrity {
 
@@ -20,15 +27,22 @@ class CCommDlg : public QDialog {
 
  public:
   explicit CCommDlg(DocumentData& document, QWidget* parent = nullptr);
+  // With the device and sysfs trees at `roots` (tests use a fake tree).
+  CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* parent = nullptr);
 
   void accept() override;
 
  private:
   bool Exchange(DataExchange::Direction direction);
+  void CheckLatencyTimer();
 
   DocumentData& m_data;
+  DeviceRoots m_roots;
   int32_t m_portIndex = -1;
   QButtonGroup* m_ports = nullptr;  // 1000..1004
+  // "device1000".."device1004": the device of each port; item data is the
+  // path, "" for the standard device.
+  std::array<QComboBox*, SerialPortCount> m_devices{};
 };
 
 }  // namespace alacrity

@@ -1,0 +1,57 @@
+#include "stimulusscreen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+
+#include <cmath>
+
+namespace alacrity {
+namespace {
+
+constexpr const char* StimulusScreenKey = "display/stimulusScreen";
+
+QSettings ProgramSettings() {
+  return QSettings(QStringLiteral("alacrity"), QStringLiteral("alacrity"));
+}
+
+}  // namespace
+
+QString StoredStimulusScreen() { return ProgramSettings().value(QLatin1String(StimulusScreenKey)).toString(); }
+
+void StoreStimulusScreen(const QString& name) {
+  QSettings settings = ProgramSettings();
+  if (name.isEmpty()) {
+    settings.remove(QLatin1String(StimulusScreenKey));
+  } else {
+    settings.setValue(QLatin1String(StimulusScreenKey), name);
+  }
+}
+
+QString DescribeScreen(const QScreen& screen) {
+  const QSize size = screen.geometry().size();
+  QString text = QStringLiteral("%1 - %2 x %3, %4 Hz")
+                     .arg(screen.name().isEmpty() ? QStringLiteral("(unnamed)") : screen.name())
+                     .arg(size.width())
+                     .arg(size.height())
+                     .arg(std::lround(screen.refreshRate()));
+  const qreal ratio = screen.devicePixelRatio();
+  if (ratio != 1) text += QStringLiteral(", scaled %1 %").arg(std::lround(ratio * 100));
+  return text;
+}
+
+QScreen* FindScreen(const QString& name) {
+  if (name.isEmpty()) return nullptr;
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen->name() == name) return screen;
+  }
+  return nullptr;
+}
+
+StimulusScreenChoice ChooseStimulusScreen(const QString& storedName, QScreen* mainWindowScreen) {
+  if (storedName.isEmpty()) return {mainWindowScreen, false};
+  if (QScreen* screen = FindScreen(storedName)) return {screen, false};
+  return {mainWindowScreen, true};
+}
+
+}  // namespace alacrity

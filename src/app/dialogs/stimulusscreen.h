@@ -1,0 +1,33 @@
+#pragma once
+
+// Which monitor shows the tests and device checks in full screen. The choice
+// belongs to the station, not to a test set-up, so it lives in the program's
+// settings rather than in a configuration file: a configuration carried to
+// another station must not name a monitor that station lacks.
+
+#include <QString>
+
+class QScreen;
+
+namespace alacrity {
+
+// The stored choice: a screen's name as QScreen reports it (the connector,
+// "HDMI-1"), or empty for the main window's screen.
+QString StoredStimulusScreen();
+void StoreStimulusScreen(const QString& name);
+
+// "HDMI-1 - 1920 x 1080, 60 Hz", with the scaling when it is not 1.
+QString DescribeScreen(const QScreen& screen);
+
+// The connected screen of that name; null when none is.
+QScreen* FindScreen(const QString& name);
+
+struct StimulusScreenChoice {
+  QScreen* screen = nullptr;  // where the run is shown
+  bool missing = false;       // a screen was chosen but is not connected
+};
+
+// The chosen screen when it is connected, else the main window's.
+StimulusScreenChoice ChooseStimulusScreen(const QString& storedName, QScreen* mainWindowScreen);
+
+}  // namespace alacrity

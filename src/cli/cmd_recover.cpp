@@ -1,0 +1,65 @@
+// recover: the data file of a test whose program died, from the journal it
+// left behind, holding the results exactly as Stop would have left them
+// after the last answer the journal kept.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "cli_support.h"
+#include "commands.h"
+#include "data/file_io.h"
+#include "data/run_journal.h"
+#include "data/test_data_file.h"
+#include "engine/run_recovery.h"
+#include "exit_codes.h"
+
+namespace alacrity::cli {
+namespace {
+
+int RunRecover(const std::filesystem::path& journal, const std::filesystem::path& output) {
+  const std::optional<FileBytes> file = ReadFileBytes(journal);
+  if (!file) {
+    ReportRefusal(journal, MessageErrorOpeningFile);
+    return ExitRefused;
+  }
+  const ParseResult<JournalImage> parsed =
+      file->truncated ? ParseResult<JournalImage>{std::nullopt, MessageDamagedJournal}
+                      : ParseRunJournal(file->bytes);
+  if (!parsed.image) {
+    ReportRefusal(journal, parsed.message);
+    return ExitRefused;
+  }
+  auto document = NewDocument();
+  RestoreJournalledRun(*parsed.image, *document);
+  const FileOutcome saved = SaveTestData(output, *document);
+  if (!saved.ok) {
+    ReportRefusal(output, saved.message);
+    return ExitRefused;
+  }
+  const JournalImage& image = *parsed.image;
+  if (image.droppedBytes > 0) {
+    // A torn last write is expected after a power cut; say what was left.
+    std::cerr << journal.string() << ": " << image.droppedBytes
+              << " bytes after the last sound answer were not restored\n";
+  }
+  std::cout << document->results.responseCount << " of " << image.setUp.schedule.size()
+            << " stimuli answered, saved to " << output.string() << '\n';
+  return ExitOk;
+}
+
+}  // namespace
+
+CommandRunner AddRecoverCommand(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "recover", "Write the data file of a test from the journal its program left behind");
+  auto journal = std::make_shared<std::string>();
+  auto output = std::make_shared<std::string>();
+  command->add_option("JOURNAL", *journal, "The journal (.alyjournal)")->required();
+  command->add_option("-o,--output", *output, "Test data file to write (.aly)")->required();
+  return [journal, output] { return RunRecover(*journal, *output); };
+}
+
+}  // namespace alacrity::cli

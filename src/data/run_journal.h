@@ -1,0 +1,156 @@
+#pragma once
+
+// The journal of a running test: a file of the program's own that holds the
+// run's set-up and every answered stimulus as soon as the run controller sees
+// it, so that a crash or a power cut loses no answer that reached the disk.
+//
+// Layout (little-endian; docs/journal-format.md):
+//   "ALYJRNL\n"  uint32 version  uint32 L  L bytes of set-up  uint32 crc32
+//   then one 16-byte record per answer:
+//   int32 stimulus  int32 responseMs  int32 button nibble  uint32 crc32
+// The header's CRC covers everything before it; a record's CRC covers its
+// first 12 bytes and is seeded with the header's CRC, so a record only fits
+// the journal it was written for.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document_data.h"
+#include "file_outcome.h"
+#include "test_data_file.h"
+
+namespace alacrity {
+
+inline constexpr std::string_view JournalMagic = "ALYJRNL\n";
+inline constexpr uint32_t JournalFormatVersion = 1;
+inline constexpr std::size_t JournalRecordBytes = 16;
+inline constexpr std::string_view JournalExtension = ".alyjournal";
+inline constexpr std::string_view DamagedJournalSuffix = ".damaged";
+
+inline constexpr const char* MessageDamagedJournal = "Damaged journal";
+inline constexpr const char* MessageNewerJournal = "Journal of a newer version";
+
+// What the run was set up with: enough to rebuild the document exactly as
+// Perform left it.
+struct JournalSetUp {
+  int32_t performMode = 0;  // 0 custom configuration, 1 protocol
+  TestConfiguration runConfiguration;
+  VoiceSettings runVoice;
+  ProtocolHeader runProtocolHeader;
+  int32_t portIndex = 0;
+  SubjectInfo subject;
+  int32_t testTime = 0;
+  ResultEntry slotZero;  // slot 0 of the result arrays, carried as held
+  std::vector<ProtocolItem> schedule;  // stimuli 1..n: generation time, object
+
+  bool operator==(const JournalSetUp&) const = default;
+};
+
+struct JournalAnswer {
+  int32_t stimulus = 0;  // 1-based
+  int32_t responseMs = 0;
+  int32_t buttons = 0;  // the raw nibble, as the engine recorded it
+
+  bool operator==(const JournalAnswer&) const = default;
+};
+
+struct JournalImage {
+  JournalSetUp setUp;
+  std::vector<JournalAnswer> answers;  // stimuli 1..answers.size(), in order
+  // Bytes after the last sound record: a torn last write, or records that
+  // failed their check and everything after them. They are not restored.
+  std::size_t droppedBytes = 0;
+};
+
+// The set-up of the run that Perform has just prepared in `data`.
+JournalSetUp JournalSetUpOf(const DocumentData& data, int32_t performMode, int32_t stimulusCount);
+
+// The header (magic to header CRC), and the CRC that seeds every record's.
+struct EncodedJournalHeader {
+  std::vector<uint8_t> bytes;
+  uint32_t crc = 0;
+};
+EncodedJournalHeader EncodeJournalHeader(const JournalSetUp& setUp);
+std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer& answer,
+                                                            uint32_t headerCrc);
+
+// True when the bytes begin with the journal's magic.
+bool IsRunJournal(std::span<const uint8_t> bytes);
+
+// "Journal of a newer version" for a version above ours; "Damaged journal"
+// for anything wrong in the header. Records are read up to the first one that
+// is short, fails its CRC or is not the next stimulus of the schedule.
+ParseResult<JournalImage> ParseRunJournal(std::span<const uint8_t> bytes);
+
+// The data file a restored journal becomes is built by the engine (it
+// normalises the answers as Stop does); this is only the journal file.
+//
+// One journal file while it is written or held. The file is created 0600 and
+// locked (flock) for as long as this object lives, so a second program
+// looking for journals left behind passes over it. Destroying the object
+// closes the file and leaves it on disk: only Remove deletes it.
+class RunJournal {
+ public:
+  ~RunJournal();
+  RunJournal(const RunJournal&) = delete;
+  RunJournal& operator=(const RunJournal&) = delete;
+
+  // Writes the header under a temporary name, flushes it and renames it into
+  // place, so a journal on disk always has a whole header. The directory is
+  // created 0700 when missing. Null with a reason when anything failed.
+  static std::unique_ptr<RunJournal> Create(const std::filesystem::path& directory,
+                                            const JournalSetUp& setUp, std::string& error);
+
+  // Takes over a journal left behind (after it was restored): locks it and
+  // appends nothing. Null when it is gone or another program holds it.
+  static std::unique_ptr<RunJournal> Hold(const std::filesystem::path& path);
+
+  // Writes the record of the next answer and waits until it is on the disk
+  // (fdatasync). False when it was not written; the journal then takes no
+  // more answers, since after a failed flush the kernel may already have
+  // dropped the pages it could not write.
+  [[nodiscard]] bool Append(const JournalAnswer& answer);
+
+  // Deletes the file. False when it could not be deleted.
+  bool Remove();
+
+  const std::filesystem::path& Path() const { return m_path; }
+  int32_t Answers() const { return m_answers; }
+  bool Failed() const { return m_failed; }
+
+ private:
+  RunJournal(int fd, std::filesystem::path path, uint32_t headerCrc, std::size_t headerBytes,
+             int32_t answers);
+
+  int m_fd = -1;
+  std::filesystem::path m_path;
+  uint32_t m_headerCrc = 0;
+  std::size_t m_headerBytes = 0;
+  int32_t m_answers = 0;
+  bool m_failed = false;
+};
+
+// The journals in a directory, oldest test first, as start-up meets them.
+struct FoundJournal {
+  std::filesystem::path path;
+  ParseResult<JournalImage> parsed;
+};
+// Journals that another running program holds are passed over; so is
+// everything that does not end in JournalExtension.
+std::vector<FoundJournal> FindJournals(const std::filesystem::path& directory);
+
+// Renames a damaged journal to "<name>.damaged" (or "<name>.damaged.N" when
+// that exists). The new path, or empty when it could not be renamed.
+std::filesystem::path SetAsideDamagedJournal(const std::filesystem::path& path);
+
+// Deletes a journal nobody holds. False when it could not be deleted.
+bool RemoveJournalFile(const std::filesystem::path& path);
+
+}  // namespace alacrity

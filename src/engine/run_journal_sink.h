@@ -1,0 +1,35 @@
+#pragma once
+
+// Where the run controller hands each answer as it sees `current` advance,
+// on the window thread's timer path and never on the link's reader thread,
+// which must not wait on a disk. A sink that writes to disk does so on a
+// thread of its own, so the window thread does not wait either.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "data/document_data.h"
+#include "schedule.h"
+
+namespace alacrity {
+
+class RunJournalSink {
+ public:
+  virtual ~RunJournalSink() = default;
+
+  // A test was set up in `data` and its link is about to open: a new journal
+  // replaces whatever this sink held. The reason, when none can be written.
+  virtual std::optional<std::string> BeginRun(const DocumentData& data, PerformMode mode,
+                                              int32_t stimulusCount) = 0;
+  // Stimulus `stimulus` was answered (raw nibble); called once per stimulus,
+  // in order. False when the journal cannot take it.
+  virtual bool RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) = 0;
+  // The run is over: returns once every answer handed over is on disk; false
+  // when one is not.
+  virtual bool Flush() = 0;
+  // The results it covers were replaced: saved, or discarded on purpose.
+  virtual void Discard() = 0;
+};
+
+}  // namespace alacrity

@@ -1,0 +1,18 @@
+#pragma once
+
+// A journalled run put back into the document exactly as Stop would have
+// left it after the last journalled answer.
+
+#include "data/document_data.h"
+#include "data/run_journal.h"
+
+namespace alacrity {
+
+// runConfiguration, runVoice, runProtocolHeader, the subject, the test time,
+// slot 0 and the schedule of every stimulus; the answers with their nibbles
+// normalised as Stop normalises them; responseCount := the answers;
+// resultsPresent := 1, dataSaved := 0. The editable configuration, voice
+// settings and port stay as they are.
+void RestoreJournalledRun(const JournalImage& image, DocumentData& data);
+
+}  // namespace alacrity

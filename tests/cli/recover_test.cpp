@@ -1,0 +1,98 @@
+// alacrity-cli recover and dump of a journal left behind by a program that
+// died during a test.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <string>
+
+#include "cli_runner.h"
+#include "data/run_journal.h"
+#include "data/test_data_file.h"
+
+namespace alacrity {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::RunCli;
+using testing::TempDir;
+using Json = nlohmann::json;
+
+JournalSetUp SampleSetUp() {
+  JournalSetUp s;
+  s.runConfiguration = {4, 1, 700, 300, 900, 1, 2, 3, 0, {1, 1, 1, 1}, 2, 0};
+  s.runVoice = {0, 150};
+  s.subject = {"Ann", 0, 170, 60, "c1", "", ""};
+  s.testTime = 1800000000;
+  s.schedule = {{700, 0}, {700, 3}, {700, 2}, {700, 1}};
+  return s;
+}
+
+// A journal with three answers (the last a chord) and a torn fourth write.
+std::filesystem::path WriteTornJournal(const TempDir& dir) {
+  std::string error;
+  auto journal = RunJournal::Create(dir / "journal", SampleSetUp(), error);
+  EXPECT_NE(journal, nullptr) << error;
+  for (const JournalAnswer& a : {JournalAnswer{1, 301, 1}, {2, 402, 8}, {3, 503, 3}}) {
+    EXPECT_TRUE(journal->Append(a));
+  }
+  const auto path = journal->Path();
+  journal.reset();
+  testing::WriteAll(path, testing::ReadAll(path) + std::string(7, '\x42'));
+  return path;
+}
+
+TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
+  TempDir dir;
+  const auto journal = WriteTornJournal(dir);
+  const auto out = dir / "out.aly";
+  const auto result = RunCli({"recover", journal.string(), "-o", out.string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_THAT(result.err, HasSubstr("7 bytes"));
+  EXPECT_THAT(result.out, HasSubstr("3 of 4 stimuli answered"));
+
+  auto data = std::make_unique<DocumentData>();
+  ASSERT_TRUE(LoadTestData(out, *data).ok);
+  EXPECT_EQ(data->runConfiguration, SampleSetUp().runConfiguration);
+  EXPECT_EQ(data->subject, SampleSetUp().subject);
+  EXPECT_EQ(data->runVoice, SampleSetUp().runVoice);
+  EXPECT_EQ(data->results.testTime, 1800000000);
+  EXPECT_EQ(data->results.responseCount, 3);
+  const auto& r = data->results;
+  EXPECT_EQ((std::vector<int32_t>{r.responseMs[1], r.responseMs[2], r.responseMs[3]}),
+            (std::vector<int32_t>{301, 402, 503}));
+  EXPECT_EQ((std::vector<int32_t>{r.buttonIndex[1], r.buttonIndex[2], r.buttonIndex[3]}),
+            (std::vector<int32_t>{0, 3, 5}));
+  EXPECT_EQ((std::vector<int32_t>{r.objectIndex[1], r.objectIndex[2], r.objectIndex[3]}),
+            (std::vector<int32_t>{0, 3, 4}));
+
+  const auto dump = RunCli({"dump", journal.string()});
+  ASSERT_EQ(dump.exitCode, 0) << dump.err;
+  const Json json = Json::parse(dump.out);
+  EXPECT_EQ(json["format"], "journal");
+  EXPECT_EQ(json["subject"]["name"], "Ann");
+  EXPECT_EQ(json["schedule"].size(), 4u);
+  EXPECT_EQ(json["answers"].size(), 3u);
+  EXPECT_EQ(json["answers"][2]["buttons"], 3);
+  EXPECT_EQ(json["droppedBytes"], 7);
+}
+
+TEST(CliRecover, DamagedJournalIsRefusedAndWritesNothing) {
+  TempDir dir;
+  const auto journal = WriteTornJournal(dir);
+  std::string bytes = testing::ReadAll(journal);
+  bytes[20] = static_cast<char>(bytes[20] ^ 0x40);
+  testing::WriteAll(journal, bytes);
+  const auto out = dir / "out.aly";
+  const auto result = RunCli({"recover", journal.string(), "-o", out.string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("Damaged journal"));
+  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_EQ(RunCli({"dump", journal.string()}).exitCode, 1);
+  EXPECT_EQ(RunCli({"recover", journal.string()}).exitCode, 2);  // no -o
+}
+
+}  // namespace
+}  // namespace alacrity

@@ -1,0 +1,160 @@
+#include "data/run_journal.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include "test_files.h"
+
+namespace alacrity {
+namespace {
+
+using testing::ReadAll;
+using testing::TempDir;
+using testing::WriteAll;
+using Bytes = std::vector<uint8_t>;
+
+JournalSetUp SampleSetUp() {
+  JournalSetUp s;
+  s.performMode = 1;
+  s.runConfiguration = {4, 1, 700, 300, 900, 1, 2, 3, 0, {1, 1, 0, 1}, 2, 1};
+  s.runVoice = {0, 150};
+  s.runProtocolHeader = {4, 2, 1, 0, 1, 2, 3};
+  s.portIndex = 3;
+  s.subject = {"Ján Novák", 1, 180, 75, "left-handed", "", "c3"};
+  s.testTime = 1800000000;
+  s.slotZero = {7, 1, 2, 3};
+  s.schedule = {{500, 0}, {1200, 3}, {800, 2}, {650, 1}};
+  return s;
+}
+
+const std::vector<JournalAnswer> SampleAnswers = {{1, 312, 1}, {2, 455, 8}, {3, 290, 3}};
+
+// A journal of the sample run with the sample answers, as its bytes.
+Bytes WrittenJournal(const TempDir& dir) {
+  std::string error;
+  auto journal = RunJournal::Create(dir.Path() / "journal", SampleSetUp(), error);
+  EXPECT_NE(journal, nullptr) << error;
+  if (!journal) return {};
+  for (const JournalAnswer& answer : SampleAnswers) EXPECT_TRUE(journal->Append(answer));
+  return ReadAll(journal->Path());
+}
+
+TEST(RunJournal, WrittenJournalReadsBackPrivately) {
+  TempDir dir;
+  std::string error;
+  auto journal = RunJournal::Create(dir.Path() / "journal", SampleSetUp(), error);
+  ASSERT_NE(journal, nullptr) << error;
+  for (const JournalAnswer& answer : SampleAnswers) ASSERT_TRUE(journal->Append(answer));
+  // Out of order, or a stimulus twice: refused, nothing written.
+  EXPECT_FALSE(journal->Append({2, 100, 1}));
+  EXPECT_FALSE(journal->Append({5, 100, 1}));
+
+  const auto parsed = ParseRunJournal(ReadAll(journal->Path()));
+  ASSERT_TRUE(parsed.image) << parsed.message;
+  EXPECT_EQ(parsed.image->setUp, SampleSetUp());
+  EXPECT_EQ(parsed.image->answers, SampleAnswers);
+  EXPECT_EQ(parsed.image->droppedBytes, 0u);
+
+  struct stat info {};
+  ASSERT_EQ(::stat(journal->Path().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  ASSERT_EQ(::stat((dir.Path() / "journal").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST(RunJournal, TornLastRecordIsDroppedAtEveryOffset) {
+  TempDir dir;
+  const Bytes whole = WrittenJournal(dir);
+  const std::size_t lastRecord = whole.size() - JournalRecordBytes;
+  for (std::size_t cut = 0; cut < JournalRecordBytes; ++cut) {
+    const Bytes torn(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(lastRecord + cut));
+    const auto parsed = ParseRunJournal(torn);
+    ASSERT_TRUE(parsed.image) << "cut " << cut;
+    EXPECT_EQ(parsed.image->answers.size(), 2u) << "cut " << cut;
+    EXPECT_EQ(parsed.image->droppedBytes, cut);
+  }
+}
+
+TEST(RunJournal, FlippedRecordByteEndsTheTrustedAnswers) {
+  TempDir dir;
+  const Bytes whole = WrittenJournal(dir);
+  const std::size_t secondRecord = whole.size() - 2 * JournalRecordBytes;
+  for (std::size_t i = 0; i < JournalRecordBytes; ++i) {
+    Bytes flipped = whole;
+    flipped[secondRecord + i] ^= 0x10;
+    const auto parsed = ParseRunJournal(flipped);
+    ASSERT_TRUE(parsed.image);
+    EXPECT_EQ(parsed.image->answers.size(), 1u) << "byte " << i;
+    EXPECT_EQ(parsed.image->droppedBytes, 2 * JournalRecordBytes);
+  }
+  // A sound record of another journal does not fit this one.
+  JournalSetUp other = SampleSetUp();
+  other.testTime += 1;
+  const auto foreign = EncodeJournalRecord(SampleAnswers[2], EncodeJournalHeader(other).crc);
+  Bytes spliced(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(JournalRecordBytes));
+  spliced.insert(spliced.end(), foreign.begin(), foreign.end());
+  EXPECT_EQ(ParseRunJournal(spliced).image->answers.size(), 2u);
+}
+
+TEST(RunJournal, DamagedHeaderIsRefused) {
+  TempDir dir;
+  const Bytes whole = WrittenJournal(dir);
+  const std::size_t headerBytes = EncodeJournalHeader(SampleSetUp()).bytes.size();
+  for (std::size_t i = 0; i < headerBytes; ++i) {
+    Bytes flipped = whole;
+    flipped[i] ^= 0x01;
+    const auto parsed = ParseRunJournal(flipped);
+    EXPECT_FALSE(parsed.image) << "byte " << i;
+    EXPECT_EQ(parsed.message, MessageDamagedJournal) << "byte " << i;
+  }
+  for (std::size_t size : {std::size_t{0}, std::size_t{8}, headerBytes - 1}) {
+    EXPECT_EQ(ParseRunJournal(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)))
+                  .message,
+              MessageDamagedJournal);
+  }
+  // A newer version is not damaged: it is left for the program that wrote it.
+  Bytes newer(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(headerBytes));
+  newer[8] = 2;
+  const uLong crc = ::crc32(0L, newer.data(), static_cast<uInt>(headerBytes - 4));
+  for (std::size_t i = 0; i < 4; ++i) newer[headerBytes - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+  EXPECT_EQ(ParseRunJournal(newer).message, MessageNewerJournal);
+}
+
+TEST(RunJournal, FindingPassesOverHeldJournalsAndSetsDamagedAside) {
+  TempDir dir;
+  const auto directory = dir.Path() / "journal";
+  std::string error;
+  auto held = RunJournal::Create(directory, SampleSetUp(), error);
+  ASSERT_NE(held, nullptr) << error;
+  EXPECT_TRUE(FindJournals(directory).empty());
+  EXPECT_EQ(RunJournal::Hold(held->Path()), nullptr);
+
+  const auto path = held->Path();
+  held.reset();  // the program ended: the file stays
+  auto found = FindJournals(directory);
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].path, path);
+  ASSERT_TRUE(found[0].parsed.image);
+  EXPECT_TRUE(found[0].parsed.image->answers.empty());
+
+  WriteAll(directory / "b.alyjournal", Bytes{1, 2, 3});
+  WriteAll(directory / "b.alyjournal.damaged", Bytes{9});
+  found = FindJournals(directory);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[1].parsed.message, MessageDamagedJournal);
+  const auto aside = SetAsideDamagedJournal(found[1].path);
+  EXPECT_EQ(aside.filename(), "b.alyjournal.damaged.1");
+  EXPECT_EQ(ReadAll(aside), (Bytes{1, 2, 3}));
+  EXPECT_EQ(ReadAll(directory / "b.alyjournal.damaged"), Bytes{9});
+  EXPECT_EQ(FindJournals(directory).size(), 1u);
+
+  auto restored = RunJournal::Hold(path);
+  ASSERT_NE(restored, nullptr);
+  EXPECT_TRUE(FindJournals(directory).empty());
+  EXPECT_TRUE(restored->Remove());
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace alacrity
