@@ -188,9 +188,15 @@ const RunTiming* CAlacrityView::TimingOfResults() const {
   return &*m_runTiming;
 }
 
+void CAlacrityView::AdoptTiming(std::optional<RunTiming> timing) {
+  m_runTiming = std::move(timing);
+  m_runTimingTestTime = m_context.data.results.testTime;
+}
+
 std::vector<TimingLine> CAlacrityView::TimingLinesOfResults() const {
   const RunTiming* timing = TimingOfResults();
-  if (timing == nullptr) return {};
+  // Without a byte's arrival (restored host times) there is no block.
+  if (timing == nullptr || timing->arrival.firstNs == 0) return {};
   return TimingReportLines(ComputeTimingFigures(*timing));
 }
 

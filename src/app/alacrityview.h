@@ -73,6 +73,10 @@ class CAlacrityView : public QWidget, public RunWindow {
   // The timing report of those results; empty without them.
   std::vector<TimingLine> TimingLinesOfResults() const;
   TimingRecord& Timing() { return *m_timing; }
+  // Host times that come with restored results (a journal's): Save writes
+  // them beside the data file; the report shows no block for them, since
+  // how the bytes arrived was not kept.
+  void AdoptTiming(std::optional<RunTiming> timing);
   // The safety-net timer's period in ms, whatever the controller asks; 0
   // (the default) runs it as asked. Tests set minutes to prove that the
   // engine's announcements alone drive the screen.

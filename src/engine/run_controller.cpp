@@ -6,6 +6,7 @@
 #include "data/enums.h"
 #include "engine.h"
 #include "run_finish.h"
+#include "timing_record.h"
 
 namespace alacrity {
 
@@ -219,6 +220,11 @@ void RunController::JournalNewAnswers() {
       std::min(m_state.current.load(std::memory_order_acquire) - 1, m_state.stimulusCount.load());
   while (m_journalled < answered && !m_journalBroken) {
     const auto slot = static_cast<std::size_t>(m_journalled + 1);
+    // The answer's byte and its paint are noted by now: the answer came at
+    // least 69 ms after the stimulus went up.
+    if (const TimingRecord* timing = UsedTimingRecord(); timing != nullptr) {
+      m_journal->NoteTiming(timing->StimulusAt(m_journalled + 1));
+    }
     if (!m_journal->RecordAnswer(m_journalled + 1, m_data.results.responseMs[slot],
                                  m_data.results.buttonIndex[slot])) {
       // Shown once the run is over; a box now would disturb the subject.

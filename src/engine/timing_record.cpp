@@ -131,19 +131,25 @@ ByteArrival TimingRecord::Recent(int64_t spanNs) const {
   return arrival;
 }
 
+StimulusTiming TimingRecord::StimulusAt(int32_t stimulus) const {
+  if (!InRange(stimulus)) return {};
+  const Stimulus& slot = m_stimuli[static_cast<std::size_t>(stimulus)];
+  const int32_t onsetByte = slot.onsetByte.load(std::memory_order_acquire);
+  const int32_t responseByte = slot.responseByte.load(std::memory_order_acquire);
+  return {.stimulus = stimulus,
+          .onsetByte = onsetByte,
+          .onsetHostNs = slot.onsetHostNs.load(Relaxed),
+          .paintedHostNs = slot.paintedHostNs.load(Relaxed),
+          .responseByte = responseByte,
+          .responseHostNs = slot.responseHostNs.load(Relaxed)};
+}
+
 RunTiming TimingRecord::Snapshot(int32_t stimulusCount) const {
   RunTiming timing;
   const int32_t last = stimulusCount < ResultCapacity - 1 ? stimulusCount : ResultCapacity - 1;
   for (int32_t number = 1; number <= last; ++number) {
-    const Stimulus& slot = m_stimuli[static_cast<std::size_t>(number)];
-    const int32_t onsetByte = slot.onsetByte.load(std::memory_order_acquire);
-    if (onsetByte == 0) continue;
-    timing.stimuli.push_back({.stimulus = number,
-                              .onsetByte = onsetByte,
-                              .onsetHostNs = slot.onsetHostNs.load(Relaxed),
-                              .paintedHostNs = slot.paintedHostNs.load(Relaxed),
-                              .responseByte = slot.responseByte.load(std::memory_order_acquire),
-                              .responseHostNs = slot.responseHostNs.load(Relaxed)});
+    StimulusTiming stimulus = StimulusAt(number);
+    if (stimulus.onsetByte != 0) timing.stimuli.push_back(stimulus);
   }
   timing.arrival = Arrival();
   return timing;

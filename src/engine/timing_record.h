@@ -49,6 +49,9 @@ class TimingRecord {
   // The same over about the latest `spanNs` of anchors: the live rate.
   ByteArrival Recent(int64_t spanNs) const;
 
+  // What is noted of one stimulus so far (zeros for what is not).
+  StimulusTiming StimulusAt(int32_t stimulus) const;
+
   // After the reader has been joined: every stimulus up to `stimulusCount`
   // whose response count started, with the arrival figures.
   RunTiming Snapshot(int32_t stimulusCount) const;
