@@ -44,8 +44,14 @@ int32_t ObjectOf(const TestResults& results, int32_t stimulus) {
 }  // namespace
 
 QRect CAlacrityView::FigureArea() const {
-  const Rect box = ComputeFigureGeometry(width(), height()).box;
-  return QRect(QPoint(box.left, box.top), QPoint(box.right, box.bottom)).adjusted(-1, -1, 1, 1);
+  // The figures are drawn in device pixels; the area is asked for in
+  // logical ones, rounded outwards.
+  const qreal ratio = devicePixelRatio();
+  const QSize pixels = DevicePixelSize(size(), ratio);
+  const Rect box = ComputeFigureGeometry(pixels.width(), pixels.height()).box;
+  const QRectF area(QPointF(box.left / ratio, box.top / ratio),
+                    QPointF((box.right + 1) / ratio, (box.bottom + 1) / ratio));
+  return area.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 void CAlacrityView::resizeEvent(QResizeEvent* event) {
@@ -145,14 +151,14 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
 void CAlacrityView::DrawButtonCheck(QPainter& painter, int nibble) const {
   const TestConfiguration& configuration = m_context.data.customConfiguration;
   painter.fillRect(rect(), ToQColor(BackgroundColorRgb(configuration.background)));
-  const int32_t color = ButtonCheckColor(nibble, configuration);
-  if (color < 0) return;
-  const DevicePixelScope pixels(painter, size(), devicePixelRatio());
-  const FigureGeometry geometry =
-      ComputeFigureGeometry(pixels.Size().width(), pixels.Size().height());
-  const QColor figureColor = ToQColor(StimulusColorRgb(color));
-  for (int32_t bit = 0; bit < 4; ++bit) {
-    if ((nibble & (1 << bit)) != 0) PaintFigure(painter, bit, geometry, figureColor);
+  if (const int32_t color = ButtonCheckColor(nibble, configuration); color >= 0) {
+    const DevicePixelScope pixels(painter, size(), devicePixelRatio());
+    const FigureGeometry geometry =
+        ComputeFigureGeometry(pixels.Size().width(), pixels.Size().height());
+    const QColor figureColor = ToQColor(StimulusColorRgb(color));
+    for (int32_t bit = 0; bit < 4; ++bit) {
+      if ((nibble & (1 << bit)) != 0) PaintFigure(painter, bit, geometry, figureColor);
+    }
   }
   DrawCheckStatus(painter, configuration.background);
 }

@@ -92,6 +92,12 @@ class TimingTest : public QObject {
     OnBytesReceived(MonotonicNowNs(), 8);
     Feed(0, 8);
     QVERIFY(View().CheckStatusText().rfind("Box on test box: ", 0) == 0);
+    // In small type at the bottom, whatever buttons are held (none here).
+    View().repaint();
+    const QImage image = f->Grab();
+    int dark = 0;
+    for (int x = 10; x < 300; ++x) dark += qGray(image.pixel(x, image.height() - 10)) < 128 ? 1 : 0;
+    QVERIFY2(dark > 10, "no self-check line at the bottom of the check screen");
     f->frame->RunCommand(IdStop);
   }
 };
