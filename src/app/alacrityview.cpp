@@ -38,16 +38,12 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
   // The engine's announcements wake the view at once; it then looks at the
   // engine exactly as the timer does.
   m_announcer = new EngineAnnouncer([this] { OnTimer(); }, this);
-  UseTimingRecord(m_timing.get());
+  UseTimingRecord(m_timing);
   m_lastResponseCount = context.data.results.responseCount;
   HideList();
 }
 
-CAlacrityView::~CAlacrityView() {
-  // No run outlives the view (the frame stops it before closing); the engine
-  // must not keep a record that is going away.
-  if (UsedTimingRecord() == m_timing.get()) UseTimingRecord(nullptr);
-}
+CAlacrityView::~CAlacrityView() = default;
 
 void CAlacrityView::AfterCommand() {
   const bool idle = m_context.data.idle != 0;

@@ -173,9 +173,8 @@ class CAlacrityView : public QWidget, public RunWindow {
   PerformDialog m_performDialog;
   StimulusPaintObserver m_paintObserver;
 
-  // Noted by the engine on the reader thread and by Repaint here; the
-  // engine uses it for as long as the view lives.
-  std::unique_ptr<TimingRecord> m_timing = std::make_unique<TimingRecord>();
+  // Noted by the engine on the reader thread and by Repaint here.
+  TimingRecord* m_timing = &TheTimingRecord();
   EngineAnnouncer* m_announcer = nullptr;  // a child of the view
   int m_safetyNetMs = 0;
   // The stimulus the latest paint showed, 0 for none: Repaint notes when it

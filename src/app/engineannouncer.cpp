@@ -5,7 +5,6 @@
 
 #include <QSocketNotifier>
 
-#include <atomic>
 #include <cstdint>
 
 #include "engine/engine.h"
@@ -13,41 +12,47 @@
 namespace alacrity {
 namespace {
 
-// Written on the window thread as announcers come and go, read by the hook
-// on the reader thread.
-std::atomic<int> g_announceFd{-1};
+// One eventfd for the life of the process, never closed: the reader thread
+// may be inside the hook while the window that listens goes away, and a
+// closed descriptor's number could meanwhile name another file.
+int AnnounceFd() {
+  static const int fd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+  return fd;
+}
 
 // Runs on the reader thread between two bytes: one write, never blocking
 // (the counter of a non-blocking eventfd cannot fill up from these).
 void WriteAnnouncement() {
-  const int fd = g_announceFd.load(std::memory_order_relaxed);
-  if (fd < 0) return;
   const uint64_t one = 1;
-  (void)::write(fd, &one, sizeof one);
+  (void)::write(AnnounceFd(), &one, sizeof one);
 }
+
+// The announcer that listens now; window thread only.
+EngineAnnouncer* g_listening = nullptr;
 
 }  // namespace
 
 EngineAnnouncer::EngineAnnouncer(std::function<void()> onAnnounce, QObject* parent)
     : QObject(parent), m_onAnnounce(std::move(onAnnounce)) {
-  m_fd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+  m_fd = AnnounceFd();
   if (m_fd < 0) return;
+  // The newest window listens; an older one (tests make several) falls
+  // silent rather than share the descriptor.
+  if (g_listening != nullptr && g_listening->m_notifier != nullptr) {
+    g_listening->m_notifier->setEnabled(false);
+  }
+  g_listening = this;
   m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
   connect(m_notifier, &QSocketNotifier::activated, this, &EngineAnnouncer::OnActivated);
-  g_announceFd.store(m_fd);
   InstallAnnounceHook(&WriteAnnouncement);
 }
 
 EngineAnnouncer::~EngineAnnouncer() {
-  if (m_fd < 0) return;
-  // Another announcer may have taken over meanwhile; only our own descriptor
-  // is withdrawn. A write racing with the close hits a closed or reused
-  // descriptor number only if the reader runs past this, and no run outlives
-  // the window that shows it.
-  int mine = m_fd;
-  if (g_announceFd.compare_exchange_strong(mine, -1)) InstallAnnounceHook(nullptr);
+  if (g_listening == this) {
+    InstallAnnounceHook(nullptr);
+    g_listening = nullptr;
+  }
   delete m_notifier;
-  ::close(m_fd);
 }
 
 void EngineAnnouncer::OnActivated() {

@@ -4,7 +4,7 @@
 // phase, a new stimulus, other held buttons), instead of polling it: the
 // engine's hook writes an eventfd on the reader thread, a socket notifier on
 // the window thread reads it within one turn of the event loop. One
-// announcer is active at a time; the newest one takes the engine's hook.
+// announcer listens at a time; the newest one takes the engine's hook.
 
 #include <QObject>
 

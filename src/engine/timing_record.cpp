@@ -144,6 +144,11 @@ StimulusTiming TimingRecord::StimulusAt(int32_t stimulus) const {
           .responseHostNs = slot.responseHostNs.load(Relaxed)};
 }
 
+TimingRecord& TheTimingRecord() {
+  static TimingRecord record;
+  return record;
+}
+
 RunTiming TimingRecord::Snapshot(int32_t stimulusCount) const {
   RunTiming timing;
   const int32_t last = stimulusCount < ResultCapacity - 1 ? stimulusCount : ResultCapacity - 1;

@@ -94,4 +94,9 @@ class TimingRecord {
   std::atomic<int64_t> m_anchorCount{0};  // anchors published; the ring holds the latest
 };
 
+// The process-wide record the window layer hands the engine. It lives as
+// long as the process, so a reader still running at exit never writes into
+// a record that is gone.
+TimingRecord& TheTimingRecord();
+
 }  // namespace alacrity
