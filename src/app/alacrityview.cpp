@@ -5,10 +5,10 @@
 
 #include "alacritylist.h"
 #include "displayhandover.h"
+#include "displayserver.h"
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engineannouncer.h"
-#include "displayserver.h"
 #include "mainframe.h"
 #include "messagebox.h"
 
