@@ -1,9 +1,11 @@
 // The window layer's figures, printed (not asserted):
-//  - display lag: from the engine entering WaitResponse on the reader thread
-//    to the end of the paint that shows the stimulus, over 200 stimuli
-//    answered by a simulated subject (offscreen);
+//  - display delay as the timing record notes it: from the host time of the
+//    chunk that held the onset byte to the stimulus painted and handed over
+//    (flushed; on X11 after a server round trip), over 200 stimuli answered
+//    by a simulated subject; also from the engine entering WaitResponse to
+//    the end of the paint, and the share of stimuli over 1 ms;
 //  - CPU use of the whole program while a test waits for its start, with
-//    the box sending 1440 bytes a second and the view's 1 ms timer running.
+//    the box sending 1440 bytes a second and only the safety-net timer.
 //
 // Usage: alacrity-app-bench [STIMULI [SPEED]]   SPEED runs the box faster
 // than 1440 bytes a second to shorten the lag run (default 4).
@@ -31,6 +33,7 @@
 #include "commandids.h"
 #include "data/enums.h"
 #include "engine/engine.h"
+#include "engine/host_clock.h"
 #include "engine/simulated_subject.h"
 #include "mainframe.h"
 #include "messagebox.h"
@@ -78,6 +81,7 @@ class PacedBoxLink : public RunLink {
     while (!m_stop.load()) {
       due += period;
       std::this_thread::sleep_until(due);
+      OnBytesReceived(MonotonicNowNs(), BytesPerWrite);
       for (int i = 0; i < BytesPerWrite && run.done.load() == 0; ++i) {
         const int32_t before = run.phase.load();
         OnDeviceByte(m_subjectPresses ? subject.NextByte(run, m_data) : uint8_t{0});
@@ -178,12 +182,27 @@ void MeasureLag(int stimuli, double speed) {
     lagsMs.push_back(static_cast<double>(painted - entered) / 1e6);
     untilPaintMs.push_back(static_cast<double>(paintStartNs[slot] - entered) / 1e6);
   }
-  std::printf("display lag, WaitResponse entered -> stimulus painted (%zu of %d stimuli, box at %gx):\n",
+  std::printf("display lag, WaitResponse entered -> paint ended (%zu of %d stimuli, box at %gx):\n",
               lagsMs.size(), stimuli, speed);
-  std::printf("  median %.3f ms   p99 %.3f ms   max %.3f ms   (goal: p99 < 2 ms)\n",
+  std::printf("  median %.3f ms   p99 %.3f ms   max %.3f ms\n",
               Percentile(lagsMs, 0.5), Percentile(lagsMs, 0.99), Percentile(lagsMs, 1.0));
   std::printf("  of which until the paint begins: median %.3f ms   p99 %.3f ms\n",
               Percentile(untilPaintMs, 0.5), Percentile(untilPaintMs, 0.99));
+  if (const RunTiming* timing = bench.frame->View().TimingOfResults(); timing != nullptr) {
+    std::vector<double> delaysMs;
+    for (const StimulusTiming& row : timing->stimuli) {
+      if (row.paintedHostNs != 0) {
+        delaysMs.push_back(static_cast<double>(row.paintedHostNs - row.onsetHostNs) / 1e6);
+      }
+    }
+    const auto over = std::count_if(delaysMs.begin(), delaysMs.end(), [](double ms) { return ms > 1.0; });
+    std::printf("recorded display delay, onset byte received -> painted and handed over (%zu stimuli, %s):\n",
+                delaysMs.size(), timing->display.server.c_str());
+    std::printf("  median %.3f ms   p99 %.3f ms   max %.3f ms   (goal: median <= 0.2 ms, p99 <= 0.5 ms)\n",
+                Percentile(delaysMs, 0.5), Percentile(delaysMs, 0.99), Percentile(delaysMs, 1.0));
+    std::printf("  stimuli over 1 ms: %.1f %%\n",
+                delaysMs.empty() ? 0.0 : 100.0 * static_cast<double>(over) / static_cast<double>(delaysMs.size()));
+  }
   std::printf("  responses recorded: %d\n", bench.data->results.responseCount);
 
   // What one stimulus paint costs by itself (the rest of the lag is the
@@ -234,8 +253,9 @@ void MeasureIdleCpu(int seconds) {
   const double uiThread = CpuSeconds(RUSAGE_THREAD) - threadBefore;
   std::printf("CPU while a test waits for its start (%.1f s, box at 1440 bytes/s, phase %d):\n", wall,
               bench.state->phase.load());
-  std::printf("  whole program %.2f %% of a core   user-interface thread %.2f %%   (goal: < 2 %%)\n",
+  std::printf("  whole program %.2f %% of a core   user-interface thread %.2f %%   (goal: <= 0.3 %%)\n",
               100.0 * process / wall, 100.0 * uiThread / wall);
+  std::printf("  safety-net timer: %d ms\n", bench.frame->View().Timer().interval());
   bench.frame->RunCommand(IdStop);
 }
 

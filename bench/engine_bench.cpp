@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -13,9 +15,11 @@
 
 #include "alloc_counter.h"
 #include "engine/engine.h"
+#include "engine/host_clock.h"
 #include "engine/random.h"
 #include "engine/schedule.h"
 #include "engine/simulated_subject.h"
+#include "engine/timing_record.h"
 
 namespace alacrity {
 namespace {
@@ -90,6 +94,48 @@ void BM_EngineBytes(benchmark::State& st) {
   st.counters["ns_per_byte"] = timer.NanosecondsPer(bytes);
 }
 BENCHMARK(BM_EngineBytes)->Unit(benchmark::kMillisecond);
+
+std::atomic<int64_t> g_announcements{0};
+void CountAnnouncement() { g_announcements.fetch_add(1, std::memory_order_relaxed); }
+
+// The same stream with everything a timed run adds on the reader thread: a
+// host clock stamp per 8-byte chunk (what the serial reader gets from the
+// simulator), the timing record and the announcement hook. It must stay
+// allocation-free and cost next to nothing per byte.
+void BM_EngineBytesTimed(benchmark::State& st) {
+  BenchRun run;
+  Schedule(run, 200);
+  const std::vector<uint8_t> stream = RecordStream(run);
+  auto record = std::make_unique<TimingRecord>();
+  UseTimingRecord(record.get());
+  InstallAnnounceHook(&CountAnnouncement);
+  g_announcements.store(0);
+  int64_t allocations = 0;
+  LoopTimer timer;
+  for (auto _ : st) {
+    Attach(run);
+    const int64_t before = bench::AllocationCount();
+    timer.Start();
+    for (std::size_t at = 0; at < stream.size(); at += 8) {
+      const std::size_t end = std::min(stream.size(), at + 8);
+      OnBytesReceived(MonotonicNowNs(), end - at);
+      for (std::size_t i = at; i < end; ++i) OnDeviceByte(stream[i]);
+    }
+    benchmark::ClobberMemory();
+    timer.Stop();
+    allocations += bench::AllocationCount() - before;
+  }
+  InstallAnnounceHook(nullptr);
+  UseTimingRecord(nullptr);
+  if (run.state.done != 1) st.SkipWithError("the replayed stream did not finish the run");
+  if (allocations != 0) st.SkipWithError("the timed byte loop allocated");
+  const auto bytes = static_cast<double>(stream.size()) * static_cast<double>(st.iterations());
+  st.counters["ns_per_byte"] = timer.NanosecondsPer(bytes);
+  st.counters["allocations"] = static_cast<double>(allocations);
+  st.counters["announcements_per_run"] =
+      static_cast<double>(g_announcements.load()) / static_cast<double>(st.iterations());
+}
+BENCHMARK(BM_EngineBytesTimed)->Unit(benchmark::kMillisecond);
 
 // A whole run of the longest schedule, closed loop with the simulated subject.
 // Only the byte loop is watched for allocations: setting up is allowed to

@@ -6,7 +6,11 @@
 
 #include "alacritylist.h"
 #include "chartpanel.h"
+#include "displayhandover.h"
 #include "displayserver.h"
+#include "engine/engine.h"
+#include "engine/host_clock.h"
+#include "engineannouncer.h"
 #include "statisticstable.h"
 #include "mainframe.h"
 #include "messagebox.h"
@@ -36,6 +40,10 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
   // must follow the engine within about one.
   m_timer.setTimerType(Qt::PreciseTimer);
   connect(&m_timer, &QTimer::timeout, this, &CAlacrityView::OnTimer);
+  // The engine's announcements wake the view at once; it then looks at the
+  // engine exactly as the timer does.
+  m_announcer = new EngineAnnouncer([this] { OnTimer(); }, this);
+  UseTimingRecord(m_timing);
   m_lastResponseCount = context.data.results.responseCount;
   HideList();
 }
@@ -88,12 +96,31 @@ void CAlacrityView::ShowNeutralView() {
 
 void CAlacrityView::OnTimer() {
   m_controller.OnTimer();
+  // The check's self-check figures change without a new button: refreshed
+  // every half second at the bottom of the screen only.
+  if (m_controller.Mode() == DeviceCheck) {
+    if (const int64_t now = MonotonicNowNs(); now - m_checkStatusNs >= CheckStatusPeriodNs) {
+      m_checkStatusNs = now;
+      update(0, height() - CheckStatusHeight, width(), CheckStatusHeight);
+    }
+  }
   AfterCommand();
 }
 
 // --- RunWindow ---
 
-void CAlacrityView::Repaint() { repaint(); }
+void CAlacrityView::Repaint() {
+  m_paintedStimulus = 0;
+  if (m_testBackgroundShown && m_controller.Mode() == TestRun &&
+      m_controller.ShownPhase() > WaitStart) {
+    repaint(FigureArea());
+  } else {
+    repaint();
+  }
+  // Only the first paint of a stimulus counts; the hand-over wait is paid
+  // only when a stimulus was drawn.
+  if (m_paintedStimulus > 0) m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
+}
 
 void CAlacrityView::ShowStartStopBar() { m_frame.ShowStartStopBar(); }
 
@@ -109,7 +136,15 @@ void CAlacrityView::EnterFullScreen() { m_frame.EnterFullScreen(); }
 
 void CAlacrityView::LeaveFullScreen() { m_frame.LeaveFullScreen(); }
 
-void CAlacrityView::StartTimer(int periodMs) { m_timer.start(periodMs); }
+void CAlacrityView::StartTimer(int periodMs) {
+  if (m_controller.Mode() == DeviceCheck) {
+    m_checkStartNs = MonotonicNowNs();
+    m_checkDevice = m_context.link.DeviceName();
+    m_checkLatencyMs = m_context.link.LatencyTimerMs();
+    m_checkStatusNs = m_checkStartNs;
+  }
+  m_timer.start(m_safetyNetMs > 0 ? m_safetyNetMs : periodMs);
+}
 
 void CAlacrityView::StopTimer() { m_timer.stop(); }
 
@@ -139,6 +174,34 @@ void CAlacrityView::PlaySignal() {
 }
 
 bool CAlacrityView::SaveData() { return m_frame.SaveDataCommand(); }
+
+void CAlacrityView::RunStopped(bool test) {
+  if (!test) return;
+  m_runTiming = m_timing->Snapshot(m_context.runState.stimulusCount.load());
+  m_runTiming->display = CurrentDisplayInfo(*this);
+  m_runTimingTestTime = m_context.data.results.testTime;
+}
+
+const RunTiming* CAlacrityView::TimingOfResults() const {
+  // Every test takes a new test time; an opened file brings its own.
+  if (!m_runTiming || m_context.data.resultsPresent == 0 ||
+      m_context.data.results.testTime != m_runTimingTestTime) {
+    return nullptr;
+  }
+  return &*m_runTiming;
+}
+
+void CAlacrityView::AdoptTiming(std::optional<RunTiming> timing) {
+  m_runTiming = std::move(timing);
+  m_runTimingTestTime = m_context.data.results.testTime;
+}
+
+std::vector<TimingLine> CAlacrityView::TimingLinesOfResults() const {
+  const RunTiming* timing = TimingOfResults();
+  // Without a byte's arrival (restored host times) there is no block.
+  if (timing == nullptr || timing->arrival.firstNs == 0) return {};
+  return TimingReportLines(ComputeTimingFigures(*timing));
+}
 
 std::optional<PerformChoice> CAlacrityView::AskPerform(int32_t presetCount) {
   if (m_performDialog) return m_performDialog(presetCount);

@@ -16,9 +16,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "appcontext.h"
+#include "data/run_timing.h"
 #include "engine/run_controller.h"
+#include "engine/timing_record.h"
 #include "layoutpainter.h"
 #include "reportprinter.h"
 
@@ -31,6 +34,7 @@ namespace alacrity {
 class AlacrityList;
 class CMainFrame;
 class ChartPanel;
+class EngineAnnouncer;
 class StatisticsTable;
 
 class CAlacrityView : public QWidget, public RunWindow {
@@ -64,6 +68,23 @@ class CAlacrityView : public QWidget, public RunWindow {
   void SetStimulusPaintObserver(StimulusPaintObserver observer) {
     m_paintObserver = std::move(observer);
   }
+
+  // The host times of the latest test while its results are the ones shown;
+  // null once other results replace them (another test, an opened file).
+  const RunTiming* TimingOfResults() const;
+  // The timing report of those results; empty without them.
+  std::vector<TimingLine> TimingLinesOfResults() const;
+  TimingRecord& Timing() { return *m_timing; }
+  // Host times that come with restored results (a journal's): Save writes
+  // them beside the data file; the report shows no block for them, since
+  // how the bytes arrived was not kept.
+  void AdoptTiming(std::optional<RunTiming> timing);
+  // The safety-net timer's period in ms, whatever the controller asks; 0
+  // (the default) runs it as asked. Tests set minutes to prove that the
+  // engine's announcements alone drive the screen.
+  void SetSafetyNetTimerMs(int ms) { m_safetyNetMs = ms; }
+  // The self-check line at the bottom of the device check's screen.
+  std::string CheckStatusText() const;
 
   // The fonts of the view, all Arial, heights in pixels.
   const QFont& FontNormal12() const { return m_fonts.normal12; }
@@ -124,6 +145,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   void PlaySignal() override;
   bool SaveData() override;
   std::optional<PerformChoice> AskPerform(int32_t presetCount) override;
+  void RunStopped(bool test) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -134,6 +156,9 @@ class CAlacrityView : public QWidget, public RunWindow {
   void DrawResultPage(QPainter& painter) const;
   void DrawStimulus(QPainter& painter, int32_t phase);
   void DrawButtonCheck(QPainter& painter, int nibble) const;
+  void DrawCheckStatus(QPainter& painter, int32_t background) const;
+  // Where the stimulus figures are drawn, with a pixel to spare.
+  QRect FigureArea() const;
   HeaderBlockTexts HeaderTexts() const;
   void OnTimer();
   // Lets the frame enable or disable the commands that a run locks out and
@@ -161,6 +186,29 @@ class CAlacrityView : public QWidget, public RunWindow {
   ViewMode m_lastMode = Neutral;
   PerformDialog m_performDialog;
   StimulusPaintObserver m_paintObserver;
+
+  // Noted by the engine on the reader thread and by Repaint here.
+  TimingRecord* m_timing = &TheTimingRecord();
+  EngineAnnouncer* m_announcer = nullptr;  // a child of the view
+  int m_safetyNetMs = 0;
+  // The stimulus the latest paint showed, 0 for none: Repaint notes when it
+  // was handed to the display.
+  int32_t m_paintedStimulus = 0;
+  // The whole test screen shows the run's background: from then on a new
+  // phase or stimulus changes the figure's area only, and only that is
+  // painted and handed to the display.
+  bool m_testBackgroundShown = false;
+  // The latest test's host times, and the test time of the results they
+  // belong to.
+  std::optional<RunTiming> m_runTiming;
+  int32_t m_runTimingTestTime = 0;
+  // The device check: when it began, the device and its latency timer.
+  int64_t m_checkStartNs = 0;
+  std::string m_checkDevice;
+  std::optional<int> m_checkLatencyMs;
+  int64_t m_checkStatusNs = 0;  // when its figures were last refreshed
+  static constexpr int CheckStatusHeight = 20;
+  static constexpr int64_t CheckStatusPeriodNs = 500'000'000;
 
   LayoutFonts m_fonts;
 

@@ -5,21 +5,35 @@
 #include <QPainter>
 #include <QPaintEvent>
 
+#include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "alacrityview.h"
 #include "data/enums.h"
 #include "engine/figure_geometry.h"
+#include "engine/host_clock.h"
 #include "figurepainter.h"
 #include "layoutpainter.h"
 #include "results/header_block.h"
 #include "results/report_layout.h"
+#include "results/timing_layout.h"
+#include "results/timing_report.h"
 
 namespace alacrity {
 namespace {
 
 constexpr Rect HeaderBlockRect{10, 5, 710, 65};
 constexpr LayoutRect ResultPageRect{10, 70, 650, 380};
+// Under the result page's average line.
+constexpr int TimingBlockTop = 165;
+
+// A box that has sent nothing for this long is not there, or has stopped.
+constexpr int64_t SilentBoxNs = 1'000'000'000;
+// The live rate looks back this far.
+constexpr int64_t LiveRateSpanNs = 2'000'000'000;
 
 // The object of a stimulus, or -1 when the number is outside the results.
 int32_t ObjectOf(const TestResults& results, int32_t stimulus) {
@@ -29,7 +43,23 @@ int32_t ObjectOf(const TestResults& results, int32_t stimulus) {
 
 }  // namespace
 
-void CAlacrityView::paintEvent(QPaintEvent* /*event*/) {
+QRect CAlacrityView::FigureArea() const {
+  // The figures are drawn in device pixels; the area is asked for in
+  // logical ones, rounded outwards.
+  const qreal ratio = devicePixelRatio();
+  const QSize pixels = DevicePixelSize(size(), ratio);
+  const Rect box = ComputeFigureGeometry(pixels.width(), pixels.height()).box;
+  const QRectF area(QPointF(box.left / ratio, box.top / ratio),
+                    QPointF((box.right + 1) / ratio, (box.bottom + 1) / ratio));
+  return area.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void CAlacrityView::resizeEvent(QResizeEvent* event) {
+  m_testBackgroundShown = false;
+  QWidget::resizeEvent(event);
+}
+
+void CAlacrityView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const ViewMode mode = m_controller.Mode();
   const int32_t phase = m_controller.ShownPhase();
@@ -37,6 +67,11 @@ void CAlacrityView::paintEvent(QPaintEvent* /*event*/) {
   // view; erasing and drawing the header first would only cost time between
   // the engine's phase change and the stimulus on screen.
   const bool filled = (mode == TestRun && phase > WaitStart) || mode == DeviceCheck;
+  if (mode != TestRun || phase <= WaitStart) {
+    m_testBackgroundShown = false;
+  } else if (event->region() == QRegion(rect())) {
+    m_testBackgroundShown = true;
+  }
   if (!filled) {
     // The erased window: what stays visible around the header and the prompt.
     painter.fillRect(rect(), Qt::white);
@@ -83,6 +118,12 @@ void CAlacrityView::DrawHeaderBlock(QPainter& painter) const {
 void CAlacrityView::DrawResultPage(QPainter& painter) const {
   PaintLayout(painter, ScreenResultPage(m_averageText, ResultPageRect), m_fonts,
               LayoutMapping::Screen);
+  if (const std::vector<TimingLine> lines = TimingLinesOfResults(); !lines.empty()) {
+    PaintLayout(painter,
+                ScreenTimingBlock(lines, {ResultPageRect.left + 10, TimingBlockTop, width() - 10,
+                                          height()}),
+                m_fonts, LayoutMapping::Screen);
+  }
 }
 
 void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
@@ -97,7 +138,11 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
 
   // Asserts the sync line as the stimulus goes up and sounds a deferred signal.
   m_controller.OnStimulusDrawn(phase);
-  const int32_t object = ObjectOf(document.results, m_context.runState.current.load());
+  // The number drawn is the one whose paint time counts, even when the
+  // reader has moved on meanwhile.
+  const int32_t stimulus = m_context.runState.current.load();
+  m_paintedStimulus = stimulus;
+  const int32_t object = ObjectOf(document.results, stimulus);
   const int32_t color = ShapeColor(document.runConfiguration, object);
   if (color < 0) return;
   const DevicePixelScope pixels(painter, size(), devicePixelRatio());
@@ -108,15 +153,42 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
 void CAlacrityView::DrawButtonCheck(QPainter& painter, int nibble) const {
   const TestConfiguration& configuration = m_context.data.customConfiguration;
   painter.fillRect(rect(), ToQColor(BackgroundColorRgb(configuration.background)));
-  const int32_t color = ButtonCheckColor(nibble, configuration);
-  if (color < 0) return;
-  const DevicePixelScope pixels(painter, size(), devicePixelRatio());
-  const FigureGeometry geometry =
-      ComputeFigureGeometry(pixels.Size().width(), pixels.Size().height());
-  const QColor figureColor = ToQColor(StimulusColorRgb(color));
-  for (int32_t bit = 0; bit < 4; ++bit) {
-    if ((nibble & (1 << bit)) != 0) PaintFigure(painter, bit, geometry, figureColor);
+  if (const int32_t color = ButtonCheckColor(nibble, configuration); color >= 0) {
+    const DevicePixelScope pixels(painter, size(), devicePixelRatio());
+    const FigureGeometry geometry =
+        ComputeFigureGeometry(pixels.Size().width(), pixels.Size().height());
+    const QColor figureColor = ToQColor(StimulusColorRgb(color));
+    for (int32_t bit = 0; bit < 4; ++bit) {
+      if ((nibble & (1 << bit)) != 0) PaintFigure(painter, bit, geometry, figureColor);
+    }
   }
+  DrawCheckStatus(painter, configuration.background);
+}
+
+std::string CAlacrityView::CheckStatusText() const {
+  const int64_t now = MonotonicNowNs();
+  const ByteArrival recent = m_timing->Recent(LiveRateSpanNs);
+  const int64_t lastByteNs = recent.bytes > 0 ? recent.lastNs : m_checkStartNs;
+  if (now - std::max(lastByteNs, m_checkStartNs) >= SilentBoxNs) {
+    return "No bytes from the response box on " + m_checkDevice + ".";
+  }
+  std::string text = "Box on " + m_checkDevice + ": ";
+  const std::optional<double> rate = MeasuredBytesPerSecond(recent);
+  text += rate ? FormatFixed(*rate, 1) + " bytes/s over the last 2 s" : "measuring the rate";
+  text += ", longest gap " + FormatFixed(static_cast<double>(recent.longestGapNs) / 1e6, 1) + " ms";
+  if (m_checkLatencyMs) text += ", latency timer " + std::to_string(*m_checkLatencyMs) + " ms";
+  return text;
+}
+
+void CAlacrityView::DrawCheckStatus(QPainter& painter, int32_t background) const {
+  // Small type at the bottom, legible on every background.
+  const bool dark = background == Code(BackgroundColor::Blue) ||
+                    background == Code(BackgroundColor::Black);
+  painter.setPen(dark ? Qt::white : Qt::black);
+  painter.setFont(m_fonts.normal12);
+  painter.drawText(QRect(10, height() - CheckStatusHeight, width() - 20, CheckStatusHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   QString::fromStdString(CheckStatusText()));
 }
 
 }  // namespace alacrity

@@ -41,6 +41,7 @@ ReportContent CAlacrityView::CurrentReport() const {
   content.rows = m_list->Rows();
   content.header = HeaderTexts();
   content.averageText = m_averageText;
+  if (content.kind == ReportKind::Result) content.timing = TimingLinesOfResults();
   content.title = ReportTitle(content.kind);
   return content;
 }

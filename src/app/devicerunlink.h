@@ -13,6 +13,8 @@ class DeviceRunLink final : public RunLink {
   int Start(RunState* run) override { return LinkStart(run); }
   void Stop() override { LinkStop(); }
   void SetSyncLine(int level) override { ::alacrity::SetSyncLine(level); }
+  std::string DeviceName() const override { return TheDeviceLink().DeviceName(); }
+  std::optional<int> LatencyTimerMs() override { return TheDeviceLink().LatencyTimer(); }
   std::string StartFailure() const override { return LinkStartFailure(); }
   bool StoppedSending() const override { return LinkStoppedSending(); }
 };

@@ -80,6 +80,7 @@ void RecoverJournals(CMainFrame& frame, AppContext& context) {
     // Another program may have taken it meanwhile.
     if (!keeper->Hold(found.path)) continue;
     RestoreJournalledRun(image, data);
+    frame.View().AdoptTiming(JournalledTiming(image));
     if (UsesSubjectRegister() && data.subject != SubjectInfo{}) {
       // The subject tested becomes the register's current one, as when a
       // data file of theirs is opened, so Save files the results for them.

@@ -8,11 +8,13 @@
 
 #include "alacrityview.h"
 #include "commandids.h"
+#include "data/file_io.h"
 #include "data/test_data_file.h"
 #include "filedialogs.h"
 #include "localpath.h"
 #include "mainframe.h"
 #include "messagebox.h"
+#include "results/timing_report.h"
 #include "subjectregister.h"
 
 namespace alacrity {
@@ -36,6 +38,16 @@ QString SaveStart(const QString& directory, const QString& currentPath) {
   if (currentPath.isEmpty()) return directory;
   if (directory.isEmpty()) return currentPath;
   return directory + QLatin1Char('/') + QFileInfo(currentPath).fileName();
+}
+
+// The host times of the test go into a file of their own beside the data
+// file, which stays exactly as the format has it. True when there was
+// nothing to write or it was written.
+bool SaveTimingRecord(const RunTiming* timing, const std::filesystem::path& dataFile) {
+  if (timing == nullptr) return true;
+  const std::string csv = TimingCsv(*timing);
+  return WriteFileAtomically(TimingCsvPathFor(dataFile),
+                             {reinterpret_cast<const uint8_t*>(csv.data()), csv.size()});
 }
 
 }  // namespace
@@ -68,6 +80,12 @@ bool CMainFrame::SaveDataCommand() {
   const FileOutcome outcome = SaveTestData(LocalPath(path), document);
   ShowOutcome(this, outcome);
   if (!outcome.ok) return false;
+  if (!SaveTimingRecord(m_view->TimingOfResults(), LocalPath(path))) {
+    // The results are safe in the data file; only the host times are not.
+    ShowMessageBox(this, QStringLiteral("The timing record could not be written beside the data "
+                                        "file: %1")
+                             .arg(QString::fromStdString(TimingCsvPathFor(LocalPath(path)).string())));
+  }
   // The results are in a data file now; their journal has done its work.
   if (m_context.journal) m_context.journal->Discard();
   m_view->repaint();

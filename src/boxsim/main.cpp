@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <ctime>
 #include <iostream>
 #include <memory>
@@ -41,7 +42,30 @@ struct Options {
   bool loop = false;
   bool exitAtEnd = false;
   int bytesPerWrite = BoxSimulatorOptions{}.bytesPerWrite;
+  int bytesPerSecond = BoxSimulatorOptions{}.bytesPerSecond;
+  std::string stall;
 };
+
+// "AT_MS:FOR_MS": after AT_MS of the stream, hold it back for FOR_MS.
+bool ParseStall(const std::string& text, BoxSimulatorOptions& options) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string::npos) return false;
+  try {
+    std::size_t used = 0;
+    const long at = std::stol(text.substr(0, colon), &used);
+    if (used != colon) return false;
+    const std::string rest = text.substr(colon + 1);
+    const long duration = std::stol(rest, &used);
+    if (used != rest.size() || at < 0 || at > MaxStepMs || duration < 1 || duration > MaxStepMs) {
+      return false;
+    }
+    options.stallAfterBytes = at * options.bytesPerSecond / 1000;
+    options.stallMs = static_cast<int>(duration);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   std::optional<FileBytes> file = ReadFileBytes(path);
@@ -124,6 +148,12 @@ int main(int argc, char** argv) {
   app.add_option("--burst", options.bytesPerWrite, "Bytes per write (one write about every "
                                                    "burst/1440 s)")
       ->check(CLI::Range(1, 144));
+  app.add_option("--rate", options.bytesPerSecond,
+                 "Bytes a second, to play a box whose clock is off (a sound box: 1440)")
+      ->check(CLI::Range(100, 100000));
+  app.add_option("--stall", options.stall,
+                 "AT_MS:FOR_MS: after AT_MS of streaming, hold the bytes back for FOR_MS and then "
+                 "send them at once, as a converter delivering in bursts does");
 
   try {
     app.parse(argc, argv);
@@ -152,8 +182,14 @@ int main(int argc, char** argv) {
     std::cerr << "cannot open a pseudo-terminal: " << std::strerror(errno) << "\n";
     return ExitFailed;
   }
-  const BoxSimulatorOptions streaming{.idleAfterEnd = !options.exitAtEnd,
-                                      .bytesPerWrite = options.bytesPerWrite};
+  BoxSimulatorOptions streaming{.idleAfterEnd = !options.exitAtEnd,
+                                .bytesPerWrite = options.bytesPerWrite,
+                                .bytesPerSecond = options.bytesPerSecond};
+  if (!options.stall.empty() && !ParseStall(options.stall, streaming)) {
+    std::cerr << "--stall: expected AT_MS:FOR_MS, AT_MS 0.." << MaxStepMs << ", FOR_MS 1.."
+              << MaxStepMs << "\n";
+    return ExitUsage;
+  }
   if (!simulator.Start(std::move(*source), streaming)) {
     std::cerr << "cannot start streaming\n";
     return ExitFailed;

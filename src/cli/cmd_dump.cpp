@@ -131,12 +131,19 @@ Json JournalJson(const JournalImage& image) {
   }
   Json answers = Json::array();
   for (const JournalAnswer& a : image.answers) {
-    answers.push_back(
-        Json{{"stimulus", a.stimulus}, {"responseMs", a.responseMs}, {"buttons", a.buttons}});
+    Json answer{{"stimulus", a.stimulus}, {"responseMs", a.responseMs}, {"buttons", a.buttons}};
+    if (image.version >= 2) {
+      answer["onsetByte"] = a.onsetByte;
+      answer["onsetHostNs"] = a.onsetHostNs;
+      answer["paintedHostNs"] = a.paintedHostNs;
+      answer["responseByte"] = a.responseByte;
+      answer["responseHostNs"] = a.responseHostNs;
+    }
+    answers.push_back(std::move(answer));
   }
   return Json{
       {"format", "journal"},
-      {"version", JournalFormatVersion},
+      {"version", image.version},
       {"performMode", s.performMode == 1 ? "protocol" : "custom"},
       {"runConfiguration", ConfigurationJson(s.runConfiguration)},
       {"runVoice", VoiceJson(s.runVoice)},

@@ -14,10 +14,13 @@
 #include "data/run_journal.h"
 #include "data/test_data_file.h"
 #include "engine/run_recovery.h"
+#include "results/timing_report.h"
 #include "exit_codes.h"
 
 namespace alacrity::cli {
 namespace {
+
+constexpr const char* MessageErrorWritingTimingRecord = "the timing record could not be written";
 
 int RunRecover(const std::filesystem::path& journal, const std::filesystem::path& output) {
   const std::optional<FileBytes> file = ReadFileBytes(journal);
@@ -40,6 +43,15 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
     return ExitRefused;
   }
   const JournalImage& image = *parsed.image;
+  // The host times go beside the data file, as Save puts them.
+  if (const std::optional<RunTiming> timing = JournalledTiming(image)) {
+    const std::string csv = TimingCsv(*timing);
+    const std::filesystem::path csvPath = TimingCsvPathFor(output);
+    if (!WriteFileAtomically(csvPath, {reinterpret_cast<const uint8_t*>(csv.data()), csv.size()})) {
+      ReportRefusal(csvPath, MessageErrorWritingTimingRecord);
+      return ExitRefused;
+    }
+  }
   if (image.droppedBytes > 0) {
     // A torn last write is expected after a power cut; say what was left.
     std::cerr << journal.string() << ": " << image.droppedBytes

@@ -21,6 +21,7 @@ CommandRunner AddCsvCommand(CLI::App& app);
 CommandRunner AddRunCommand(CLI::App& app);
 CommandRunner AddExportCommand(CLI::App& app);
 CommandRunner AddReportCommand(CLI::App& app);
+CommandRunner AddCheckBoxCommand(CLI::App& app);
 CommandRunner AddSummaryCommand(CLI::App& app);
 CommandRunner AddRecoverCommand(CLI::App& app);
 CommandRunner AddPlotCommand(CLI::App& app);

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
       {"dump", AddDumpCommand(app)}, {"list", AddListCommand(app)},
       {"csv", AddCsvCommand(app)},   {"run", AddRunCommand(app)},
       {"export", AddExportCommand(app)}, {"report", AddReportCommand(app)},
+      {"check-box", AddCheckBoxCommand(app)},
       {"summary", AddSummaryCommand(app)},
       {"recover", AddRecoverCommand(app)},
       {"plot", AddPlotCommand(app)},

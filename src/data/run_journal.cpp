@@ -47,6 +47,18 @@ uint32_t GetUint32(const uint8_t* in) {
          static_cast<uint32_t>(in[2]) << 16 | static_cast<uint32_t>(in[3]) << 24;
 }
 
+void PutUint64(uint8_t* out, uint64_t value) {
+  PutUint32(out, static_cast<uint32_t>(value));
+  PutUint32(out + 4, static_cast<uint32_t>(value >> 32));
+}
+
+uint64_t GetUint64(const uint8_t* in) {
+  return uint64_t{GetUint32(in)} | uint64_t{GetUint32(in + 4)} << 32;
+}
+
+// A record's CRC comes last and covers everything before it.
+constexpr std::size_t RecordCrcAt = JournalRecordBytes - CrcBytes;
+
 ParseResult<JournalImage> Damaged() { return {std::nullopt, MessageDamagedJournal}; }
 
 bool ReadSetUp(ByteReader& reader, JournalSetUp& s) {
@@ -210,10 +222,16 @@ EncodedJournalHeader EncodeJournalHeader(const JournalSetUp& s) {
 std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer& answer,
                                                             uint32_t headerCrc) {
   std::array<uint8_t, JournalRecordBytes> record{};
-  PutUint32(record.data(), static_cast<uint32_t>(answer.stimulus));
-  PutUint32(record.data() + 4, static_cast<uint32_t>(answer.responseMs));
-  PutUint32(record.data() + 8, static_cast<uint32_t>(answer.buttons));
-  PutUint32(record.data() + 12, Crc(headerCrc, record.data(), 12));
+  uint8_t* out = record.data();
+  PutUint32(out, static_cast<uint32_t>(answer.stimulus));
+  PutUint32(out + 4, static_cast<uint32_t>(answer.responseMs));
+  PutUint32(out + 8, static_cast<uint32_t>(answer.buttons));
+  PutUint32(out + 12, static_cast<uint32_t>(answer.onsetByte));
+  PutUint64(out + 16, static_cast<uint64_t>(answer.onsetHostNs));
+  PutUint64(out + 24, static_cast<uint64_t>(answer.paintedHostNs));
+  PutUint32(out + 32, static_cast<uint32_t>(answer.responseByte));
+  PutUint64(out + 36, static_cast<uint64_t>(answer.responseHostNs));
+  PutUint32(out + RecordCrcAt, Crc(headerCrc, out, RecordCrcAt));
   return record;
 }
 
@@ -240,6 +258,7 @@ ParseResult<JournalImage> ParseRunJournal(std::span<const uint8_t> bytes) {
   if (version > JournalFormatVersion) return {std::nullopt, MessageNewerJournal};
 
   JournalImage image;
+  image.version = version;
   ByteReader reader(bytes.subspan(HeaderLeadBytes, length));
   if (!ReadSetUp(reader, image.setUp) || reader.Remaining() != 0) return Damaged();
 
@@ -247,15 +266,24 @@ ParseResult<JournalImage> ParseRunJournal(std::span<const uint8_t> bytes) {
   // schedule; the first that is not ends what can be trusted.
   std::size_t offset = crcAt + CrcBytes;
   const std::size_t scheduled = image.setUp.schedule.size();
-  while (bytes.size() - offset >= JournalRecordBytes && image.answers.size() < scheduled) {
+  const std::size_t recordBytes = version == 1 ? JournalRecordBytesVersion1 : JournalRecordBytes;
+  const std::size_t crcOffset = recordBytes - CrcBytes;
+  while (bytes.size() - offset >= recordBytes && image.answers.size() < scheduled) {
     const uint8_t* record = bytes.data() + offset;
-    if (Crc(headerCrc, record, 12) != GetUint32(record + 12)) break;
-    const JournalAnswer answer{static_cast<int32_t>(GetUint32(record)),
-                               static_cast<int32_t>(GetUint32(record + 4)),
-                               static_cast<int32_t>(GetUint32(record + 8))};
+    if (Crc(headerCrc, record, crcOffset) != GetUint32(record + crcOffset)) break;
+    JournalAnswer answer{static_cast<int32_t>(GetUint32(record)),
+                         static_cast<int32_t>(GetUint32(record + 4)),
+                         static_cast<int32_t>(GetUint32(record + 8))};
+    if (version >= 2) {
+      answer.onsetByte = static_cast<int32_t>(GetUint32(record + 12));
+      answer.onsetHostNs = static_cast<int64_t>(GetUint64(record + 16));
+      answer.paintedHostNs = static_cast<int64_t>(GetUint64(record + 24));
+      answer.responseByte = static_cast<int32_t>(GetUint32(record + 32));
+      answer.responseHostNs = static_cast<int64_t>(GetUint64(record + 36));
+    }
     if (answer.stimulus != static_cast<int32_t>(image.answers.size()) + 1) break;
     image.answers.push_back(answer);
-    offset += JournalRecordBytes;
+    offset += recordBytes;
   }
   image.droppedBytes = bytes.size() - offset;
   return {std::move(image), {}};

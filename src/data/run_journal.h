@@ -6,8 +6,10 @@
 //
 // Layout (little-endian; docs/journal-format.md):
 //   "ALYJRNL\n"  uint32 version  uint32 L  L bytes of set-up  uint32 crc32
-//   then one 16-byte record per answer:
-//   int32 stimulus  int32 responseMs  int32 button nibble  uint32 crc32
+//   then one 48-byte record per answer (16 bytes in version 1):
+//   int32 stimulus  int32 responseMs  int32 button nibble
+//   [version 2: int32 onset byte  int64 onset ns  int64 painted ns
+//               int32 response byte  int64 response ns]  uint32 crc32
 // The header's CRC covers everything before it; a record's CRC covers its
 // first 12 bytes and is seeded with the header's CRC, so a record only fits
 // the journal it was written for.
@@ -29,8 +31,11 @@
 namespace alacrity {
 
 inline constexpr std::string_view JournalMagic = "ALYJRNL\n";
-inline constexpr uint32_t JournalFormatVersion = 1;
-inline constexpr std::size_t JournalRecordBytes = 16;
+inline constexpr uint32_t JournalFormatVersion = 2;
+// What this program writes; version 1 journals, still read, hold 16 bytes
+// (no host times).
+inline constexpr std::size_t JournalRecordBytes = 48;
+inline constexpr std::size_t JournalRecordBytesVersion1 = 16;
 inline constexpr std::string_view JournalExtension = ".alyjournal";
 inline constexpr std::string_view DamagedJournalSuffix = ".damaged";
 
@@ -57,11 +62,19 @@ struct JournalAnswer {
   int32_t stimulus = 0;  // 1-based
   int32_t responseMs = 0;
   int32_t buttons = 0;  // the raw nibble, as the engine recorded it
+  // The stimulus's host times (run_timing.h); zeros when unknown and in a
+  // version 1 journal.
+  int32_t onsetByte = 0;
+  int64_t onsetHostNs = 0;
+  int64_t paintedHostNs = 0;
+  int32_t responseByte = 0;
+  int64_t responseHostNs = 0;
 
   bool operator==(const JournalAnswer&) const = default;
 };
 
 struct JournalImage {
+  uint32_t version = JournalFormatVersion;  // of the file read
   JournalSetUp setUp;
   std::vector<JournalAnswer> answers;  // stimuli 1..answers.size(), in order
   // Bytes after the last sound record: a torn last write, or records that

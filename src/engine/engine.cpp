@@ -6,6 +6,7 @@
 
 #include "data/enums.h"
 #include "tick_clock.h"
+#include "timing_record.h"
 
 namespace alacrity {
 
@@ -24,11 +25,13 @@ constexpr int64_t MinVoiceLeadMs = 19;
 constexpr int32_t VoiceAlreadyDue = Int32Max;
 
 std::atomic<SyncLineHook> g_syncLineHook{nullptr};
+std::atomic<AnnounceHook> g_announceHook{nullptr};
 
 // Set by AttachEngine on the controller's thread before the reader exists;
 // from then on only the reader touches them, so plain words suffice.
 RunState* g_state = nullptr;
 DocumentData* g_data = nullptr;
+TimingRecord* g_timing = nullptr;
 int32_t g_phaseTicks = 0;
 int32_t g_voiceThreshold = 0;
 
@@ -45,6 +48,16 @@ void CountPhaseTick() {
 
 std::size_t Slot(int32_t stimulus) { return static_cast<std::size_t>(stimulus); }
 
+void Announce() {
+  if (const AnnounceHook hook = g_announceHook.load(); hook != nullptr) hook();
+}
+
+// The byte just counted started the response count of `current`.
+void EnterWaitResponse(RunState& state, int32_t current) {
+  Store(state.phase, WaitResponse);
+  if (g_timing != nullptr) g_timing->NoteOnset(current, Load(state.totalTicks));
+}
+
 // All buttons are up: the foreperiod of stimulus `current` begins.
 void PrepareStimulus(RunState& state, const DocumentData& data, int32_t current) {
   Store(voiceDue, 0);
@@ -58,7 +71,12 @@ void PrepareStimulus(RunState& state, const DocumentData& data, int32_t current)
   if (leadMs < MinVoiceLeadMs || voiceLeadMs == 0) Store(voiceDeferred, 1);
   // With no generation time the release byte itself already starts the
   // response count.
-  Store(state.phase, generationMs > 0 ? Foreperiod : WaitResponse);
+  if (generationMs > 0) {
+    Store(state.phase, Foreperiod);
+  } else {
+    EnterWaitResponse(state, current);
+  }
+  Announce();
 }
 
 void CountForeperiod(RunState& state, const DocumentData& data, int32_t current) {
@@ -69,8 +87,9 @@ void CountForeperiod(RunState& state, const DocumentData& data, int32_t current)
   }
   // Presses during the foreperiod are ignored: there is no false-start rule.
   if (g_phaseTicks >= MillisecondsToTicks(data.results.generationMs[Slot(current)])) {
-    Store(state.phase, WaitResponse);
+    EnterWaitResponse(state, current);
     g_phaseTicks = 0;
+    Announce();
   }
 }
 
@@ -90,6 +109,7 @@ void CountResponse(RunState& state, DocumentData& data, int32_t current, int32_t
 
   results.responseMs[Slot(current)] = TicksToMilliseconds(g_phaseTicks);
   results.buttonIndex[Slot(current)] = nibble;
+  if (g_timing != nullptr) g_timing->NoteResponse(current, Load(state.totalTicks));
   CallSyncLineHook(1);
   // Release: the window thread journals the entry as soon as it sees
   // `current` pass it, so the entry must be visible by then. The entry is
@@ -100,6 +120,7 @@ void CountResponse(RunState& state, DocumentData& data, int32_t current, int32_t
     Store(state.done, 1);
     CallSyncLineHook(1);
   }
+  Announce();
 }
 
 }  // namespace
@@ -109,6 +130,12 @@ void InstallSyncLineHook(SyncLineHook hook) { g_syncLineHook.store(hook); }
 void CallSyncLineHook(int level) {
   if (const SyncLineHook hook = g_syncLineHook.load(); hook != nullptr) hook(level);
 }
+
+void InstallAnnounceHook(AnnounceHook hook) { g_announceHook.store(hook); }
+
+void UseTimingRecord(TimingRecord* record) { g_timing = record; }
+
+TimingRecord* UsedTimingRecord() { return g_timing; }
 
 void AttachEngine(RunState& state, DocumentData& data) {
   // The arrays hold 1199 stimuli; the schedule refuses more, and this keeps a
@@ -123,8 +150,13 @@ void AttachEngine(RunState& state, DocumentData& data) {
   Store(voiceDeferred, 0);
   g_phaseTicks = 0;
   g_voiceThreshold = 0;
+  if (g_timing != nullptr) g_timing->Reset();
   g_state = &state;
   g_data = &data;
+}
+
+void OnBytesReceived(int64_t hostNs, std::size_t count) {
+  if (g_timing != nullptr && g_state != nullptr) g_timing->NoteChunk(hostNs, count);
 }
 
 void OnDeviceByte(uint8_t byte) {
@@ -140,7 +172,10 @@ void OnDeviceByte(uint8_t byte) {
   const auto nibble = static_cast<uint8_t>(byte & 0x0F);
 
   if (Load(state.checkMode) != 0) {
-    Store(state.lastButtons, nibble);
+    if (Load(state.lastButtons) != nibble) {
+      Store(state.lastButtons, nibble);
+      Announce();
+    }
     return;
   }
 
@@ -157,6 +192,7 @@ void OnDeviceByte(uint8_t byte) {
         Store(state.phase, WaitRelease);
         Store(voiceDue, 0);
         Store(voiceDeferred, 0);
+        Announce();
       }
       break;
     case WaitRelease:

@@ -2,10 +2,13 @@
 
 // The tick-clock response engine: one call per received byte, on the reader
 // thread of the active link. Constant time, no lock, no allocation; the only
-// call out is the sync-line hook when a response is accepted.
+// calls out are the sync-line hook when a response is accepted and the
+// announcement hook on every change the screen must follow.
 
 #include <array>
 #include <cstdint>
+
+#include <cstddef>
 
 #include "data/document_data.h"
 #include "run_state.h"
@@ -23,6 +26,19 @@ using SyncLineHook = void (*)(int level);
 void InstallSyncLineHook(SyncLineHook hook);
 void CallSyncLineHook(int level);
 
+// The window layer fills this in: called on the reader thread right after a
+// byte changed `phase` or `current` (in a device check: the held buttons),
+// so the screen can follow without polling. It must return at once: it runs
+// between two bytes of the stream. Null (the default) announces nothing.
+using AnnounceHook = void (*)();
+void InstallAnnounceHook(AnnounceHook hook);
+
+class TimingRecord;
+// Where the engine notes the host times of each run; null (the default)
+// keeps none. Set while no reader runs; AttachEngine clears the record.
+void UseTimingRecord(TimingRecord* record);
+TimingRecord* UsedTimingRecord();
+
 // Called by the link as it starts, before the reader exists: points the engine
 // at the run and the data, and sets totalTicks = 0, done = 0, clears voiceDue
 // and voiceDeferred and, unless checkMode, current = 1.
@@ -30,5 +46,9 @@ void AttachEngine(RunState& state, DocumentData& data);
 
 // Consumes one received byte.
 void OnDeviceByte(uint8_t byte);
+
+// Called by the link's reader before it hands over the bytes of one read:
+// `count` bytes reached the host at `hostNs` (MonotonicNowNs).
+void OnBytesReceived(int64_t hostNs, std::size_t count);
 
 }  // namespace alacrity

@@ -20,6 +20,17 @@ std::optional<std::string> JournalKeeper::BeginRun(const DocumentData& data, Per
   return std::nullopt;
 }
 
+void JournalKeeper::NoteTiming(const StimulusTiming& timing) {
+  // Only the next answer's slot: the writer may be reading earlier ones.
+  if (timing.stimulus != m_queued.load() + 1 || timing.stimulus > MaxStimulusCount) return;
+  Slot& slot = m_slots[static_cast<std::size_t>(timing.stimulus)];
+  slot.onsetByte.store(timing.onsetByte);
+  slot.onsetHostNs.store(timing.onsetHostNs);
+  slot.paintedHostNs.store(timing.paintedHostNs);
+  slot.responseByte.store(timing.responseByte);
+  slot.responseHostNs.store(timing.responseHostNs);
+}
+
 bool JournalKeeper::RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) {
   const int32_t queued = m_queued.load();
   if (!m_writer.joinable() || m_failed.load() || stimulus != queued + 1 ||
@@ -30,6 +41,8 @@ bool JournalKeeper::RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t b
   slot.responseMs.store(responseMs);
   slot.buttons.store(buttons);
   m_queued.store(stimulus);
+  // The next stimulus's slot starts without times of an earlier run.
+  if (stimulus < MaxStimulusCount) ClearTiming(m_slots[static_cast<std::size_t>(stimulus) + 1]);
   m_wake.fetch_add(1);
   m_wake.notify_one();
   return true;
@@ -60,7 +73,16 @@ std::filesystem::path JournalKeeper::Current() const {
   return m_journal ? m_journal->Path() : std::filesystem::path();
 }
 
+void JournalKeeper::ClearTiming(Slot& slot) {
+  slot.onsetByte.store(0);
+  slot.onsetHostNs.store(0);
+  slot.paintedHostNs.store(0);
+  slot.responseByte.store(0);
+  slot.responseHostNs.store(0);
+}
+
 void JournalKeeper::StartWriter() {
+  ClearTiming(m_slots[1]);
   m_queued.store(0);
   m_written.store(0);
   m_failed.store(false);
@@ -84,7 +106,10 @@ void JournalKeeper::WriterLoop() {
     while (!m_failed.load() && m_written.load() < m_queued.load()) {
       const int32_t stimulus = m_written.load() + 1;
       const Slot& slot = m_slots[static_cast<std::size_t>(stimulus)];
-      if (!m_journal->Append({stimulus, slot.responseMs.load(), slot.buttons.load()})) {
+      if (!m_journal->Append({stimulus, slot.responseMs.load(), slot.buttons.load(),
+                              slot.onsetByte.load(), slot.onsetHostNs.load(),
+                              slot.paintedHostNs.load(), slot.responseByte.load(),
+                              slot.responseHostNs.load()})) {
         m_failed.store(true);
         break;
       }

@@ -34,6 +34,7 @@ class JournalKeeper : public RunJournalSink {
                                       int32_t stimulusCount) override;
   // Queues the answer for the writer and returns at once; false once an
   // earlier answer failed to reach the disk.
+  void NoteTiming(const StimulusTiming& timing) override;
   bool RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) override;
   // Waits until the writer has written everything queued; false when any
   // answer did not reach the disk.
@@ -56,6 +57,8 @@ class JournalKeeper : public RunJournalSink {
   std::filesystem::path Current() const;
 
  private:
+  struct Slot;
+  static void ClearTiming(Slot& slot);
   void StartWriter();
   // Lets the writer finish what is queued and joins it.
   void StopWriter();
@@ -70,6 +73,11 @@ class JournalKeeper : public RunJournalSink {
   struct Slot {
     std::atomic<int32_t> responseMs{0};
     std::atomic<int32_t> buttons{0};
+    std::atomic<int32_t> onsetByte{0};
+    std::atomic<int64_t> onsetHostNs{0};
+    std::atomic<int64_t> paintedHostNs{0};
+    std::atomic<int32_t> responseByte{0};
+    std::atomic<int64_t> responseHostNs{0};
   };
   std::array<Slot, ResultCapacity> m_slots;  // by stimulus number
   std::atomic<int32_t> m_queued{0};     // window thread: answers handed over

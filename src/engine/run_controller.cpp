@@ -6,6 +6,7 @@
 #include "data/enums.h"
 #include "engine.h"
 #include "run_finish.h"
+#include "timing_record.h"
 
 namespace alacrity {
 
@@ -149,7 +150,7 @@ void RunController::OnTimer() {
     voiceDue = 0;
     m_window.PlaySignal();
   }
-  // Repainting only on a new phase or stimulus keeps the fast timer nearly
+  // Repainting only on a new phase or stimulus keeps every look nearly
   // free. The stimulus counts too: with a generation time of 0 the engine
   // goes from one stimulus's response straight to the next one's, and the
   // phase the timer sees may be the same both times.
@@ -183,6 +184,7 @@ void RunController::StopRun() {
     if (m_journal && !m_journalBroken && !m_journal->Flush()) m_journalBroken = true;
   }
   FinishRun(m_state, m_data);
+  m_window.RunStopped(m_state.checkMode.load() == 0);
   m_window.LeaveFullScreen();
   if (test && m_journal && m_journalBroken && m_data.results.responseCount > 0) {
     m_window.ShowMessage(MessageJournalIncomplete);
@@ -218,6 +220,11 @@ void RunController::JournalNewAnswers() {
       std::min(m_state.current.load(std::memory_order_acquire) - 1, m_state.stimulusCount.load());
   while (m_journalled < answered && !m_journalBroken) {
     const auto slot = static_cast<std::size_t>(m_journalled + 1);
+    // The answer's byte and its paint are noted by now: the answer came at
+    // least 69 ms after the stimulus went up.
+    if (const TimingRecord* timing = UsedTimingRecord(); timing != nullptr) {
+      m_journal->NoteTiming(timing->StimulusAt(m_journalled + 1));
+    }
     if (!m_journal->RecordAnswer(m_journalled + 1, m_data.results.responseMs[slot],
                                  m_data.results.buttonIndex[slot])) {
       // Shown once the run is over; a box now would disturb the subject.

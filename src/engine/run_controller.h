@@ -36,14 +36,16 @@ inline constexpr int StopBarTemplate = 143;
 inline constexpr int StartButtonId = 1042;
 inline constexpr int StopButtonId = 1043;
 
-// While a stimulus may be about to appear (the buttons are being released or
-// the foreperiod runs) the screen follows the engine every millisecond: the
-// stimulus must show within a millisecond of the byte that starts the
-// response count, or every recorded time would include the display's delay.
-// While the screen waits for the start press or for a response, nothing that
-// changes it is timed, and a slower poll saves the processor.
-inline constexpr int TestTimerMs = 1;
-inline constexpr int WaitingTimerMs = 10;
+// The screen follows the engine through its announcements: the window layer
+// wakes on each one and looks at the engine at once, so the stimulus shows
+// within a turn of the event loop of the byte that starts the response
+// count. The timer is only a safety net for a wake-up that went missing:
+// quicker while a stimulus may be about to appear (the buttons are being
+// released or the foreperiod runs), slower while the screen waits for the
+// start press or a response. The device check also refreshes its figures
+// with it.
+inline constexpr int TestTimerMs = 20;
+inline constexpr int WaitingTimerMs = 100;
 inline constexpr int CheckTimerMs = 50;
 
 // The poll period for a test in this phase.
@@ -77,6 +79,9 @@ class RunWindow {
   virtual bool SaveData() = 0;
   // The Perform dialog preset with the configured count; nothing on Cancel.
   virtual std::optional<PerformChoice> AskPerform(int32_t presetCount) = 0;
+  // The link has stopped (its reader is joined) at the end of a test or a
+  // check, before the results are shown.
+  virtual void RunStopped(bool /*test*/) {}
 };
 
 // The device link as the controller uses it.
@@ -86,6 +91,10 @@ class RunLink {
   virtual int Start(RunState* run) = 0;  // 1 when running
   virtual void Stop() = 0;               // returns after the reader has ended
   virtual void SetSyncLine(int level) = 0;
+  // While running: the device the box is read from, for the operator's eyes;
+  // and for a USB converter its latency timer in ms.
+  virtual std::string DeviceName() const { return {}; }
+  virtual std::optional<int> LatencyTimerMs() { return std::nullopt; }
   // After a failed Start: the device tried and why it failed, for the
   // operator; empty when there is nothing to add.
   virtual std::string StartFailure() const { return {}; }

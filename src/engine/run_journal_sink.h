@@ -10,6 +10,7 @@
 #include <string>
 
 #include "data/document_data.h"
+#include "data/run_timing.h"
 #include "schedule.h"
 
 namespace alacrity {
@@ -22,6 +23,9 @@ class RunJournalSink {
   // replaces whatever this sink held. The reason, when none can be written.
   virtual std::optional<std::string> BeginRun(const DocumentData& data, PerformMode mode,
                                               int32_t stimulusCount) = 0;
+  // The host times of the stimulus whose answer is handed over next; called
+  // right before its RecordAnswer when they are known.
+  virtual void NoteTiming(const StimulusTiming& /*timing*/) {}
   // Stimulus `stimulus` was answered (raw nibble); called once per stimulus,
   // in order. False when the journal cannot take it.
   virtual bool RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) = 0;

@@ -42,4 +42,15 @@ void RestoreJournalledRun(const JournalImage& image, DocumentData& data) {
   data.dataSaved = 0;
 }
 
+std::optional<RunTiming> JournalledTiming(const JournalImage& image) {
+  RunTiming timing;
+  for (const JournalAnswer& answer : image.answers) {
+    if (answer.onsetByte == 0) continue;
+    timing.stimuli.push_back({answer.stimulus, answer.onsetByte, answer.onsetHostNs,
+                              answer.paintedHostNs, answer.responseByte, answer.responseHostNs});
+  }
+  if (timing.stimuli.empty()) return std::nullopt;
+  return timing;
+}
+
 }  // namespace alacrity

@@ -5,6 +5,9 @@
 
 #include "data/document_data.h"
 #include "data/run_journal.h"
+#include "data/run_timing.h"
+
+#include <optional>
 
 namespace alacrity {
 
@@ -14,5 +17,10 @@ namespace alacrity {
 // resultsPresent := 1, dataSaved := 0. The editable configuration, voice
 // settings and port stay as they are.
 void RestoreJournalledRun(const JournalImage& image, DocumentData& data);
+
+// The host times the journal kept of its answers (version 2 on), one per
+// answered stimulus whose onset was noted; nothing when it kept none. The
+// arrival figures and the display are not journalled.
+std::optional<RunTiming> JournalledTiming(const JournalImage& image);
 
 }  // namespace alacrity

@@ -25,13 +25,13 @@ constexpr int64_t NanosecondsPerSecond = 1'000'000'000;
 // long and bunch the bytes up more than any real line does.
 constexpr int MaxBytesPerWrite = BoxBytesPerSecond / 10;
 
-// The moment the byte with 0-based index `count - 1` has fully arrived on a
-// 14400-baud line: `count` byte periods after the start. Whole seconds and
-// the remainder are computed apart so that neither overflows nor rounds.
-timespec DueTime(const timespec& start, int64_t count) {
-  const int64_t seconds = count / BoxBytesPerSecond;
-  const int64_t remainder = count % BoxBytesPerSecond;
-  int64_t nanoseconds = start.tv_nsec + remainder * NanosecondsPerSecond / BoxBytesPerSecond;
+// The moment the byte with 0-based index `count - 1` has fully arrived on
+// the line: `count` byte periods after the start. Whole seconds and the
+// remainder are computed apart so that neither overflows nor rounds.
+timespec DueTime(const timespec& start, int64_t count, int64_t bytesPerSecond) {
+  const int64_t seconds = count / bytesPerSecond;
+  const int64_t remainder = count % bytesPerSecond;
+  int64_t nanoseconds = start.tv_nsec + remainder * NanosecondsPerSecond / bytesPerSecond;
   timespec due{};
   due.tv_sec = start.tv_sec + static_cast<time_t>(seconds + nanoseconds / NanosecondsPerSecond);
   due.tv_nsec = static_cast<long>(nanoseconds % NanosecondsPerSecond);
@@ -216,6 +216,8 @@ bool BoxSimulator::Start(std::unique_ptr<BoxByteSource> source, BoxSimulatorOpti
     m_streamer.join();
   }
   options.bytesPerWrite = std::clamp(options.bytesPerWrite, 1, MaxBytesPerWrite);
+  options.bytesPerSecond = std::clamp(options.bytesPerSecond, 1, 1'000'000);
+  options.stallMs = std::clamp(options.stallMs, 0, MaxStepMs);
   m_stop.store(false);
   m_finished.store(false);
   try {
@@ -259,9 +261,17 @@ void BoxSimulator::Stream(std::unique_ptr<BoxByteSource> source, BoxSimulatorOpt
   ::clock_gettime(CLOCK_MONOTONIC, &start);
   int64_t due = 0;
   bool sourceEnded = false;
+  bool stalled = false;
   while (!m_stop.load()) {
     due += options.bytesPerWrite;
-    SleepUntil(DueTime(start, due));
+    timespec dueTime = DueTime(start, due, options.bytesPerSecond);
+    if (!stalled && options.stallAfterBytes >= 0 && due > options.stallAfterBytes) {
+      // Later writes keep their due times, so the held-back bytes follow in
+      // one quick run once the stall is over.
+      stalled = true;
+      dueTime = DueTime(dueTime, options.stallMs, 1000);  // stallMs milliseconds later
+    }
+    SleepUntil(dueTime);
     if (m_stop.load()) break;
     std::size_t count = 0;
     if (!sourceEnded) {

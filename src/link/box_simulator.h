@@ -86,6 +86,14 @@ struct BoxSimulatorOptions {
   // Bytes handed to the pseudo-terminal per write; each write happens once
   // its last byte is due, so 8 bytes make one write about every 5.6 ms.
   int bytesPerWrite = 8;
+  // The box's clock: a sound box sends 1440 bytes a second. Another rate
+  // plays a box whose clock is off.
+  int bytesPerSecond = 1440;
+  // Holds the stream back for stallMs once this many bytes have been sent
+  // (negative: never), then sends what fell due meanwhile at once, as a
+  // converter or a busy host does that delivers bytes in a burst.
+  int64_t stallAfterBytes = -1;
+  int stallMs = 0;
 };
 
 class BoxSimulator {
@@ -102,7 +110,7 @@ class BoxSimulator {
   // closed.
   const std::string& DevicePath() const { return m_devicePath; }
 
-  // Starts streaming `source` at 1440 bytes a second on a thread of its own.
+  // Starts streaming `source` at the options' rate on a thread of its own.
   // False when not open, already streaming, or the thread cannot start.
   bool Start(std::unique_ptr<BoxByteSource> source, BoxSimulatorOptions options = {});
   // Ends streaming within one write period. Nothing when not streaming.

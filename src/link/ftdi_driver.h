@@ -34,6 +34,9 @@ class FtdiDriver {
   // Sets how long the converter holds received bytes back before sending a
   // short packet.
   virtual void SetLatencyTimer(int handle, int ms) = 0;
+  // The latency timer the converter reports, in ms; nothing when it cannot
+  // be read (or the driver cannot tell).
+  virtual std::optional<int> LatencyTimer(int /*handle*/) { return std::nullopt; }
   // Reads what is waiting into `buffer`, waiting at most `timeoutMs` for the
   // first byte. The count read; 0 on timeout; -1 when the device is gone;
   // FtdiReadRecovered when a transfer failed but the converter is usable

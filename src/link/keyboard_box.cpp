@@ -82,6 +82,7 @@ void KeyboardBox::Run() {
     SleepUntil(due);
     // Sampled at the moment the byte goes out, as the box samples its
     // buttons for each byte.
+    OnBytesReceived(Now(), 1);
     OnDeviceByte(m_heldKeys.load());
     // Restart the count long before n * 10^9 could overflow (about 70 days).
     if (++sent == int64_t{BoxBytesPerSecond} * 86'400) {

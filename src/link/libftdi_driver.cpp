@@ -201,6 +201,15 @@ class LibFtdiDriver final : public FtdiDriver {
                 [latency](ftdi_context* context) { ftdi_set_latency_timer(context, latency); });
   }
 
+  std::optional<int> LatencyTimer(int handle) override {
+    std::optional<int> latency;
+    WithContext(handle, [&latency](ftdi_context* context) {
+      unsigned char value = 0;
+      if (ftdi_get_latency_timer(context, &value) == 0) latency = value;
+    });
+    return latency;
+  }
+
   int Read(int handle, std::span<uint8_t> buffer, int timeoutMs) override {
     const auto device = Find(handle);
     if (!device || device->context->usb_dev == nullptr) return -1;

@@ -99,6 +99,21 @@ KeyboardBox& DeviceLink::Keyboard() { return *m_keyboard; }
 
 ActiveLink DeviceLink::Active() const { return m_active.load(); }
 
+std::string DeviceLink::DeviceName() const {
+  switch (m_active.load()) {
+    case ActiveLink::Usb: return "USB";
+    case ActiveLink::Serial: return m_serial->DevicePath();
+    case ActiveLink::Keyboard: return "keyboard";
+    case ActiveLink::None: break;
+  }
+  return {};
+}
+
+std::optional<int> DeviceLink::LatencyTimer() {
+  if (m_active.load() != ActiveLink::Usb) return std::nullopt;
+  return m_usb->LatencyTimer();
+}
+
 UsbReceptionHealth DeviceLink::UsbHealth() const {
   return m_usb ? m_usb->Health() : UsbReceptionHealth{};
 }

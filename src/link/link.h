@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "data/document_data.h"
@@ -53,6 +54,11 @@ class DeviceLink {
   KeyboardBox& Keyboard();
 
   ActiveLink Active() const;
+  // The active link's device: the serial device path, "USB" or "keyboard";
+  // empty with none.
+  std::string DeviceName() const;
+  // The USB converter's latency timer in ms while the USB link runs.
+  std::optional<int> LatencyTimer();
   // Recovered transfer failures and the longest gap they caused, of the
   // current or last USB run; zeros when no USB box was ever opened.
   UsbReceptionHealth UsbHealth() const;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <exception>
 
+#include "engine/host_clock.h"
 #include "serial_devices.h"
 #include "serial_port.h"
 
@@ -53,13 +54,22 @@ bool SerialLink::IsOpen() const { return m_fd != -1; }
 
 int SerialLink::SerialOpen(int index) {
   const std::string path = SerialDevicePath(index);
+  if (path.empty() && m_fd == -1) {
+    m_openFailure = "no serial port number " + std::to_string(index + 1);
+    return 0;
+  }
+  return SerialOpenDevice(path);
+}
+
+int SerialLink::SerialOpenDevice(const std::string& path) {
   if (m_fd != -1) {
     m_openFailure = path + ": already open";
     return 0;
   }
   m_readerEnded.store(false);
+  m_path = path;
   if (path.empty()) {
-    m_openFailure = "no serial port number " + std::to_string(index + 1);
+    m_openFailure = "no serial device";
     return 0;
   }
 
@@ -135,6 +145,9 @@ bool SerialLink::ReadUntilStopOrFailure(int port, int wake) {
     if ((events & POLLIN) != 0) {
       const ssize_t got = ::read(port, buffer.data(), buffer.size());
       if (got > 0) {
+        // Stamped before the bytes go on, so the engine can note when the
+        // byte that starts a response count reached the host.
+        if (m_sink == &OnDeviceByte) OnBytesReceived(MonotonicNowNs(), static_cast<std::size_t>(got));
         for (ssize_t i = 0; i < got; ++i) m_sink(buffer[static_cast<std::size_t>(i)]);
         continue;
       }

@@ -44,6 +44,8 @@ class SerialLink {
   // missing, in use, or the reader could not start. OpenFailure then says
   // which device and why.
   int SerialOpen(int index);
+  // The same for a device named by its path (a port not among COM1..COM5).
+  int SerialOpenDevice(const std::string& path);
   // For the operator, after a failed SerialOpen: "/dev/ttyS0: Permission
   // denied". Empty after a successful one.
   const std::string& OpenFailure() const { return m_openFailure; }
@@ -54,6 +56,8 @@ class SerialLink {
   // closes. Nothing happens when the port is closed.
   void SerialClose();
   bool IsOpen() const;
+  // The device last opened (or tried); "" before the first open.
+  const std::string& DevicePath() const { return m_path; }
 
  private:
   void SerialReader(int port, int wake);
@@ -62,6 +66,7 @@ class SerialLink {
   bool ReadUntilStopOrFailure(int port, int wake);
 
   ByteSink m_sink = &OnDeviceByte;  // fixed for the life of the link
+  std::string m_path;  // user-interface thread only
   int m_fd = -1;      // the port; the reader gets its own copy
   int m_wakeFd = -1;  // eventfd: SerialClose writes it to end the reader's wait
   std::atomic<bool> m_stop{false};          // written by SerialClose

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "engine/engine.h"
+#include "engine/host_clock.h"
 
 namespace alacrity {
 
@@ -116,6 +117,12 @@ void UsbLink::SetSyncLine(int level) {
   }
 }
 
+std::optional<int> UsbLink::LatencyTimer() {
+  const int handle = m_handle.load();
+  if (handle == -1) return std::nullopt;
+  return m_driver.LatencyTimer(handle);
+}
+
 UsbReceptionHealth UsbLink::Health() const {
   return {m_recoveredErrors.load(), m_longestGapMs.load()};
 }
@@ -158,6 +165,7 @@ void UsbLink::UsbReader() {
       lastBytesAt = now;
     }
     const auto count = std::min(static_cast<std::size_t>(got), buffer.size());
+    if (count > 0 && m_sink == &OnDeviceByte) OnBytesReceived(MonotonicNowNs(), count);
     for (std::size_t i = 0; i < count; ++i) m_sink(buffer[i]);
   }
 }

@@ -5,6 +5,7 @@
 // received byte to the engine.
 
 #include <atomic>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -54,6 +55,8 @@ class UsbLink {
   // Level 0 asserts the sync line, anything else releases it; nothing when
   // closed. Called from the UI thread and, through the engine, the reader.
   void SetSyncLine(int level);
+  // The converter's latency timer in ms while open; nothing otherwise.
+  std::optional<int> LatencyTimer();
   // Any thread; figures of the current or the last run.
   UsbReceptionHealth Health() const;
 

@@ -91,6 +91,7 @@ void PaintScreen(QPainter& painter, const Layout& layout, const LayoutFonts& fon
                      text.rect.bottom - text.rect.top);
     if (rect.isEmpty()) continue;
     painter.setFont(fonts.Of(text.font));
+    painter.setPen(text.marked ? Qt::red : Qt::black);
     // drawText clips to the rectangle unless told otherwise.
     painter.drawText(rect, static_cast<int>(AlignmentOf(text.align)) | Qt::TextSingleLine,
                      DisplayText(text.text));
@@ -119,6 +120,7 @@ void PaintPaper(QPainter& painter, const Layout& layout, const LayoutFonts& font
     const Qt::Alignment align = AlignmentOf(text.align);
     const PaperFit fit = FitOnPaper(fonts.Of(text.font), shown, width, height, align);
     painter.setFont(fit.font);
+    if (text.marked) painter.setPen(QPen(Qt::red, 1));
     painter.drawText(QRectF(0, 0, width, height), static_cast<int>(align) | fit.flags, shown);
     painter.restore();
   }

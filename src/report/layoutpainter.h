@@ -37,8 +37,8 @@ enum class LayoutMapping {
 };
 
 // Boxes (black 1-unit outline, white inside), lines (black, 1 unit) and
-// texts (black, one line, vertically centred and clipped to their
-// rectangles). The painter's state is restored afterwards.
+// texts (black, or red when marked; one line, vertically centred and
+// clipped to their rectangles). The painter's state is restored afterwards.
 void PaintLayout(QPainter& painter, const Layout& layout, const LayoutFonts& fonts,
                  LayoutMapping mapping);
 

@@ -9,8 +9,15 @@
 
 #include "layoutpainter.h"
 #include "results/report_pages.h"
+#include "results/timing_layout.h"
 
 namespace alacrity {
+namespace {
+
+// Below the result report's average line (which ends at -720 on page 1).
+constexpr int TimingBlockTop = -800;
+
+}  // namespace
 
 int ReportPageCount(const ReportContent& content) {
   return PageCount(static_cast<int>(content.rows.size()));
@@ -33,6 +40,10 @@ bool PaintReport(QPagedPaintDevice& device, const ReportContent& content, int fi
     PaintLayout(painter,
                 PrintedPage(page, content.kind, content.rows, content.header, content.averageText),
                 fonts, LayoutMapping::Paper);
+    if (page == 1 && content.kind == ReportKind::Result && !content.timing.empty()) {
+      PaintLayout(painter, PaperTimingBlock(content.timing, TimingBlockTop), fonts,
+                  LayoutMapping::Paper);
+    }
   }
   return painter.end();
 }

@@ -15,6 +15,7 @@
 #include "results/header_block.h"
 #include "results/report_layout.h"
 #include "results/result_rows.h"
+#include "results/timing_report.h"
 
 class QPagedPaintDevice;
 
@@ -27,6 +28,9 @@ struct ReportContent {
   std::vector<ResultRow> rows;
   HeaderBlockTexts header;
   std::string averageText;
+  // The timing report of the test, under the average line of the result
+  // report's first page; empty: none.
+  std::vector<TimingLine> timing;
   // The document name printers and PDF readers show.
   std::string title = "alacrity";
 };

@@ -50,6 +50,7 @@ struct LayoutText {
   std::string text;
   ReportFont font = ReportFont::Normal12;
   TextAlign align = TextAlign::Left;
+  bool marked = false;  // drawn in red: a figure that needs the operator's attention
 };
 
 struct Layout {

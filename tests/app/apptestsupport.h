@@ -53,6 +53,7 @@ class FakeRunLink : public RunLink {
   int Start(RunState* run) override;
   void Stop() override;
   void SetSyncLine(int level) override { syncLevels.append(level); }
+  std::string DeviceName() const override { return "test box"; }
   std::string StartFailure() const override { return failure; }
   bool StoppedSending() const override { return stoppedSending; }
 

@@ -15,7 +15,11 @@
 #include "alacrityview.h"
 #include "apptestsupport.h"
 #include "commandids.h"
+#include "data/enums.h"
 #include "data/test_data_file.h"
+#include "engine/engine.h"
+#include "engine/simulated_subject.h"
+#include "engine/tick_clock.h"
 #include "register/prsrg.h"
 #include "register/prsrgtesting.h"
 #include "subjectregister.h"
@@ -228,6 +232,49 @@ class RegisterCommandsTest : public QObject {
     f->frame->OpenDataCommand();  // the open dialog is cancelled
     QCOMPARE(f->frame->CurrentDataFilePath(), QString());
     QCOMPARE(f->data->results.responseCount, 2);
+  }
+
+  void saveAfterATestWritesItsTimingRecordBesideTheDataFile() {
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    f->data->customConfiguration.timingMode = Code(TimingMode::Fixed);
+    f->data->customConfiguration.fixedTimeMs = 100;
+    f->frame->View().SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, 3}; });
+    f->frame->RunCommand(IdPerform);
+    SimulatedSubject person({120.0, 0.0, 0.0}, 4);
+    int64_t hostNs = 1'000'000'000;
+    while (f->state->done.load() == 0) {
+      OnBytesReceived(hostNs += 694'444, 1);
+      OnDeviceByte(person.NextByte(*f->state, *f->data));
+      QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(f->data->idle, 1);
+    const QString file = Designated() + QStringLiteral("/timed.aly");
+    dialogs->answers = {file};
+    QVERIFY(f->frame->SaveDataCommand());
+    QVERIFY(boxes->messages.isEmpty());
+
+    // The data file is exactly what the format writes for these results.
+    const QString reference = dir->filePath(QStringLiteral("reference.aly"));
+    QVERIFY(SaveTestData(QFile::encodeName(reference).toStdString(), *f->data).ok);
+    QFile saved(file);
+    QFile written(reference);
+    QVERIFY(saved.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), written.readAll());
+
+    // One row per stimulus; the bytes between onset and response are the
+    // response time the data file holds.
+    QFile csv(Designated() + QStringLiteral("/timed.timing.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines.size(), 5);  // header, three rows, the empty end
+    for (int i = 1; i <= 3; ++i) {
+      const QList<QByteArray> fields = lines[i].trimmed().split(',');
+      QCOMPARE(fields.size(), 7);
+      QCOMPARE(fields[0].toInt(), i);
+      QVERIFY(!fields[3].isEmpty());  // painted
+      const int32_t bytes = fields[5].toInt() - fields[1].toInt();
+      QCOMPARE(TicksToMilliseconds(bytes), f->data->results.responseMs[static_cast<std::size_t>(i)]);
+    }
   }
 
   void withoutAnOpenRegisterTheCommandsWorkWithoutIt() {

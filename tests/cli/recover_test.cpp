@@ -35,7 +35,10 @@ std::filesystem::path WriteTornJournal(const TempDir& dir) {
   std::string error;
   auto journal = RunJournal::Create(dir / "journal", SampleSetUp(), error);
   EXPECT_NE(journal, nullptr) << error;
-  for (const JournalAnswer& a : {JournalAnswer{1, 301, 1}, {2, 402, 8}, {3, 503, 3}}) {
+  // The second answer carries host times, as a journal of this program does.
+  for (const JournalAnswer& a : {JournalAnswer{1, 301, 1},
+                                 {2, 402, 8, 2000, 9'000'000'000, 9'000'300'000, 2580, 9'402'000'000},
+                                 {3, 503, 3}}) {
     EXPECT_TRUE(journal->Append(a));
   }
   const auto path = journal->Path();
@@ -77,6 +80,13 @@ TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
   EXPECT_EQ(json["answers"].size(), 3u);
   EXPECT_EQ(json["answers"][2]["buttons"], 3);
   EXPECT_EQ(json["droppedBytes"], 7);
+  EXPECT_EQ(json["answers"][1]["paintedHostNs"], 9'000'300'000);
+
+  // The host times go beside the data file, one row for the stimulus that has them.
+  EXPECT_EQ(testing::ReadAll(dir / "out.timing.csv"),
+            "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
+            "response_host_ns\r\n"
+            "2,2000,9000000000,9000300000,0.300,2580,9402000000\r\n");
 }
 
 TEST(CliRecover, DamagedJournalIsRefusedAndWritesNothing) {

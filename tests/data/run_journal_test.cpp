@@ -115,10 +115,48 @@ TEST(RunJournal, DamagedHeaderIsRefused) {
   }
   // A newer version is not damaged: it is left for the program that wrote it.
   Bytes newer(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(headerBytes));
-  newer[8] = 2;
+  newer[8] = static_cast<uint8_t>(JournalFormatVersion + 1);
   const uLong crc = ::crc32(0L, newer.data(), static_cast<uInt>(headerBytes - 4));
   for (std::size_t i = 0; i < 4; ++i) newer[headerBytes - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
   EXPECT_EQ(ParseRunJournal(newer).message, MessageNewerJournal);
+}
+
+TEST(RunJournal, AnswersCarryTheirHostTimesAndVersionOneJournalsStillRead) {
+  TempDir dir;
+  std::string error;
+  auto journal = RunJournal::Create(dir.Path() / "journal", SampleSetUp(), error);
+  ASSERT_NE(journal, nullptr) << error;
+  const JournalAnswer timed{1, 312, 1, 433, 5'000'000'123, 5'000'412'345, 883, -9'000'000'000};
+  ASSERT_TRUE(journal->Append(timed));
+  const auto parsed = ParseRunJournal(ReadAll(journal->Path()));
+  ASSERT_TRUE(parsed.image) << parsed.message;
+  EXPECT_EQ(parsed.image->version, 2u);
+  ASSERT_EQ(parsed.image->answers.size(), 1u);
+  EXPECT_EQ(parsed.image->answers[0], timed);
+
+  // Version 1, as the program wrote it before: 16-byte records, no times.
+  const EncodedJournalHeader header = EncodeJournalHeader(SampleSetUp());
+  Bytes old = header.bytes;
+  const std::size_t crcAt = old.size() - 4;
+  old[8] = 1;
+  const auto put = [](Bytes& bytes, std::size_t at, uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+  };
+  const auto headerCrc = static_cast<uint32_t>(::crc32(0L, old.data(), static_cast<uInt>(crcAt)));
+  put(old, crcAt, headerCrc);
+  for (const JournalAnswer& answer : SampleAnswers) {
+    const std::size_t at = old.size();
+    old.resize(at + 16);
+    put(old, at, static_cast<uint32_t>(answer.stimulus));
+    put(old, at + 4, static_cast<uint32_t>(answer.responseMs));
+    put(old, at + 8, static_cast<uint32_t>(answer.buttons));
+    put(old, at + 12, static_cast<uint32_t>(::crc32(headerCrc, old.data() + at, 12)));
+  }
+  const auto parsedOld = ParseRunJournal(old);
+  ASSERT_TRUE(parsedOld.image) << parsedOld.message;
+  EXPECT_EQ(parsedOld.image->version, 1u);
+  EXPECT_EQ(parsedOld.image->answers, SampleAnswers);
+  EXPECT_EQ(parsedOld.image->droppedBytes, 0u);
 }
 
 TEST(RunJournal, FindingPassesOverHeldJournalsAndSetsDamagedAside) {

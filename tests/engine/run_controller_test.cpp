@@ -16,6 +16,8 @@
 #include "engine/random.h"
 #include "engine/run_recovery.h"
 #include "engine/simulated_subject.h"
+#include "engine/tick_clock.h"
+#include "engine/timing_record.h"
 
 namespace alacrity {
 namespace {
@@ -348,9 +350,13 @@ class FakeJournal : public RunJournalSink {
     image.answers.clear();
     return beginError;
   }
+  void NoteTiming(const StimulusTiming& timing) override { pendingTiming = timing; }
   bool RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) override {
     if (image.answers.size() == failAfter) return false;
-    image.answers.push_back({stimulus, responseMs, buttons});
+    const StimulusTiming& t = pendingTiming;
+    image.answers.push_back({stimulus, responseMs, buttons, t.onsetByte, t.onsetHostNs,
+                             t.paintedHostNs, t.responseByte, t.responseHostNs});
+    pendingTiming = {};
     return true;
   }
   bool Flush() override {
@@ -363,6 +369,7 @@ class FakeJournal : public RunJournalSink {
   JournalImage image;
   std::optional<std::string> beginError;
   std::size_t failAfter = 1000;
+  StimulusTiming pendingTiming;
 
  private:
   const FakeLink& m_link;
@@ -384,6 +391,34 @@ class JournalledRunTest : public RunControllerTest {
   FakeJournal journal{link};
   RunController journalled{*data, *state, window, link, &journal};
 };
+
+TEST_F(JournalledRunTest, EachAnswerGoesToTheJournalWithItsHostTimes) {
+  auto record = std::make_unique<TimingRecord>();
+  UseTimingRecord(record.get());
+  window.performChoice = PerformChoice{PerformMode::Custom, 4};
+  journalled.PerformCommand();
+  SimulatedSubject subject({.meanMs = 250, .sdMs = 20}, 2);
+  int64_t hostNs = 1'000'000'000;
+  while (data->idle == 0 && state->done == 0) {
+    OnBytesReceived(hostNs += 694'444, 1);
+    OnDeviceByte(subject.NextByte(*state, *data));
+    journalled.OnTimer();
+  }
+  journalled.StopRun();
+  UseTimingRecord(nullptr);
+  ASSERT_EQ(journal.image.answers.size(), 4u);
+  for (const JournalAnswer& answer : journal.image.answers) {
+    const StimulusTiming noted = record->StimulusAt(answer.stimulus);
+    EXPECT_NE(answer.onsetByte, 0);
+    EXPECT_EQ(answer.onsetByte, noted.onsetByte);
+    EXPECT_EQ(answer.responseByte, noted.responseByte);
+    EXPECT_EQ(answer.responseHostNs, noted.responseHostNs);
+    EXPECT_EQ(TicksToMilliseconds(answer.responseByte - answer.onsetByte), answer.responseMs);
+  }
+  const std::optional<RunTiming> restored = JournalledTiming(journal.image);
+  ASSERT_TRUE(restored.has_value());
+  EXPECT_EQ(restored->stimuli.size(), 4u);
+}
 
 TEST_F(JournalledRunTest, EveryAnswerIsJournalledAndRestoresAsStopLeftIt) {
   data->subject = {"Ann", 0, 170, 60, "c1", "", ""};

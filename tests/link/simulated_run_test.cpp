@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/tick_clock.h"
 #include "engine/simulated_subject.h"
+#include "engine/timing_record.h"
 #include "link/box_simulator.h"
 #include "link/serial_link.h"
+#include "results/timing_report.h"
 #include "test_terminal.h"
 
 namespace alacrity {
@@ -47,11 +51,12 @@ class SimulatedRunTest : public ::testing::Test {
 
   // Opens the port before the box starts sending, as a person switches the
   // box on after the run waits for it, so every byte sent is a tick.
-  void RunThroughTheSerialLink(std::unique_ptr<BoxByteSource> source) {
+  void RunThroughTheSerialLink(std::unique_ptr<BoxByteSource> source,
+                                BoxSimulatorOptions options = {}) {
     AttachEngine(run, *data);
     SerialLink link;
     ASSERT_EQ(link.SerialOpen(0), 1);
-    ASSERT_TRUE(simulator.Start(std::move(source)));
+    ASSERT_TRUE(simulator.Start(std::move(source), options));
     EXPECT_TRUE(WaitFor([&] { return run.done == 1; }, RunLimit));
     link.SerialClose();
     simulator.Stop();
@@ -83,6 +88,41 @@ TEST_F(SimulatedRunTest, ScriptedPressesGiveTheResponseTimesOfTheirByteCounts) {
     EXPECT_EQ(data->results.responseMs[i + 1], expectedMs[i]) << "stimulus " << i + 1;
     EXPECT_EQ(data->results.buttonIndex[i + 1], expectedNibble[i]) << "stimulus " << i + 1;
   }
+}
+
+TEST_F(SimulatedRunTest, TheTimingRecordHoldsTheEngineBytesAndAStallShowsAsAMarkedGap) {
+  // The script of the test above; its onset bytes follow from the same
+  // counts: the first release is byte 145, so the first onset is byte 289
+  // and its response byte 433, and so on. The stream is held back for
+  // 150 ms after 600 bytes, in the second foreperiod.
+  Schedule(*data, run, {{100, 0}, {100, 1}, {100, 2}}, 1);
+  std::string error;
+  auto steps = ParsePressScript("50:1:50  200:1:50  300:2:50  400:3:50", error);
+  ASSERT_TRUE(steps.has_value()) << error;
+  auto record = std::make_unique<TimingRecord>();
+  UseTimingRecord(record.get());
+  RunThroughTheSerialLink(std::make_unique<ScriptedSubject>(std::move(*steps), false),
+                          {.stallAfterBytes = 600, .stallMs = 150});
+  UseTimingRecord(nullptr);
+
+  const RunTiming timing = record->Snapshot(run.stimulusCount);
+  ASSERT_EQ(timing.stimuli.size(), 3u);
+  const std::array<std::array<int32_t, 2>, 3> bytes = {{{289, 433}, {649, 937}, {1153, 1585}}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(timing.stimuli[i].onsetByte, bytes[i][0]) << "stimulus " << i + 1;
+    EXPECT_EQ(timing.stimuli[i].responseByte, bytes[i][1]) << "stimulus " << i + 1;
+    EXPECT_EQ(TicksToMilliseconds(bytes[i][1] - bytes[i][0]), data->results.responseMs[i + 1]);
+  }
+  // The second stimulus's foreperiod spans the stall, so its bytes reached
+  // the host later than the first one's count says.
+  EXPECT_GT(timing.stimuli[1].onsetHostNs - timing.stimuli[0].onsetHostNs, (649 - 289) * 694'444 + 100'000'000);
+  const std::string csv = TimingCsv(timing);
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+  EXPECT_NE(csv.find("\r\n2,649,"), std::string::npos);
+
+  EXPECT_GE(timing.arrival.longestGapNs, 140'000'000);
+  const auto lines = TimingReportLines(ComputeTimingFigures(timing));
+  EXPECT_TRUE(lines[2].marked) << lines[2].text;
 }
 
 TEST_F(SimulatedRunTest, ARecordedStreamGivesExactlyTheResultsOfFeedingItDirectly) {

@@ -1,0 +1,178 @@
+#include "results/timing_report.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+
+namespace alacrity {
+namespace {
+
+constexpr double NanosecondsPerMs = 1e6;
+
+constexpr std::string_view MeaningLateDisplay =
+    "Stimuli reached the screen a refresh or more after their count began; times include that.";
+constexpr std::string_view MeaningRateOff =
+    "The box's clock is off: every response time is off by the same share.";
+constexpr std::string_view MeaningGap =
+    "Bytes arrived in bursts: the converter's latency timer may be 16 ms, or the host was busy.";
+
+// Nearest rank: the smallest value that at least `share` of the values do
+// not exceed. `sorted` is not empty.
+double Percentile(const std::vector<double>& sorted, double share) {
+  const auto rank = static_cast<std::size_t>(std::ceil(share * static_cast<double>(sorted.size())));
+  return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
+}
+
+std::string Signed(double value, int decimals) {
+  const std::string text = FormatFixed(value, decimals);
+  return value >= 0 && text != "-0" ? "+" + text : text;
+}
+
+TimingLine RateLine(std::optional<double> bytesPerSecond) {
+  if (!bytesPerSecond) return {"Box rate: not measured (too few bytes)", false, ""};
+  const double ppm = DeviationPpm(*bytesPerSecond);
+  TimingLine line{"Box rate: " + FormatFixed(*bytesPerSecond, 2) + " bytes/s, " + Signed(ppm, 0) +
+                      " ppm against the host clock",
+                  false, ""};
+  if (std::abs(ppm) > RateTolerancePpm) {
+    line.marked = true;
+    line.meaning = MeaningRateOff;
+  }
+  return line;
+}
+
+TimingLine GapLine(double longestGapMs) {
+  TimingLine line{"Longest gap between bytes: " + FormatFixed(longestGapMs, 1) + " ms", false, ""};
+  if (longestGapMs > GapLimitMs) {
+    line.marked = true;
+    line.meaning = MeaningGap;
+  }
+  return line;
+}
+
+void AppendInteger(std::string& out, int64_t value) {
+  std::array<char, 24> digits{};
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  out.append(digits.data(), end);
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int decimals) {
+  std::array<char, 64> text{};
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                    std::chars_format::fixed, decimals);
+  if (result.ec != std::errc{}) return "?";
+  return std::string(text.data(), result.ptr);
+}
+
+std::optional<double> MeasuredBytesPerSecond(const ByteArrival& arrival) {
+  const RateAnchor& from = arrival.firstAnchor;
+  const RateAnchor& to = arrival.lastAnchor;
+  const double spanSeconds = static_cast<double>(to.hostNs - from.hostNs) / 1e9;
+  if (from.hostNs == 0 || to.hostNs == 0 || spanSeconds < MinRateSpanSeconds) return std::nullopt;
+  return static_cast<double>(to.bytes - from.bytes) / spanSeconds;
+}
+
+double DeviationPpm(double bytesPerSecond) {
+  return (bytesPerSecond / NominalBytesPerSecond - 1.0) * 1e6;
+}
+
+TimingFigures ComputeTimingFigures(const RunTiming& timing) {
+  TimingFigures figures;
+  figures.stimuli = static_cast<int>(timing.stimuli.size());
+  std::vector<double> delaysMs;
+  for (const StimulusTiming& stimulus : timing.stimuli) {
+    if (stimulus.paintedHostNs == 0) continue;
+    delaysMs.push_back(static_cast<double>(stimulus.paintedHostNs - stimulus.onsetHostNs) /
+                       NanosecondsPerMs);
+  }
+  figures.painted = static_cast<int>(delaysMs.size());
+  if (!delaysMs.empty()) {
+    std::sort(delaysMs.begin(), delaysMs.end());
+    figures.delayMedianMs = Percentile(delaysMs, 0.5);
+    figures.delayP99Ms = Percentile(delaysMs, 0.99);
+    figures.delayMaxMs = delaysMs.back();
+    const auto over = std::count_if(delaysMs.begin(), delaysMs.end(), [](double ms) { return ms > 1.0; });
+    figures.shareOver1Ms = static_cast<double>(over) / static_cast<double>(delaysMs.size());
+  }
+  figures.bytesPerSecond = MeasuredBytesPerSecond(timing.arrival);
+  if (figures.bytesPerSecond) figures.deviationPpm = DeviationPpm(*figures.bytesPerSecond);
+  figures.longestGapMs = static_cast<double>(timing.arrival.longestGapNs) / NanosecondsPerMs;
+  figures.display = timing.display;
+  return figures;
+}
+
+std::vector<TimingLine> TimingReportLines(const TimingFigures& figures) {
+  std::vector<TimingLine> lines;
+  if (figures.painted == 0) {
+    lines.push_back({"Display delay: no stimulus painted", false, ""});
+  } else {
+    TimingLine delay{"Display delay: median " + FormatFixed(figures.delayMedianMs, 2) + " ms, p99 " +
+                         FormatFixed(figures.delayP99Ms, 2) + " ms, max " +
+                         FormatFixed(figures.delayMaxMs, 2) + " ms (" +
+                         std::to_string(figures.painted) + " stimuli)",
+                     false, ""};
+    if (figures.display.refreshHz > 0 && figures.delayP99Ms > 1000.0 / figures.display.refreshHz) {
+      delay.marked = true;
+      delay.meaning = MeaningLateDisplay;
+    }
+    lines.push_back(delay);
+  }
+  lines.push_back(RateLine(figures.bytesPerSecond));
+  lines.push_back(GapLine(figures.longestGapMs));
+  const std::string server = figures.display.server.empty() ? "unknown" : figures.display.server;
+  const std::string refresh = figures.display.refreshHz > 0
+                                  ? FormatFixed(figures.display.refreshHz, 0) + " Hz refresh"
+                                  : "refresh rate unknown";
+  lines.push_back({"Display: " + server + ", " + refresh, false, ""});
+  return lines;
+}
+
+std::vector<TimingLine> ArrivalLines(const ByteArrival& arrival) {
+  return {RateLine(MeasuredBytesPerSecond(arrival)),
+          GapLine(static_cast<double>(arrival.longestGapNs) / NanosecondsPerMs)};
+}
+
+std::string TimingCsv(const RunTiming& timing) {
+  std::string out =
+      "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
+      "response_host_ns\r\n";
+  for (const StimulusTiming& row : timing.stimuli) {
+    AppendInteger(out, row.stimulus);
+    out += ',';
+    AppendInteger(out, row.onsetByte);
+    out += ',';
+    AppendInteger(out, row.onsetHostNs);
+    out += ',';
+    // Empty fields, not zeros, for what did not happen: an analysis sees a
+    // missing value.
+    if (row.paintedHostNs != 0) {
+      AppendInteger(out, row.paintedHostNs);
+      out += ',';
+      out += FormatFixed(static_cast<double>(row.paintedHostNs - row.onsetHostNs) / NanosecondsPerMs, 3);
+    } else {
+      out += ',';
+    }
+    out += ',';
+    if (row.responseByte != 0) {
+      AppendInteger(out, row.responseByte);
+      out += ',';
+      AppendInteger(out, row.responseHostNs);
+    } else {
+      out += ',';
+    }
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::filesystem::path TimingCsvPathFor(const std::filesystem::path& dataFile) {
+  std::filesystem::path path = dataFile;
+  path.replace_filename(dataFile.stem().string() + ".timing.csv");
+  return path;
+}
+
+}  // namespace alacrity

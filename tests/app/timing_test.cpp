@@ -1,0 +1,108 @@
+// The window driven by the engine's announcements alone, the host times it
+// records per stimulus, and the device check's self-check line.
+
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+#include "alacrityview.h"
+#include "apptestsupport.h"
+#include "commandids.h"
+#include "data/enums.h"
+#include "engine/engine.h"
+#include "engine/host_clock.h"
+#include "engine/simulated_subject.h"
+
+namespace alacrity::test {
+
+class TimingTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<FrameFixture> f;
+  std::unique_ptr<MessageRecorder> boxes;
+
+  CAlacrityView& View() { return f->frame->View(); }
+
+ private Q_SLOTS:
+  void init() {
+    f = std::make_unique<FrameFixture>();
+    boxes = std::make_unique<MessageRecorder>();
+  }
+
+  void cleanup() {
+    boxes.reset();
+    f.reset();
+  }
+
+  // The safety-net timer runs at ten minutes: only the eventfd can wake the
+  // window. A reader thread streams a simulated person's bytes at four
+  // times the box's rate; every stimulus must still be painted, timed and
+  // answered, and the test must end by itself.
+  void announcementsAloneDriveAWholeTest() {
+    constexpr int Stimuli = 6;
+    View().SetSafetyNetTimerMs(600'000);
+    f->data->customConfiguration.timingMode = Code(TimingMode::Fixed);
+    f->data->customConfiguration.fixedTimeMs = 100;
+    View().SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, Stimuli}; });
+    f->frame->RunCommand(IdPerform);
+    QCOMPARE(View().Timer().interval(), 600'000);
+
+    std::atomic<bool> stop{false};
+    std::thread reader([&] {
+      SimulatedSubject person({150.0, 10.0, 0.0}, 9);
+      const auto period = std::chrono::microseconds(1'000'000 * 8 / (1440 * 4));
+      auto due = std::chrono::steady_clock::now();
+      while (!stop.load() && f->state->done.load() == 0) {
+        due += period;
+        std::this_thread::sleep_until(due);
+        OnBytesReceived(MonotonicNowNs(), 8);
+        for (int i = 0; i < 8; ++i) OnDeviceByte(person.NextByte(*f->state, *f->data));
+      }
+    });
+    const bool ended = QTest::qWaitFor([&] { return f->data->idle == 1; }, 20'000);
+    stop = true;
+    reader.join();
+    QVERIFY(ended);
+    QCOMPARE(View().Mode(), Result);
+    QCOMPARE(f->data->results.responseCount, Stimuli);
+
+    const RunTiming* timing = View().TimingOfResults();
+    QVERIFY(timing != nullptr);
+    QCOMPARE(static_cast<int>(timing->stimuli.size()), Stimuli);
+    for (const StimulusTiming& row : timing->stimuli) {
+      QVERIFY2(row.paintedHostNs > 0, qPrintable(QString::number(row.stimulus)));
+      QVERIFY(row.paintedHostNs >= row.onsetHostNs);
+      QVERIFY(row.responseHostNs > row.paintedHostNs);
+    }
+    QCOMPARE(View().TimingLinesOfResults().size(), std::size_t{4});
+
+    // Other results take the timing's place: an opened file has none.
+    f->data->results.testTime += 1;
+    QVERIFY(View().TimingOfResults() == nullptr);
+  }
+
+  void aCheckOfASilentPortSaysSoAfterOneSecond() {
+    f->frame->RunCommand(IdCheck);
+    QCOMPARE(View().Mode(), DeviceCheck);
+    QVERIFY(View().CheckStatusText().find("measuring") != std::string::npos);
+    QTRY_VERIFY_WITH_TIMEOUT(View().CheckStatusText() == "No bytes from the response box on test box.",
+                             3000);
+    // Bytes arriving bring the figures back.
+    OnBytesReceived(MonotonicNowNs(), 8);
+    Feed(0, 8);
+    QVERIFY(View().CheckStatusText().rfind("Box on test box: ", 0) == 0);
+    // In small type at the bottom, whatever buttons are held (none here).
+    View().repaint();
+    const QImage image = f->Grab();
+    int dark = 0;
+    for (int x = 10; x < 300; ++x) dark += qGray(image.pixel(x, image.height() - 10)) < 128 ? 1 : 0;
+    QVERIFY2(dark > 10, "no self-check line at the bottom of the check screen");
+    f->frame->RunCommand(IdStop);
+  }
+};
+
+}  // namespace alacrity::test
+
+QTEST_MAIN(alacrity::test::TimingTest)
+#include "timing_test.moc"

@@ -1,0 +1,79 @@
+// alacrity-cli check-box against the box simulator: a sound box, one whose
+// clock is slow, one whose bytes stall, one that sends nothing.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli_runner.h"
+#include "link/box_simulator.h"
+
+namespace alacrity {
+namespace {
+
+using testing::CliResult;
+using testing::RunCli;
+
+CliResult CheckBox(const BoxSimulatorOptions& options) {
+  BoxSimulator box;
+  EXPECT_TRUE(box.Open());
+  EXPECT_TRUE(box.Start(std::make_unique<RecordedStream>(std::vector<uint8_t>{}, false), options));
+  return RunCli({"check-box", "--device", box.DevicePath(), "--seconds", "3"});
+}
+
+TEST(CheckBoxTest, ASoundBoxPasses) {
+  // A machine busy with other work can hold the reader back for 20 ms
+  // itself, which the check rightly reports as a gap; the rate stays right
+  // whatever the load. A sound box passes on one of three tries.
+  CliResult sound;
+  for (int attempt = 0; attempt < 3 && sound.exitCode != 0; ++attempt) {
+    sound = CheckBox({});
+    ASSERT_EQ(sound.out.find("! Box rate"), std::string::npos) << sound.out;
+  }
+  if (sound.exitCode != 0 && sound.out.find("! Longest gap") != std::string::npos) {
+    GTEST_SKIP() << "this machine held the reader back three times: " << sound.out;
+  }
+  EXPECT_EQ(sound.exitCode, 0) << sound.out << sound.err;
+  EXPECT_NE(sound.out.find("The box is sound."), std::string::npos) << sound.out;
+}
+
+TEST(CheckBoxTest, EachFaultFailsWithItsMarkedLine) {
+  const CliResult slow = CheckBox({.bytesPerSecond = 1300});
+  EXPECT_EQ(slow.exitCode, 1) << slow.out;
+  constexpr std::string_view RateLine = "! Box rate: ";
+  const std::size_t rateAt = slow.out.find(RateLine);
+  ASSERT_NE(rateAt, std::string::npos) << slow.out;
+  EXPECT_NEAR(std::stod(slow.out.substr(rateAt + RateLine.size())), 1300.0, 5.0) << slow.out;
+  EXPECT_NE(slow.out.find("The box is not sound."), std::string::npos) << slow.out;
+
+  const CliResult stalled = CheckBox({.stallAfterBytes = 1440, .stallMs = 100});
+  EXPECT_EQ(stalled.exitCode, 1) << stalled.out;
+  constexpr std::string_view GapLine = "! Longest gap between bytes: ";
+  const std::size_t gapAt = stalled.out.find(GapLine);
+  ASSERT_NE(gapAt, std::string::npos) << stalled.out;
+  EXPECT_GE(std::stod(stalled.out.substr(gapAt + GapLine.size())), 100.0) << stalled.out;
+  EXPECT_NE(stalled.out.find("Bytes arrived in bursts"), std::string::npos) << stalled.out;
+}
+
+TEST(CheckBoxTest, APortWithNoBoxBehindItSaysSoAfterOneSecond) {
+  BoxSimulator silent;
+  ASSERT_TRUE(silent.Open());
+  const CliResult result = RunCli({"check-box", "--device", silent.DevicePath()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "No bytes from the response box on " + silent.DevicePath() + ".\n");
+}
+
+TEST(CheckBoxTest, UsageErrorsExitWithTwo) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"check-box", "--port", "6"},
+        {"check-box", "--seconds", "0.5"},
+        {"check-box", "--port", "1", "--usb"},
+        {"check-box", "--device", "/dev/null", "--port", "2"}}) {
+    EXPECT_EQ(RunCli(arguments).exitCode, 2) << arguments[1];
+  }
+}
+
+}  // namespace
+}  // namespace alacrity

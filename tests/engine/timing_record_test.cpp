@@ -1,0 +1,140 @@
+// The engine's announcements and the host times it notes per stimulus.
+
+#include "engine/timing_record.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/simulated_subject.h"
+#include "engine/tick_clock.h"
+
+namespace alacrity {
+namespace {
+
+int g_announcements = 0;
+void CountAnnouncement() { ++g_announcements; }
+
+class TimingRecordTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_announcements = 0;
+    InstallAnnounceHook(&CountAnnouncement);
+    UseTimingRecord(record.get());
+  }
+  void TearDown() override {
+    InstallAnnounceHook(nullptr);
+    UseTimingRecord(nullptr);
+  }
+
+  void Start(const std::vector<std::pair<int32_t, int32_t>>& stimuli, int32_t checkMode = 0) {
+    for (std::size_t i = 0; i < stimuli.size(); ++i) {
+      data->results.generationMs[i + 1] = stimuli[i].first;
+      data->results.objectIndex[i + 1] = stimuli[i].second;
+    }
+    state.stimulusCount = static_cast<int32_t>(stimuli.size());
+    state.checkMode = checkMode;
+    state.phase = WaitStart;
+    AttachEngine(state, *data);
+  }
+
+  std::unique_ptr<DocumentData> data = std::make_unique<DocumentData>();
+  std::unique_ptr<TimingRecord> record = std::make_unique<TimingRecord>();
+  RunState state;
+};
+
+TEST_F(TimingRecordTest, EveryChangeOfPhaseOrStimulusIsAnnouncedOnceAndNothingElse) {
+  // A simulated person answering stimuli with generation times of 0 too: a
+  // release straight into WaitResponse changes the phase, a response changes
+  // both, each byte announces at most once.
+  Start({{150, 3}, {0, 0}, {0, 2}, {300, 1}, {0, 0}});
+  SimulatedSubject person({.meanMs = 150, .sdMs = 30, .errorRate = 0.2}, 5);
+  int changes = 0;
+  while (state.done == 0) {
+    const std::pair before{state.phase.load(), state.current.load()};
+    const int announcedBefore = g_announcements;
+    OnDeviceByte(person.NextByte(state, *data));
+    const bool changed = before != std::pair{state.phase.load(), state.current.load()};
+    changes += changed ? 1 : 0;
+    ASSERT_EQ(g_announcements - announcedBefore, changed ? 1 : 0) << "byte " << state.totalTicks;
+  }
+  EXPECT_GT(changes, 10);
+
+  // A device check announces a change of the held buttons only.
+  Start({}, 1);
+  g_announcements = 0;
+  for (const int byte : {0, 0, 1, 1, 1, 3, 0, 0}) OnDeviceByte(static_cast<uint8_t>(byte));
+  EXPECT_EQ(g_announcements, 3);
+}
+
+TEST_F(TimingRecordTest, OnsetAndResponseBytesAreTheEngineCountsWithTheirChunkTimes) {
+  Start({{100, 0}, {0, 1}, {250, 2}});
+  SimulatedSubject person({.meanMs = 200, .sdMs = 40, .errorRate = 0.0}, 3);
+  int64_t hostNs = 1'000'000;
+  while (state.done == 0) {
+    // Chunks of 8 bytes, as the serial reader gets them.
+    OnBytesReceived(hostNs, 8);
+    for (int i = 0; i < 8 && state.done == 0; ++i) OnDeviceByte(person.NextByte(state, *data));
+    hostNs += 5'555'555;
+  }
+  const RunTiming timing = record->Snapshot(state.stimulusCount);
+  ASSERT_EQ(timing.stimuli.size(), 3u);
+  for (const StimulusTiming& row : timing.stimuli) {
+    const auto slot = static_cast<std::size_t>(row.stimulus);
+    // The response count is exactly the bytes after the onset byte up to
+    // and including the response byte.
+    EXPECT_EQ(TicksToMilliseconds(row.responseByte - row.onsetByte), data->results.responseMs[slot]);
+    EXPECT_EQ((row.onsetHostNs - 1'000'000) % 5'555'555, 0);
+    EXPECT_GE(row.responseHostNs, row.onsetHostNs);
+    EXPECT_EQ(row.paintedHostNs, 0);
+  }
+  // The second stimulus has no generation time: the release byte is its
+  // onset, the byte after the first response's release.
+  EXPECT_GT(timing.stimuli[1].onsetByte, timing.stimuli[0].responseByte);
+
+  // A paint counts once, and only for a stimulus whose count has started.
+  EXPECT_TRUE(record->NotePainted(2, 42));
+  EXPECT_FALSE(record->NotePainted(2, 43));
+  EXPECT_FALSE(record->NotePainted(4, 44));
+  EXPECT_EQ(record->Snapshot(3).stimuli[1].paintedHostNs, 42);
+
+  // Attaching the engine for the next run forgets this one.
+  Start({{100, 0}});
+  EXPECT_TRUE(record->Snapshot(1).stimuli.empty());
+  EXPECT_EQ(record->Arrival().bytes, 0);
+}
+
+TEST_F(TimingRecordTest, RateAnchorsIgnoreLateChunksAndGapsAreTheLongestPause) {
+  // A box at `rate` read in chunks of 8 bytes, each reaching the reader up
+  // to 4 ms late at random, one of them 120 ms late (bytes held back).
+  for (const double rate : {1440.0, 1300.0, 1447.2}) {
+    Start({}, 1);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int64_t> delayNs(0, 4'000'000);
+    int64_t previousNs = 0;
+    for (int64_t sent = 8; sent <= 5 * 1440; sent += 8) {
+      int64_t arrivedNs = 1'000'000'000 + static_cast<int64_t>(1e9 * static_cast<double>(sent) / rate) +
+                          (sent == 2000 ? 120'000'000 : delayNs(random));
+      arrivedNs = std::max(arrivedNs, previousNs);  // a read never comes before the one before it
+      record->NoteChunk(arrivedNs, 8);
+      previousNs = arrivedNs;
+    }
+    const ByteArrival arrival = record->Arrival();
+    EXPECT_EQ(arrival.bytes, 5 * 1440);
+    const double measured = static_cast<double>(arrival.lastAnchor.bytes - arrival.firstAnchor.bytes) /
+                            (static_cast<double>(arrival.lastAnchor.hostNs - arrival.firstAnchor.hostNs) / 1e9);
+    EXPECT_NEAR(measured / rate, 1.0, 200e-6) << rate;
+    EXPECT_GT(arrival.longestGapNs, 120'000'000);
+    EXPECT_LT(arrival.longestGapNs, 130'000'000);
+    // The live rate looks back about two seconds.
+    const ByteArrival recent = record->Recent(2'000'000'000);
+    EXPECT_NEAR(static_cast<double>(recent.lastAnchor.hostNs - recent.firstAnchor.hostNs) / 1e9, 2.0, 0.6);
+  }
+}
+
+}  // namespace
+}  // namespace alacrity

@@ -1,0 +1,114 @@
+#include "results/timing_report.h"
+
+#include "results/timing_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace alacrity {
+namespace {
+
+constexpr int64_t Ms = 1'000'000;
+
+// A run whose stimuli were painted `delaysMs` after their onset bytes, with
+// the box at `bytesPerSecond` and the longest gap `gapMs`, on a 60 Hz X11
+// screen.
+RunTiming TimedRun(const std::vector<double>& delaysMs, double bytesPerSecond, double gapMs) {
+  RunTiming timing;
+  int32_t number = 1;
+  for (const double delay : delaysMs) {
+    const int64_t onsetNs = number * 1000 * Ms;
+    timing.stimuli.push_back({number, number * 1440, onsetNs,
+                              onsetNs + static_cast<int64_t>(delay * static_cast<double>(Ms)),
+                              number * 1440 + 300, onsetNs + 208 * Ms});
+    ++number;
+  }
+  timing.arrival.bytes = 14400;
+  timing.arrival.firstAnchor = {720, 1000 * Ms};
+  timing.arrival.lastAnchor = {720 + static_cast<int64_t>(bytesPerSecond * 9), 10'000 * Ms};
+  timing.arrival.longestGapNs = static_cast<int64_t>(gapMs * static_cast<double>(Ms));
+  timing.display = {"X11", 60.0};
+  return timing;
+}
+
+TEST(TimingReportTest, FiguresAreNearestRankPercentilesOfThePaintedStimuli) {
+  std::vector<double> delays;
+  for (int i = 1; i <= 200; ++i) delays.push_back(0.01 * i);  // 0.01 .. 2.00 ms
+  RunTiming timing = TimedRun(delays, 1440.0, 5.0);
+  timing.stimuli.push_back({201, 9999, 1, 0, 0, 0});  // never painted, never answered
+  const TimingFigures figures = ComputeTimingFigures(timing);
+  EXPECT_EQ(figures.stimuli, 201);
+  EXPECT_EQ(figures.painted, 200);
+  EXPECT_NEAR(figures.delayMedianMs, 1.00, 1e-9);
+  EXPECT_NEAR(figures.delayP99Ms, 1.98, 1e-9);
+  EXPECT_NEAR(figures.delayMaxMs, 2.00, 1e-9);
+  EXPECT_NEAR(figures.shareOver1Ms, 0.5, 1e-9);
+  ASSERT_TRUE(figures.bytesPerSecond.has_value());
+  EXPECT_NEAR(*figures.bytesPerSecond, 1440.0, 1e-9);
+}
+
+TEST(TimingReportTest, EachLimitMarksItsOwnLineWithItsMeaning) {
+  struct Case {
+    const char* what;
+    double delayMs, bytesPerSecond, gapMs;
+    std::vector<bool> marked;  // delay, rate, gap, display
+  };
+  const std::vector<Case> cases = {
+      {"sound", 3.0, 1440.0, 19.9, {false, false, false, false}},
+      {"p99 over one refresh at 60 Hz", 16.8, 1440.0, 5.0, {true, false, false, false}},
+      {"rate 0.6 % fast", 3.0, 1448.7, 5.0, {false, true, false, false}},
+      {"rate 0.6 % slow", 3.0, 1431.3, 5.0, {false, true, false, false}},
+      {"rate 0.4 % off", 3.0, 1434.3, 5.0, {false, false, false, false}},
+      {"gap over 20 ms", 3.0, 1440.0, 20.1, {false, false, true, false}},
+  };
+  for (const Case& test : cases) {
+    const auto lines = TimingReportLines(ComputeTimingFigures(TimedRun({1.0, test.delayMs}, test.bytesPerSecond, test.gapMs)));
+    ASSERT_EQ(lines.size(), 4u) << test.what;
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_EQ(lines[i].marked, test.marked[i]) << test.what << ": " << lines[i].text;
+      EXPECT_EQ(lines[i].meaning.empty(), !test.marked[i]) << test.what;
+    }
+  }
+  const auto sound = TimingReportLines(ComputeTimingFigures(TimedRun({0.25, 0.5}, 1440.0, 5.97)));
+  EXPECT_EQ(sound[0].text, "Display delay: median 0.25 ms, p99 0.50 ms, max 0.50 ms (2 stimuli)");
+  EXPECT_EQ(sound[1].text, "Box rate: 1440.00 bytes/s, +0 ppm against the host clock");
+  EXPECT_EQ(sound[2].text, "Longest gap between bytes: 6.0 ms");
+  EXPECT_EQ(sound[3].text, "Display: X11, 60 Hz refresh");
+
+  // Without a refresh rate there is nothing to hold the delay against; with
+  // less than half a second of bytes there is no rate.
+  RunTiming unknown = TimedRun({30.0}, 1440.0, 5.0);
+  unknown.display = {};
+  unknown.arrival.lastAnchor = {1000, 1400 * Ms};
+  const auto lines = TimingReportLines(ComputeTimingFigures(unknown));
+  EXPECT_FALSE(lines[0].marked);
+  EXPECT_EQ(lines[1].text, "Box rate: not measured (too few bytes)");
+  EXPECT_EQ(lines[3].text, "Display: unknown, refresh rate unknown");
+}
+
+TEST(TimingReportTest, AMarkedLineAndItsMeaningAreBothRedInTheBlock) {
+  const auto lines = TimingReportLines(ComputeTimingFigures(TimedRun({1.0}, 1440.0, 120.0)));
+  for (const Layout& block : {ScreenTimingBlock(lines, {20, 165, 790, 600}), PaperTimingBlock(lines, -800)}) {
+    ASSERT_EQ(block.texts.size(), 5u);  // four lines and one meaning
+    EXPECT_EQ(block.texts[2].text, lines[2].text);
+    EXPECT_EQ(block.texts[3].text, lines[2].meaning);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(block.texts[i].marked, i == 2 || i == 3) << i;
+  }
+}
+
+TEST(TimingReportTest, CsvHasOneRowPerStimulusWithEmptyFieldsForWhatDidNotHappen) {
+  RunTiming timing;
+  timing.stimuli = {{1, 433, 5'000'000'000, 5'000'412'345, 733, 5'208'000'000},
+                    {2, 1200, 6'000'000'000, 0, 0, 0}};
+  EXPECT_EQ(TimingCsv(timing),
+            "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
+            "response_host_ns\r\n"
+            "1,433,5000000000,5000412345,0.412,733,5208000000\r\n"
+            "2,1200,6000000000,,,,\r\n");
+  EXPECT_EQ(TimingCsvPathFor("/data/Doe_0001/2026/test 1.aly"), "/data/Doe_0001/2026/test 1.timing.csv");
+}
+
+}  // namespace
+}  // namespace alacrity
