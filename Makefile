@@ -49,7 +49,7 @@ sanitize: deps
 TSAN_TESTS = usb_link_test libftdi_driver_test keyboard_box_test serial_link_test \
 	serial_devices_test link_front_test box_simulator_test simulated_run_test usb_box_test \
 	engine_test schedule_test run_finish_test figure_geometry_test simulated_subject_test \
-	run_controller_test
+	run_controller_test timing_record_test journal_keeper_test
 tsan: deps
 	cmake --preset tsan
 	cmake --build --preset tsan --target $(TSAN_TESTS)
