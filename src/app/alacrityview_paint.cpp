@@ -54,11 +54,6 @@ QRect CAlacrityView::FigureArea() const {
   return area.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-void CAlacrityView::resizeEvent(QResizeEvent* event) {
-  m_testBackgroundShown = false;
-  QWidget::resizeEvent(event);
-}
-
 void CAlacrityView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const ViewMode mode = m_controller.Mode();
