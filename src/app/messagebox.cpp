@@ -20,7 +20,19 @@ QString Localized(const QString& text) {
   QStringList lines = text.split(QLatin1Char('\n'));
   for (QString& line : lines) {
     const QByteArray source = line.toUtf8();
-    line = QCoreApplication::translate("Message", source.constData());
+    const QString whole = QCoreApplication::translate("Message", source.constData());
+    if (whole != line) {
+      line = whole;
+      continue;
+    }
+    // A fixed text ending in ": " and followed by a reason (a system error,
+    // a path) is looked up without what follows it.
+    const qsizetype colon = line.indexOf(QLatin1String(": "));
+    if (colon < 0) continue;
+    const QString lead = line.left(colon + 2);
+    const QByteArray leadSource = lead.toUtf8();
+    const QString translated = QCoreApplication::translate("Message", leadSource.constData());
+    if (translated != lead) line = translated + line.mid(colon + 2);
   }
   return lines.join(QLatin1Char('\n'));
 }

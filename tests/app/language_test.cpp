@@ -1,9 +1,11 @@
 // The interface languages: every translation source complete and faithful to
 // its English text, the choice of language, the menus in German, the core's
-// messages and the report texts looked up, the subject's start prompt per
+// messages, the report texts and the charts looked up, the subject's start prompt per
 // language, and --help and a wrong --language on the command line.
 
 #include <QAction>
+#include <QChart>
+#include <QScatterSeries>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <QXmlStreamReader>
 
 #include "apptestsupport.h"
+#include "charts.h"
 #include "commandids.h"
 #include "dialogs/subjecttexts.h"
 #include "language.h"
@@ -183,8 +186,15 @@ class LanguageTest : public QObject {
     ShowMessageBox(nullptr,
                    QStringLiteral("Error in communication\n/dev/ttyUSB0: Permission denied"));
     ShowMessageBox(nullptr, QStringLiteral("Incompatible data"));
+    // A fixed text with its reason on the same line: the reason stays.
+    ShowMessageBox(nullptr, QStringLiteral("No journal can be written for this test, so its "
+                                           "answers live only in memory until it is saved: "
+                                           "/j/x: Read-only file system"));
     QCOMPARE(shown, (QStringList{"Fehler in der Kommunikation\n/dev/ttyUSB0: Permission denied",
-                                 "Inkompatible Daten"}));
+                                 "Inkompatible Daten",
+                                 "Für diesen Test kann kein Journal geschrieben werden; seine "
+                                 "Antworten liegen bis zum Speichern nur im Arbeitsspeicher: "
+                                 "/j/x: Read-only file system"}));
   }
 
   void designatedDirectoryWarningInEveryLanguage() {
@@ -214,6 +224,14 @@ class LanguageTest : public QObject {
                           << "Name: Red Total";
     QTest::newRow("number") << "  1234"
                             << "  1234";
+    // The timing block: figures and the display server taken over as they stand.
+    QTest::newRow("timing figures")
+        << "Display delay: median 1.50 ms, p99 2.25 ms, max 9.00 ms (12 stimuli)"
+        << "Anzeigeverzögerung: Median 1.50 ms, p99 2.25 ms, max. 9.00 ms (12 Reize)";
+    QTest::newRow("timing display") << "Display: Wayland (weston), 60 Hz refresh"
+                                    << "Anzeige: Wayland (weston), 60 Hz Bildwiederholrate";
+    QTest::newRow("timing unknown display") << "Display: unknown, 75 Hz refresh"
+                                            << "Anzeige: unbekannt, 75 Hz Bildwiederholrate";
   }
   void reportTextsLookedUpAroundTheirValues() {
     QFETCH(QString, english);
@@ -221,6 +239,21 @@ class LanguageTest : public QObject {
     QCOMPARE(LocalizedReportText(english), english);  // no translator: unchanged
     InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
     QCOMPARE(LocalizedReportText(english), german);
+  }
+
+  void chartsInTheInterfaceLanguageWithEnglishObjectNames() {
+    ChartFigures figures;
+    figures.stimulusCount = 1;
+    figures.points = {{1, 0, 300.0, false}};
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
+    const std::unique_ptr<QChart> chart = MakeTimeCourseChart(figures);
+    QCOMPARE(chart->title(), QStringLiteral("Reaktionszeit je Reiz"));
+    const auto* circles = chart->findChild<QScatterSeries*>(QStringLiteral("Circle"));
+    QVERIFY(circles != nullptr);
+    QCOMPARE(circles->name(), QStringLiteral("Kreis"));
+    const auto* rings = chart->findChild<QScatterSeries*>(QString::fromLatin1(FalseAnswerSeriesName));
+    QVERIFY(rings != nullptr);
+    QCOMPARE(rings->name(), QStringLiteral("Falsche Antwort"));
   }
 
   void startPromptPerLanguage() {
