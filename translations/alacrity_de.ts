@@ -649,6 +649,137 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>Register</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>unbekannter Datenbankfehler</translation>
+    </message>
+    <message>
+        <source>The database driver for %1 is not installed.</source>
+        <translation>Der Datenbanktreiber für %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The subject register %1</source>
+        <translation>Das Probandenregister %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The subject register on %1</source>
+        <translation>Das Probandenregister auf %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>the register is not open</source>
+        <translation>das Register ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>The subject register is busy: %1</source>
+        <translation>Das Probandenregister ist belegt: %1</translation>
+    </message>
+    <message>
+        <source>No subject register directory was given.</source>
+        <translation>Es wurde kein Verzeichnis für das Probandenregister angegeben.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 could not be created.</source>
+        <translation>Das Verzeichnis %1 des Probandenregisters konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>Das Probandenregister ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The directory %1 could not be created.</source>
+        <translation>Das Verzeichnis %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>the register has no version</source>
+        <translation>das Register hat keine Version</translation>
+    </message>
+    <message>
+        <source>the register was written by a newer program (version %1; this program knows up to version %2); it was left as it is</source>
+        <translation>das Register wurde von einem neueren Programm geschrieben (Version %1; dieses Programm kennt bis Version %2); es blieb unverändert</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is no port number</source>
+        <translation>der Port „%1“ ist keine Portnummer</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; may not contain &apos;;&apos;</source>
+        <translation>der Wert von „%1“ darf kein ‚;‘ enthalten</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>sie ist keine gültige Adresse</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; lacks its closing quote</source>
+        <translation>dem Wert von „%1“ fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the default server</source>
+        <translation>der Standardserver</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>only postgresql:// addresses are understood</source>
+        <translation>nur postgresql://-Adressen werden verstanden</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s database connection cannot be used: %1.</source>
+        <translation>Die Datenbankverbindung des Probandenregisters kann nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>Der Proband ist nicht mehr im Register.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 does not exist.</source>
+        <translation>Das Verzeichnis %1 des Probandenregisters existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The subject register cannot be used: %1</source>
+        <translation>Das Probandenregister kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be added: %1</source>
+        <translation>Der Proband konnte nicht hinzugefügt werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be changed: %1</source>
+        <translation>Der Proband konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>The current subject could not be set: %1</source>
+        <translation>Der aktuelle Proband konnte nicht gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject of the data file could not be registered: %1</source>
+        <translation>Der Proband der Datendatei konnte nicht registriert werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory could not be named: %1</source>
+        <translation>Das Verzeichnis des Probanden konnte nicht benannt werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory %1 could not be created.</source>
+        <translation>Das Verzeichnis %1 des Probanden konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Name: </source>

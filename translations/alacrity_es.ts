@@ -649,6 +649,137 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Register</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>error de base de datos desconocido</translation>
+    </message>
+    <message>
+        <source>The database driver for %1 is not installed.</source>
+        <translation>El controlador de base de datos para %1 no está instalado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>The subject register %1</source>
+        <translation>El registro de sujetos %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>The subject register on %1</source>
+        <translation>El registro de sujetos en %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>the register is not open</source>
+        <translation>el registro no está abierto</translation>
+    </message>
+    <message>
+        <source>The subject register is busy: %1</source>
+        <translation>El registro de sujetos está ocupado: %1</translation>
+    </message>
+    <message>
+        <source>No subject register directory was given.</source>
+        <translation>No se ha indicado ningún directorio del registro de sujetos.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 could not be created.</source>
+        <translation>No se pudo crear el directorio %1 del registro de sujetos.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>El registro de sujetos no está abierto.</translation>
+    </message>
+    <message>
+        <source>The directory %1 could not be created.</source>
+        <translation>No se pudo crear el directorio %1.</translation>
+    </message>
+    <message>
+        <source>the register has no version</source>
+        <translation>el registro no tiene versión</translation>
+    </message>
+    <message>
+        <source>the register was written by a newer program (version %1; this program knows up to version %2); it was left as it is</source>
+        <translation>el registro fue escrito por un programa más reciente (versión %1; este programa conoce hasta la versión %2); se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is no port number</source>
+        <translation>el puerto «%1» no es un número de puerto</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; may not contain &apos;;&apos;</source>
+        <translation>el valor de «%1» no puede contener «;»</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>no es una dirección válida</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; lacks its closing quote</source>
+        <translation>al valor de «%1» le falta la comilla de cierre</translation>
+    </message>
+    <message>
+        <source>the default server</source>
+        <translation>el servidor predeterminado</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacía</translation>
+    </message>
+    <message>
+        <source>only postgresql:// addresses are understood</source>
+        <translation>solo se entienden direcciones postgresql://</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s database connection cannot be used: %1.</source>
+        <translation>La conexión a la base de datos del registro de sujetos no se puede usar: %1.</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>El sujeto ya no está en el registro.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 does not exist.</source>
+        <translation>El directorio %1 del registro de sujetos no existe.</translation>
+    </message>
+    <message>
+        <source>The subject register cannot be used: %1</source>
+        <translation>El registro de sujetos no se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be added: %1</source>
+        <translation>No se pudo añadir el sujeto: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be changed: %1</source>
+        <translation>No se pudo modificar el sujeto: %1</translation>
+    </message>
+    <message>
+        <source>The current subject could not be set: %1</source>
+        <translation>No se pudo establecer el sujeto actual: %1</translation>
+    </message>
+    <message>
+        <source>The subject of the data file could not be registered: %1</source>
+        <translation>No se pudo registrar el sujeto del archivo de datos: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory could not be named: %1</source>
+        <translation>No se pudo nombrar el directorio del sujeto: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory %1 could not be created.</source>
+        <translation>No se pudo crear el directorio %1 del sujeto.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Name: </source>

@@ -649,6 +649,137 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>Register</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>erreur de base de données inconnue</translation>
+    </message>
+    <message>
+        <source>The database driver for %1 is not installed.</source>
+        <translation>Le pilote de base de données pour %1 n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The subject register %1</source>
+        <translation>Le registre des sujets %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The subject register on %1</source>
+        <translation>Le registre des sujets sur %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>the register is not open</source>
+        <translation>le registre n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>The subject register is busy: %1</source>
+        <translation>Le registre des sujets est occupé : %1</translation>
+    </message>
+    <message>
+        <source>No subject register directory was given.</source>
+        <translation>Aucun répertoire du registre des sujets n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 could not be created.</source>
+        <translation>Le répertoire %1 du registre des sujets n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>Le registre des sujets n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The directory %1 could not be created.</source>
+        <translation>Le répertoire %1 n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>the register has no version</source>
+        <translation>le registre n&apos;a pas de version</translation>
+    </message>
+    <message>
+        <source>the register was written by a newer program (version %1; this program knows up to version %2); it was left as it is</source>
+        <translation>le registre a été écrit par un programme plus récent (version %1 ; ce programme connaît jusqu&apos;à la version %2) ; il est resté tel quel</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is no port number</source>
+        <translation>le port « %1 » n&apos;est pas un numéro de port</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; may not contain &apos;;&apos;</source>
+        <translation>la valeur de « %1 » ne doit pas contenir « ; »</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>ce n&apos;est pas une adresse valide</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; lacks its closing quote</source>
+        <translation>il manque le guillemet fermant à la valeur de « %1 »</translation>
+    </message>
+    <message>
+        <source>the default server</source>
+        <translation>le serveur par défaut</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>elle est vide</translation>
+    </message>
+    <message>
+        <source>only postgresql:// addresses are understood</source>
+        <translation>seules les adresses postgresql:// sont comprises</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s database connection cannot be used: %1.</source>
+        <translation>La connexion à la base de données du registre des sujets ne peut pas être utilisée : %1.</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>Le sujet n&apos;est plus dans le registre.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 does not exist.</source>
+        <translation>Le répertoire %1 du registre des sujets n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The subject register cannot be used: %1</source>
+        <translation>Le registre des sujets ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be added: %1</source>
+        <translation>Le sujet n&apos;a pas pu être ajouté : %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be changed: %1</source>
+        <translation>Le sujet n&apos;a pas pu être modifié : %1</translation>
+    </message>
+    <message>
+        <source>The current subject could not be set: %1</source>
+        <translation>Le sujet courant n&apos;a pas pu être défini : %1</translation>
+    </message>
+    <message>
+        <source>The subject of the data file could not be registered: %1</source>
+        <translation>Le sujet du fichier de données n&apos;a pas pu être enregistré dans le registre : %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory could not be named: %1</source>
+        <translation>Le répertoire du sujet n&apos;a pas pu être nommé : %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory %1 could not be created.</source>
+        <translation>Le répertoire %1 du sujet n&apos;a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Name: </source>
