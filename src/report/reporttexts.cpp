@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "texttemplate.h"
+
 namespace alacrity {
 namespace {
 
@@ -89,27 +91,17 @@ QString Translate(const QString& text) {
   return QCoreApplication::translate(Context, source.constData());
 }
 
-// The English form of a template as a pattern that captures its figures,
-// which stand in the order of their numbers.
-QRegularExpression TemplatePattern(const char* english) {
-  QString pattern = QRegularExpression::escape(QString::fromLatin1(english));
-  static const QRegularExpression placeholder(QStringLiteral("\\\\%\\d"));
-  pattern.replace(placeholder, QStringLiteral("(.+?)"));
-  return QRegularExpression(QStringLiteral("^%1$").arg(pattern));
-}
-
 std::optional<QString> TranslateTemplate(const QString& text) {
-  static const std::vector<QRegularExpression> patterns = [] {
-    std::vector<QRegularExpression> all;
-    for (const char* english : Templates) all.push_back(TemplatePattern(english));
+  static const std::vector<TextTemplate> compiled = [] {
+    std::vector<TextTemplate> all;
+    for (const char* english : Templates) all.push_back(CompileTemplate(english));
     return all;
   }();
-  for (std::size_t i = 0; i < patterns.size(); ++i) {
-    const QRegularExpressionMatch match = patterns[i].match(text);
-    if (!match.hasMatch()) continue;
-    QString translated = QCoreApplication::translate(Context, Templates[i]);
-    for (int n = 1; n <= match.lastCapturedIndex(); ++n) translated = translated.arg(match.captured(n));
-    return translated;
+  for (std::size_t i = 0; i < compiled.size(); ++i) {
+    if (auto filled =
+            FillTemplate(compiled[i], text, QCoreApplication::translate(Context, Templates[i]))) {
+      return filled;
+    }
   }
   return std::nullopt;
 }

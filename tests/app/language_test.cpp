@@ -21,6 +21,7 @@
 #include "commandids.h"
 #include "dialogs/subjecttexts.h"
 #include "language.h"
+#include "link/serial_devices.h"
 #include "messagebox.h"
 #include "reporttexts.h"
 
@@ -190,11 +191,23 @@ class LanguageTest : public QObject {
     ShowMessageBox(nullptr, QStringLiteral("No journal can be written for this test, so its "
                                            "answers live only in memory until it is saved: "
                                            "/j/x: Read-only file system"));
+    // Values inside a line are taken over into the translation.
+    ShowMessageBox(nullptr, QStringLiteral("Stimulus 12 of the protocol has no valid object."));
+    const LatencyTimerCheck slow{LatencyTimer::Slow, 16, "ttyUSB0", "/sys/t/latency_timer"};
+    ShowMessageBox(nullptr, QString::fromStdString(LatencyTimerAdvice(slow)));
+    const QString advice = shown.takeLast();
     QCOMPARE(shown, (QStringList{"Fehler in der Kommunikation\n/dev/ttyUSB0: Permission denied",
                                  "Inkompatible Daten",
                                  "Für diesen Test kann kein Journal geschrieben werden; seine "
                                  "Antworten liegen bis zum Speichern nur im Arbeitsspeicher: "
-                                 "/j/x: Read-only file system"}));
+                                 "/j/x: Read-only file system",
+                                 "Reiz 12 des Protokolls hat kein gültiges Objekt."}));
+    // A value that stands twice, and a command on its own line left as it is.
+    QVERIFY2(advice.startsWith(
+                 QStringLiteral("Der Latenz-Timer des Wandlers ttyUSB0 steht auf 16 ms")),
+             qPrintable(advice));
+    QVERIFY(advice.contains(QStringLiteral("bis zu 16 ms verspätet")));
+    QVERIFY(advice.endsWith(QStringLiteral(":\necho 1 | sudo tee /sys/t/latency_timer")));
   }
 
   void designatedDirectoryWarningInEveryLanguage() {
