@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>False answer</source>
+        <translation>Falsche Antwort</translation>
+    </message>
+    <message>
+        <source>Running median</source>
+        <translation>Gleitender Median</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Response time by stimulus</source>
+        <translation>Reaktionszeit je Reiz</translation>
+    </message>
+    <message>
+        <source>Stimulus</source>
+        <translation>Reiz</translation>
+    </message>
+    <message>
+        <source>Correct response times per shape</source>
+        <translation>Richtige Reaktionszeiten je Form</translation>
+    </message>
+    <message>
+        <source>Outliers</source>
+        <translation>Ausreißer</translation>
+    </message>
+    <message>
+        <source>%1 (n = %2)</source>
+        <translation>%1 (n = %2)</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
@@ -254,6 +309,14 @@
     <message>
         <source>E&amp;xport csv</source>
         <translation>CSV e&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics</source>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Diagramm</translation>
     </message>
 </context>
 <context>
@@ -529,6 +592,46 @@ Soll die Datei ersetzt werden?</translation>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
     </message>
+    <message>
+        <source>No journal can be written for this test, so its answers live only in memory until it is saved: </source>
+        <translation>Für diesen Test kann kein Journal geschrieben werden; seine Antworten liegen bis zum Speichern nur im Arbeitsspeicher: </translation>
+    </message>
+    <message>
+        <source>The journal of this test could not be written to the end. Save the results before closing the program.</source>
+        <translation>Das Journal dieses Tests konnte nicht bis zum Ende geschrieben werden. Vor dem Schließen des Programms die Ergebnisse speichern.</translation>
+    </message>
+    <message>
+        <source>a subject without a name</source>
+        <translation>Proband ohne Namen</translation>
+    </message>
+    <message>
+        <source>An unsaved test of %1 from %2 with %3 answered stimuli was found. Restore it?</source>
+        <translation>Ein nicht gespeicherter Test wurde gefunden: %1, %2, %3 beantwortete Reize. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The journal %1 was written by a newer version of alacrity and is left as it is.</source>
+        <translation>Das Journal %1 wurde von einer neueren Version von alacrity geschrieben und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and could not be renamed.</source>
+        <translation>Das Journal %1 ist beschädigt und konnte nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged; it was renamed to %2.</source>
+        <translation>Das Journal %1 ist beschädigt; es wurde in %2 umbenannt.</translation>
+    </message>
+    <message>
+        <source>Delete it?</source>
+        <translation>Löschen?</translation>
+    </message>
+    <message>
+        <source>Stimulus %1 of the protocol has no valid object.</source>
+        <translation>Reiz %1 des Protokolls hat kein gültiges Objekt.</translation>
+    </message>
+    <message>
+        <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
+        <translation>Der Latenz-Timer des Wandlers %1 steht auf %2 ms: Er hält empfangene Bytes so lange zurück, sodass jede neue Phase eines Tests bis zu %2 ms verspätet auf dem Bildschirm erscheint. Das Programm darf ihn nicht ändern. Die udev-Regel des Pakets installieren und den Wandler neu anstecken (die Regel setzt 1 ms), oder ihn bis zum nächsten Anstecken so setzen:</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -551,6 +654,137 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>female</source>
         <translation>weiblich</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>unbekannter Datenbankfehler</translation>
+    </message>
+    <message>
+        <source>The database driver for %1 is not installed.</source>
+        <translation>Der Datenbanktreiber für %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The subject register %1</source>
+        <translation>Das Probandenregister %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The subject register on %1</source>
+        <translation>Das Probandenregister auf %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>the register is not open</source>
+        <translation>das Register ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>The subject register is busy: %1</source>
+        <translation>Das Probandenregister ist belegt: %1</translation>
+    </message>
+    <message>
+        <source>No subject register directory was given.</source>
+        <translation>Es wurde kein Verzeichnis für das Probandenregister angegeben.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 could not be created.</source>
+        <translation>Das Verzeichnis %1 des Probandenregisters konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>Das Probandenregister ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The directory %1 could not be created.</source>
+        <translation>Das Verzeichnis %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>the register has no version</source>
+        <translation>das Register hat keine Version</translation>
+    </message>
+    <message>
+        <source>the register was written by a newer program (version %1; this program knows up to version %2); it was left as it is</source>
+        <translation>das Register wurde von einem neueren Programm geschrieben (Version %1; dieses Programm kennt bis Version %2); es blieb unverändert</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is no port number</source>
+        <translation>der Port „%1“ ist keine Portnummer</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; may not contain &apos;;&apos;</source>
+        <translation>der Wert von „%1“ darf kein ‚;‘ enthalten</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>sie ist keine gültige Adresse</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; lacks its closing quote</source>
+        <translation>dem Wert von „%1“ fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the default server</source>
+        <translation>der Standardserver</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>only postgresql:// addresses are understood</source>
+        <translation>nur postgresql://-Adressen werden verstanden</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s database connection cannot be used: %1.</source>
+        <translation>Die Datenbankverbindung des Probandenregisters kann nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>Der Proband ist nicht mehr im Register.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 does not exist.</source>
+        <translation>Das Verzeichnis %1 des Probandenregisters existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The subject register cannot be used: %1</source>
+        <translation>Das Probandenregister kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be added: %1</source>
+        <translation>Der Proband konnte nicht hinzugefügt werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be changed: %1</source>
+        <translation>Der Proband konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>The current subject could not be set: %1</source>
+        <translation>Der aktuelle Proband konnte nicht gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject of the data file could not be registered: %1</source>
+        <translation>Der Proband der Datendatei konnte nicht registriert werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory could not be named: %1</source>
+        <translation>Das Verzeichnis des Probanden konnte nicht benannt werden: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory %1 could not be created.</source>
+        <translation>Das Verzeichnis %1 des Probanden konnte nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +965,137 @@ Soll die Datei ersetzt werden?</translation>
         <source>Alacrity time average:</source>
         <translation>Mittlere Reaktionszeit:</translation>
     </message>
+    <message>
+        <source>Display delay: no stimulus painted</source>
+        <translation>Anzeigeverzögerung: kein Reiz gezeichnet</translation>
+    </message>
+    <message>
+        <source>Box rate: not measured (too few bytes)</source>
+        <translation>Senderate der Box: nicht gemessen (zu wenige Bytes)</translation>
+    </message>
+    <message>
+        <source>Display: unknown, refresh rate unknown</source>
+        <translation>Anzeige: unbekannt, Bildwiederholrate unbekannt</translation>
+    </message>
+    <message>
+        <source>Stimuli reached the screen a refresh or more after their count began; times include that.</source>
+        <translation>Reize erreichten den Bildschirm eine Bildwiederholung oder mehr nach Beginn ihrer Zählung; die Zeiten schließen das ein.</translation>
+    </message>
+    <message>
+        <source>The box&apos;s clock is off: every response time is off by the same share.</source>
+        <translation>Die Uhr der Box weicht ab: Jede Reaktionszeit weicht um denselben Anteil ab.</translation>
+    </message>
+    <message>
+        <source>Bytes arrived in bursts: the converter&apos;s latency timer may be 16 ms, or the host was busy.</source>
+        <translation>Bytes kamen stoßweise an: Der Latenz-Timer des Wandlers steht vielleicht auf 16 ms, oder der Rechner war ausgelastet.</translation>
+    </message>
+    <message>
+        <source>Display delay: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)</source>
+        <translation>Anzeigeverzögerung: Median %1 ms, p99 %2 ms, max. %3 ms (%4 Reize)</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
+        <translation>Senderate der Box: %1 Bytes/s, %2 ppm gegenüber der Rechneruhr</translation>
+    </message>
+    <message>
+        <source>Longest gap between bytes: %1 ms</source>
+        <translation>Längste Lücke zwischen Bytes: %1 ms</translation>
+    </message>
+    <message>
+        <source>Display: unknown, %1 Hz refresh</source>
+        <translation>Anzeige: unbekannt, %1 Hz Bildwiederholrate</translation>
+    </message>
+    <message>
+        <source>Display: %1, %2 Hz refresh</source>
+        <translation>Anzeige: %1, %2 Hz Bildwiederholrate</translation>
+    </message>
+    <message>
+        <source>Display: %1, refresh rate unknown</source>
+        <translation>Anzeige: %1, Bildwiederholrate unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsTable</name>
+    <message>
+        <source>Answered</source>
+        <translation>Beantwortet</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Fehlerquote</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q3</source>
+        <translation>Q3</translation>
+    </message>
+    <message>
+        <source>Trim. mean</source>
+        <translation>Gest. Mittel</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>IES</source>
+        <translation>IES</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>andere</translation>
+    </message>
 </context>
 <context>
     <name>Subject</name>
@@ -789,6 +1154,32 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>No items were selected!</source>
         <translation>Keine Einträge ausgewählt!</translation>
+    </message>
+    <message>
+        <source>No bytes from the response box on %1.</source>
+        <translation>Keine Bytes von der Antwortbox an %1.</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s over the last 2 s</source>
+        <translation>%1 Bytes/s in den letzten 2 s</translation>
+    </message>
+    <message>
+        <source>measuring the rate</source>
+        <translation>Rate wird gemessen</translation>
+    </message>
+    <message>
+        <source>Box on %1: %2, longest gap %3 ms</source>
+        <translation>Box an %1: %2, längste Lücke %3 ms</translation>
+    </message>
+    <message>
+        <source>, latency timer %1 ms</source>
+        <translation>, Latenz-Timer %1 ms</translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to
+%1</source>
+        <translation>Die Statistik konnte nicht gespeichert werden in
+%1</translation>
     </message>
 </context>
 <context>
@@ -898,6 +1289,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The stimulus screen %1 is not connected: shown on the main window&apos;s screen.</source>
         <translation>Der Reizbildschirm %1 ist nicht angeschlossen: Anzeige auf dem Bildschirm des Hauptfensters.</translation>
+    </message>
+    <message>
+        <source>The timing record could not be written beside the data file: %1</source>
+        <translation>Die Zeitaufzeichnung konnte nicht neben die Datendatei geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1468,13 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Comment &amp;3</source>
         <translation>Bemerkung &amp;3</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::StatisticsTable</name>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
     </message>
 </context>
 <context>

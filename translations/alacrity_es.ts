@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>False answer</source>
+        <translation>Respuesta errónea</translation>
+    </message>
+    <message>
+        <source>Running median</source>
+        <translation>Mediana móvil</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Response time by stimulus</source>
+        <translation>Tiempo de reacción por estímulo</translation>
+    </message>
+    <message>
+        <source>Stimulus</source>
+        <translation>Estímulo</translation>
+    </message>
+    <message>
+        <source>Correct response times per shape</source>
+        <translation>Tiempos de reacción correctos por forma</translation>
+    </message>
+    <message>
+        <source>Outliers</source>
+        <translation>Valores atípicos</translation>
+    </message>
+    <message>
+        <source>%1 (n = %2)</source>
+        <translation>%1 (n = %2)</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
@@ -254,6 +309,14 @@
     <message>
         <source>E&amp;xport csv</source>
         <translation>E&amp;xportar CSV</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics</source>
+        <translation>&amp;Estadísticas</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Gráfico</translation>
     </message>
 </context>
 <context>
@@ -529,6 +592,46 @@ Do you want to replace it?</source>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message>
+        <source>No journal can be written for this test, so its answers live only in memory until it is saved: </source>
+        <translation>No se puede escribir ningún diario para esta prueba, así que sus respuestas solo están en memoria hasta que se guarde: </translation>
+    </message>
+    <message>
+        <source>The journal of this test could not be written to the end. Save the results before closing the program.</source>
+        <translation>El diario de esta prueba no se pudo escribir hasta el final. Guarde los resultados antes de cerrar el programa.</translation>
+    </message>
+    <message>
+        <source>a subject without a name</source>
+        <translation>sujeto sin nombre</translation>
+    </message>
+    <message>
+        <source>An unsaved test of %1 from %2 with %3 answered stimuli was found. Restore it?</source>
+        <translation>Se ha encontrado una prueba sin guardar: %1, %2, %3 estímulos respondidos. ¿Restaurarla?</translation>
+    </message>
+    <message>
+        <source>The journal %1 was written by a newer version of alacrity and is left as it is.</source>
+        <translation>El diario %1 fue escrito por una versión más reciente de alacrity y se deja como está.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and could not be renamed.</source>
+        <translation>El diario %1 está dañado y no se pudo renombrar.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged; it was renamed to %2.</source>
+        <translation>El diario %1 está dañado; se ha renombrado a %2.</translation>
+    </message>
+    <message>
+        <source>Delete it?</source>
+        <translation>¿Eliminarla?</translation>
+    </message>
+    <message>
+        <source>Stimulus %1 of the protocol has no valid object.</source>
+        <translation>El estímulo %1 del protocolo no tiene un objeto válido.</translation>
+    </message>
+    <message>
+        <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
+        <translation>El temporizador de latencia del convertidor %1 está en %2 ms: retiene los bytes recibidos ese tiempo, así que cada nueva fase de una prueba llega a la pantalla hasta %2 ms tarde. El programa no puede cambiarlo. Instale la regla udev del paquete y vuelva a conectar el convertidor (la regla lo pone en 1 ms), o ajústelo hasta la próxima conexión con:</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -551,6 +654,137 @@ Do you want to replace it?</source>
     <message>
         <source>female</source>
         <translation>femenino</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>error de base de datos desconocido</translation>
+    </message>
+    <message>
+        <source>The database driver for %1 is not installed.</source>
+        <translation>El controlador de base de datos para %1 no está instalado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>The subject register %1</source>
+        <translation>El registro de sujetos %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>The subject register on %1</source>
+        <translation>El registro de sujetos en %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>the register is not open</source>
+        <translation>el registro no está abierto</translation>
+    </message>
+    <message>
+        <source>The subject register is busy: %1</source>
+        <translation>El registro de sujetos está ocupado: %1</translation>
+    </message>
+    <message>
+        <source>No subject register directory was given.</source>
+        <translation>No se ha indicado ningún directorio del registro de sujetos.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 could not be created.</source>
+        <translation>No se pudo crear el directorio %1 del registro de sujetos.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>El registro de sujetos no está abierto.</translation>
+    </message>
+    <message>
+        <source>The directory %1 could not be created.</source>
+        <translation>No se pudo crear el directorio %1.</translation>
+    </message>
+    <message>
+        <source>the register has no version</source>
+        <translation>el registro no tiene versión</translation>
+    </message>
+    <message>
+        <source>the register was written by a newer program (version %1; this program knows up to version %2); it was left as it is</source>
+        <translation>el registro fue escrito por un programa más reciente (versión %1; este programa conoce hasta la versión %2); se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is no port number</source>
+        <translation>el puerto «%1» no es un número de puerto</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; may not contain &apos;;&apos;</source>
+        <translation>el valor de «%1» no puede contener «;»</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>no es una dirección válida</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; lacks its closing quote</source>
+        <translation>al valor de «%1» le falta la comilla de cierre</translation>
+    </message>
+    <message>
+        <source>the default server</source>
+        <translation>el servidor predeterminado</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacía</translation>
+    </message>
+    <message>
+        <source>only postgresql:// addresses are understood</source>
+        <translation>solo se entienden direcciones postgresql://</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s database connection cannot be used: %1.</source>
+        <translation>La conexión a la base de datos del registro de sujetos no se puede usar: %1.</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>El sujeto ya no está en el registro.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 does not exist.</source>
+        <translation>El directorio %1 del registro de sujetos no existe.</translation>
+    </message>
+    <message>
+        <source>The subject register cannot be used: %1</source>
+        <translation>El registro de sujetos no se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be added: %1</source>
+        <translation>No se pudo añadir el sujeto: %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be changed: %1</source>
+        <translation>No se pudo modificar el sujeto: %1</translation>
+    </message>
+    <message>
+        <source>The current subject could not be set: %1</source>
+        <translation>No se pudo establecer el sujeto actual: %1</translation>
+    </message>
+    <message>
+        <source>The subject of the data file could not be registered: %1</source>
+        <translation>No se pudo registrar el sujeto del archivo de datos: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory could not be named: %1</source>
+        <translation>No se pudo nombrar el directorio del sujeto: %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory %1 could not be created.</source>
+        <translation>No se pudo crear el directorio %1 del sujeto.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +965,137 @@ Do you want to replace it?</source>
         <source>Alacrity time average:</source>
         <translation>Tiempo de reacción medio:</translation>
     </message>
+    <message>
+        <source>Display delay: no stimulus painted</source>
+        <translation>Retardo de pantalla: ningún estímulo dibujado</translation>
+    </message>
+    <message>
+        <source>Box rate: not measured (too few bytes)</source>
+        <translation>Tasa de la caja: no medida (muy pocos bytes)</translation>
+    </message>
+    <message>
+        <source>Display: unknown, refresh rate unknown</source>
+        <translation>Pantalla: desconocida, frecuencia de refresco desconocida</translation>
+    </message>
+    <message>
+        <source>Stimuli reached the screen a refresh or more after their count began; times include that.</source>
+        <translation>Los estímulos llegaron a la pantalla un refresco o más después de empezar su cuenta; los tiempos lo incluyen.</translation>
+    </message>
+    <message>
+        <source>The box&apos;s clock is off: every response time is off by the same share.</source>
+        <translation>El reloj de la caja se desvía: cada tiempo de reacción se desvía en la misma proporción.</translation>
+    </message>
+    <message>
+        <source>Bytes arrived in bursts: the converter&apos;s latency timer may be 16 ms, or the host was busy.</source>
+        <translation>Los bytes llegaron en ráfagas: el temporizador de latencia del convertidor puede estar en 16 ms, o el equipo estaba ocupado.</translation>
+    </message>
+    <message>
+        <source>Display delay: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)</source>
+        <translation>Retardo de pantalla: mediana %1 ms, p99 %2 ms, máx. %3 ms (%4 estímulos)</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
+        <translation>Tasa de la caja: %1 bytes/s, %2 ppm respecto al reloj del equipo</translation>
+    </message>
+    <message>
+        <source>Longest gap between bytes: %1 ms</source>
+        <translation>Mayor intervalo entre bytes: %1 ms</translation>
+    </message>
+    <message>
+        <source>Display: unknown, %1 Hz refresh</source>
+        <translation>Pantalla: desconocida, refresco de %1 Hz</translation>
+    </message>
+    <message>
+        <source>Display: %1, %2 Hz refresh</source>
+        <translation>Pantalla: %1, refresco de %2 Hz</translation>
+    </message>
+    <message>
+        <source>Display: %1, refresh rate unknown</source>
+        <translation>Pantalla: %1, frecuencia de refresco desconocida</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsTable</name>
+    <message>
+        <source>Answered</source>
+        <translation>Respondidos</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Erróneas</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Tasa de error</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Cronometradas</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>DE</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q3</source>
+        <translation>Q3</translation>
+    </message>
+    <message>
+        <source>Trim. mean</source>
+        <translation>Media recort.</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>IES</source>
+        <translation>IES</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>todos</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>círculo</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>cruz</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>cuadrado</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triángulo</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otro</translation>
+    </message>
 </context>
 <context>
     <name>Subject</name>
@@ -789,6 +1154,32 @@ Do you want to replace it?</source>
     <message>
         <source>No items were selected!</source>
         <translation>¡No se ha seleccionado ningún elemento!</translation>
+    </message>
+    <message>
+        <source>No bytes from the response box on %1.</source>
+        <translation>Ningún byte de la caja de respuesta en %1.</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s over the last 2 s</source>
+        <translation>%1 bytes/s en los últimos 2 s</translation>
+    </message>
+    <message>
+        <source>measuring the rate</source>
+        <translation>midiendo la tasa</translation>
+    </message>
+    <message>
+        <source>Box on %1: %2, longest gap %3 ms</source>
+        <translation>Caja en %1: %2, mayor intervalo %3 ms</translation>
+    </message>
+    <message>
+        <source>, latency timer %1 ms</source>
+        <translation>, temporizador de latencia %1 ms</translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to
+%1</source>
+        <translation>No se pudieron escribir las estadísticas en
+%1</translation>
     </message>
 </context>
 <context>
@@ -898,6 +1289,10 @@ Do you want to replace it?</source>
     <message>
         <source>The stimulus screen %1 is not connected: shown on the main window&apos;s screen.</source>
         <translation>La pantalla de estímulos %1 no está conectada: se muestra en la pantalla de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>The timing record could not be written beside the data file: %1</source>
+        <translation>El registro de tiempos no se pudo escribir junto al archivo de datos: %1</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1468,13 @@ Do you want to replace it?</source>
     <message>
         <source>Comment &amp;3</source>
         <translation>Comentario &amp;3</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::StatisticsTable</name>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>False answer</source>
+        <translation>Réponse erronée</translation>
+    </message>
+    <message>
+        <source>Running median</source>
+        <translation>Médiane glissante</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Response time by stimulus</source>
+        <translation>Temps de réaction par stimulus</translation>
+    </message>
+    <message>
+        <source>Stimulus</source>
+        <translation>Stimulus</translation>
+    </message>
+    <message>
+        <source>Correct response times per shape</source>
+        <translation>Temps de réaction corrects par forme</translation>
+    </message>
+    <message>
+        <source>Outliers</source>
+        <translation>Valeurs aberrantes</translation>
+    </message>
+    <message>
+        <source>%1 (n = %2)</source>
+        <translation>%1 (n = %2)</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
@@ -254,6 +309,14 @@
     <message>
         <source>E&amp;xport csv</source>
         <translation>E&amp;xporter en CSV</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics</source>
+        <translation>S&amp;tatistiques</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Graphique</translation>
     </message>
 </context>
 <context>
@@ -529,6 +592,46 @@ Voulez-vous le remplacer ?</translation>
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
     </message>
+    <message>
+        <source>No journal can be written for this test, so its answers live only in memory until it is saved: </source>
+        <translation>Aucun journal ne peut être écrit pour ce test ; ses réponses restent donc en mémoire seulement jusqu&apos;à leur enregistrement : </translation>
+    </message>
+    <message>
+        <source>The journal of this test could not be written to the end. Save the results before closing the program.</source>
+        <translation>Le journal de ce test n&apos;a pas pu être écrit jusqu&apos;au bout. Enregistrez les résultats avant de fermer le programme.</translation>
+    </message>
+    <message>
+        <source>a subject without a name</source>
+        <translation>sujet sans nom</translation>
+    </message>
+    <message>
+        <source>An unsaved test of %1 from %2 with %3 answered stimuli was found. Restore it?</source>
+        <translation>Un test non enregistré a été trouvé : %1, %2, %3 stimuli avec réponse. Le restaurer ?</translation>
+    </message>
+    <message>
+        <source>The journal %1 was written by a newer version of alacrity and is left as it is.</source>
+        <translation>Le journal %1 a été écrit par une version plus récente d&apos;alacrity et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and could not be renamed.</source>
+        <translation>Le journal %1 est endommagé et n&apos;a pas pu être renommé.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged; it was renamed to %2.</source>
+        <translation>Le journal %1 est endommagé ; il a été renommé en %2.</translation>
+    </message>
+    <message>
+        <source>Delete it?</source>
+        <translation>Le supprimer ?</translation>
+    </message>
+    <message>
+        <source>Stimulus %1 of the protocol has no valid object.</source>
+        <translation>Le stimulus %1 du protocole n&apos;a pas d&apos;objet valide.</translation>
+    </message>
+    <message>
+        <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
+        <translation>Le temporisateur de latence du convertisseur %1 est à %2 ms : il retient les octets reçus aussi longtemps, si bien que chaque nouvelle phase d&apos;un test atteint l&apos;écran jusqu&apos;à %2 ms en retard. Le programme n&apos;a pas le droit de le modifier. Installez la règle udev du paquet et rebranchez le convertisseur (la règle le met à 1 ms), ou réglez-le jusqu&apos;au prochain branchement avec :</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -551,6 +654,137 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>female</source>
         <translation>féminin</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>erreur de base de données inconnue</translation>
+    </message>
+    <message>
+        <source>The database driver for %1 is not installed.</source>
+        <translation>Le pilote de base de données pour %1 n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The subject register %1</source>
+        <translation>Le registre des sujets %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The subject register on %1</source>
+        <translation>Le registre des sujets sur %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>the register is not open</source>
+        <translation>le registre n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>The subject register is busy: %1</source>
+        <translation>Le registre des sujets est occupé : %1</translation>
+    </message>
+    <message>
+        <source>No subject register directory was given.</source>
+        <translation>Aucun répertoire du registre des sujets n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 could not be created.</source>
+        <translation>Le répertoire %1 du registre des sujets n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The subject register is not open.</source>
+        <translation>Le registre des sujets n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The directory %1 could not be created.</source>
+        <translation>Le répertoire %1 n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>the register has no version</source>
+        <translation>le registre n&apos;a pas de version</translation>
+    </message>
+    <message>
+        <source>the register was written by a newer program (version %1; this program knows up to version %2); it was left as it is</source>
+        <translation>le registre a été écrit par un programme plus récent (version %1 ; ce programme connaît jusqu&apos;à la version %2) ; il est resté tel quel</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is no port number</source>
+        <translation>le port « %1 » n&apos;est pas un numéro de port</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; may not contain &apos;;&apos;</source>
+        <translation>la valeur de « %1 » ne doit pas contenir « ; »</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>ce n&apos;est pas une adresse valide</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; lacks its closing quote</source>
+        <translation>il manque le guillemet fermant à la valeur de « %1 »</translation>
+    </message>
+    <message>
+        <source>the default server</source>
+        <translation>le serveur par défaut</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>elle est vide</translation>
+    </message>
+    <message>
+        <source>only postgresql:// addresses are understood</source>
+        <translation>seules les adresses postgresql:// sont comprises</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s database connection cannot be used: %1.</source>
+        <translation>La connexion à la base de données du registre des sujets ne peut pas être utilisée : %1.</translation>
+    </message>
+    <message>
+        <source>The subject is no longer in the register.</source>
+        <translation>Le sujet n&apos;est plus dans le registre.</translation>
+    </message>
+    <message>
+        <source>The subject register&apos;s directory %1 does not exist.</source>
+        <translation>Le répertoire %1 du registre des sujets n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The subject register cannot be used: %1</source>
+        <translation>Le registre des sujets ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be added: %1</source>
+        <translation>Le sujet n&apos;a pas pu être ajouté : %1</translation>
+    </message>
+    <message>
+        <source>The subject could not be changed: %1</source>
+        <translation>Le sujet n&apos;a pas pu être modifié : %1</translation>
+    </message>
+    <message>
+        <source>The current subject could not be set: %1</source>
+        <translation>Le sujet courant n&apos;a pas pu être défini : %1</translation>
+    </message>
+    <message>
+        <source>The subject of the data file could not be registered: %1</source>
+        <translation>Le sujet du fichier de données n&apos;a pas pu être enregistré dans le registre : %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory could not be named: %1</source>
+        <translation>Le répertoire du sujet n&apos;a pas pu être nommé : %1</translation>
+    </message>
+    <message>
+        <source>The subject&apos;s directory %1 could not be created.</source>
+        <translation>Le répertoire %1 du sujet n&apos;a pas pu être créé.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +965,137 @@ Voulez-vous le remplacer ?</translation>
         <source>Alacrity time average:</source>
         <translation>Temps de réaction moyen :</translation>
     </message>
+    <message>
+        <source>Display delay: no stimulus painted</source>
+        <translation>Délai d&apos;affichage : aucun stimulus dessiné</translation>
+    </message>
+    <message>
+        <source>Box rate: not measured (too few bytes)</source>
+        <translation>Débit du boîtier : non mesuré (trop peu d&apos;octets)</translation>
+    </message>
+    <message>
+        <source>Display: unknown, refresh rate unknown</source>
+        <translation>Affichage : inconnu, fréquence de rafraîchissement inconnue</translation>
+    </message>
+    <message>
+        <source>Stimuli reached the screen a refresh or more after their count began; times include that.</source>
+        <translation>Des stimuli ont atteint l&apos;écran un rafraîchissement ou plus après le début de leur comptage ; les temps l&apos;incluent.</translation>
+    </message>
+    <message>
+        <source>The box&apos;s clock is off: every response time is off by the same share.</source>
+        <translation>L&apos;horloge du boîtier dérive : chaque temps de réaction est faussé de la même proportion.</translation>
+    </message>
+    <message>
+        <source>Bytes arrived in bursts: the converter&apos;s latency timer may be 16 ms, or the host was busy.</source>
+        <translation>Les octets sont arrivés par salves : le temporisateur de latence du convertisseur est peut-être à 16 ms, ou l&apos;ordinateur était occupé.</translation>
+    </message>
+    <message>
+        <source>Display delay: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)</source>
+        <translation>Délai d&apos;affichage : médiane %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
+        <translation>Débit du boîtier : %1 octets/s, %2 ppm par rapport à l&apos;horloge de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Longest gap between bytes: %1 ms</source>
+        <translation>Plus long écart entre octets : %1 ms</translation>
+    </message>
+    <message>
+        <source>Display: unknown, %1 Hz refresh</source>
+        <translation>Affichage : inconnu, rafraîchissement %1 Hz</translation>
+    </message>
+    <message>
+        <source>Display: %1, %2 Hz refresh</source>
+        <translation>Affichage : %1, rafraîchissement %2 Hz</translation>
+    </message>
+    <message>
+        <source>Display: %1, refresh rate unknown</source>
+        <translation>Affichage : %1, fréquence de rafraîchissement inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsTable</name>
+    <message>
+        <source>Answered</source>
+        <translation>Répondus</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correctes</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Erronées</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Taux d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Chronométrées</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>ET</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Médiane</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q3</source>
+        <translation>Q3</translation>
+    </message>
+    <message>
+        <source>Trim. mean</source>
+        <translation>Moy. tronquée</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>IES</source>
+        <translation>IES</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>tous</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>cercle</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>croix</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
 </context>
 <context>
     <name>Subject</name>
@@ -789,6 +1154,32 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>No items were selected!</source>
         <translation>Aucun élément n&apos;est sélectionné !</translation>
+    </message>
+    <message>
+        <source>No bytes from the response box on %1.</source>
+        <translation>Aucun octet du boîtier de réponse sur %1.</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s over the last 2 s</source>
+        <translation>%1 octets/s sur les 2 dernières s</translation>
+    </message>
+    <message>
+        <source>measuring the rate</source>
+        <translation>mesure du débit en cours</translation>
+    </message>
+    <message>
+        <source>Box on %1: %2, longest gap %3 ms</source>
+        <translation>Boîtier sur %1 : %2, plus long écart %3 ms</translation>
+    </message>
+    <message>
+        <source>, latency timer %1 ms</source>
+        <translation>, temporisateur de latence %1 ms</translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to
+%1</source>
+        <translation>Les statistiques n&apos;ont pas pu être écrites dans
+%1</translation>
     </message>
 </context>
 <context>
@@ -898,6 +1289,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The stimulus screen %1 is not connected: shown on the main window&apos;s screen.</source>
         <translation>L&apos;écran des stimuli %1 n&apos;est pas connecté : affichage sur l&apos;écran de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>The timing record could not be written beside the data file: %1</source>
+        <translation>L&apos;enregistrement des temps n&apos;a pas pu être écrit à côté du fichier de données : %1</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1468,13 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Comment &amp;3</source>
         <translation>Commentaire &amp;3</translation>
+    </message>
+</context>
+<context>
+    <name>alacrity::StatisticsTable</name>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
     </message>
 </context>
 <context>

@@ -54,11 +54,6 @@ QRect CAlacrityView::FigureArea() const {
   return area.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-void CAlacrityView::resizeEvent(QResizeEvent* event) {
-  m_testBackgroundShown = false;
-  QWidget::resizeEvent(event);
-}
-
 void CAlacrityView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const ViewMode mode = m_controller.Mode();
@@ -169,15 +164,22 @@ std::string CAlacrityView::CheckStatusText() const {
   const int64_t now = MonotonicNowNs();
   const ByteArrival recent = m_timing->Recent(LiveRateSpanNs);
   const int64_t lastByteNs = recent.bytes > 0 ? recent.lastNs : m_checkStartNs;
+  // In the interface language: only the operator reads it.
+  const QString device = QString::fromStdString(m_checkDevice);
   if (now - std::max(lastByteNs, m_checkStartNs) >= SilentBoxNs) {
-    return "No bytes from the response box on " + m_checkDevice + ".";
+    return tr("No bytes from the response box on %1.").arg(device).toStdString();
   }
-  std::string text = "Box on " + m_checkDevice + ": ";
   const std::optional<double> rate = MeasuredBytesPerSecond(recent);
-  text += rate ? FormatFixed(*rate, 1) + " bytes/s over the last 2 s" : "measuring the rate";
-  text += ", longest gap " + FormatFixed(static_cast<double>(recent.longestGapNs) / 1e6, 1) + " ms";
-  if (m_checkLatencyMs) text += ", latency timer " + std::to_string(*m_checkLatencyMs) + " ms";
-  return text;
+  const QString rateText = rate ? tr("%1 bytes/s over the last 2 s")
+                                      .arg(QString::fromStdString(FormatFixed(*rate, 1)))
+                                : tr("measuring the rate");
+  QString text =
+      tr("Box on %1: %2, longest gap %3 ms")
+          .arg(device, rateText,
+               QString::fromStdString(
+                   FormatFixed(static_cast<double>(recent.longestGapNs) / 1e6, 1)));
+  if (m_checkLatencyMs) text += tr(", latency timer %1 ms").arg(*m_checkLatencyMs);
+  return text.toStdString();
 }
 
 void CAlacrityView::DrawCheckStatus(QPainter& painter, int32_t background) const {

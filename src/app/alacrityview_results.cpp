@@ -212,7 +212,7 @@ void CAlacrityView::CopyStatistics(bool selectedOnly) {
   }
   const std::vector<int> rows = m_statistics->SelectedRows();
   if (rows.empty()) {
-    ShowMessageBox(window(), QStringLiteral("No items were selected!"));
+    ShowMessageBox(window(), tr("No items were selected!"));
     return;
   }
   PutTextOnClipboard(SummaryTabText(summaries, rows));
@@ -235,7 +235,7 @@ void CAlacrityView::ExportStatisticsCsv() {
   const QString path = ChooseSetupFile(window(), request);
   if (path.isEmpty()) return;
   if (!WriteTextFile(path, text)) {
-    ShowMessageBox(window(), QStringLiteral("The statistics could not be written to\n%1").arg(path));
+    ShowMessageBox(window(), tr("The statistics could not be written to\n%1").arg(path));
   }
 }
 

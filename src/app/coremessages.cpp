@@ -25,6 +25,13 @@ namespace {
     QT_TRANSLATE_NOOP("Message", "The lower time limit must not be above the upper time limit."),
     QT_TRANSLATE_NOOP("Message", "No protocol loaded"),
     QT_TRANSLATE_NOOP("Message", "No item was selected!"),
+    // Followed on the same line by why the journal could not be opened.
+    QT_TRANSLATE_NOOP("Message",
+                      "No journal can be written for this test, so its answers live only in "
+                      "memory until it is saved: "),
+    QT_TRANSLATE_NOOP("Message",
+                      "The journal of this test could not be written to the end. Save the results "
+                      "before closing the program."),
 };
 
 }  // namespace

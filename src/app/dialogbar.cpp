@@ -37,9 +37,9 @@ constexpr std::array<BarControlItem, 5> ResponseControls = {{
 }};
 
 constexpr std::array<BarControlItem, 3> StatisticsControls = {{
-    {Kind::Button, IdCopy, "Copy", {}},
-    {Kind::Button, IdCopyAll, "Copy All", {}},
-    {Kind::Button, IdExportCsv, "Export csv", {}},
+    {Kind::Button, IdCopy, QT_TRANSLATE_NOOP("Command", "&Copy"), {}},
+    {Kind::Button, IdCopyAll, QT_TRANSLATE_NOOP("Command", "Copy A&ll"), {}},
+    {Kind::Button, IdExportCsv, QT_TRANSLATE_NOOP("Command", "E&xport csv"), {}},
 }};
 
 constexpr std::array<BarControlItem, 2> StartStopControls = {{

@@ -1,5 +1,6 @@
 #include "journalrecovery.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include "alacrityview.h"
@@ -15,6 +16,10 @@
 namespace alacrity {
 namespace {
 
+// The message boxes' catalogue: the texts are translated here, with their
+// values in, and the boxes leave a translated text as it is.
+QString Text(const char* english) { return QCoreApplication::translate("Message", english); }
+
 QString FileName(const std::filesystem::path& path) {
   return QFile::decodeName(QByteArray::fromStdString(path.filename().string()));
 }
@@ -22,13 +27,14 @@ QString FileName(const std::filesystem::path& path) {
 QString RestoreQuestion(const JournalImage& image) {
   const SubjectInfo& subject = image.setUp.subject;
   const QString name = subject.name.empty()
-                           ? QStringLiteral("a subject without a name")
+                           ? Text(QT_TRANSLATE_NOOP("Message", "a subject without a name"))
                            : QString::fromStdString(ToDisplayUtf8(subject.name));
   // The journal keeps the low 32 bits of the calendar time, as data files do.
   const QDateTime time = QDateTime::fromSecsSinceEpoch(
       static_cast<qint64>(static_cast<uint32_t>(image.setUp.testTime)));
-  return QStringLiteral("An unsaved test of %1 from %2 with %3 answered stimuli was found. "
-                        "Restore it?")
+  return Text(QT_TRANSLATE_NOOP("Message",
+                                "An unsaved test of %1 from %2 with %3 answered stimuli was found. "
+                                "Restore it?"))
       .arg(name, time.toString(QStringLiteral("dd.MM.yyyy, HH:mm:ss")))
       .arg(image.answers.size());
 }
@@ -36,17 +42,22 @@ QString RestoreQuestion(const JournalImage& image) {
 void ReportUnreadable(CMainFrame& frame, const FoundJournal& found) {
   const QString name = FileName(found.path);
   if (found.parsed.message == MessageNewerJournal) {
-    ShowMessageBox(&frame, QStringLiteral("The journal %1 was written by a newer version of "
-                                          "alacrity and is left as it is.")
+    ShowMessageBox(&frame, Text(QT_TRANSLATE_NOOP("Message",
+                                                  "The journal %1 was written by a newer version "
+                                                  "of alacrity and is left as it is."))
                                .arg(name));
     return;
   }
   // Never deleted: what is left of it may still matter to someone.
   const std::filesystem::path aside = SetAsideDamagedJournal(found.path);
   ShowMessageBox(&frame, aside.empty()
-                             ? QStringLiteral("The journal %1 is damaged and could not be renamed.")
+                             ? Text(QT_TRANSLATE_NOOP("Message",
+                                                    "The journal %1 is damaged and could not be "
+                                                    "renamed."))
                                    .arg(name)
-                             : QStringLiteral("The journal %1 is damaged; it was renamed to %2.")
+                             : Text(QT_TRANSLATE_NOOP("Message",
+                                                    "The journal %1 is damaged; it was renamed to "
+                                                    "%2."))
                                    .arg(name, FileName(aside)));
 }
 
@@ -68,7 +79,7 @@ void RecoverJournals(CMainFrame& frame, AppContext& context) {
       continue;
     }
     if (!AskQuestion(&frame, RestoreQuestion(image))) {
-      if (AskQuestion(&frame, QStringLiteral("Delete it?"))) (void)RemoveJournalFile(found.path);
+      if (AskQuestion(&frame, Text(QT_TRANSLATE_NOOP("Message", "Delete it?")))) (void)RemoveJournalFile(found.path);
       continue;
     }
     // A test restored a moment ago is not replaced unasked; when its save

@@ -82,8 +82,7 @@ bool CMainFrame::SaveDataCommand() {
   if (!outcome.ok) return false;
   if (!SaveTimingRecord(m_view->TimingOfResults(), LocalPath(path))) {
     // The results are safe in the data file; only the host times are not.
-    ShowMessageBox(this, QStringLiteral("The timing record could not be written beside the data "
-                                        "file: %1")
+    ShowMessageBox(this, tr("The timing record could not be written beside the data file: %1")
                              .arg(QString::fromStdString(TimingCsvPathFor(LocalPath(path)).string())));
   }
   // The results are in a data file now; their journal has done its work.

@@ -5,8 +5,41 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "report/texttemplate.h"
+
 namespace alacrity {
 namespace {
+
+// Core messages with values inside a line: the values are taken over into
+// the translation.
+constexpr const char* CoreTemplates[] = {
+    QT_TRANSLATE_NOOP("Message", "Stimulus %1 of the protocol has no valid object."),
+    QT_TRANSLATE_NOOP("Message",
+                      "The latency timer of the converter %1 is %2 ms: it holds received bytes "
+                      "back that long, so each new phase of a test reaches the screen up to %2 ms "
+                      "late. The program may not change it. Install the package's udev rule and "
+                      "replug the converter (the rule sets 1 ms), or set it until the next replug "
+                      "with:"),
+};
+
+std::optional<QString> FromTemplate(const QString& line) {
+  static const std::vector<TextTemplate> compiled = [] {
+    std::vector<TextTemplate> all;
+    for (const char* english : CoreTemplates) all.push_back(CompileTemplate(english));
+    return all;
+  }();
+  for (std::size_t i = 0; i < compiled.size(); ++i) {
+    if (auto filled = FillTemplate(compiled[i], line,
+                                   QCoreApplication::translate("Message", CoreTemplates[i]))) {
+      return filled;
+    }
+  }
+  return std::nullopt;
+}
 
 MessageBoxHook& Hook() {
   static MessageBoxHook hook;
@@ -20,7 +53,23 @@ QString Localized(const QString& text) {
   QStringList lines = text.split(QLatin1Char('\n'));
   for (QString& line : lines) {
     const QByteArray source = line.toUtf8();
-    line = QCoreApplication::translate("Message", source.constData());
+    const QString whole = QCoreApplication::translate("Message", source.constData());
+    if (whole != line) {
+      line = whole;
+      continue;
+    }
+    if (std::optional<QString> filled = FromTemplate(line)) {
+      line = *filled;
+      continue;
+    }
+    // A fixed text ending in ": " and followed by a reason (a system error,
+    // a path) is looked up without what follows it.
+    const qsizetype colon = line.indexOf(QLatin1String(": "));
+    if (colon < 0) continue;
+    const QString lead = line.left(colon + 2);
+    const QByteArray leadSource = lead.toUtf8();
+    const QString translated = QCoreApplication::translate("Message", leadSource.constData());
+    if (translated != lead) line = translated + line.mid(colon + 2);
   }
   return lines.join(QLatin1Char('\n'));
 }

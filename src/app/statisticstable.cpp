@@ -1,14 +1,37 @@
 #include "statisticstable.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 
 #include <algorithm>
 #include <set>
+#include <string>
+#include <string_view>
 
 #include "results/summary_table.h"
 
 namespace alacrity {
 namespace {
+
+// The window's headings and object names follow the interface language; the
+// copies and CSV files keep the English ones (summary_table).
+[[maybe_unused]] constexpr const char* Headings[] = {
+    QT_TRANSLATE_NOOP("StatisticsTable", "Answered"),   QT_TRANSLATE_NOOP("StatisticsTable", "Correct"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "False"),      QT_TRANSLATE_NOOP("StatisticsTable", "Error rate"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "Timed"),      QT_TRANSLATE_NOOP("StatisticsTable", "Mean"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "SD"),         QT_TRANSLATE_NOOP("StatisticsTable", "Median"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "Q1"),         QT_TRANSLATE_NOOP("StatisticsTable", "Q3"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "Trim. mean"), QT_TRANSLATE_NOOP("StatisticsTable", "Min"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "Max"),        QT_TRANSLATE_NOOP("StatisticsTable", "IES"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "all"),        QT_TRANSLATE_NOOP("StatisticsTable", "circle"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "cross"),      QT_TRANSLATE_NOOP("StatisticsTable", "square"),
+    QT_TRANSLATE_NOOP("StatisticsTable", "triangle"),   QT_TRANSLATE_NOOP("StatisticsTable", "other"),
+};
+
+QString Localized(std::string_view english) {
+  const std::string source(english);
+  return QCoreApplication::translate("StatisticsTable", source.c_str());
+}
 
 QTableWidgetItem* ReadOnlyItem(const QString& text) {
   auto* item = new QTableWidgetItem(text);
@@ -24,11 +47,8 @@ StatisticsTable::StatisticsTable(QWidget* parent) : QTableWidget(parent) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setColumnCount(static_cast<int>(SummaryColumns.size()) + 1);
-  QStringList headings{QStringLiteral("Object")};
-  for (const SummaryColumn& column : SummaryColumns) {
-    headings.append(QString::fromLatin1(column.caption.data(),
-                                        static_cast<qsizetype>(column.caption.size())));
-  }
+  QStringList headings{tr("Object")};
+  for (const SummaryColumn& column : SummaryColumns) headings.append(Localized(column.caption));
   setHorizontalHeaderLabels(headings);
   verticalHeader()->hide();
   horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -44,8 +64,7 @@ void StatisticsTable::Fill(const TestResults& results) {
   for (int row = 0; row < rowCount(); ++row) {
     const ResponseSummary& s = m_summaries[static_cast<std::size_t>(row)];
     const std::string_view key = SummaryObjectKey(s.object);
-    setItem(row, 0,
-            ReadOnlyItem(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()))));
+    setItem(row, 0, ReadOnlyItem(Localized(key)));
     const auto figures = SummaryFigures(s);
     for (std::size_t c = 0; c < SummaryColumns.size(); ++c) {
       QTableWidgetItem* item =

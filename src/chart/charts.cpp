@@ -4,6 +4,7 @@
 #include <QBoxPlotSeries>
 #include <QBoxSet>
 #include <QChart>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
@@ -28,6 +29,19 @@ constexpr std::array<QRgb, 4> ShapeColors = {0x0072B2, 0xD55E00, 0x009E73, 0xCC7
 constexpr QRgb OtherShapeColor = 0x808080;
 
 constexpr qreal PointSize = 9;
+
+// The window shows the charts in the interface language; alacrity-report and
+// alacrity-cli load no translator, so their pictures stay English.
+QString ChartText(const char* english) { return QCoreApplication::translate("Chart", english); }
+
+constexpr std::array<const char*, 4> ShapeNames = {
+    QT_TRANSLATE_NOOP("Chart", "Circle"), QT_TRANSLATE_NOOP("Chart", "Cross"),
+    QT_TRANSLATE_NOOP("Chart", "Square"), QT_TRANSLATE_NOOP("Chart", "Triangle")};
+constexpr const char* OtherShapeName = QT_TRANSLATE_NOOP("Chart", "Other");
+
+// The series keep their English names as object names, whatever the legend says.
+[[maybe_unused]] constexpr const char* SeriesNames[] = {
+    QT_TRANSLATE_NOOP("Chart", "False answer"), QT_TRANSLATE_NOOP("Chart", "Running median")};
 constexpr qreal FalseRingSize = 17;
 
 QFont ChartFont(int pixels, bool bold = false) {
@@ -72,7 +86,7 @@ QValueAxis* TimeAxis(const ChartFigures& figures) {
   axis->setTickInterval(RoundStep(figures.timeAxisTopMs, 6));
   axis->setLabelFormat(QStringLiteral("%d"));
   // Short, so that it is never cut on a low chart; the titles say what.
-  axis->setTitleText(QStringLiteral("ms"));
+  axis->setTitleText(ChartText(QT_TRANSLATE_NOOP("Chart", "ms")));
   axis->setTitleFont(ChartFont(13));
   axis->setLabelsFont(ChartFont(12));
   return axis;
@@ -85,10 +99,15 @@ QColor BoxFill(int32_t shape) {
   return QColor((color.red() + 255) / 2, (color.green() + 255) / 2, (color.blue() + 255) / 2);
 }
 
-QScatterSeries* Scatter(const QString& name, const QColor& fill, const QPen& outline, qreal size) {
+// The English name of a shape's series.
+const char* ShapeKey(int32_t shape) {
+  return shape >= 0 && shape < 4 ? ShapeNames[static_cast<std::size_t>(shape)] : OtherShapeName;
+}
+
+QScatterSeries* Scatter(const char* name, const QColor& fill, const QPen& outline, qreal size) {
   auto* series = new QScatterSeries;
-  series->setName(name);
-  series->setObjectName(name);
+  series->setName(ChartText(name));
+  series->setObjectName(QString::fromLatin1(name));
   series->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   series->setMarkerSize(size);
   series->setColor(fill);
@@ -107,13 +126,12 @@ QColor ShapeChartColor(int32_t shape) {
 }
 
 QString ShapeChartName(int32_t shape) {
-  static const std::array<const char*, 4> names = {"Circle", "Cross", "Square", "Triangle"};
-  if (shape >= 0 && shape < 4) return QString::fromLatin1(names[static_cast<std::size_t>(shape)]);
-  return QStringLiteral("Other");
+  if (shape >= 0 && shape < 4) return ChartText(ShapeNames[static_cast<std::size_t>(shape)]);
+  return ChartText(OtherShapeName);
 }
 
 std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
-  auto chart = PlainChart(QStringLiteral("Response time by stimulus"));
+  auto chart = PlainChart(ChartText(QT_TRANSLATE_NOOP("Chart", "Response time by stimulus")));
 
   auto* x = new QValueAxis;
   const double last = figures.stimulusCount + 1;
@@ -122,7 +140,7 @@ std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
   x->setTickAnchor(0);
   x->setTickInterval(RoundStep(last, 10));
   x->setLabelFormat(QStringLiteral("%d"));
-  x->setTitleText(QStringLiteral("Stimulus"));
+  x->setTitleText(ChartText(QT_TRANSLATE_NOOP("Chart", "Stimulus")));
   x->setTitleFont(ChartFont(13));
   x->setLabelsFont(ChartFont(12));
   QValueAxis* y = TimeAxis(figures);
@@ -143,7 +161,7 @@ std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
       if (point.shape != shape) continue;
       if (series == nullptr) {
         const QColor color = ShapeChartColor(shape);
-        series = Scatter(ShapeChartName(shape), color, QPen(color.darker(130), 1), PointSize);
+        series = Scatter(ShapeKey(shape), color, QPen(color.darker(130), 1), PointSize);
       }
       series->append(point.stimulus, point.timeMs);
     }
@@ -155,7 +173,7 @@ std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
   for (const ChartPoint& point : figures.points) {
     if (point.correct) continue;
     if (rings == nullptr) {
-      rings = Scatter(QString::fromLatin1(FalseAnswerSeriesName), QColor(0, 0, 0, 0),
+      rings = Scatter(FalseAnswerSeriesName, QColor(0, 0, 0, 0),
                       QPen(Qt::black, 2), FalseRingSize);
     }
     rings->append(point.stimulus, point.timeMs);
@@ -164,8 +182,8 @@ std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
 
   if (!figures.runningMedian.empty()) {
     auto* line = new QLineSeries;
-    line->setName(QString::fromLatin1(RunningMedianSeriesName));
-    line->setObjectName(line->name());
+    line->setName(ChartText(RunningMedianSeriesName));
+    line->setObjectName(QString::fromLatin1(RunningMedianSeriesName));
     line->setPen(QPen(QColor(0x33, 0x33, 0x33), 2));
     for (const MedianPoint& point : figures.runningMedian) line->append(point.stimulus, point.medianMs);
     attach(line);
@@ -174,7 +192,7 @@ std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
 }
 
 std::unique_ptr<QChart> MakeShapeBoxChart(const ChartFigures& figures) {
-  auto chart = PlainChart(QStringLiteral("Correct response times per shape"));
+  auto chart = PlainChart(ChartText(QT_TRANSLATE_NOOP("Chart", "Correct response times per shape")));
   chart->legend()->hide();
 
   auto* categories = new QBarCategoryAxis;
@@ -188,10 +206,11 @@ std::unique_ptr<QChart> MakeShapeBoxChart(const ChartFigures& figures) {
   auto* boxes = new QBoxPlotSeries;
   boxes->setObjectName(QStringLiteral("Boxes"));
   boxes->setBoxWidth(0.5);
-  auto* outliers = Scatter(QStringLiteral("Outliers"), QColor(0, 0, 0, 0), QPen(Qt::black, 1.5), 8);
+  auto* outliers = Scatter(QT_TRANSLATE_NOOP("Chart", "Outliers"), QColor(0, 0, 0, 0), QPen(Qt::black, 1.5), 8);
   for (std::size_t i = 0; i < figures.boxes.size(); ++i) {
     const ShapeBox& box = figures.boxes[i];
-    const QString name = QStringLiteral("%1 (n = %2)").arg(ShapeChartName(box.shape)).arg(box.count);
+    const QString name =
+        ChartText(QT_TRANSLATE_NOOP("Chart", "%1 (n = %2)")).arg(ShapeChartName(box.shape)).arg(box.count);
     names.append(name);
     auto* set = new QBoxSet(box.lowerWhisker, box.q1, box.median, box.q3, box.upperWhisker, name);
     set->setBrush(BoxFill(box.shape));

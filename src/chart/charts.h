@@ -32,10 +32,12 @@ inline constexpr QSizeF ShapeBoxChartSize{900, 400};
 // (not the test's stimulus colours, which may repeat and include yellow on
 // white); grey for answers of no single button.
 QColor ShapeChartColor(int32_t shape);
-// "Circle", "Cross", "Square", "Triangle", "Other".
+// "Circle", "Cross", "Square", "Triangle", "Other", in the interface
+// language where a translator is loaded.
 QString ShapeChartName(int32_t shape);
 
-// Object names of the chart's parts, for the tests and the window.
+// Object names of the chart's parts, for the tests and the window; the
+// series' object names stay English whatever their shown names.
 inline constexpr const char* FalseAnswerSeriesName = "False answer";
 inline constexpr const char* RunningMedianSeriesName = "Running median";
 

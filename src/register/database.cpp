@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QThread>
 
@@ -32,7 +33,7 @@ bool IsBusy(Backend backend, const QSqlError& error) {
 QString Describe(const QSqlError& error) {
   QString text = error.databaseText().trimmed();
   if (text.isEmpty()) text = error.driverText().trimmed();
-  return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+  return text.isEmpty() ? QCoreApplication::translate("Register", "unknown database error") : text;
 }
 
 }  // namespace
@@ -63,11 +64,13 @@ Status Database::OpenConnection(const QString& driver,
   if (!valid) {
     QSqlDatabase::removeDatabase(m_name);
     return Status::Failure(
-        QStringLiteral("The database driver for %1 is not installed.").arg(what));
+        QCoreApplication::translate("Register", "The database driver for %1 is not installed.")
+            .arg(what));
   }
   if (!opened) {
     QSqlDatabase::removeDatabase(m_name);
-    return Status::Failure(QStringLiteral("%1 cannot be opened: %2").arg(what, reason));
+    return Status::Failure(
+        QCoreApplication::translate("Register", "%1 cannot be opened: %2").arg(what, reason));
   }
   m_open = true;
   return Status::Success();
@@ -76,7 +79,7 @@ Status Database::OpenConnection(const QString& driver,
 Status Database::OpenSqlite(const QString& file) {
   Close();
   m_backend = Backend::Sqlite;
-  const QString what = QStringLiteral("The subject register %1").arg(file);
+  const QString what = QCoreApplication::translate("Register", "The subject register %1").arg(file);
   const Status opened = OpenConnection(
       QStringLiteral("QSQLITE"),
       [&](QSqlDatabase& db) {
@@ -91,7 +94,8 @@ Status Database::OpenSqlite(const QString& file) {
        {"PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
     if (Status done = Run(QString::fromLatin1(pragma)).ToStatus(); !done.ok) {
       Close();
-      return Status::Failure(QStringLiteral("%1 cannot be read: %2").arg(what, done.message));
+      return Status::Failure(
+          QCoreApplication::translate("Register", "%1 cannot be read: %2").arg(what, done.message));
     }
   }
   return Status::Success();
@@ -100,7 +104,8 @@ Status Database::OpenSqlite(const QString& file) {
 Status Database::OpenPostgres(const ServerSettings& settings) {
   Close();
   m_backend = Backend::Postgres;
-  const QString what = QStringLiteral("The subject register on %1").arg(settings.Describe());
+  const QString what = QCoreApplication::translate("Register", "The subject register on %1")
+                           .arg(settings.Describe());
   const Status opened = OpenConnection(
       QStringLiteral("QPSQL"),
       [&](QSqlDatabase& db) {
@@ -116,7 +121,8 @@ Status Database::OpenPostgres(const ServerSettings& settings) {
   // Quiet the server's notices (e.g. "relation already exists, skipping").
   if (Status done = Run(QStringLiteral("SET client_min_messages = WARNING")).ToStatus(); !done.ok) {
     Close();
-    return Status::Failure(QStringLiteral("%1 cannot be used: %2").arg(what, done.message));
+    return Status::Failure(
+        QCoreApplication::translate("Register", "%1 cannot be used: %2").arg(what, done.message));
   }
   return Status::Success();
 }
@@ -133,7 +139,9 @@ void Database::Close() {
 
 Result<QSqlQuery> Database::Run(const QString& sql, const QVariantList& values) {
   m_busy = false;
-  if (!m_open) return Result<QSqlQuery>::Failure(QStringLiteral("the register is not open"));
+  if (!m_open)
+    return Result<QSqlQuery>::Failure(
+        QCoreApplication::translate("Register", "the register is not open"));
   QSqlQuery query(Connection());
   query.setForwardOnly(true);
   bool ok = false;
@@ -197,7 +205,8 @@ Status Database::Write(const std::function<Status()>& body) {
     QThread::msleep(static_cast<unsigned long>(50 * attempt));
   }
   if (!outcome.ok && m_busy) {
-    outcome.message = QStringLiteral("The subject register is busy: %1").arg(outcome.message);
+    outcome.message = QCoreApplication::translate("Register", "The subject register is busy: %1")
+                          .arg(outcome.message);
   }
   return outcome;
 }

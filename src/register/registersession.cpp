@@ -1,5 +1,6 @@
 #include "registersession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSysInfo>
@@ -32,7 +33,8 @@ QString ConnectionFromEnvironment() {
 Status RegisterSession::Open(const QString& root, const QString& connection,
                              const QString& station) {
   if (root.isEmpty())
-    return Status::Failure(QStringLiteral("No subject register directory was given."));
+    return Status::Failure(
+        QCoreApplication::translate("Register", "No subject register directory was given."));
   RegisterLocation location{root, std::nullopt, station};
   if (!connection.isEmpty()) {
     Result<ServerSettings> settings = ParseServerSettings(connection);
@@ -41,7 +43,9 @@ Status RegisterSession::Open(const QString& root, const QString& connection,
   }
   if (!QDir().mkpath(root)) {
     return Status::Failure(
-        QStringLiteral("The subject register's directory %1 could not be created.").arg(root));
+        QCoreApplication::translate("Register",
+                                    "The subject register's directory %1 could not be created.")
+            .arg(root));
   }
   auto opened = std::make_unique<SubjectRegister>();
   if (Status status = opened->Open(location); !status.ok) return status;
@@ -57,7 +61,8 @@ void RegisterSession::Close() {
 
 Status RegisterSession::RequireOpen() const {
   return IsOpen() ? Status::Success()
-                  : Status::Failure(QStringLiteral("The subject register is not open."));
+                  : Status::Failure(QCoreApplication::translate(
+                        "Register", "The subject register is not open."));
 }
 
 Result<std::optional<Subject>> RegisterSession::Current() {
@@ -80,7 +85,8 @@ Result<QString> RegisterSession::DataDirectory(int32_t testTime) {
   const QString path = QDir(*subjectDirectory.value).filePath(QString::number(year));
   if (!QDir().mkpath(path)) {
     return Result<QString>::Failure(
-        QStringLiteral("The directory %1 could not be created.").arg(path));
+        QCoreApplication::translate("Register", "The directory %1 could not be created.")
+            .arg(path));
   }
   return Result<QString>::Of(path);
 }

@@ -1,5 +1,6 @@
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "searchkey.h"
@@ -114,7 +115,9 @@ Result<int> VersionInTransaction(Database& db) {
   }
   Result<QSqlQuery> q = db.Run(QStringLiteral("SELECT version FROM schema_version"));
   if (!q.Ok()) return Result<int>::Failure(q.message);
-  if (!q.value->next()) return Result<int>::Failure(QStringLiteral("the register has no version"));
+  if (!q.value->next())
+    return Result<int>::Failure(
+        QCoreApplication::translate("Register", "the register has no version"));
   return Result<int>::Of(q.value->value(0).toInt());
 }
 
@@ -130,11 +133,12 @@ Status Migrate(Database& db, int target) {
     Result<int> version = VersionInTransaction(db);
     if (!version.Ok()) return version.ToStatus();
     if (*version.value > CurrentSchemaVersion) {
-      return Status::Failure(
-          QStringLiteral("the register was written by a newer program (version %1; this "
-                         "program knows up to version %2); it was left as it is")
-              .arg(*version.value)
-              .arg(CurrentSchemaVersion));
+      return Status::Failure(QCoreApplication::translate(
+                                 "Register",
+                                 "the register was written by a newer program (version %1; this "
+                                 "program knows up to version %2); it was left as it is")
+                                 .arg(*version.value)
+                                 .arg(CurrentSchemaVersion));
     }
     for (int next = *version.value + 1; next <= target; ++next) {
       if (Status done = Steps[next - 1](db); !done.ok) return done;

@@ -1,5 +1,6 @@
 #include "serversettings.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -21,7 +22,8 @@ bool Apply(ServerSettings& s, const QString& key, const QString& value, QString&
     bool ok = false;
     const int port = value.toInt(&ok);
     if (!ok || port <= 0 || port > 65535) {
-      error = QStringLiteral("the port \"%1\" is no port number").arg(value);
+      error =
+          QCoreApplication::translate("Register", "the port \"%1\" is no port number").arg(value);
       return false;
     }
     s.port = port;
@@ -35,7 +37,8 @@ bool Apply(ServerSettings& s, const QString& key, const QString& value, QString&
     // The driver joins its options with ';' and turns every ';' into a
     // space, so a value holding one could never reach libpq intact.
     if (value.contains(QLatin1Char(';'))) {
-      error = QStringLiteral("the value of \"%1\" may not contain ';'").arg(key);
+      error = QCoreApplication::translate("Register", "the value of \"%1\" may not contain ';'")
+                  .arg(key);
       return false;
     }
     s.options << key + QLatin1Char('=') + Quoted(value);
@@ -46,7 +49,8 @@ bool Apply(ServerSettings& s, const QString& key, const QString& value, QString&
 Result<ServerSettings> ParseUri(const QString& text) {
   const QUrl url(text, QUrl::StrictMode);
   if (!url.isValid()) {
-    return Result<ServerSettings>::Failure(QStringLiteral("it is not a valid address"));
+    return Result<ServerSettings>::Failure(
+        QCoreApplication::translate("Register", "it is not a valid address"));
   }
   ServerSettings s;
   QString error;
@@ -103,7 +107,8 @@ Result<ServerSettings> ParsePairs(const QString& text) {
       }
       if (!closed) {
         return Result<ServerSettings>::Failure(
-            QStringLiteral("the value of \"%1\" lacks its closing quote").arg(key));
+            QCoreApplication::translate("Register", "the value of \"%1\" lacks its closing quote")
+                .arg(key));
       }
     } else {
       while (i < n && !text[i].isSpace()) value += text[i++];
@@ -122,27 +127,30 @@ QString ServerSettings::Describe() const {
   if (port > 0) parts << QStringLiteral("port=") + QString::number(port);
   if (!databaseName.isEmpty()) parts << QStringLiteral("dbname=") + databaseName;
   if (!userName.isEmpty()) parts << QStringLiteral("user=") + userName;
-  return parts.isEmpty() ? QStringLiteral("the default server") : parts.join(QLatin1Char(' '));
+  return parts.isEmpty() ? QCoreApplication::translate("Register", "the default server")
+                         : parts.join(QLatin1Char(' '));
 }
 
 Result<ServerSettings> ParseServerSettings(const QString& text) {
   const QString trimmed = text.trimmed();
   Result<ServerSettings> parsed;
   if (trimmed.isEmpty()) {
-    parsed = Result<ServerSettings>::Failure(QStringLiteral("it is empty"));
+    parsed =
+        Result<ServerSettings>::Failure(QCoreApplication::translate("Register", "it is empty"));
   } else if (trimmed.startsWith(QLatin1String("postgresql://")) ||
              trimmed.startsWith(QLatin1String("postgres://"))) {
     parsed = ParseUri(trimmed);
   } else if (trimmed.contains(QLatin1String("://"))) {
     parsed = Result<ServerSettings>::Failure(
-        QStringLiteral("only postgresql:// addresses are understood"));
+        QCoreApplication::translate("Register", "only postgresql:// addresses are understood"));
   } else {
     parsed = ParsePairs(trimmed);
   }
   if (!parsed.Ok()) {
     // The text itself may hold a password: it stays out of the message.
     parsed.message =
-        QStringLiteral("The subject register's database connection cannot be used: %1.")
+        QCoreApplication::translate(
+            "Register", "The subject register's database connection cannot be used: %1.")
             .arg(parsed.message);
   }
   return parsed;

@@ -1,5 +1,6 @@
 #include "subjectregister.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -54,8 +55,9 @@ QVariantList RecordValues(const Subject& s) {
 
 QVariant NullId() { return QVariant(QMetaType::fromType<qint64>()); }
 
-const QString NotOpen = QStringLiteral("The subject register is not open.");
-const QString Gone = QStringLiteral("The subject is no longer in the register.");
+constexpr const char* NotOpen = QT_TRANSLATE_NOOP("Register", "The subject register is not open.");
+constexpr const char* Gone =
+    QT_TRANSLATE_NOOP("Register", "The subject is no longer in the register.");
 
 }  // namespace
 
@@ -63,8 +65,9 @@ Status SubjectRegister::Open(const RegisterLocation& location) {
   Close();
   const QFileInfo root(location.root);
   if (location.root.isEmpty() || !root.isDir()) {
-    return Status::Failure(
-        QStringLiteral("The subject register's directory %1 does not exist.").arg(location.root));
+    return Status::Failure(QCoreApplication::translate(
+                               "Register", "The subject register's directory %1 does not exist.")
+                               .arg(location.root));
   }
   const QString canonicalRoot = root.canonicalFilePath();
   Status opened =
@@ -75,7 +78,8 @@ Status SubjectRegister::Open(const RegisterLocation& location) {
   if (Status migrated = Migrate(m_db); !migrated.ok) {
     m_db.Close();
     return Status::Failure(
-        QStringLiteral("The subject register cannot be used: %1").arg(migrated.message));
+        QCoreApplication::translate("Register", "The subject register cannot be used: %1")
+            .arg(migrated.message));
   }
   m_root = canonicalRoot;
   m_station = location.station;
@@ -88,7 +92,8 @@ void SubjectRegister::Close() {
 }
 
 Status SubjectRegister::RequireOpen() const {
-  return m_db.IsOpen() ? Status::Success() : Status::Failure(NotOpen);
+  return m_db.IsOpen() ? Status::Success()
+                       : Status::Failure(QCoreApplication::translate("Register", NotOpen));
 }
 
 Result<qint64> SubjectRegister::Create(const Subject& subject) {
@@ -108,7 +113,8 @@ Result<qint64> SubjectRegister::Create(const Subject& subject) {
   });
   if (!done.ok) {
     return Result<qint64>::Failure(
-        QStringLiteral("The subject could not be added: %1").arg(done.message));
+        QCoreApplication::translate("Register", "The subject could not be added: %1")
+            .arg(done.message));
   }
   return Result<qint64>::Of(id);
 }
@@ -118,7 +124,7 @@ Status SubjectRegister::Update(const Subject& subject) {
   const Status done = m_db.Write([&]() -> Status {
     Result<std::optional<Subject>> existing = FindIn(subject.id);
     if (!existing.Ok()) return existing.ToStatus();
-    if (!*existing.value) return Status::Failure(Gone);
+    if (!*existing.value) return Status::Failure(QCoreApplication::translate("Register", Gone));
     return m_db
         .Run(QStringLiteral("UPDATE subjects SET name = ?, name_key = ?, sex = ?, height = ?, "
                             "weight = ?, comment1 = ?, comment2 = ?, comment3 = ? WHERE id = ?"),
@@ -127,7 +133,8 @@ Status SubjectRegister::Update(const Subject& subject) {
   });
   if (!done.ok) {
     return Status::Failure(
-        QStringLiteral("The subject could not be changed: %1").arg(done.message));
+        QCoreApplication::translate("Register", "The subject could not be changed: %1")
+            .arg(done.message));
   }
   return done;
 }
@@ -181,7 +188,7 @@ Status SubjectRegister::ChooseIn(std::optional<qint64> id, const QString& dataFi
   if (id) {
     Result<std::optional<Subject>> existing = FindIn(*id);
     if (!existing.Ok()) return existing.ToStatus();
-    if (!*existing.value) return Status::Failure(Gone);
+    if (!*existing.value) return Status::Failure(QCoreApplication::translate("Register", Gone));
   }
   const QString now = Now();
   Status done =
@@ -204,7 +211,8 @@ Status SubjectRegister::Choose(std::optional<qint64> id, const QString& dataFile
   const Status done = m_db.Write([&] { return ChooseIn(id, dataFile); });
   if (!done.ok) {
     return Status::Failure(
-        QStringLiteral("The current subject could not be set: %1").arg(done.message));
+        QCoreApplication::translate("Register", "The current subject could not be set: %1")
+            .arg(done.message));
   }
   return done;
 }
@@ -248,7 +256,8 @@ Result<qint64> SubjectRegister::Adopt(const Subject& record, const QString& data
   });
   if (!done.ok) {
     return Result<qint64>::Failure(
-        QStringLiteral("The subject of the data file could not be registered: %1")
+        QCoreApplication::translate("Register",
+                                    "The subject of the data file could not be registered: %1")
             .arg(done.message));
   }
   return Result<qint64>::Of(id);
@@ -258,7 +267,7 @@ Result<QString> SubjectRegister::Directory(qint64 id) {
   if (Status open = RequireOpen(); !open.ok) return Result<QString>::Failure(open);
   Result<std::optional<Subject>> known = FindIn(id);
   if (!known.Ok()) return Result<QString>::Failure(known.message);
-  if (!*known.value) return Result<QString>::Failure(Gone);
+  if (!*known.value) return Result<QString>::Failure(QCoreApplication::translate("Register", Gone));
   QString name = (*known.value)->directory;
   // Named once, in a transaction, so that two programs asking at the same
   // time agree on one name; a later change of the subject's name leaves the
@@ -266,7 +275,7 @@ Result<QString> SubjectRegister::Directory(qint64 id) {
   const Status named = !name.isEmpty() ? Status::Success() : m_db.Write([&]() -> Status {
     Result<std::optional<Subject>> subject = FindIn(id);
     if (!subject.Ok()) return subject.ToStatus();
-    if (!*subject.value) return Status::Failure(Gone);
+    if (!*subject.value) return Status::Failure(QCoreApplication::translate("Register", Gone));
     name = (*subject.value)->directory;
     if (!name.isEmpty()) return Status::Success();
     name = SubjectDirectoryName((*subject.value)->name, id);
@@ -277,12 +286,14 @@ Result<QString> SubjectRegister::Directory(qint64 id) {
   });
   if (!named.ok) {
     return Result<QString>::Failure(
-        QStringLiteral("The subject's directory could not be named: %1").arg(named.message));
+        QCoreApplication::translate("Register", "The subject's directory could not be named: %1")
+            .arg(named.message));
   }
   const QString path = QDir(m_root).filePath(name);
   if (!QDir().mkpath(path) || !QFileInfo(path).isDir()) {
     return Result<QString>::Failure(
-        QStringLiteral("The subject's directory %1 could not be created.").arg(path));
+        QCoreApplication::translate("Register", "The subject's directory %1 could not be created.")
+            .arg(path));
   }
   return Result<QString>::Of(path);
 }

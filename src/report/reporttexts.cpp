@@ -5,7 +5,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
+
+#include "texttemplate.h"
 
 namespace alacrity {
 namespace {
@@ -34,6 +37,27 @@ constexpr const char* NameLabel = QT_TRANSLATE_NOOP("Report", "Name: ");
     QT_TRANSLATE_NOOP("Report", "Cross"),
     QT_TRANSLATE_NOOP("Report", "Square"),
     QT_TRANSLATE_NOOP("Report", "Triangel"),
+    // The timing block's lines without figures, and what a marked line means.
+    QT_TRANSLATE_NOOP("Report", "Display delay: no stimulus painted"),
+    QT_TRANSLATE_NOOP("Report", "Box rate: not measured (too few bytes)"),
+    QT_TRANSLATE_NOOP("Report", "Display: unknown, refresh rate unknown"),
+    QT_TRANSLATE_NOOP("Report", "Stimuli reached the screen a refresh or more after their count "
+                                "began; times include that."),
+    QT_TRANSLATE_NOOP("Report",
+                      "The box's clock is off: every response time is off by the same share."),
+    QT_TRANSLATE_NOOP("Report", "Bytes arrived in bursts: the converter's latency timer may be 16 "
+                                "ms, or the host was busy."),
+};
+
+// Texts with figures in them: the figures are taken over into the
+// translation as they stand. The more particular form comes first.
+constexpr const char* Templates[] = {
+    QT_TRANSLATE_NOOP("Report", "Display delay: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)"),
+    QT_TRANSLATE_NOOP("Report", "Box rate: %1 bytes/s, %2 ppm against the host clock"),
+    QT_TRANSLATE_NOOP("Report", "Longest gap between bytes: %1 ms"),
+    QT_TRANSLATE_NOOP("Report", "Display: unknown, %1 Hz refresh"),
+    QT_TRANSLATE_NOOP("Report", "Display: %1, %2 Hz refresh"),
+    QT_TRANSLATE_NOOP("Report", "Display: %1, refresh rate unknown"),
 };
 
 // Labels inside texts that also hold values (dates, counts, colours).
@@ -65,6 +89,21 @@ constexpr const char* Labels[] = {
 QString Translate(const QString& text) {
   const QByteArray source = text.toUtf8();
   return QCoreApplication::translate(Context, source.constData());
+}
+
+std::optional<QString> TranslateTemplate(const QString& text) {
+  static const std::vector<TextTemplate> compiled = [] {
+    std::vector<TextTemplate> all;
+    for (const char* english : Templates) all.push_back(CompileTemplate(english));
+    return all;
+  }();
+  for (std::size_t i = 0; i < compiled.size(); ++i) {
+    if (auto filled =
+            FillTemplate(compiled[i], text, QCoreApplication::translate(Context, Templates[i]))) {
+      return filled;
+    }
+  }
+  return std::nullopt;
 }
 
 // Every label in one pass, longest first, each only where it stands as a
@@ -102,6 +141,7 @@ QString LocalizedReportText(const QString& text) {
       return text.left(lead) + translated + text.mid(lead + core.size());
     }
   }
+  if (std::optional<QString> filled = TranslateTemplate(text)) return *filled;
   return ReplaceLabels(text);
 }
 

@@ -1,9 +1,11 @@
 // The interface languages: every translation source complete and faithful to
 // its English text, the choice of language, the menus in German, the core's
-// messages and the report texts looked up, the subject's start prompt per
+// messages, the report texts and the charts looked up, the subject's start prompt per
 // language, and --help and a wrong --language on the command line.
 
 #include <QAction>
+#include <QChart>
+#include <QScatterSeries>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,9 +17,11 @@
 #include <QXmlStreamReader>
 
 #include "apptestsupport.h"
+#include "charts.h"
 #include "commandids.h"
 #include "dialogs/subjecttexts.h"
 #include "language.h"
+#include "link/serial_devices.h"
 #include "messagebox.h"
 #include "reporttexts.h"
 
@@ -183,8 +187,27 @@ class LanguageTest : public QObject {
     ShowMessageBox(nullptr,
                    QStringLiteral("Error in communication\n/dev/ttyUSB0: Permission denied"));
     ShowMessageBox(nullptr, QStringLiteral("Incompatible data"));
+    // A fixed text with its reason on the same line: the reason stays.
+    ShowMessageBox(nullptr, QStringLiteral("No journal can be written for this test, so its "
+                                           "answers live only in memory until it is saved: "
+                                           "/j/x: Read-only file system"));
+    // Values inside a line are taken over into the translation.
+    ShowMessageBox(nullptr, QStringLiteral("Stimulus 12 of the protocol has no valid object."));
+    const LatencyTimerCheck slow{LatencyTimer::Slow, 16, "ttyUSB0", "/sys/t/latency_timer"};
+    ShowMessageBox(nullptr, QString::fromStdString(LatencyTimerAdvice(slow)));
+    const QString advice = shown.takeLast();
     QCOMPARE(shown, (QStringList{"Fehler in der Kommunikation\n/dev/ttyUSB0: Permission denied",
-                                 "Inkompatible Daten"}));
+                                 "Inkompatible Daten",
+                                 "Für diesen Test kann kein Journal geschrieben werden; seine "
+                                 "Antworten liegen bis zum Speichern nur im Arbeitsspeicher: "
+                                 "/j/x: Read-only file system",
+                                 "Reiz 12 des Protokolls hat kein gültiges Objekt."}));
+    // A value that stands twice, and a command on its own line left as it is.
+    QVERIFY2(advice.startsWith(
+                 QStringLiteral("Der Latenz-Timer des Wandlers ttyUSB0 steht auf 16 ms")),
+             qPrintable(advice));
+    QVERIFY(advice.contains(QStringLiteral("bis zu 16 ms verspätet")));
+    QVERIFY(advice.endsWith(QStringLiteral(":\necho 1 | sudo tee /sys/t/latency_timer")));
   }
 
   void designatedDirectoryWarningInEveryLanguage() {
@@ -214,6 +237,14 @@ class LanguageTest : public QObject {
                           << "Name: Red Total";
     QTest::newRow("number") << "  1234"
                             << "  1234";
+    // The timing block: figures and the display server taken over as they stand.
+    QTest::newRow("timing figures")
+        << "Display delay: median 1.50 ms, p99 2.25 ms, max 9.00 ms (12 stimuli)"
+        << "Anzeigeverzögerung: Median 1.50 ms, p99 2.25 ms, max. 9.00 ms (12 Reize)";
+    QTest::newRow("timing display") << "Display: Wayland (weston), 60 Hz refresh"
+                                    << "Anzeige: Wayland (weston), 60 Hz Bildwiederholrate";
+    QTest::newRow("timing unknown display") << "Display: unknown, 75 Hz refresh"
+                                            << "Anzeige: unbekannt, 75 Hz Bildwiederholrate";
   }
   void reportTextsLookedUpAroundTheirValues() {
     QFETCH(QString, english);
@@ -221,6 +252,21 @@ class LanguageTest : public QObject {
     QCOMPARE(LocalizedReportText(english), english);  // no translator: unchanged
     InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
     QCOMPARE(LocalizedReportText(english), german);
+  }
+
+  void chartsInTheInterfaceLanguageWithEnglishObjectNames() {
+    ChartFigures figures;
+    figures.stimulusCount = 1;
+    figures.points = {{1, 0, 300.0, false}};
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
+    const std::unique_ptr<QChart> chart = MakeTimeCourseChart(figures);
+    QCOMPARE(chart->title(), QStringLiteral("Reaktionszeit je Reiz"));
+    const auto* circles = chart->findChild<QScatterSeries*>(QStringLiteral("Circle"));
+    QVERIFY(circles != nullptr);
+    QCOMPARE(circles->name(), QStringLiteral("Kreis"));
+    const auto* rings = chart->findChild<QScatterSeries*>(QString::fromLatin1(FalseAnswerSeriesName));
+    QVERIFY(rings != nullptr);
+    QCOMPARE(rings->name(), QStringLiteral("Falsche Antwort"));
   }
 
   void startPromptPerLanguage() {
