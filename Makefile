@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The alacrity authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Entry points on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and runs the program
 #               (keys 1-4 stand in for the response box)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window layer's figures, printed (not asserted):
 //  - display delay as the timing record notes it: from the host time of the
 //    chunk that held the onset byte to the stimulus painted and handed over

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the engine consumes bytes, and proof that a whole run allocates
 // nothing on the byte path. The box sends 1440 bytes a second, so anything
 // below a microsecond per byte leaves the reader idle almost all the time.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What journalling costs per answer: one 16-byte record written and flushed
 // to disk (fdatasync), on the window thread's timer path. Printed as median
 // and 99th percentile over 200 answers; the disk decides, so the figure

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How late the serial transport hands each byte to the engine, and what its
 // reader costs. A pseudo-terminal stands in for the port: the benchmark writes
 // one byte at a time at the box's 1440 bytes a second, stamps each write, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the operator waits for after opening the largest possible test data
 // file (1199 responses): loading it and building the response list, the split
 // summary and the statistics.

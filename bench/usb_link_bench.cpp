@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How late the USB transport hands each byte to the engine, and what its
 // reader costs: the link, the libftdi driver, libftdi1 and libusb against an
 // FT232R emulated at the usbdevfs level (tests/usb), which receives the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The alacrity authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One test executable per unit, registered with CTest test by test.
 find_package(GTest REQUIRED)
 include(GoogleTest)

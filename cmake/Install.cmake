@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The alacrity authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Install rules: the programs, the subject register library, the desktop
 # entry, icon and AppStream metainfo, the udev rule of the USB response box,
 # the manual pages and the package's documentation. Included at the end of

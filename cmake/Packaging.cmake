@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The alacrity authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by CPack from the install rules of
 # cmake/Install.cmake:
 #

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes: the parser must not crash, and whatever it accepts must survive
 // being applied, saved and read again.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a journal left behind: the reader must not crash; whatever it
 // accepts must read back the same once written again, and must restore into
 // results that a data file holds and reads back.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a few valid files of each format into <dir>/configuration,
 // <dir>/protocol, <dir>/test_data and <dir>/journal, as starting points for
 // the fuzzers.

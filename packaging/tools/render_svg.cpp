@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders an SVG picture into a square PNG of the given size. The menu
 // icon's bitmap is made from its SVG at build time, never kept in the
 // source tree.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CAlacrityView: the analysis views beside the result views. The Statistics
 // view shows the robust figures of alacrity-cli summary in a table, the
 // Chart view the test's charts; both take their figures from the core and

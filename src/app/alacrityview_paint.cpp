@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The painting of CAlacrityView: what the subject sees during a test and a
 // device check, the header block over the results and the result page. The
 // last two are the core's layouts, painted as the printed pages are.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CAlacrityView: printing and print preview. The pages are the core's
 // layouts painted by the report library, the same painting alacrity-report
 // puts into PDFs; the view contributes what its current mode shows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CAlacrityView: the result views, the deletion of lines, copy and CSV
 // export. Every row, statistic and text comes from the core; the view picks
 // the mode, asks the operator and routes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The Chart view: the test's two charts one above the other, drawn by the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core libraries speak English only (their texts also go into files and
 // onto consoles). These are the texts of theirs that reach a message box; the
 // boxes look each line up under "Message" (messagebox.cpp), and this list puts

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lock key state from the X server's keyboard indicators (the XKB
 // extension), on the display Qt's xcb platform opened. Other platforms
 // running in the same build (offscreen, Wayland) have no such display.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CMainFrame: saving and opening test data files, with the subject register
 // deciding where files go and whose they are. Without the register (or when it
 // could not be opened) every file dialog starts in the data directory and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CMainFrame: the commands of the result views, copy and export, deletion
 // and printing. The view does the work; the frame only routes, and hands
 // the dialog bars' list choices to it.

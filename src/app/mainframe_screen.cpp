@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CMainFrame: the stimulus screen. A run on another monitor moves the view
 // into a full-screen window of its own there, so the subject sees only the
 // test while the operator keeps the main window, its bar and its Stop.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CMainFrame: the setup commands, the subject command and the About box.
 // Each dialog is built, run modally and discarded; the dialogs store their
 // values themselves on OK.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // alacrity-boxsim: a response box without hardware. Opens a pseudo-terminal,
 // prints its device on standard output and streams 1440 status bytes a
 // second into it until SIGINT or SIGTERM (or, with --exit-at-end, until the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // check-box: opens the response box without a window, lets it send for a
 // while and says whether its bytes arrive as a sound box sends them: at 1440
 // a second against the host clock, without long gaps. Nothing is recorded.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // dump: one JSON object describing a test data, configuration or protocol
 // file, recognised by its header. Keys are the members the file fills.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // export: many test data files into one analysis-ready table. Nothing is
 // written unless every file was accepted, so a batch never ends half done.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // list and csv: the result list of a test data file exactly as Copy All puts
 // it on the clipboard and as Export csv writes it, in any of the views.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // plot: the charts of a test (response time by stimulus, the correct times
 // of each shape) as a PNG, SVG or PDF picture. alacrity-report draws them,
 // as it paints the printed reports, so that alacrity-cli needs no window

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // recover: the data file of a test whose program died, from the journal it
 // left behind, holding the results exactly as Stop would have left them
 // after the last answer the journal kept.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // report: the printed report of a test data file as a PDF. The pages are
 // painted by alacrity-report, the same painting the window prints with; this
 // program checks the command line and runs it, so that alacrity-cli itself

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // run: a whole test without a window. The run is set up exactly as Perform
 // sets it up, every byte goes to the engine in order as the link's reader
 // would hand it over, and the run ends exactly as Stop ends it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // summary: robust figures of each test (and of each shape) for analysis, as
 // text to read, or as CSV or JSON for other programs. Nothing is printed
 // unless every file was accepted.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // alacrity-cli: reads, lists, exports, prints and records reaction-time tests
 // without a window. Exit codes: 0 success, 1 a file was refused, 2 a usage error.
 

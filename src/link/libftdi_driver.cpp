@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // FtdiDriver on libftdi1 over libusb.
 //
 // Threads. libftdi is not thread-safe per context, but the USB link uses one

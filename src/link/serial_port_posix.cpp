@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linux terminal settings for the response box's port. The kernel's termios2
 // (from <asm/termbits.h>) is the only way to ask for 14400 baud, which has no
 // Bnnnn constant; that header redefines struct termios and so must never meet

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The library's operations: each takes the program's strings and records,
 // asks the register session, and tells the operator when something failed.
 

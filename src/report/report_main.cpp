@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // alacrity-report: the printed report of a test data file as a PDF, painted
 // exactly as the window prints it, without a display, and with --plot the
 // test's charts as a PNG, SVG or PDF picture. alacrity-cli report and plot

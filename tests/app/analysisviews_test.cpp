@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The analysis views of the main window: View > Statistics (the summary
 // figures as a read-only table, copied and exported) and View > Chart (the
 // charts, printed as a page of their own).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application object as the program starts it: directories, the
 // keyboard box option, the signal sound, the configuration at exit.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stimulus figures, the start prompt and the header block, painted into
 // images and checked pixel by pixel: a figure must cover exactly the pixels
 // of its (left, top, right, bottom) rectangles, no more and no less.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving and opening test data files from the frame, and what the close and
 // Open commands do with results that are not saved.
 

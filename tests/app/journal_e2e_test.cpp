@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nothing answered is lost when the program dies during a test. The program
 // (this executable started again as a child) runs a test through the real
 // serial link on the box simulator's pseudo-terminal while a scripted

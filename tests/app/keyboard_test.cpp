@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program without a mouse: a whole Perform with keys only (the menu by its
 // mnemonics, the Perform dialog by Tab and Enter, Start and Stop by their keys,
 // the buttons on the keyboard box), and every dialog's mnemonics, tab chain,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keys 1 to 4 on the main window as the buttons of the keyboard box.
 
 #include <QKeyEvent>

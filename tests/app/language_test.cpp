@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The interface languages: every translation source complete and faithful to
 // its English text, the choice of language, the menus in German, the core's
 // messages, the report texts and the charts looked up, the subject's start prompt per

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main frame's fixed parts: caption, size, menus, toolbar, status bar,
 // and the exchangeable dialog bar.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Save, Open and Subject Info of the frame with the subject register
 // attached: which register calls come in which order, where the file dialogs
 // start, and the warning for a file saved outside its designated directory.

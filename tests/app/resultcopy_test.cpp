@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copy, Copy All and Export csv: the core's texts, byte for byte, on the
 // clipboard and in the file chosen in the (hooked) save dialog.
 

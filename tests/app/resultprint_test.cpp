@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Printing: the report pages of each view through the view's printing entry
 // points, on PDF devices read back with poppler's tools, the print, preview
 // and page setup commands with their dialogs hooked, and the paper mapping

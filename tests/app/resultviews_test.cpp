@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result views of the main window: the View commands and when they can
 // be chosen, the dialog bars' lists, the result page, the neutral view and
 // the deletion of lines.

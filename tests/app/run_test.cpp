@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole runs through the window: Perform, Start, the phases as painted, the
 // end of the test, Stop, a failed link, closing during a run and the device
 // check. The fake link hands every byte to the engine on the test thread, so

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One short test through the real device link and serial transport: the
 // box simulator's pseudo-terminal is COM1, a scripted subject presses its
 // buttons, and the program runs the test to the end by itself.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stimulus screen on three offscreen screens (the operator's at a pixel
 // ratio of 1, subjects' at 1.5 and 2): where a test and a check are shown,
 // what the main window keeps, the fall-back for a screen that is gone, and

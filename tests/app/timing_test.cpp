@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window driven by the engine's announcements alone, the host times it
 // records per stimulus, and the device check's self-check line.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The charts as rendered: a point of a known stimulus sits where its number
 // and time put it on the axes, a false answer is ringed, a box's median line
 // stands at the median; and the picture formats of the plot. Places are

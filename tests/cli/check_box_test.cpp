@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // alacrity-cli check-box against the box simulator: a sound box, one whose
 // clock is slow, one whose bytes stall, one that sends nothing.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // alacrity-cli end to end: usage and exit codes, headless runs from byte
 // streams and simulated subjects, and the list, csv, dump and export outputs
 // checked against the core computed in-process.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The alacrity authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads the tidy CSV, the Psych-DS data files and the BIDS TSVs as an analyst
 would (Python's csv module) and checks every row against alacrity-cli dump of
 the test data file it came from.

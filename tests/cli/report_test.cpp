@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // alacrity-cli report end to end: the PDF that alacrity-report paints, read
 // back with poppler's pdftotext and pdfinfo, for the page arithmetic, the
 // texts of each page and each kind of report, and the ways it can fail.

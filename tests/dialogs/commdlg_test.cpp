@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Communication port setup": the current port checked, OK storing the
 // checked position, the device path of each port in its tooltip, and the
 // device assigned to each port from those present in a fake /dev and /sys.

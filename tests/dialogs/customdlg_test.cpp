@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Custom setup": values in on opening, read and checked in exchange order on
 // OK, stored all at once, nothing stored on a refusal or on Cancel.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shared exchange: parsing, the two messages, stopping at the first
 // failure with the focus back in its edit, radio positions and check boxes;
 // and the suffix and overwrite rules of the setup file dialogs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows every setup dialog with sample values and writes each as a PNG into
 // the directory given on the command line (in the language of a .qm file
 // given after it), so that their layout can be

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Setup menu's file commands: the dialog each asks (kind, filter, suffix,
 // start directory), the suffix of a typed name, the overwrite question, and
 // what the core's load and save report.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Perform": the mode and number remembered across openings, the refusal of
 // a protocol run with no protocol in memory, the bounds of a custom run, and
 // Load protocol.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Protocol setup": the list and its editing, the commit rule (items change
 // at once, everything else on OK or Save), Save through the file dialog, and
 // the refusals of an item the protocol cannot take.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Subject dialog": the subject record in and out, the ranges of height and
 // weight in exchange order, and Cancel.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keeper's writer thread: every answer handed over reaches the file in
 // order, the window thread never waits for it, and the file's life follows
 // the results it covers.

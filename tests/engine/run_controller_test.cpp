@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole tests and device checks driven through the run controller without a
 // window: a recording fake stands in for the screen and a fake link attaches
 // the engine as the real one does, while the test plays the reader thread.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine's announcements and the host times it notes per stimulus.
 
 #include "engine/timing_record.h"

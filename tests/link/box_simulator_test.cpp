@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The box simulator on its own: press scripts, byte sources, and the stream
 // as a reader of its device sees it.
 

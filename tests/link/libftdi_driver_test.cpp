@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The libftdi driver without hardware (no converter needs to be attached),
 // and the packet layout its reads undo.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The front of the device link: which transport a start chooses, when a start
 // is refused, and what Stop and SetSyncLine reach. USB runs against the fake
 // FTDI driver, the serial port against a pseudo-terminal.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Serial devices of a fake /dev and /sys tree, the COM port assignment and
 // the latency timer of converters behind ftdi_sio.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The serial transport end to end over a pseudo-terminal: the test writes the
 // box's bytes on the controlling side, the real SerialLink reads the device.
 

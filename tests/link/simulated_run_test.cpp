@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole tests through the box simulator and the real serial transport. The
 // engine counts received bytes, never time, so whatever the machine's load,
 // the response times must come out exactly as the byte stream dictates.

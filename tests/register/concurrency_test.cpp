@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Two programs changing one register at the same time: each has its own
 // connection (here each in a thread of its own, as Qt's connections are
 // bound to the thread that made them), and nothing either wrote is lost.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The register's dialogs, driven offscreen through their controls' object
 // names; nested dialogs and messages are answered through the test hooks.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Directory names of subjects, search keys, and the path rules that decide
 // whether a data file lies in a subject's directory.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The library's operations as the program calls them, through libprsrg
 // itself, on both back ends. Dialogs are answered and messages read through
 // the test hooks of prsrgtesting.h.

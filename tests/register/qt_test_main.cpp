@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GoogleTest main for the register tests: Qt's SQL drivers and dialogs want
 // an application object. With QT_QPA_PLATFORM unset the dialogs run
 // offscreen.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes pictures of the register's dialogs, filled with a few subjects, to
 // the directory given: register_screenshots OUTDIR (run it under xvfb-run
 // to see them as a real screen draws them).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The register as the program uses it: the designated directories, and the
 // subject of a data file found by its directory, by a recorded path or by
 // the record it carries (PrsrgPodlaDatA), and made a subject (PrsrgKonvertSDA).

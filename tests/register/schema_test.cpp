@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Registers of older programs are brought up to date; registers of newer
 // programs, broken files and foreign databases are refused and left alone.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The register's data on SQLite and PostgreSQL: create, edit, search,
 // choose, the current subject per station and across a reopen, directories,
 // data files, matching records.

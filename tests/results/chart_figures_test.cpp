@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The figures behind the charts, against values worked out by hand (and with
 // Python's statistics.median for the running median).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The places of everything on the printed pages and on the result screen, in
 // the units the reports have always used.
 

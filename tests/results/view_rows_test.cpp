@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rows of each view as the command line, the CSV export and the printed
 // report take them: the same fills the window uses, with the view's defaults.
 

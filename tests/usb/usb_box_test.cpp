@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The USB box end to end: the link front, the USB transport, the libftdi
 // driver, libftdi1 and libusb, unchanged, against an emulated FT232R.
 

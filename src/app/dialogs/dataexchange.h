@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The exchange between a dialog's working values and its controls. A dialog

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's signal sound: a 1 kHz tone of 100 ms followed by
 // 300 ms of silence, 16-bit mono PCM at 22050 Hz. The silence is there on
 // purpose: some PulseAudio sinks cut a sound this short to a few
