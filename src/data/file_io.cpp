@@ -43,14 +43,6 @@ class FileDescriptor {
   int m_fd;
 };
 
-int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
-  int fd = -1;
-  do {
-    fd = ::open(path, flags | O_CLOEXEC, mode);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
-}
-
 // Bytes read into out, or -1 on error; short only at the end of the file.
 ssize_t ReadFully(int fd, uint8_t* out, std::size_t count) {
   std::size_t done = 0;
@@ -148,6 +140,14 @@ void RemoveStaleTemporaries(const std::filesystem::path& directory) {
 }
 
 }  // namespace
+
+int OpenRetrying(const char* path, int flags, mode_t mode) {
+  int fd = -1;
+  do {
+    fd = ::open(path, flags | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
 
 std::optional<FileBytes> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
   // Opening a FIFO for reading waits for a writer, and a device may wait for

@@ -10,6 +10,8 @@
 #include <span>
 #include <vector>
 
+#include <sys/types.h>
+
 namespace alacrity {
 
 // No file of ours comes near this; larger files are refused before they are
@@ -26,6 +28,10 @@ struct FileBytes {
 };
 std::optional<FileBytes> ReadFileBytes(const std::filesystem::path& path,
                                        std::size_t maxBytes = MaxReadableFileBytes);
+
+// open() with close-on-exec, retried when a signal interrupts it; -1 on
+// failure with errno set.
+int OpenRetrying(const char* path, int flags, mode_t mode = 0);
 
 // Writes a temporary file beside the target, flushes it to disk and renames it
 // over the target, so that a failed or interrupted save leaves the earlier

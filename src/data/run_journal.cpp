@@ -3,6 +3,8 @@
 
 #include "run_journal.h"
 
+#include "file_io.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -86,14 +88,6 @@ bool ReadSetUp(ByteReader& reader, JournalSetUp& s) {
     if (item.object < 0 || item.object > 3) return false;
   }
   return true;
-}
-
-int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
-  int fd = -1;
-  do {
-    fd = ::open(path, flags | O_CLOEXEC, mode);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
 }
 
 bool WriteAllAt(int fd, const uint8_t* data, std::size_t size, off_t offset) {
