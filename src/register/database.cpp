@@ -5,8 +5,11 @@
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QSqlError>
 #include <QThread>
+#include <algorithm>
+#include <mutex>
 
 namespace prsrg {
 
@@ -33,6 +36,17 @@ bool IsBusy(Backend backend, const QSqlError& error) {
          code == QLatin1String("55P03");
 }
 
+// Qt's SQL module sets itself up on the first connection without a lock
+// (its driver table and the clean-up it registers), and two threads doing
+// that at once corrupt the heap: the program then hangs or crashes at exit.
+// Connections are therefore added one at a time; opening them is not
+// serialised.
+QSqlDatabase AddConnection(const QString& driver, const QString& name) {
+  static std::mutex adding;
+  const std::lock_guard<std::mutex> one(adding);
+  return QSqlDatabase::addDatabase(driver, name);
+}
+
 QString Describe(const QSqlError& error) {
   QString text = error.databaseText().trimmed();
   if (text.isEmpty()) text = error.driverText().trimmed();
@@ -56,7 +70,7 @@ Status Database::OpenConnection(const QString& driver,
   {
     // The only handle on the connection: it must be gone before the
     // connection is removed.
-    QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_name);
+    QSqlDatabase db = AddConnection(driver, m_name);
     valid = db.isValid();
     if (valid) {
       configure(db);
@@ -92,10 +106,20 @@ Status Database::OpenSqlite(const QString& file) {
       what);
   if (!opened.ok) return opened;
   // The first statement reads the file: this is where a file that is no
-  // database shows. None of these writes to such a file.
+  // database shows. None of these writes to such a file. Switching to
+  // write-ahead logging needs the file to itself, and SQLite answers "busy"
+  // at once rather than wait (its busy handler is not asked), so a second
+  // program starting while the first creates the register tries again.
   for (const char* pragma :
        {"PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
-    if (Status done = Run(QString::fromLatin1(pragma)).ToStatus(); !done.ok) {
+    Status done;
+    QDeadlineTimer patience(BusyTimeoutMs);
+    for (int pause = 5;; pause = std::min(2 * pause, 100)) {
+      done = Run(QString::fromLatin1(pragma)).ToStatus();
+      if (done.ok || !m_busy || patience.hasExpired()) break;
+      QThread::msleep(static_cast<unsigned long>(pause));
+    }
+    if (!done.ok) {
       Close();
       return Status::Failure(
           QCoreApplication::translate("Register", "%1 cannot be read: %2").arg(what, done.message));
