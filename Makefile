@@ -62,7 +62,7 @@ tsan: deps
 # and the data directory; the window tests of that build.
 noregister: deps
 	cmake --preset noregister
-	cmake --build --preset noregister
+	cmake --build --preset noregister --target alacrity_app_tests
 	ctest --preset noregister -L app
 
 fuzz: deps

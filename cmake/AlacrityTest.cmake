@@ -50,6 +50,7 @@ function(alacrity_add_qt_test name)
   set(home ${CMAKE_CURRENT_BINARY_DIR}/${name}.home)
   file(MAKE_DIRECTORY ${home})
   add_test(NAME ${name} COMMAND ${name})
+  set_property(GLOBAL APPEND PROPERTY ALACRITY_APP_TESTS ${name})
   set_tests_properties(${name} PROPERTIES LABELS app ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${ARG_SCREENS};TZ=UTC;LC_ALL=C;XDG_RUNTIME_DIR=${ALACRITY_QT_TEST_RUNTIME_DIR};ALACRITY_HOME=${home};XDG_CONFIG_HOME=${home}/config")
 endfunction()
