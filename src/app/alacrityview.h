@@ -157,7 +157,7 @@ class CAlacrityView : public QWidget, public RunWindow {
  private:
   void DrawHeaderBlock(QPainter& painter) const;
   void DrawResultPage(QPainter& painter) const;
-  void DrawStimulus(QPainter& painter, int32_t phase);
+  void DrawStimulus(QPainter& painter, int32_t phase, const QRegion& region);
   void DrawButtonCheck(QPainter& painter, int nibble) const;
   void DrawCheckStatus(QPainter& painter, int32_t background) const;
   // Where the stimulus figures are drawn, with a pixel to spare.
@@ -201,6 +201,11 @@ class CAlacrityView : public QWidget, public RunWindow {
   // phase or stimulus changes the figure's area only, and only that is
   // painted and handed to the display.
   bool m_testBackgroundShown = false;
+  // The background colour the figure's area shows with nothing drawn on it,
+  // as the latest paints left it; none when it may hold anything else. A
+  // stimulus then only draws its figure: filling the area first would cost
+  // as long again between the onset and the stimulus on screen.
+  std::optional<int32_t> m_figureAreaBackground;
   // The latest test's host times, and the test time of the results they
   // belong to.
   std::optional<RunTiming> m_runTiming;

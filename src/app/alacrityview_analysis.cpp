@@ -44,6 +44,7 @@ void CAlacrityView::HideAnalysisPanels() {
 void CAlacrityView::resizeEvent(QResizeEvent* event) {
   // A resized test screen is filled with its background again.
   m_testBackgroundShown = false;
+  m_figureAreaBackground.reset();
   QWidget::resizeEvent(event);
   const QRect place = AnalysisPlace(event->size());
   if (m_statistics->isVisible()) m_statistics->setGeometry(place);

@@ -67,9 +67,13 @@ void CAlacrityView::paintEvent(QPaintEvent* event) {
   const bool filled = (mode == TestRun && phase > WaitStart) || mode == DeviceCheck;
   if (mode != TestRun || phase <= WaitStart) {
     m_testBackgroundShown = false;
-  } else if (event->region() == QRegion(rect())) {
+  } else if ((visibleRegion() - event->region()).isEmpty()) {
+    // All of the view that shows (the stop bar covers a corner of it).
     m_testBackgroundShown = true;
   }
+  // Any other screen may draw into the figure's area; the test screen's own
+  // paints say when it holds the plain background.
+  if (!filled || mode != TestRun) m_figureAreaBackground.reset();
   if (!filled) {
     // The erased window: what stays visible around the header and the prompt.
     painter.fillRect(rect(), Qt::white);
@@ -79,7 +83,7 @@ void CAlacrityView::paintEvent(QPaintEvent* event) {
   switch (mode) {
     case TestRun:
       if (phase >= WaitStart) {
-        DrawStimulus(painter, phase);
+        DrawStimulus(painter, phase, event->region());
         painter.end();
         if (m_paintObserver) m_paintObserver(phase);
       }
@@ -124,15 +128,31 @@ void CAlacrityView::DrawResultPage(QPainter& painter) const {
   }
 }
 
-void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase) {
+void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase, const QRegion& region) {
   const DocumentData& document = m_context.data;
   if (phase == WaitStart) {
     // Only the prompt: the erased window and the header stay as they are.
     PaintStartPrompt(painter, rect(), m_fonts.normal30);
     return;
   }
-  painter.fillRect(rect(), ToQColor(BackgroundColorRgb(document.runConfiguration.background)));
-  if (phase != WaitResponse) return;
+  const int32_t background = document.runConfiguration.background;
+  const QRect area = FigureArea();
+  const bool withinArea = (region - area).isEmpty();
+  const bool plainArea = m_figureAreaBackground == background;
+  if (phase != WaitResponse) {
+    painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
+    // Filled all over, or in part where it was plain already.
+    if ((QRegion(area) - region).isEmpty() || plainArea) {
+      m_figureAreaBackground = background;
+    } else if (region.intersects(area)) {
+      m_figureAreaBackground.reset();
+    }
+    return;
+  }
+  if (!(withinArea && plainArea)) {
+    painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
+  }
+  if (region.intersects(area)) m_figureAreaBackground.reset();
 
   // Asserts the sync line as the stimulus goes up and sounds a deferred signal.
   m_controller.OnStimulusDrawn(phase);

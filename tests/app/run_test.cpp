@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 
 #include <cstddef>
@@ -371,6 +373,53 @@ class RunTest : public QObject {
     QCOMPARE(shown.background, own.background);
     QCOMPARE(shown.shapes1, own.shapes1);
     QCOMPARE(shown.shapes2, own.shapes2);
+  }
+
+  // With the stop bar over a corner of the test screen, a stimulus and its
+  // removal repaint only the figure's area, drawn on the background already
+  // there; what reaches the screen must still be exactly a whole paint.
+  void stimuliRepaintOnlyTheFigureAndTheScreenMatchesAWholePaint() {
+    struct PaintRegions : QObject {
+      QList<QRegion> regions;
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) regions << static_cast<QPaintEvent*>(event)->region();
+        return false;
+      }
+    } paints;
+    Perform(4);
+    QVERIFY(f->WaitForFullScreenView());
+    View().installEventFilter(&paints);
+    const QRect view(View().mapTo(View().window(), QPoint(0, 0)), View().size());
+    auto onScreen = [&] {
+      // The offscreen platform's grab reads the window's backing store.
+      return View().screen()->grabWindow(View().window()->winId()).toImage().copy(view).convertToFormat(
+          QImage::Format_RGB32);
+    };
+    SimulatedSubject subject({250.0, 0.0, 0.0}, 3);
+    int figures = 0;
+    Drive(subject, [this] { return f->state->done.load() != 0; }, [&](int32_t phase) {
+      if ((phase != WaitResponse && phase != WaitRelease) || f->data->idle == 1) return;
+      const QRegion last = paints.regions.isEmpty() ? QRegion() : paints.regions.last();
+      if (phase == WaitResponse && ++figures > 1) {
+        QVERIFY2(!last.contains(QPoint(5, View().height() - 5)),
+                 "a stimulus repainted the whole test screen");
+      }
+      const QImage shown = onScreen();
+      const QImage whole = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+      QCOMPARE(shown.size(), whole.size());
+      // The stop bar covers its corner of the screen; the rest must agree.
+      const QWidget* stopBar = f->frame->CurrentDialogBar();
+      QVERIFY(stopBar != nullptr && stopBar->parentWidget() == &View());
+      const QRect bar = stopBar->geometry();
+      for (int y = 0; y < shown.height(); y += 3) {
+        for (int x = 0; x < shown.width(); x += 3) {
+          if (bar.contains(x, y)) continue;
+          QVERIFY2(shown.pixel(x, y) == whole.pixel(x, y),
+                   qPrintable(QStringLiteral("phase %1, pixel %2,%3").arg(phase).arg(x).arg(y)));
+        }
+      }
+    });
+    QCOMPARE(figures, 4);
   }
 
   void silentVoiceNeverPlays() {
