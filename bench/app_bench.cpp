@@ -13,7 +13,9 @@
 // Usage: alacrity-app-bench [STIMULI [SPEED]]   SPEED runs the box faster
 // than 1440 bytes a second to shorten the lag run (default 4).
 
+#include <pthread.h>
 #include <sys/resource.h>
+#include <time.h>
 
 #include <QApplication>
 #include <QEvent>
@@ -71,6 +73,18 @@ class PacedBoxLink : public RunLink {
     if (m_thread.joinable()) m_thread.join();
   }
   void SetSyncLine(int /*level*/) override {}
+
+  // CPU seconds the box's thread has used so far (it reads and counts the
+  // bytes, as the program's reader thread does).
+  double ThreadCpuSeconds() {
+    clockid_t clock{};
+    timespec used{};
+    if (!m_thread.joinable() || pthread_getcpuclockid(m_thread.native_handle(), &clock) != 0 ||
+        clock_gettime(clock, &used) != 0) {
+      return 0.0;
+    }
+    return static_cast<double>(used.tv_sec) + static_cast<double>(used.tv_nsec) / 1e9;
+  }
 
   std::array<std::atomic<int64_t>, ResultCapacity> enteredNs{};
 
@@ -249,15 +263,19 @@ void MeasureIdleCpu(int seconds) {
   RunEventLoop(500);  // let the full-screen switch settle
   const double processBefore = CpuSeconds(RUSAGE_SELF);
   const double threadBefore = CpuSeconds(RUSAGE_THREAD);
+  const double boxBefore = bench.link->ThreadCpuSeconds();
   const auto wallBefore = Clock::now();
   RunEventLoop(seconds * 1000);
   const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
   const double process = CpuSeconds(RUSAGE_SELF) - processBefore;
   const double uiThread = CpuSeconds(RUSAGE_THREAD) - threadBefore;
+  const double boxThread = bench.link->ThreadCpuSeconds() - boxBefore;
   std::printf("CPU while a test waits for its start (%.1f s, box at 1440 bytes/s, phase %d):\n", wall,
               bench.state->phase.load());
   std::printf("  whole program %.2f %% of a core   user-interface thread %.2f %%   (goal: <= 0.3 %%)\n",
               100.0 * process / wall, 100.0 * uiThread / wall);
+  std::printf("  of which the box's reader thread (%d wake-ups a second) %.2f %%\n", 1440 / 8,
+              100.0 * boxThread / wall);
   std::printf("  safety-net timer: %d ms\n", bench.frame->View().Timer().interval());
   bench.frame->RunCommand(IdStop);
 }
