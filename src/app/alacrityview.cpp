@@ -165,7 +165,12 @@ void CAlacrityView::ShowResult() { OnResult(); }
 void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window(), ToQString(text)); }
 
 void CAlacrityView::ShowRunNotice(std::string_view text) {
-  m_frame.ShowBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
+  // Beside what the bar already says (a missing stimulus screen, say).
+  m_frame.AppendBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
+}
+
+void CAlacrityView::ClearRunNotice(std::string_view text) {
+  m_frame.RemoveBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
 }
 
 bool CAlacrityView::AskYesNo(std::string_view question) {

@@ -144,6 +144,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   void ShowResult() override;
   void ShowMessage(std::string_view text) override;
   void ShowRunNotice(std::string_view text) override;
+  void ClearRunNotice(std::string_view text) override;
   bool AskYesNo(std::string_view question) override;
   void PlaySignal() override;
   bool SaveData() override;

@@ -33,8 +33,6 @@ constexpr LayoutRect ResultPageRect{10, 70, 650, 380};
 // Under the result page's average line.
 constexpr int TimingBlockTop = 165;
 
-// A box that has sent nothing for this long is not there, or has stopped.
-constexpr int64_t SilentBoxNs = 1'000'000'000;
 // The live rate looks back this far.
 constexpr int64_t LiveRateSpanNs = 2'000'000'000;
 

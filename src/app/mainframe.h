@@ -80,6 +80,8 @@ class CMainFrame : public QMainWindow {
   void OnScreenRemoved(QScreen* removed);
   // Adds a sentence to the bar's notice (or the status bar's message).
   void AppendBarNotice(const QString& text);
+  // Takes `text` out of the notice again, leaving the rest.
+  void RemoveBarNotice(const QString& text);
 
   // Test data files. Save returns true when the results were written.
   bool SaveDataCommand();

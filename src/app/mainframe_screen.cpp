@@ -98,8 +98,16 @@ void CMainFrame::NoteMissingScreen(const QString& name, bool missing) {
 
 void CMainFrame::AppendBarNotice(const QString& text) {
   QString notice = m_dialogBar ? m_dialogBar->Notice() : statusBar()->currentMessage();
+  if (notice.contains(text)) return;
   if (!notice.isEmpty()) notice += QLatin1Char(' ');
   ShowBarNotice(notice + text);
+}
+
+void CMainFrame::RemoveBarNotice(const QString& text) {
+  QString notice = m_dialogBar ? m_dialogBar->Notice() : statusBar()->currentMessage();
+  if (!notice.contains(text)) return;
+  notice.remove(text);
+  ShowBarNotice(notice.simplified());
 }
 
 }  // namespace alacrity

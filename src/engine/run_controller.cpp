@@ -99,6 +99,7 @@ void RunController::StartRun() {
     return;
   }
   m_stoppedSendingShown = false;
+  m_linkStartedNs = m_now();
   m_link.SetSyncLine(1);
   m_shownPhase = WaitStart;
   m_shownStimulus = m_state.current.load();
@@ -134,9 +135,29 @@ void RunController::CheckCommand() {
 }
 
 void RunController::WatchTheLink() {
-  if (m_stoppedSendingShown || !m_link.StoppedSending()) return;
-  m_stoppedSendingShown = true;
-  m_window.ShowRunNotice(NoticeBoxStoppedSending);
+  // An ended reader stays ended; silence may pass (a machine too busy to
+  // read for a while), and the notice then goes again.
+  const bool stopped = m_link.StoppedSending() || BoxFellSilent();
+  if (stopped == m_stoppedSendingShown) return;
+  m_stoppedSendingShown = stopped;
+  if (stopped) {
+    m_window.ShowRunNotice(NoticeBoxStoppedSending);
+  } else {
+    m_window.ClearRunNotice(NoticeBoxStoppedSending);
+  }
+}
+
+bool RunController::BoxFellSilent() const {
+  // Nothing else tells of a box unplugged from a serial port without a
+  // carrier line: the port stays open and simply stays quiet. The device
+  // check says so on its own screen.
+  const TimingRecord* timing = UsedTimingRecord();
+  if (m_mode != TestRun || m_data.idle != 0 || m_linkStartedNs == 0 || timing == nullptr) {
+    return false;
+  }
+  const ByteArrival arrival = timing->Arrival();
+  const int64_t lastHeard = arrival.bytes > 0 ? std::max(arrival.lastNs, m_linkStartedNs) : m_linkStartedNs;
+  return m_now() - lastHeard >= SilentBoxNs;
 }
 
 void RunController::OnTimer() {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "data/document_data.h"
+#include "host_clock.h"
 #include "run_journal_sink.h"
 #include "run_state.h"
 #include "schedule.h"
@@ -85,6 +86,8 @@ class RunWindow {
   // The link has stopped (its reader is joined) at the end of a test or a
   // check, before the results are shown.
   virtual void RunStopped(bool /*test*/) {}
+  // Takes back a run notice shown before, once what it said is over.
+  virtual void ClearRunNotice(std::string_view /*text*/) {}
 };
 
 // The device link as the controller uses it.
@@ -109,6 +112,10 @@ class RunLink {
 // What the operator reads when the box stops sending during a run.
 inline constexpr std::string_view NoticeBoxStoppedSending =
     "The response box stopped sending. Press Stop: the answers so far are kept.";
+
+// A box streams all the time: this long without a byte, it is not there or
+// has stopped.
+inline constexpr int64_t SilentBoxNs = 1'000'000'000;
 
 class RunController {
  public:
@@ -140,6 +147,9 @@ class RunController {
   // the sync line as the stimulus appears and plays a deferred signal.
   void OnStimulusDrawn(int32_t phase);
 
+  // The host clock the silence of the box is judged by (tests set their own).
+  void SetHostClock(int64_t (*now)()) { m_now = now; }
+
   ViewMode Mode() const { return m_mode; }
   void SetMode(ViewMode mode) { m_mode = mode; }
   int32_t ShownPhase() const { return m_shownPhase; }
@@ -147,8 +157,10 @@ class RunController {
   bool Idle() const { return m_data.idle != 0; }
 
  private:
-  // Tells the operator, once per run, when the box has gone silent for good.
+  // Tells the operator when the box has stopped sending: for good when the
+  // reader has ended, for as long as it lasts when the bytes merely stay away.
   void WatchTheLink();
+  bool BoxFellSilent() const;
 
   DocumentData& m_data;
   RunState& m_state;
@@ -162,6 +174,8 @@ class RunController {
   int32_t m_shownStimulus = 0;  // RunState.current when the test screen was last painted
   int32_t m_shownButtons = 0;
   bool m_stoppedSendingShown = false;  // the notice for the run in progress is up
+  int64_t (*m_now)() = &MonotonicNowNs;
+  int64_t m_linkStartedNs = 0;  // when the link of the test in progress opened
   int m_timerMs = 0;  // the period the timer runs at, 0 when stopped
   PerformMode m_performMode = PerformMode::Custom;  // of the run in progress, for its journal
 

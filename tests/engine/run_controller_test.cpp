@@ -52,6 +52,7 @@ class FakeWindow : public RunWindow {
   void ShowResult() override { calls.push_back("result"); }
   void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
   void ShowRunNotice(std::string_view text) override { notices.emplace_back(text); }
+  void ClearRunNotice(std::string_view text) override { cleared.emplace_back(text); }
   bool AskYesNo(std::string_view question) override {
     messages.emplace_back(question);
     return answerYes;
@@ -70,6 +71,7 @@ class FakeWindow : public RunWindow {
   std::vector<std::string> calls;
   std::vector<std::string> messages;
   std::vector<std::string> notices;
+  std::vector<std::string> cleared;
   int repaints = 0;
   int signals = 0;
   int timerMs = 0;
@@ -277,6 +279,37 @@ TEST_F(RunControllerTest, ABoxThatStopsSendingIsReportedOnceInTestsAndChecks) {
     EXPECT_EQ(data->idle, 0) << "the operator stops, and the answers so far are kept";
     controller.StopRun();
   }
+}
+
+int64_t g_hostNowNs = 0;
+
+// A box unplugged from a serial port without a carrier line only falls
+// silent: the operator is told after a second, and the notice goes again when
+// the bytes come back (a machine that was too busy to read them). A port with
+// nothing behind it is silent from the start.
+TEST_F(RunControllerTest, ABoxSilentForASecondIsReportedUntilItSendsAgain) {
+  auto record = std::make_unique<TimingRecord>();
+  UseTimingRecord(record.get());
+  g_hostNowNs = 50'000'000'000;
+  controller.SetHostClock([] { return g_hostNowNs; });
+  for (const bool sending : {true, false}) {
+    window.notices.clear();
+    window.cleared.clear();
+    controller.PerformCommand();
+    if (sending) OnBytesReceived(g_hostNowNs, 8);
+    g_hostNowNs += SilentBoxNs - 1;
+    controller.OnTimer();
+    EXPECT_TRUE(window.notices.empty()) << sending;
+    g_hostNowNs += 1;
+    controller.OnTimer();
+    controller.OnTimer();
+    EXPECT_THAT(window.notices, ElementsAre(NoticeBoxStoppedSending)) << sending;
+    OnBytesReceived(g_hostNowNs, 8);
+    controller.OnTimer();
+    EXPECT_THAT(window.cleared, ElementsAre(NoticeBoxStoppedSending)) << sending;
+    controller.StopRun();
+  }
+  UseTimingRecord(nullptr);
 }
 
 TEST_F(RunControllerTest, DeviceCheckShowsTheButtonsAndRecordsNothing) {
