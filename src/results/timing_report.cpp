@@ -29,8 +29,10 @@ double Percentile(const std::vector<double>& sorted, double share) {
 }
 
 std::string Signed(double value, int decimals) {
-  const std::string text = FormatFixed(value, decimals);
-  return value >= 0 && text != "-0" ? "+" + text : text;
+  std::string text = FormatFixed(value, decimals);
+  // A deviation that rounds to zero is +0, whichever side of zero it was on.
+  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return text.front() == '-' ? text : "+" + text;
 }
 
 TimingLine RateLine(std::optional<double> bytesPerSecond) {

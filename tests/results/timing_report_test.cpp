@@ -77,6 +77,11 @@ TEST(TimingReportTest, EachLimitMarksItsOwnLineWithItsMeaning) {
   const auto sound = TimingReportLines(ComputeTimingFigures(TimedRun({0.25, 0.5}, 1440.0, 5.97)));
   EXPECT_EQ(sound[0].text, "Display delay: median 0.25 ms, p99 0.50 ms, max 0.50 ms (2 stimuli)");
   EXPECT_EQ(sound[1].text, "Box rate: 1440.00 bytes/s, +0 ppm against the host clock");
+  // A third of a ppm slow is still no deviation at all, not "-0".
+  RunTiming justSlow = TimedRun({0.25}, 1440.0, 5.0);
+  justSlow.arrival.lastAnchor.hostNs += 3'000;
+  EXPECT_EQ(TimingReportLines(ComputeTimingFigures(justSlow))[1].text,
+            "Box rate: 1440.00 bytes/s, +0 ppm against the host clock");
   EXPECT_EQ(sound[2].text, "Longest gap between bytes: 6.0 ms");
   EXPECT_EQ(sound[3].text, "Display: X11, 60 Hz refresh");
 
