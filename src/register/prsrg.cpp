@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QDir>
 
+#include <optional>
+
 #include "loaddialog.h"
 #include "operatormessage.h"
 #include "prsrgtesting.h"
@@ -25,10 +27,27 @@ prsrg::RegisterSession& Session() {
 // The database connection must go while Qt is still there to close it.
 void CloseAtExit() { Session().Close(); }
 
+// The root the program gave at start. A register that could not be opened
+// then (its server down, its share not mounted yet) is tried again when an
+// operation needs it, so that the operator need not restart the program.
+std::optional<QString>& StartRoot() {
+  static std::optional<QString> root;
+  return root;
+}
+
+prsrg::Status OpenAt(const QString& root) {
+  return Session().Open(root, prsrg::ConnectionFromEnvironment(), prsrg::StationFromEnvironment());
+}
+
 bool RequireOpen() {
   if (Session().IsOpen()) return true;
-  prsrg::ShowMessage(QObject::tr("The subject register is not open."));
-  return false;
+  if (!StartRoot()) {
+    prsrg::ShowMessage(QObject::tr("The subject register is not open."));
+    return false;
+  }
+  const prsrg::Status opened = OpenAt(*StartRoot());
+  if (!opened.ok) prsrg::ShowMessage(opened.message);
+  return opened.ok;
 }
 
 bool HaveWidgets() {
@@ -58,9 +77,8 @@ bool PrsrgInicA(std::string root, std::string applicationName) {
     qAddPostRoutine(CloseAtExit);
     cleanupRegistered = true;
   }
-  const prsrg::Status opened =
-      Session().Open(QString::fromStdString(root), prsrg::ConnectionFromEnvironment(),
-                     prsrg::StationFromEnvironment());
+  StartRoot() = QString::fromStdString(root);
+  const prsrg::Status opened = OpenAt(*StartRoot());
   if (!opened.ok) prsrg::ShowMessage(opened.message);
   return opened.ok;
 }
@@ -160,6 +178,10 @@ void SetMessageSink(std::function<void(const QString& text)> sink) {
   prsrg::SetMessageSink(std::move(sink));
 }
 
-void CloseRegister() { Session().Close(); }
+void CloseRegister() {
+  // As before PrsrgInicA: nothing to open again either.
+  Session().Close();
+  StartRoot().reset();
+}
 
 }  // namespace prsrg::testing

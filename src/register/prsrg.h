@@ -33,7 +33,8 @@ inline constexpr int PrsrgLoadFromSubjectDirectory = 11;
 PRSRG_API bool PrsrgInicA(std::string root, std::string applicationName);
 
 // True when the register is open. When it is not (PrsrgInicA failed), the
-// program saves and opens files without it.
+// program saves and opens files without it; the subject operations try the
+// root given to PrsrgInicA again, and from then on it is open.
 PRSRG_API bool PrsrgIsOpen();
 
 // True when this station has a current subject.

@@ -285,9 +285,20 @@ TEST(RegisterOperationsSqlite, BrokenRegisterIsReportedAndLeftAlone) {
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains(file)) << messages[0].toStdString();
   EXPECT_FALSE(PrsrgPlatny());
-  QFile junk(file);
-  ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
-  EXPECT_EQ(junk.readAll(), QByteArray(4096, 'j'));
+  {
+    QFile junk(file);
+    ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
+    EXPECT_EQ(junk.readAll(), QByteArray(4096, 'j'));
+  }
+
+  // Once the cause is gone, the next subject operation opens the register
+  // without a restart of the program.
+  ASSERT_TRUE(QFile::remove(file));
+  alacrity::SubjectInfo subject;
+  PrsrgNaplnSDA(&subject);
+  EXPECT_TRUE(PrsrgIsOpen());
+  EXPECT_EQ(messages.size(), 1) << messages.join(QLatin1Char('\n')).toStdString();
+  CloseRegister();
   SetMessageSink({});
 }
 
@@ -302,6 +313,7 @@ TEST(RegisterOperationsSqlite, ConnectionThatCannotBeUsedIsReported) {
   EXPECT_TRUE(messages[0].contains(QStringLiteral("cannot be opened")))
       << messages[0].toStdString();
   EXPECT_FALSE(PrsrgPlatny());
+  CloseRegister();
   SetMessageSink({});
 }
 
