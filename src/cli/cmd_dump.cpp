@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cli_support.h"
 #include "commands.h"
@@ -51,6 +52,21 @@ Json ConfigurationJson(const TestConfiguration& c) {
 
 Json VoiceJson(const VoiceSettings& v) {
   return Json{{"voiceSignal", v.voiceSignal}, {"voiceLeadMs", v.voiceLeadMs}};
+}
+
+Json ProtocolHeaderJson(const ProtocolHeader& h) {
+  return Json{{"itemCount", h.itemCount},         {"background", h.background},
+              {"falseResponse", h.falseResponse}, {"squareColor", h.squareColor},
+              {"circleColor", h.circleColor},     {"triangleColor", h.triangleColor},
+              {"crossColor", h.crossColor}};
+}
+
+Json ItemsJson(const std::vector<ProtocolItem>& items) {
+  Json list = Json::array();
+  for (const ProtocolItem& item : items) {
+    list.push_back(Json{{"generationMs", item.generationMs}, {"object", item.object}});
+  }
+  return list;
 }
 
 template <typename T, typename ToJson>
@@ -97,24 +113,12 @@ Json ConfigurationFileJson(const ConfigurationImage& image) {
 }
 
 Json ProtocolJson(const ProtocolImage& image) {
-  Json items = Json::array();
-  for (const ProtocolItem& item : image.items) {
-    items.push_back(Json{{"generationMs", item.generationMs}, {"object", item.object}});
-  }
-  const ProtocolHeader& h = image.header;
   return Json{
       {"format", "protocol"},
       {"name", TextJson(image.name)},
-      {"header",
-       Json{{"itemCount", h.itemCount},
-            {"background", h.background},
-            {"falseResponse", h.falseResponse},
-            {"squareColor", h.squareColor},
-            {"circleColor", h.circleColor},
-            {"triangleColor", h.triangleColor},
-            {"crossColor", h.crossColor}}},
+      {"header", ProtocolHeaderJson(image.header)},
       {"customVoice", VoiceJson(image.voice)},
-      {"items", std::move(items)},
+      {"items", ItemsJson(image.items)},
   };
 }
 
@@ -127,11 +131,6 @@ Json SubjectJson(const SubjectInfo& s) {
 
 Json JournalJson(const JournalImage& image) {
   const JournalSetUp& s = image.setUp;
-  const ProtocolHeader& h = s.runProtocolHeader;
-  Json schedule = Json::array();
-  for (const ProtocolItem& item : s.schedule) {
-    schedule.push_back(Json{{"generationMs", item.generationMs}, {"object", item.object}});
-  }
   Json answers = Json::array();
   for (const JournalAnswer& a : image.answers) {
     Json answer{{"stimulus", a.stimulus}, {"responseMs", a.responseMs}, {"buttons", a.buttons}};
@@ -150,14 +149,7 @@ Json JournalJson(const JournalImage& image) {
       {"performMode", s.performMode == 1 ? "protocol" : "custom"},
       {"runConfiguration", ConfigurationJson(s.runConfiguration)},
       {"runVoice", VoiceJson(s.runVoice)},
-      {"runProtocolHeader",
-       Json{{"itemCount", h.itemCount},
-            {"background", h.background},
-            {"falseResponse", h.falseResponse},
-            {"squareColor", h.squareColor},
-            {"circleColor", h.circleColor},
-            {"triangleColor", h.triangleColor},
-            {"crossColor", h.crossColor}}},
+      {"runProtocolHeader", ProtocolHeaderJson(s.runProtocolHeader)},
       {"portIndex", s.portIndex},
       {"subject", SubjectJson(s.subject)},
       {"testTime", s.testTime},
@@ -166,7 +158,7 @@ Json JournalJson(const JournalImage& image) {
             {"objectIndex", s.slotZero.objectIndex},
             {"buttonIndex", s.slotZero.buttonIndex},
             {"generationMs", s.slotZero.generationMs}}},
-      {"schedule", std::move(schedule)},
+      {"schedule", ItemsJson(s.schedule)},
       {"answers", std::move(answers)},
       {"droppedBytes", image.droppedBytes},
   };
