@@ -57,19 +57,8 @@ bool PaintChartReport(QPagedPaintDevice& device, const ReportContent& content,
 }
 
 QByteArray ChartReportPdf(const ReportContent& content, const ChartFigures& figures) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly)) return {};
-  {
-    QPdfWriter writer(&buffer);
-    writer.setResolution(1200);
-    writer.setPageLayout(ReportPageLayout());
-    writer.setTitle(QString::fromStdString(content.title));
-    writer.setCreator(QStringLiteral("alacrity"));
-    if (!PaintChartReport(writer, content, figures)) return {};
-  }
-  buffer.close();
-  return bytes;
+  return PdfOfPages(content.title,
+                    [&](QPdfWriter& writer) { return PaintChartReport(writer, content, figures); });
 }
 
 QSizeF PlotSize() {

@@ -58,7 +58,7 @@ QPageLayout ReportPageLayout() {
           QPageLayout::Millimeter};
 }
 
-QByteArray ReportPdf(const ReportContent& content) {
+QByteArray PdfOfPages(const std::string& title, const std::function<bool(QPdfWriter&)>& paint) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly)) return {};
@@ -66,12 +66,16 @@ QByteArray ReportPdf(const ReportContent& content) {
     QPdfWriter writer(&buffer);
     writer.setResolution(1200);
     writer.setPageLayout(ReportPageLayout());
-    writer.setTitle(QString::fromStdString(content.title));
+    writer.setTitle(QString::fromStdString(title));
     writer.setCreator(QStringLiteral("alacrity"));
-    if (!PaintReport(writer, content)) return {};
+    if (!paint(writer)) return {};
   }
   buffer.close();
   return bytes;
+}
+
+QByteArray ReportPdf(const ReportContent& content) {
+  return PdfOfPages(content.title, [&](QPdfWriter& writer) { return PaintReport(writer, content); });
 }
 
 }  // namespace alacrity

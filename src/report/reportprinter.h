@@ -12,6 +12,9 @@
 #include <QMarginsF>
 #include <QPageLayout>
 
+class QPdfWriter;
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,5 +59,9 @@ QPageLayout ReportPageLayout();
 // The whole report as a PDF on the report's page layout; empty when it could
 // not be made.
 QByteArray ReportPdf(const ReportContent& content);
+
+// A PDF in memory on the report's page layout, titled `title`, of the pages
+// `paint` paints; empty when painting fails.
+QByteArray PdfOfPages(const std::string& title, const std::function<bool(QPdfWriter&)>& paint);
 
 }  // namespace alacrity
