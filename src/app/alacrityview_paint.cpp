@@ -65,7 +65,7 @@ void CAlacrityView::paintEvent(QPaintEvent* event) {
   const bool filled = (mode == TestRun && phase > WaitStart) || mode == DeviceCheck;
   if (mode != TestRun || phase <= WaitStart) {
     m_testBackgroundShown = false;
-  } else if ((visibleRegion() - event->region()).isEmpty()) {
+  } else if (!m_testBackgroundShown && (visibleRegion() - event->region()).isEmpty()) {
     // All of the view that shows (the stop bar covers a corner of it).
     m_testBackgroundShown = true;
   }
