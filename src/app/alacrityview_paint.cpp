@@ -135,7 +135,6 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase, const QRegion
   }
   const int32_t background = document.runConfiguration.background;
   const QRect area = FigureArea();
-  const bool withinArea = (region - area).isEmpty();
   const bool plainArea = m_figureAreaBackground == background;
   if (phase != WaitResponse) {
     painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
@@ -147,7 +146,8 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase, const QRegion
     }
     return;
   }
-  if (!(withinArea && plainArea)) {
+  // Only a paint of the figure's area alone may leave the fill out.
+  if (!plainArea || !(region - area).isEmpty()) {
     painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
   }
   if (region.intersects(area)) m_figureAreaBackground.reset();
