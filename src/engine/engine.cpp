@@ -27,6 +27,14 @@ constexpr int64_t MinVoiceLeadMs = 19;
 // raise the signal a second time.
 constexpr int32_t VoiceAlreadyDue = Int32Max;
 
+// A paused reader wakes this long before the first byte that may matter: it
+// covers a late wake-up and the byte arriving as the pause is decided.
+constexpr int64_t PauseMarginNs = 10'000'000;
+// Shorter pauses save next to nothing.
+constexpr int64_t ShortestPauseNs = 5'000'000;
+// Nanoseconds per byte of a box 2 % fast: no sound box is faster.
+constexpr double FastBoxByteNs = 1e6 / TicksPerMillisecond / 1.02;
+
 std::atomic<SyncLineHook> g_syncLineHook{nullptr};
 std::atomic<AnnounceHook> g_announceHook{nullptr};
 
@@ -61,17 +69,31 @@ void EnterWaitResponse(RunState& state, int32_t current) {
   if (g_timing != nullptr) g_timing->NoteOnset(current, Load(state.totalTicks));
 }
 
+// When the warning signal of a stimulus falls due: once more than
+// `threshold` foreperiod ticks have passed, unless it is deferred to the
+// stimulus itself.
+struct VoicePlan {
+  int32_t threshold = 0;
+  bool deferred = false;
+};
+
+VoicePlan PlanVoice(const DocumentData& data, int32_t current) {
+  const int32_t generationMs = data.results.generationMs[Slot(current)];
+  const int32_t voiceLeadMs = data.runVoice.voiceLeadMs;
+  // 64-bit: both values come from files and may be anywhere in int32.
+  const int64_t leadMs = int64_t{generationMs} - int64_t{voiceLeadMs};
+  return {TruncateToInt32(static_cast<double>(std::max<int64_t>(leadMs, 0)) * TicksPerMillisecond),
+          leadMs < MinVoiceLeadMs || voiceLeadMs == 0};
+}
+
 // All buttons are up: the foreperiod of stimulus `current` begins.
 void PrepareStimulus(RunState& state, const DocumentData& data, int32_t current) {
   Store(voiceDue, 0);
   g_phaseTicks = 0;
   const int32_t generationMs = data.results.generationMs[Slot(current)];
-  const int32_t voiceLeadMs = data.runVoice.voiceLeadMs;
-  // 64-bit: both values come from files and may be anywhere in int32.
-  const int64_t leadMs = int64_t{generationMs} - int64_t{voiceLeadMs};
-  g_voiceThreshold =
-      TruncateToInt32(static_cast<double>(std::max<int64_t>(leadMs, 0)) * TicksPerMillisecond);
-  if (leadMs < MinVoiceLeadMs || voiceLeadMs == 0) Store(voiceDeferred, 1);
+  const VoicePlan voice = PlanVoice(data, current);
+  g_voiceThreshold = voice.threshold;
+  if (voice.deferred) Store(voiceDeferred, 1);
   // With no generation time the release byte itself already starts the
   // response count.
   if (generationMs > 0) {
@@ -126,6 +148,47 @@ void CountResponse(RunState& state, DocumentData& data, int32_t current, int32_t
   Announce();
 }
 
+// Of the bytes from the release on, how many certainly start nothing timed:
+// the foreperiod of `current` up to its onset or its warning signal.
+int64_t QuietBytesFromRelease(const DocumentData& data, int32_t current) {
+  if (data.results.generationMs[Slot(current)] <= 0) return 0;
+  const int64_t untilOnset = MillisecondsToTicks(data.results.generationMs[Slot(current)]);
+  const VoicePlan voice = PlanVoice(data, current);
+  return voice.deferred ? untilOnset : std::min<int64_t>(untilOnset, int64_t{voice.threshold} + 1);
+}
+
+// How many of the next bytes certainly change nothing the run times; they
+// mirror the counting in OnDeviceByte.
+int64_t QuietBytesAhead() {
+  if (g_state == nullptr) return 0;
+  const RunState& state = *g_state;
+  const DocumentData& data = *g_data;
+  const int32_t current = Load(state.current);
+  if (Load(state.checkMode) != 0 || Load(state.done) != 0 || current < 1 ||
+      current > std::min(Load(state.stimulusCount), MaxStimulusCount)) {
+    return 0;
+  }
+  switch (Load(state.phase)) {
+    case WaitStart:
+      // A press first, the release at the earliest one byte later.
+      return 1 + QuietBytesFromRelease(data, current);
+    case WaitRelease:
+      return QuietBytesFromRelease(data, current);
+    case Foreperiod: {
+      int64_t quiet = int64_t{MillisecondsToTicks(data.results.generationMs[Slot(current)])} -
+                      g_phaseTicks - 1;
+      if (g_voiceThreshold != VoiceAlreadyDue && Load(voiceDeferred) == 0) {
+        quiet = std::min<int64_t>(quiet, int64_t{g_voiceThreshold} - g_phaseTicks);
+      }
+      return std::max<int64_t>(quiet, 0);
+    }
+    default:
+      // A stimulus on screen: any byte after the shortest response may
+      // answer it.
+      return 0;
+  }
+}
+
 }  // namespace
 
 void InstallSyncLineHook(SyncLineHook hook) { g_syncLineHook.store(hook); }
@@ -160,6 +223,19 @@ void AttachEngine(RunState& state, DocumentData& data) {
 
 void OnBytesReceived(int64_t hostNs, std::size_t count) {
   if (g_timing != nullptr && g_state != nullptr) g_timing->NoteChunk(hostNs, count);
+}
+
+int64_t ReadPauseNs(int64_t longestNs) {
+  // The byte arriving as this is decided may already be queued.
+  const int64_t quiet = QuietBytesAhead() - 1;
+  if (quiet <= 0) return 0;
+  const int64_t pause = std::min(
+      static_cast<int64_t>(static_cast<double>(quiet) * FastBoxByteNs) - PauseMarginNs, longestNs);
+  return pause >= ShortestPauseNs ? pause : 0;
+}
+
+void OnReadPauseEnded(int64_t hostNs) {
+  if (g_timing != nullptr && g_state != nullptr) g_timing->NotePauseEnded(hostNs);
 }
 
 void OnDeviceByte(uint8_t byte) {

@@ -54,4 +54,17 @@ void OnDeviceByte(uint8_t byte);
 // `count` bytes reached the host at `hostNs` (MonotonicNowNs).
 void OnBytesReceived(int64_t hostNs, std::size_t count);
 
+// Reader thread, after it handed over every byte it read and found nothing
+// more queued: how long it may leave the next bytes queued before reading
+// again without delaying anything the run times (a stimulus onset, a
+// warning signal, an answer and the sync line with it). The box keeps
+// sending 1440 bytes a second while a test waits for its start, often for
+// minutes; read at once, each byte or two costs a wake-up. Zero whenever
+// the next bytes could matter: a stimulus on screen, an onset near, a
+// device check. At most `longestNs`, what the link's converter can hold.
+int64_t ReadPauseNs(int64_t longestNs);
+// Reader thread, as such a pause ends at `hostNs`: the wait for bytes
+// counts as a gap in the stream only from here.
+void OnReadPauseEnded(int64_t hostNs);
+
 }  // namespace alacrity

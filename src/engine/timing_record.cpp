@@ -3,6 +3,8 @@
 
 #include "timing_record.h"
 
+#include <algorithm>
+
 namespace alacrity {
 
 namespace {
@@ -22,6 +24,7 @@ void TimingRecord::Reset() {
     stimulus.paintedHostNs.store(0, Relaxed);
   }
   m_chunkNs = 0;
+  m_pauseEndNs = 0;
   m_total = 0;
   m_block = -1;
   m_blockLag = 0;
@@ -40,8 +43,9 @@ void TimingRecord::NoteChunk(int64_t hostNs, std::size_t count) {
   if (count == 0) return;
   if (m_chunkNs == 0) {
     m_firstNs.store(hostNs, Relaxed);
-  } else if (hostNs - m_chunkNs > m_longestGapNs.load(Relaxed)) {
-    m_longestGapNs.store(hostNs - m_chunkNs, Relaxed);
+  } else if (const int64_t gap = hostNs - std::max(m_chunkNs, m_pauseEndNs);
+             gap > m_longestGapNs.load(Relaxed)) {
+    m_longestGapNs.store(gap, Relaxed);
   }
   m_chunkNs = hostNs;
   m_total += static_cast<int64_t>(count);
@@ -62,6 +66,8 @@ void TimingRecord::NoteChunk(int64_t hostNs, std::size_t count) {
     m_blockAnchor = {m_total, hostNs};
   }
 }
+
+void TimingRecord::NotePauseEnded(int64_t hostNs) { m_pauseEndNs = hostNs; }
 
 void TimingRecord::PublishAnchor() {
   const int64_t index = m_anchorCount.load(Relaxed);

@@ -36,6 +36,10 @@ class TimingRecord {
   // Reader thread: a chunk of `count` bytes was read at `hostNs`; the bytes
   // that follow through the engine belong to it.
   void NoteChunk(int64_t hostNs, std::size_t count);
+  // Reader thread: the reader left the bytes queued on purpose until
+  // `hostNs` (nothing timed could come meanwhile); the wait for the next
+  // chunk counts as a gap only from here.
+  void NotePauseEnded(int64_t hostNs);
   // Reader thread, through the engine: `byte` (1-based, since the start)
   // started the response count of `stimulus`, or answered it.
   void NoteOnset(int32_t stimulus, int32_t byte);
@@ -82,6 +86,7 @@ class TimingRecord {
 
   // Reader only.
   int64_t m_chunkNs = 0;      // the stamp of the chunk being fed
+  int64_t m_pauseEndNs = 0;   // the end of the reader's latest pause
   int64_t m_total = 0;        // bytes so far
   int64_t m_block = -1;       // the rate block of the latest chunk
   int64_t m_blockLag = 0;     // least delay seen in it

@@ -25,6 +25,11 @@ namespace {
 // only bounds a stop whose wake-up write was somehow lost.
 constexpr int ReaderWakeMs = 1000;
 
+// The longest the reader leaves bytes queued on purpose: a small part of
+// what the terminal's queue holds (4 KB, nearly three seconds of the box),
+// and short enough that a silent box is still noticed within a second.
+constexpr int64_t LongestReadPauseNs = 200'000'000;
+
 bool InPortRange(int index) { return index >= 0 && index < SerialPortCount; }
 
 void WakeReader(int wakeFd) {
@@ -32,6 +37,15 @@ void WakeReader(int wakeFd) {
   // The counter cannot overflow from one write; a failure would only make the
   // reader notice the stop flag at its next periodic wake-up.
   (void)::write(wakeFd, &one, sizeof one);
+}
+
+// Sleeps `pauseNs` unless the stop's wake-up comes first: false then.
+bool PauseUnlessStopped(int wake, int64_t pauseNs) {
+  pollfd stop{wake, POLLIN, 0};
+  const timespec timeout{static_cast<time_t>(pauseNs / 1'000'000'000),
+                         static_cast<long>(pauseNs % 1'000'000'000)};
+  // A signal cutting the pause short only means an early read.
+  return ::ppoll(&stop, 1, &timeout, nullptr) <= 0 || stop.revents == 0;
 }
 
 }  // namespace
@@ -137,7 +151,13 @@ void SerialLink::SerialReader(int port, int wake) {
 bool SerialLink::ReadUntilStopOrFailure(int port, int wake) {
   std::array<uint8_t, SerialReadChunk> buffer;
   std::array<pollfd, 2> waits = {pollfd{port, POLLIN, 0}, pollfd{wake, POLLIN, 0}};
+  int64_t pauseNs = 0;
   while (!m_stop.load()) {
+    if (pauseNs > 0) {
+      if (!PauseUnlessStopped(wake, pauseNs)) return true;
+      OnReadPauseEnded(MonotonicNowNs());
+      pauseNs = 0;
+    }
     const int ready = ::poll(waits.data(), waits.size(), ReaderWakeMs);
     if (ready < 0) {
       if (errno == EINTR) continue;
@@ -152,6 +172,10 @@ bool SerialLink::ReadUntilStopOrFailure(int port, int wake) {
         // byte that starts a response count reached the host.
         if (m_sink == &OnDeviceByte) OnBytesReceived(MonotonicNowNs(), static_cast<std::size_t>(got));
         for (ssize_t i = 0; i < got; ++i) m_sink(buffer[static_cast<std::size_t>(i)]);
+        // A full buffer may have left more queued: read on at once then.
+        if (m_sink == &OnDeviceByte && static_cast<std::size_t>(got) < buffer.size()) {
+          pauseNs = ReadPauseNs(LongestReadPauseNs);
+        }
         continue;
       }
       // 0 is end of file: the device hung up (a USB adapter unplugged, the

@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <system_error>
+#include <thread>
 
 #include "engine/engine.h"
 #include "engine/host_clock.h"
@@ -30,6 +31,10 @@ constexpr int LatencyTimerMs = 1;
 // stops (box unplugged from the converter), and it is how soon a stop is
 // noticed then.
 constexpr int ReaderWaitMs = 20;
+
+// The longest the reader leaves bytes in the converter on purpose: its
+// receive buffer holds 256 bytes, 177 ms of the box.
+constexpr int64_t LongestReadPauseNs = 100'000'000;
 
 }  // namespace
 
@@ -139,7 +144,19 @@ void UsbLink::UsbReader() {
   auto lastBytesAt = Clock::now();
   bool recovering = false;
   int failuresInARow = 0;
+  int64_t pauseNs = 0;
   while (!m_stop.load()) {
+    if (pauseNs > 0) {
+      // In steps no longer than one read's wait, so a stop is as prompt.
+      const auto end = Clock::now() + std::chrono::nanoseconds(pauseNs);
+      for (auto now = Clock::now(); now < end && !m_stop.load(); now = Clock::now()) {
+        std::this_thread::sleep_for(std::min<Clock::duration>(end - now, std::chrono::milliseconds(ReaderWaitMs)));
+      }
+      OnReadPauseEnded(MonotonicNowNs());
+      lastBytesAt = Clock::now();
+      pauseNs = 0;
+      continue;
+    }
     const int got = m_driver.Read(handle, buffer, ReaderWaitMs);
     if (got == FtdiReadRecovered) {
       // A stall or an overrun: the converter is still there, so reception
@@ -170,6 +187,10 @@ void UsbLink::UsbReader() {
     const auto count = std::min(static_cast<std::size_t>(got), buffer.size());
     if (count > 0 && m_sink == &OnDeviceByte) OnBytesReceived(MonotonicNowNs(), count);
     for (std::size_t i = 0; i < count; ++i) m_sink(buffer[i]);
+    // A full buffer may have left more in the converter: read on at once then.
+    if (count > 0 && count < buffer.size() && m_sink == &OnDeviceByte) {
+      pauseNs = ReadPauseNs(LongestReadPauseNs);
+    }
   }
 }
 

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <memory>
 
 #include "engine/tick_clock.h"
@@ -242,6 +244,72 @@ TEST_F(EngineTest, AbsurdTimesFromFilesNeitherOverflowNorHang) {
   Start(1, -100);  // negative: shown at once
   PressToStart();
   EXPECT_EQ(state.phase, WaitResponse);
+}
+
+// A reader that takes a pause at some byte receives, by the time it reads
+// again, every byte a box up to 2 % fast sends meanwhile, and one more that
+// was arriving as it decided. None of them may be one that starts a count,
+// raises the warning signal or answers: the screen, the sound and the sync
+// line would all follow it late.
+TEST_F(EngineTest, AReadPauseNeverSpansAByteThatStartsSomethingTimed) {
+  struct Case {
+    int generationMs;  // -1: a different one for each stimulus, 0..1000
+    int voiceLeadMs;
+    bool pauses;       // whether the waits are long enough to pause at all
+  };
+  const Case cases[] = {{500, 0, true}, {500, 300, true}, {0, 0, false},
+                        {-1, 100, true}, {5, 0, false}, {1000, 990, true}};
+  constexpr int64_t ByteNs = 694'444;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "generation " << c.generationMs << " ms, lead " << c.voiceLeadMs);
+    Start(20, c.generationMs, 0, c.voiceLeadMs);
+    uint32_t seed = 12345;
+    auto next = [&seed](int limit) {
+      seed = seed * 1103515245u + 12345u;
+      return static_cast<int>((seed >> 16) % static_cast<uint32_t>(limit));
+    };
+    if (c.generationMs < 0) {
+      for (int i = 1; i <= 20; ++i) data->results.generationMs[static_cast<size_t>(i)] = next(1001);
+    }
+    int64_t byte = 0;
+    int64_t quietUntil = 0;  // the last byte a pause taken so far covers
+    int pausesTaken = 0;
+    int holdLeft = 0;
+    int answerIn = 60;  // the start press comes after 60 bytes
+    while (state.done == 0 && byte < 200'000) {
+      const int32_t phase = state.phase;
+      const int32_t current = state.current;
+      uint8_t nibble = 0;
+      if (holdLeft > 0) {
+        --holdLeft;
+        nibble = 1;
+      } else if ((phase == WaitStart || phase == WaitResponse) && --answerIn <= 0) {
+        holdLeft = 10 + next(100);
+        answerIn = 100 + next(300);
+        nibble = 1;
+      }
+      OnDeviceByte(nibble);
+      ++byte;
+      const bool onset = phase != WaitResponse && state.phase == WaitResponse;
+      const bool signal = voiceDue.exchange(0) != 0;
+      if (onset || signal || state.current != current) {
+        ASSERT_GT(byte, quietUntil) << "a pause spans byte " << byte;
+      }
+      if (onset) voiceDeferred = 0;  // the window sounds a deferred signal with the stimulus
+      if (const int64_t pauseNs = ReadPauseNs(INT64_MAX); pauseNs > 0) {
+        ++pausesTaken;
+        quietUntil = std::max(quietUntil, byte + 1 + pauseNs * 102 / 100 / ByteNs);
+      }
+    }
+    EXPECT_EQ(state.done, 1);
+    EXPECT_EQ(pausesTaken > 0, c.pauses);
+  }
+  // Nothing is paused in a device check: the buttons show as they move.
+  state.checkMode = 1;
+  AttachEngine(state, *data);
+  Feed(0, 1000);
+  EXPECT_EQ(ReadPauseNs(INT64_MAX), 0);
+  state.checkMode = 0;
 }
 
 }  // namespace

@@ -137,6 +137,15 @@ TEST_F(TimingRecordTest, RateAnchorsIgnoreLateChunksAndGapsAreTheLongestPause) {
     const ByteArrival recent = record->Recent(2'000'000'000);
     EXPECT_NEAR(static_cast<double>(recent.lastAnchor.hostNs - recent.firstAnchor.hostNs) / 1e9, 2.0, 0.6);
   }
+  // A wait the reader chose (bytes left queued while nothing was due) is
+  // no gap; what it then waited beyond it is.
+  Start({}, 1);
+  record->NoteChunk(1'000'000'000, 8);
+  record->NotePauseEnded(1'190'000'000);
+  record->NoteChunk(1'200'000'000, 280);
+  EXPECT_EQ(record->Arrival().longestGapNs, 10'000'000);
+  record->NoteChunk(1'230'000'000, 8);
+  EXPECT_EQ(record->Arrival().longestGapNs, 30'000'000);
 }
 
 }  // namespace

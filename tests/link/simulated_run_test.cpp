@@ -97,7 +97,9 @@ TEST_F(SimulatedRunTest, TheTimingRecordHoldsTheEngineBytesAndAStallShowsAsAMark
   // The script of the test above; its onset bytes follow from the same
   // counts: the first release is byte 145, so the first onset is byte 289
   // and its response byte 433, and so on. The stream is held back for
-  // 150 ms after 600 bytes, in the second foreperiod.
+  // 150 ms after 800 bytes, while the second stimulus is on screen: then the
+  // reader waits for every byte (in a foreperiod it may pause on purpose,
+  // and only the wait beyond its pause is a gap).
   Schedule(*data, run, {{100, 0}, {100, 1}, {100, 2}}, 1);
   std::string error;
   auto steps = ParsePressScript("50:1:50  200:1:50  300:2:50  400:3:50", error);
@@ -105,7 +107,7 @@ TEST_F(SimulatedRunTest, TheTimingRecordHoldsTheEngineBytesAndAStallShowsAsAMark
   auto record = std::make_unique<TimingRecord>();
   UseTimingRecord(record.get());
   RunThroughTheSerialLink(std::make_unique<ScriptedSubject>(std::move(*steps), false),
-                          {.stallAfterBytes = 600, .stallMs = 150});
+                          {.stallAfterBytes = 800, .stallMs = 150});
   UseTimingRecord(nullptr);
 
   const RunTiming timing = record->Snapshot(run.stimulusCount);
@@ -116,9 +118,11 @@ TEST_F(SimulatedRunTest, TheTimingRecordHoldsTheEngineBytesAndAStallShowsAsAMark
     EXPECT_EQ(timing.stimuli[i].responseByte, bytes[i][1]) << "stimulus " << i + 1;
     EXPECT_EQ(TicksToMilliseconds(bytes[i][1] - bytes[i][0]), data->results.responseMs[i + 1]);
   }
-  // The second stimulus's foreperiod spans the stall, so its bytes reached
-  // the host later than the first one's count says.
-  EXPECT_GT(timing.stimuli[1].onsetHostNs - timing.stimuli[0].onsetHostNs, (649 - 289) * 694'444 + 100'000'000);
+  // The stall's bytes came at once as it ended, when byte 1016 fell due:
+  // the second answer (byte 937) reached the host about 55 ms later than
+  // its count says.
+  EXPECT_GT(timing.stimuli[1].responseHostNs - timing.stimuli[1].onsetHostNs,
+            (937 - 649) * 694'444 + 40'000'000);
   const std::string csv = TimingCsv(timing);
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
   EXPECT_NE(csv.find("\r\n2,649,"), std::string::npos);
