@@ -4,18 +4,17 @@
 #pragma once
 
 // Gets the window ready a little before a stimulus is due, so the paint
-// starts within microseconds of the engine's onset instead of after the
-// announcement has woken the sleeping window thread (a wake-up of an idle
-// core costs tens of microseconds, often more than the paint itself). Shortly
-// before the end of the foreperiod, as the host clock sees it, the window
-// thread watches the run state itself until the response count starts and
-// paints at once. Meanwhile it keeps pulling the figure's pixels into the
-// cache: other programs on the machine evict them within milliseconds, and
-// a paint into lines that must come from memory takes three times as long.
-// The wait
-// is bounded: when the onset does not come in time (a slow or silent box),
-// the event loop and the announcement take over again. It only runs with a
-// second CPU for the reader thread; on one CPU it would starve the reader.
+// starts as soon as the engine's onset is there instead of after the
+// announcement has woken the sleeping window thread (waking an idle core
+// costs tens of microseconds). Shortly before the end of the foreperiod, as
+// the host clock sees it, the window thread watches the run state itself
+// until the response count starts and then paints at once. Meanwhile it
+// keeps pulling the figure's pixels into the cache: other programs on the
+// machine evict them within milliseconds, and a paint into lines that must
+// come from memory takes about three times as long. The wait is bounded:
+// when the onset does not come in time (a slow or silent box), the event
+// loop and the announcement take over again. It only runs with a second CPU
+// for the reader thread; on one CPU it would starve the reader.
 
 #include <QObject>
 #include <QTimer>
