@@ -48,6 +48,7 @@
 #include "link/serial_link.h"
 #include "mainframe.h"
 #include "messagebox.h"
+#include "onsetwait.h"
 
 namespace alacrity {
 namespace {
@@ -266,6 +267,8 @@ void MeasureLag(int stimuli, double speed) {
                 delaysMs.empty() ? 0.0 : 100.0 * static_cast<double>(over) / static_cast<double>(delaysMs.size()));
   }
   std::printf("  responses recorded: %d\n", bench.data->results.responseCount);
+  std::printf("  shown by the wait ahead of the onset: %d   waits given up: %d\n",
+              bench.frame->View().Onset().Caught(), bench.frame->View().Onset().GaveUp());
 
   // What one stimulus paint costs by itself (the rest of the lag is the
   // wait for the next timer tick).

@@ -14,6 +14,7 @@
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engineannouncer.h"
+#include "onsetwait.h"
 #include "statisticstable.h"
 #include "mainframe.h"
 #include "messagebox.h"
@@ -46,6 +47,15 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
   // The engine's announcements wake the view at once; it then looks at the
   // engine exactly as the timer does.
   m_announcer = new EngineAnnouncer([this] { OnTimer(); }, this);
+  // Having seen the onset itself, the view takes the announcement of it
+  // along, so the event loop does not look a second time.
+  m_onsetWait = new OnsetWait(
+      context.runState, [this] { return BackingStoreLines(*this, FigureArea()); },
+      [this] {
+        m_announcer->Consume();
+        OnTimer();
+      },
+      this);
   UseTimingRecord(m_timing);
   m_lastResponseCount = context.data.results.responseCount;
   HideList();
@@ -123,6 +133,17 @@ void CAlacrityView::Repaint() {
   // Only the first paint of a stimulus counts; the hand-over wait is paid
   // only when a stimulus was drawn.
   if (m_paintedStimulus > 0) m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
+  if (m_controller.Mode() == TestRun && m_controller.ShownPhase() == Foreperiod) ArmOnsetWait();
+}
+
+void CAlacrityView::ArmOnsetWait() {
+  const int32_t stimulus = m_context.runState.current.load();
+  if (stimulus < 1 || stimulus >= ResultCapacity || stimulus == m_onsetWait->ArmedStimulus()) {
+    return;
+  }
+  const int32_t generationMs =
+      m_context.data.results.generationMs[static_cast<std::size_t>(stimulus)];
+  m_onsetWait->Arm(stimulus, EarliestOnsetNs(*m_timing, generationMs));
 }
 
 void CAlacrityView::ShowStartStopBar() { m_frame.ShowStartStopBar(); }
@@ -149,7 +170,10 @@ void CAlacrityView::StartTimer(int periodMs) {
   m_timer.start(m_safetyNetMs > 0 ? m_safetyNetMs : periodMs);
 }
 
-void CAlacrityView::StopTimer() { m_timer.stop(); }
+void CAlacrityView::StopTimer() {
+  m_timer.stop();
+  m_onsetWait->Cancel();
+}
 
 void CAlacrityView::ResetList() {
   // The bars work on the list (its filter, copy, delete): an emptied list

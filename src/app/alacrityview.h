@@ -38,6 +38,7 @@ class AlacrityList;
 class CMainFrame;
 class ChartPanel;
 class EngineAnnouncer;
+class OnsetWait;
 class StatisticsTable;
 
 class CAlacrityView : public QWidget, public RunWindow {
@@ -86,6 +87,8 @@ class CAlacrityView : public QWidget, public RunWindow {
   // (the default) runs it as asked. Tests set minutes to prove that the
   // engine's announcements alone drive the screen.
   void SetSafetyNetTimerMs(int ms) { m_safetyNetMs = ms; }
+  // The wait that shows a stimulus without the announcement's wake-up.
+  const OnsetWait& Onset() const { return *m_onsetWait; }
   // The self-check line at the bottom of the device check's screen.
   std::string CheckStatusText() const;
 
@@ -165,6 +168,9 @@ class CAlacrityView : public QWidget, public RunWindow {
   QRect FigureArea() const;
   HeaderBlockTexts HeaderTexts() const;
   void OnTimer();
+  // In a foreperiod: readies the screen for the stimulus a little before
+  // its onset is due.
+  void ArmOnsetWait();
   // Lets the frame enable or disable the commands that a run locks out and
   // those that need results.
   void AfterCommand();
@@ -194,6 +200,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   // Noted by the engine on the reader thread and by Repaint here.
   TimingRecord* m_timing = &TheTimingRecord();
   EngineAnnouncer* m_announcer = nullptr;  // a child of the view
+  OnsetWait* m_onsetWait = nullptr;        // a child of the view
   int m_safetyNetMs = 0;
   // The stimulus the latest paint showed, 0 for none: Repaint notes when it
   // was handed to the display.

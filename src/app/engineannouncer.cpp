@@ -58,11 +58,17 @@ EngineAnnouncer::~EngineAnnouncer() {
   delete m_notifier;
 }
 
-void EngineAnnouncer::OnActivated() {
+void EngineAnnouncer::Consume() {
+  // An older announcer must not take the newest one's announcements.
+  if (m_fd < 0 || g_listening != this) return;
   uint64_t count = 0;
   // Resets the counter; several announcements since the last wake-up need
   // only one look at the engine.
   (void)::read(m_fd, &count, sizeof count);
+}
+
+void EngineAnnouncer::OnActivated() {
+  Consume();
   if (m_onAnnounce) m_onAnnounce();
 }
 

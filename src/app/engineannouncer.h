@@ -29,6 +29,9 @@ class EngineAnnouncer : public QObject {
   // False when no eventfd could be made: the window then only has its
   // safety-net timer.
   bool IsActive() const { return m_fd >= 0; }
+  // Takes the announcements made so far without a call back: for a window
+  // that has looked at the engine by itself and is about to act on it.
+  void Consume();
 
  private:
   void OnActivated();

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window driven by the engine's announcements alone, the host times it
-// records per stimulus, and the device check's self-check line.
+// records per stimulus, the wait ahead of each onset and the device check's
+// self-check line.
 
 #include <QTest>
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <thread>
 
 #include "alacrityview.h"
@@ -16,6 +19,7 @@
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engine/simulated_subject.h"
+#include "onsetwait.h"
 
 namespace alacrity::test {
 
@@ -26,6 +30,32 @@ class TimingTest : public QObject {
   std::unique_ptr<MessageRecorder> boxes;
 
   CAlacrityView& View() { return f->frame->View(); }
+
+  // A custom test of `count` stimuli with a fixed 100 ms foreperiod, the
+  // safety-net timer at ten minutes.
+  void Perform(int32_t count) {
+    View().SetSafetyNetTimerMs(600'000);
+    f->data->customConfiguration.timingMode = Code(TimingMode::Fixed);
+    f->data->customConfiguration.fixedTimeMs = 100;
+    View().SetPerformDialog([count](int32_t) { return PerformChoice{PerformMode::Custom, count}; });
+    f->frame->RunCommand(IdPerform);
+  }
+
+  // A reader thread that streams a simulated person's bytes one at a time at
+  // the box's rate, as a serial port delivers them, until `silent` holds.
+  std::thread Stream(std::atomic<bool>& stop, std::function<bool()> silent) {
+    return std::thread([this, &stop, silent = std::move(silent)] {
+      SimulatedSubject person({150.0, 10.0, 0.0}, 5);
+      const auto period = std::chrono::nanoseconds(1'000'000'000 / 1440);
+      auto due = std::chrono::steady_clock::now();
+      while (!stop.load() && f->state->done.load() == 0 && !silent()) {
+        due += period;
+        std::this_thread::sleep_until(due);
+        OnBytesReceived(MonotonicNowNs(), 1);
+        OnDeviceByte(person.NextByte(*f->state, *f->data));
+      }
+    });
+  }
 
  private Q_SLOTS:
   void init() {
@@ -83,6 +113,45 @@ class TimingTest : public QObject {
     // Other results take the timing's place: an opened file has none.
     f->data->results.testTime += 1;
     QVERIFY(View().TimingOfResults() == nullptr);
+  }
+
+  // Once the host clock says a foreperiod is nearly over, the window thread
+  // waits for the onset itself: it paints the stimulus before the
+  // announcement could wake it (the wait holds the event loop meanwhile).
+  void theWaitAheadOfTheOnsetPaintsTheStimulus() {
+    if (!OnsetWait::MaySpin()) QSKIP("the wait needs a second CPU");
+    constexpr int Stimuli = 3;
+    Perform(Stimuli);
+    std::atomic<bool> stop{false};
+    std::thread reader = Stream(stop, [] { return false; });
+    const bool ended = QTest::qWaitFor([&] { return f->data->idle == 1; }, 20'000);
+    stop = true;
+    reader.join();
+    QVERIFY(ended);
+    QCOMPARE(f->data->results.responseCount, Stimuli);
+    QVERIFY2(View().Onset().Caught() >= 1, "no stimulus was shown by the wait");
+    QCOMPARE(View().Onset().GaveUp(), 0);
+    const RunTiming* timing = View().TimingOfResults();
+    QVERIFY(timing != nullptr);
+    for (const StimulusTiming& row : timing->stimuli) QVERIFY(row.paintedHostNs >= row.onsetHostNs);
+  }
+
+  // The box falls silent in a foreperiod: the wait gives up after its bound
+  // and the window goes on (Stop still ends the test).
+  void theWaitGivesUpWhenTheOnsetNeverComes() {
+    if (!OnsetWait::MaySpin()) QSKIP("the wait needs a second CPU");
+    Perform(3);
+    std::atomic<bool> stop{false};
+    std::thread reader = Stream(stop, [this] { return f->state->phase.load() == Foreperiod; });
+    const bool gaveUp = QTest::qWaitFor([&] { return View().Onset().GaveUp() == 1; }, 5'000);
+    stop = true;
+    reader.join();
+    QVERIFY(gaveUp);
+    QCOMPARE(View().Onset().Caught(), 0);
+    QCOMPARE(View().Controller().ShownPhase(), Foreperiod);
+    f->frame->RunCommand(IdStop);
+    QCOMPARE(f->data->idle, 1);
+    QCOMPARE(View().Mode(), Neutral);
   }
 
   void aCheckOfASilentPortSaysSoAfterOneSecond() {
