@@ -131,5 +131,20 @@ TEST_F(KeyboardBoxTest, KeysAnswerAStimulusInATestRun) {
   EXPECT_EQ(data->results.buttonIndex[1], 1);
 }
 
+TEST_F(KeyboardBoxTest, AKeyTappedWhileTheSenderPausesStillCounts) {
+  // A long foreperiod lets the sender pause while the test waits for its
+  // start; a tap far shorter than the pause must still start the run.
+  data->results.generationMs[1] = 5000;
+  state.stimulusCount = 1;
+  state.phase = WaitStart;
+  AttachEngine(state, *data);
+  ASSERT_EQ(box.Open(), 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  box.SetHeldKeys(1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  box.SetHeldKeys(0);
+  EXPECT_TRUE(WaitFor(state.phase, Foreperiod));
+}
+
 }  // namespace
 }  // namespace alacrity
