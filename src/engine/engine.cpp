@@ -109,6 +109,9 @@ void CountForeperiod(RunState& state, const DocumentData& data, int32_t current)
   if (g_phaseTicks > g_voiceThreshold && Load(voiceDeferred) == 0) {
     Store(voiceDue, 1);
     g_voiceThreshold = VoiceAlreadyDue;
+    // The window sounds it: announced like a phase, or the signal would
+    // wait for the window's next safety-net look.
+    Announce();
   }
   // Presses during the foreperiod are ignored: there is no false-start rule.
   if (g_phaseTicks >= MillisecondsToTicks(data.results.generationMs[Slot(current)])) {

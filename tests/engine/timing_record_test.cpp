@@ -53,19 +53,29 @@ class TimingRecordTest : public ::testing::Test {
 TEST_F(TimingRecordTest, EveryChangeOfPhaseOrStimulusIsAnnouncedOnceAndNothingElse) {
   // A simulated person answering stimuli with generation times of 0 too: a
   // release straight into WaitResponse changes the phase, a response changes
-  // both, each byte announces at most once.
+  // both, each byte announces at most once. The warning signal, 100 ms
+  // ahead, falls due in the two long foreperiods and is announced too.
   Start({{150, 3}, {0, 0}, {0, 2}, {300, 1}, {0, 0}});
+  data->runVoice.voiceLeadMs = 100;
+  voiceDue = 0;
+  voiceDeferred = 0;
   SimulatedSubject person({.meanMs = 150, .sdMs = 30, .errorRate = 0.2}, 5);
   int changes = 0;
+  int signals = 0;
   while (state.done == 0) {
     const std::pair before{state.phase.load(), state.current.load()};
     const int announcedBefore = g_announcements;
     OnDeviceByte(person.NextByte(state, *data));
-    const bool changed = before != std::pair{state.phase.load(), state.current.load()};
+    const bool signal = voiceDue.exchange(0) != 0;  // sounded, as the window does
+    if (state.phase == WaitResponse) voiceDeferred = 0;
+    const bool changed = before != std::pair{state.phase.load(), state.current.load()} || signal;
     changes += changed ? 1 : 0;
+    signals += signal ? 1 : 0;
     ASSERT_EQ(g_announcements - announcedBefore, changed ? 1 : 0) << "byte " << state.totalTicks;
   }
   EXPECT_GT(changes, 10);
+  EXPECT_EQ(signals, 2);
+  data->runVoice.voiceLeadMs = 0;
 
   // A device check announces a change of the held buttons only.
   Start({}, 1);
