@@ -83,10 +83,12 @@ void OnsetWait::OnTimeout() {
   const PixelLines lines = m_lines ? m_lines() : PixelLines{};
   const int64_t deadline = m_expectedNs + BoundNs;
   int line = 0;
+  bool waited = false;
   // One line of pixels per look at the run state: the onset is seen within
   // a fraction of a microsecond.
   while (m_state.phase.load() == Foreperiod && m_state.current.load() == stimulus &&
          m_state.done.load() == 0) {
+    waited = true;
     if (MonotonicNowNs() >= deadline) {
       ++m_gaveUp;
       return;
@@ -97,7 +99,11 @@ void OnsetWait::OnTimeout() {
     }
     Pause();
   }
-  if (m_state.phase.load() == WaitResponse && m_state.current.load() == stimulus) ++m_caught;
+  // A timer that fired only after the onset (a busy window thread) showed
+  // nothing the announcement would not have.
+  if (waited && m_state.phase.load() == WaitResponse && m_state.current.load() == stimulus) {
+    ++m_caught;
+  }
   if (m_show) m_show();
 }
 

@@ -5,7 +5,9 @@
 // records per stimulus, the wait ahead of each onset and the device check's
 // self-check line.
 
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
 #include <atomic>
 #include <chrono>
@@ -124,7 +126,17 @@ class TimingTest : public QObject {
     Perform(Stimuli);
     std::atomic<bool> stop{false};
     std::thread reader = Stream(stop, [] { return false; });
-    const bool ended = QTest::qWaitFor([&] { return f->data->idle == 1; }, 20'000);
+    // A real event loop: QTest::qWaitFor sleeps 10 ms between its turns,
+    // which would make the wait's timer fire after the onset.
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+      if (f->data->idle == 1) loop.quit();
+    });
+    look.start(50);
+    QTimer::singleShot(20'000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const bool ended = f->data->idle == 1;
     stop = true;
     reader.join();
     QVERIFY(ended);
