@@ -50,7 +50,11 @@ CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* pa
   // Having seen the onset itself, the view takes the announcement of it
   // along, so the event loop does not look a second time.
   m_onsetWait = new OnsetWait(
-      context.runState, [this] { return BackingStoreLines(*this, FigureArea()); },
+      context.runState,
+      [this] {
+        SettleBackingStore(*this, FigureArea());
+        return BackingStoreLines(*this, FigureArea());
+      },
       [this] {
         m_announcer->Consume();
         OnTimer();

@@ -6,7 +6,9 @@
 #include <sched.h>
 
 #include <QBackingStore>
+#include <QGuiApplication>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <algorithm>
@@ -137,6 +139,25 @@ PixelLines BackingStoreLines(const QWidget& widget, const QRect& area) {
           .stride = image.bytesPerLine(),
           .count = pixels.height(),
           .bytes = pixels.width() * bytesPerPixel};
+}
+
+void SettleBackingStore(QWidget& widget, const QRect& area) {
+  // Qt's X11 backing store makes a round trip to the server before it
+  // paints over the area of its last picture, so as not to write pixels the
+  // server may still be reading from shared memory. A stimulus paints
+  // exactly where the foreperiod's background went, so that round trip
+  // (about 0.15 ms on an X server here) would come between the onset and
+  // the paint. An empty paint of the area ahead of the onset takes it now:
+  // on an opaque window Qt's begin and end of a paint leave every pixel as
+  // it is, and nothing is sent to the server.
+  if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+      widget.window()->testAttribute(Qt::WA_TranslucentBackground)) {
+    return;
+  }
+  QBackingStore* store = widget.backingStore();
+  if (store == nullptr || store->paintDevice() == nullptr) return;
+  store->beginPaint(QRegion(QRect(widget.mapTo(widget.window(), area.topLeft()), area.size())));
+  store->endPaint();
 }
 
 }  // namespace alacrity

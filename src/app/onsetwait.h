@@ -46,10 +46,10 @@ class OnsetWait : public QObject {
   static constexpr int64_t LeadNs = 2'000'000;
   static constexpr int64_t BoundNs = 10'000'000;
 
-  // `lines` gives the pixels the paint will write, to be kept in the cache
-  // (read only, and only until `show` runs: no event is processed in
-  // between); `show` looks at the engine as an announcement does (and
-  // paints). Both run on the window thread.
+  // `lines` readies the paint and gives the pixels it will write, to be
+  // kept in the cache (read only, and only until `show` runs: no event is
+  // processed in between); `show` looks at the engine as an announcement
+  // does (and paints). Both run on the window thread.
   OnsetWait(const RunState& state, std::function<PixelLines()> lines, std::function<void()> show,
             QObject* parent = nullptr);
 
@@ -92,5 +92,11 @@ int64_t EarliestOnsetNs(const TimingRecord& timing, int32_t generationMs);
 // The pixels of `area` (the widget's logical coordinates) in the window's
 // backing store, when that is an image in memory; none otherwise.
 PixelLines BackingStoreLines(const QWidget& widget, const QRect& area);
+
+// Under X11, before a paint of `area` (the widget's logical coordinates):
+// takes the wait for the server that Qt's backing store makes before it
+// paints where its last picture went, so that the paint itself starts at
+// once. Draws nothing; elsewhere it does nothing at all.
+void SettleBackingStore(QWidget& widget, const QRect& area);
 
 }  // namespace alacrity
