@@ -149,7 +149,7 @@ void SettleBackingStore(QWidget& widget, const QRect& area) {
   // (about 0.15 ms on an X server here) would come between the onset and
   // the paint. An empty paint of the area ahead of the onset takes it now:
   // on an opaque window Qt's begin and end of a paint leave every pixel as
-  // it is, and nothing is sent to the server.
+  // it is, and no picture goes to the server.
   if (QGuiApplication::platformName() != QLatin1String("xcb") ||
       widget.window()->testAttribute(Qt::WA_TranslucentBackground)) {
     return;
