@@ -31,8 +31,9 @@ void CallSyncLineHook(int level);
 
 // The window layer fills this in: called on the reader thread right after a
 // byte changed `phase` or `current` (in a device check: the held buttons) or
-// raised `voiceDue`, so the screen and the signal can follow without polling. It must return at once: it runs
-// between two bytes of the stream. Null (the default) announces nothing.
+// raised `voiceDue`, so the screen and the signal can follow without
+// polling. It must return at once: it runs between two bytes of the stream.
+// Null (the default) announces nothing.
 using AnnounceHook = void (*)();
 void InstallAnnounceHook(AnnounceHook hook);
 
