@@ -47,6 +47,18 @@ QSqlDatabase AddConnection(const QString& driver, const QString& name) {
   return QSqlDatabase::addDatabase(driver, name);
 }
 
+// PostgreSQL keeps no NUL in a text (and Qt's driver cuts the statement at
+// one), while SQLite would keep it: on both a NUL becomes U+FFFD on its way
+// in, so that a record brought by a damaged data file is stored, and found
+// again, alike on either.
+QVariant Storable(const QVariant& value) {
+  if (value.typeId() != QMetaType::QString) return value;
+  QString text = value.toString();
+  if (!text.contains(QChar(0))) return value;
+  text.replace(QChar(0), QChar(QChar::ReplacementCharacter));
+  return text;
+}
+
 QString Describe(const QSqlError& error) {
   QString text = error.databaseText().trimmed();
   if (text.isEmpty()) text = error.driverText().trimmed();
@@ -178,7 +190,7 @@ Result<QSqlQuery> Database::Run(const QString& sql, const QVariantList& values) 
   } else {
     ok = query.prepare(sql);
     if (ok) {
-      for (const QVariant& value : values) query.addBindValue(value);
+      for (const QVariant& value : values) query.addBindValue(Storable(value));
       ok = query.exec();
     }
   }

@@ -45,7 +45,8 @@ class Database {
   bool IsOpen() const { return m_open; }
   Backend Kind() const { return m_backend; }
 
-  // Prepares, binds the values in order and executes one statement.
+  // Prepares, binds the values in order and executes one statement. A NUL
+  // in a text value is bound as U+FFFD on both back ends.
   Result<QSqlQuery> Run(const QString& sql, const QVariantList& values = {});
 
   // Runs body as one transaction: committed when it succeeds, rolled back

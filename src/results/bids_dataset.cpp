@@ -90,8 +90,8 @@ constexpr std::string_view Readme =
 
 constexpr std::string_view ParticipantsJson =
     "{\n"
-    "  \"sex\": {\"Description\": \"Sex as entered\", \"Levels\": {\"F\": \"female\", \"M\": "
-    "\"male\"}},\n"
+    "  \"sex\": {\"Description\": \"Sex as entered; n/a unless male, as the test data file holds "
+    "female also for a subject whose sex was never entered\", \"Levels\": {\"M\": \"male\"}},\n"
     "  \"height\": {\"Description\": \"Height as entered (the unit is not recorded); n/a when "
     "not entered\"},\n"
     "  \"weight\": {\"Description\": \"Weight as entered (the unit is not recorded); n/a when "
@@ -154,9 +154,10 @@ std::string BehTsv(const DocumentData& data) {
 }
 
 std::string ParticipantRow(std::string_view label, const SubjectInfo& subject) {
-  std::string sex(Missing);
-  if (subject.sex == Code(Sex::Female)) sex = "F";
-  if (subject.sex == Code(Sex::Male)) sex = "M";
+  // Female is 0, which is also what a subject whose sex was never entered
+  // carries (the subject dialogs start on female, files made without them
+  // hold 0), so only male, which nothing sets unasked, is known.
+  const std::string sex(subject.sex == Code(Sex::Male) ? "M" : Missing);
   const auto measure = [](int32_t value) {
     return value > 0 ? std::to_string(value) : std::string(Missing);
   };

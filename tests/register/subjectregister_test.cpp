@@ -222,6 +222,36 @@ TEST_P(RegisterStore, AdoptFindsTheSameRecordOrMakesANewSubjectAndRecordsTheFile
   }
 }
 
+// A damaged data file can bring a NUL character, which PostgreSQL cannot
+// store; both back ends keep U+FFFD in its place and find the record again.
+TEST_P(RegisterStore, NulInATextIsStoredAsAReplacementCharacterOnBothBackends) {
+  SubjectRegister reg;
+  Open(reg);
+  const QChar nul(0);
+  const QString replaced(QChar(0xFFFD));
+  Subject record = MakeSubject(QStringLiteral("Ja") + nul + QStringLiteral("ne"), 0, 160, 55,
+                               QStringLiteral("a") + nul);
+  record.comment3 = nul;
+
+  Result<qint64> adopted = reg.Adopt(record, QStringLiteral("/files/nul.aly"));
+  ASSERT_TRUE(adopted.Ok()) << adopted.message.toStdString();
+  const Subject back = FindOk(reg, *adopted.value);
+  EXPECT_EQ(back.name, QStringLiteral("Ja") + replaced + QStringLiteral("ne"));
+  EXPECT_EQ(back.comment1, QStringLiteral("a") + replaced);
+  EXPECT_EQ(back.comment3, replaced);
+  EXPECT_EQ(reg.Matching(record).value, Found(*adopted.value));
+  EXPECT_EQ(reg.Adopt(record).value, adopted.value) << "the second time it is known";
+  EXPECT_EQ(Names(reg.Search(QString(nul))), QStringList{back.name});
+
+  record.id = *adopted.value;
+  record.comment2 = nul;
+  ASSERT_TRUE(reg.Update(record).ok);
+  EXPECT_EQ(FindOk(reg, record.id).comment2, replaced);
+  Result<qint64> created = reg.Create(record);
+  ASSERT_TRUE(created.Ok()) << created.message.toStdString();
+  EXPECT_TRUE(SameRecord(FindOk(reg, *created.value), FindOk(reg, record.id)));
+}
+
 PRSRG_ON_BOTH_BACKENDS(RegisterStore);
 
 }  // namespace

@@ -39,9 +39,10 @@ TEST(SubjectKeyword, KeepsLettersAndDigitsOnly) {
 class DatasetTests : public ::testing::Test {
  protected:
   // A test of the named subject at the given time.
-  void Add(const std::string& name, int32_t testTime) {
+  void Add(const std::string& name, int32_t testTime, int32_t sex = 0) {
     auto data = std::make_unique<DocumentData>();
     data->subject.name = name;
+    data->subject.sex = sex;
     data->results = testing::MakeResults({Correct(300)});
     data->results.testTime = testTime;
     m_tests.push_back({name + ".aly", data.get()});
@@ -88,7 +89,24 @@ TEST_F(DatasetTests, BidsRunsFollowTheTestTimes) {
             "filename\tacq_time\n"
             "beh/sub-Ann_task-choicert_run-1_beh.tsv\t2007-03-05T14:03:09Z\n"
             "beh/sub-Ann_task-choicert_run-2_beh.tsv\t2042-09-22T02:54:56Z\n");
-  EXPECT_THAT(files.back().bytes, HasSubstr("\nsub-Ann\tF\tn/a\tn/a\nsub-Bob\t"));
+  EXPECT_THAT(files.back().bytes, HasSubstr("\nsub-Ann\tn/a\tn/a\tn/a\nsub-Bob\t"));
+}
+
+// A data file holds 0 (female) also for a subject whose sex was never
+// entered: only male can be told.
+TEST_F(DatasetTests, BidsParticipantSexOnlyWhereTheDataFileCanTellIt) {
+  Add("Ann", 0, 0);
+  Add("Bob", 0, 1);
+  Add("Cyd", 0, 2);
+  Add("Dee", 0, -1);
+  const std::vector<DatasetFile> files = MakeBidsDataset(m_tests, "1.0");
+  EXPECT_EQ(files.back().path, "participants.tsv");
+  EXPECT_EQ(files.back().bytes,
+            "participant_id\tsex\theight\tweight\n"
+            "sub-Ann\tn/a\tn/a\tn/a\n"
+            "sub-Bob\tM\tn/a\tn/a\n"
+            "sub-Cyd\tn/a\tn/a\tn/a\n"
+            "sub-Dee\tn/a\tn/a\tn/a\n");
 }
 
 }  // namespace
