@@ -5,12 +5,15 @@
 // figures as a read-only table, copied and exported) and View > Chart (the
 // charts, printed as a page of their own).
 
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QMimeData>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +24,7 @@
 #include "apptestsupport.h"
 #include "chartpanel.h"
 #include "commandids.h"
+#include "data/enums.h"
 #include "resultstestsupport.h"
 #include "statisticstable.h"
 
@@ -93,10 +97,19 @@ class AnalysisViewsTest : public QObject {
   }
 
   void chartShowsBothChartsAndPrintsItsOwnPage() {
+    // The circles in the colour they were shown in, not in the one the
+    // configuration has been given since.
+    f->data->runConfiguration.circleColor = Code(StimulusColor::Yellow);
+    f->data->customConfiguration.circleColor = Code(StimulusColor::Red);
     f->frame->RunCommand(IdStatistics);
     f->frame->RunCommand(IdChart);
     QCOMPARE(View().Mode(), Chart);
     QVERIFY(View().ChartsPanel().isVisible());
+    const auto* time = View().ChartsPanel().findChild<QChartView*>(QStringLiteral("timeCourseChart"));
+    QVERIFY(time != nullptr);
+    const auto* circles = time->chart()->findChild<QScatterSeries*>(QStringLiteral("Circle"));
+    QVERIFY(circles != nullptr);
+    QCOMPARE(circles->color(), QColor(Qt::yellow));
     QVERIFY(!Table().isVisible());
     QVERIFY(f->frame->CurrentDialogBar() == nullptr);
     QVERIFY(Enabled(IdFilePrint) && Enabled(IdFilePrintPreview));
