@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QMimeData>
@@ -25,6 +26,7 @@
 #include "chartpanel.h"
 #include "commandids.h"
 #include "data/enums.h"
+#include "language.h"
 #include "resultstestsupport.h"
 #include "statisticstable.h"
 
@@ -54,7 +56,10 @@ class AnalysisViewsTest : public QObject {
     f->data->subject.name = "Ada Tester";
     f->frame->RunCommand(IdShowNeutralView);
   }
-  void cleanup() { f.reset(); }
+  void cleanup() {
+    f.reset();
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
+  }
 
   void statisticsShowTheSummaryFigures() {
     QVERIFY(!Enabled(IdFilePrint));
@@ -94,6 +99,17 @@ class AnalysisViewsTest : public QObject {
     const QList<QByteArray> selected = Clipboard().split('\n');
     QCOMPARE(selected.size(), 3);
     QVERIFY(selected[1].startsWith("cross\t2\t2\t0\t"));
+  }
+
+  void statisticsInTheOperatorsDecimalSignCopiedWithThePoint() {
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
+    f->frame->RunCommand(IdStatistics);
+    QCOMPARE(Cell(0, 4), QStringLiteral("12,5 %"));
+    QCOMPARE(Cell(0, 6), QStringLiteral("304,7"));
+    QCOMPARE(Cell(0, 1), QStringLiteral("8"));
+    // What a spreadsheet or a script reads stays as the summary writes it.
+    f->frame->RunCommand(IdCopyAll);
+    QVERIFY(Clipboard().split('\n')[1].startsWith("all\t8\t7\t1\t12.5 %\t7\t304.7\t"));
   }
 
   void chartShowsBothChartsAndPrintsItsOwnPage() {
