@@ -140,7 +140,8 @@ QImage CrossMarker(const QColor& fill, const QColor& outline) {
 
 // Each shape's points in the form of its stimulus, so that shapes shown in
 // the same colour still read apart.
-void SetShapeMarker(QScatterSeries& series, int32_t shape, const QColor& fill, const QColor& outline) {
+void SetShapeMarker(QScatterSeries& series, int32_t shape, const QColor& fill,
+                    const QColor& outline) {
   switch (shape) {
     case Code(ObjectKind::Square):
       series.setMarkerShape(QScatterSeries::MarkerShapeRectangle);

@@ -5,8 +5,8 @@
 
 // The two charts of a test, built with Qt Charts from the core's figures:
 // response time by stimulus number (points in each shape's stimulus colour
-// and of its form, false answers ringed, the running median as a line) and the correct times of each shape
-// as box plots. Both are laid out at a fixed size in pixels with fonts in
+// and of its form, false answers ringed, the running median as a line) and
+// the correct times of each shape as box plots. Both are laid out at a fixed size in pixels with fonts in
 // pixels, and scaled as a whole wherever they are painted, so that screen,
 // paper, PNG, SVG and PDF show the same picture.
 

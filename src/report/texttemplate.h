@@ -5,8 +5,8 @@
 
 // English texts with values in them ("Box rate: %1 bytes/s, ..."), found in
 // a text and filled into their translation. A placeholder may stand more
-// than once; each value is taken over as it stands or as the caller shows it. Header only: the message
-// boxes use it as well as the report painter.
+// than once; each value is taken over as it stands or as the caller shows
+// it. Header only: the message boxes use it as well as the report painter.
 
 #include <QRegularExpression>
 #include <QString>

@@ -107,7 +107,8 @@ double TimeAxisTop(double maxMs) {
   return 10 * power;
 }
 
-ChartFigures BuildChartFigures(const TestResults& results, const TestConfiguration& runConfiguration) {
+ChartFigures BuildChartFigures(const TestResults& results,
+                               const TestConfiguration& runConfiguration) {
   ChartFigures figures;
   for (int32_t shape = 0; shape < static_cast<int32_t>(figures.shapeColors.size()); ++shape) {
     figures.shapeColors[static_cast<std::size_t>(shape)] = ShapeColor(runConfiguration, shape);

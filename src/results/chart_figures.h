@@ -87,6 +87,7 @@ struct ChartFigures {
 
 // `runConfiguration` is the one the results were recorded with (a protocol
 // Perform and an opened file put their colours there).
-ChartFigures BuildChartFigures(const TestResults& results, const TestConfiguration& runConfiguration);
+ChartFigures BuildChartFigures(const TestResults& results,
+                               const TestConfiguration& runConfiguration);
 
 }  // namespace alacrity

@@ -121,7 +121,8 @@ class AnalysisViewsTest : public QObject {
     f->frame->RunCommand(IdChart);
     QCOMPARE(View().Mode(), Chart);
     QVERIFY(View().ChartsPanel().isVisible());
-    const auto* time = View().ChartsPanel().findChild<QChartView*>(QStringLiteral("timeCourseChart"));
+    const auto* time =
+        View().ChartsPanel().findChild<QChartView*>(QStringLiteral("timeCourseChart"));
     QVERIFY(time != nullptr);
     const auto* circles = time->chart()->findChild<QScatterSeries*>(QStringLiteral("Circle"));
     QVERIFY(circles != nullptr);

@@ -140,7 +140,9 @@ class ChartRenderTest : public QObject {
     // Yellow on white keeps a dark edge: along the cross's bar, just beyond
     // its end.
     int darkest = 255;
-    for (int d = 4; d <= 8; ++d) darkest = std::min(darkest, qGray(At(r.image, place(2) + QPointF(d, 0))));
+    for (int d = 4; d <= 8; ++d) {
+      darkest = std::min(darkest, qGray(At(r.image, place(2) + QPointF(d, 0))));
+    }
     QVERIFY2(darkest < 100, "the yellow cross has no dark edge");
 
     // The circle's box: blue halfway to white.
