@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
-        <translation>Die Tasten 1-4 als Antwortbox verwenden (die Zeiten haben keine Messgenauigkeit).</translation>
+        <translation>Die Tasten 1-4 als Antwortbox verwenden (die Zeiten sind nicht messgenau).</translation>
     </message>
     <message>
         <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
@@ -1186,7 +1186,7 @@ Soll die Datei ersetzt werden?</translation>
     <name>alacrity::CCommDlg</name>
     <message>
         <source>Communication port setup</source>
-        <translation>Einstellung des Kommunikationsanschlusses</translation>
+        <translation>COM-Anschluss einrichten</translation>
     </message>
     <message>
         <source>Communication port</source>
@@ -1272,7 +1272,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Tastaturbox, Tasten 1-4: mit der Tastatur gemessene Reaktionszeiten haben keine Messgenauigkeit</translation>
+        <translation>Tastaturbox, Tasten 1-4: mit der Tastatur gemessene Reaktionszeiten sind nicht messgenau</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>

@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
-        <translation>Usar las teclas 1 a 4 como caja de respuesta (los tiempos no tienen precisión de instrumento).</translation>
+        <translation>Usar las teclas 1 a 4 como caja de respuesta (los tiempos no tienen calidad metrológica).</translation>
     </message>
     <message>
         <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
@@ -1186,7 +1186,7 @@ Do you want to replace it?</source>
     <name>alacrity::CCommDlg</name>
     <message>
         <source>Communication port setup</source>
-        <translation>Configuración del puerto de comunicación</translation>
+        <translation>Configuración del puerto COM</translation>
     </message>
     <message>
         <source>Communication port</source>
@@ -1272,7 +1272,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Teclado como caja, teclas 1-4: tiempos medidos con el teclado, sin precisión de instrumento</translation>
+        <translation>Teclado como caja, teclas 1-4: tiempos medidos con el teclado, sin calidad metrológica</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>

@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
-        <translation>Utiliser les touches 1 à 4 comme boîtier de réponse (temps sans précision d&apos;instrument).</translation>
+        <translation>Utiliser les touches 1 à 4 comme boîtier de réponse (temps sans qualité métrologique).</translation>
     </message>
     <message>
         <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
@@ -1186,7 +1186,7 @@ Voulez-vous le remplacer ?</translation>
     <name>alacrity::CCommDlg</name>
     <message>
         <source>Communication port setup</source>
-        <translation>Configuration du port de communication</translation>
+        <translation>Configuration du port COM</translation>
     </message>
     <message>
         <source>Communication port</source>
@@ -1272,7 +1272,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Boîtier clavier, touches 1-4 : temps mesurés au clavier, sans précision d&apos;instrument</translation>
+        <translation>Boîtier clavier, touches 1-4 : temps mesurés au clavier, sans qualité métrologique</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>

@@ -16,6 +16,7 @@
 
 #include "alacrityview.h"
 #include "data/enums.h"
+#include "displaynumbers.h"
 #include "engine/figure_geometry.h"
 #include "engine/host_clock.h"
 #include "figurepainter.h"
@@ -185,20 +186,17 @@ std::string CAlacrityView::CheckStatusText() const {
   const int64_t now = MonotonicNowNs();
   const ByteArrival recent = m_timing->Recent(LiveRateSpanNs);
   const int64_t lastByteNs = recent.bytes > 0 ? recent.lastNs : m_checkStartNs;
-  // In the interface language: only the operator reads it.
+  // In the interface language and its decimal sign: only the operator reads it.
   const QString device = QString::fromStdString(m_checkDevice);
   if (now - std::max(lastByteNs, m_checkStartNs) >= SilentBoxNs) {
     return tr("No bytes from the response box on %1.").arg(device).toStdString();
   }
   const std::optional<double> rate = MeasuredBytesPerSecond(recent);
-  const QString rateText = rate ? tr("%1 bytes/s over the last 2 s")
-                                      .arg(QString::fromStdString(FormatFixed(*rate, 1)))
+  const QString rateText = rate ? tr("%1 bytes/s over the last 2 s").arg(DisplayDecimal(*rate, 1))
                                 : tr("measuring the rate");
-  QString text =
-      tr("Box on %1: %2, longest gap %3 ms")
-          .arg(device, rateText,
-               QString::fromStdString(
-                   FormatFixed(static_cast<double>(recent.longestGapNs) / 1e6, 1)));
+  QString text = tr("Box on %1: %2, longest gap %3 ms")
+                     .arg(device, rateText,
+                          DisplayDecimal(static_cast<double>(recent.longestGapNs) / 1e6, 1));
   if (m_checkLatencyMs) text += tr(", latency timer %1 ms").arg(*m_checkLatencyMs);
   return text.toStdString();
 }

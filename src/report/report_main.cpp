@@ -58,8 +58,8 @@ int WriteReport(const ViewOptions& view, const std::string& output) {
   if (IsChartView(view)) {
     content.kind = ReportKind::Chart;
     content.title = ReportTitle(content.kind);
-    return WriteBytes(output, ChartReportPdf(content, BuildChartFigures(data->results)),
-                      "the report could not be painted");
+    const ChartFigures figures = BuildChartFigures(data->results, data->runConfiguration);
+    return WriteBytes(output, ChartReportPdf(content, figures), "the report could not be painted");
   }
   ViewRows rows = RowsOfView(*data, view);
   content.kind = ReportKindOf(ViewOf(view));
@@ -82,8 +82,8 @@ int WritePlot(const std::string& path, const std::string& output) {
   const HeaderBlockTexts header = HeaderOf(*data);
   const QString caption =
       QString::fromStdString(ToDisplayUtf8(header.name) + "      " + ToDisplayUtf8(header.date));
-  return WriteBytes(output, PlotBytes(BuildChartFigures(data->results), caption, *format),
-                    "the charts could not be drawn");
+  const ChartFigures figures = BuildChartFigures(data->results, data->runConfiguration);
+  return WriteBytes(output, PlotBytes(figures, caption, *format), "the charts could not be drawn");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "displaynumbers.h"
 #include "texttemplate.h"
 
 namespace alacrity {
@@ -53,7 +54,8 @@ constexpr const char* NameLabel = QT_TRANSLATE_NOOP("Report", "Name: ");
 };
 
 // Texts with figures in them: the figures are taken over into the
-// translation as they stand. The more particular form comes first.
+// translation with the operator's decimal sign. The more particular form
+// comes first.
 constexpr const char* Templates[] = {
     QT_TRANSLATE_NOOP("Report", "Display delay: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)"),
     QT_TRANSLATE_NOOP("Report", "Box rate: %1 bytes/s, %2 ppm against the host clock"),
@@ -101,8 +103,9 @@ std::optional<QString> TranslateTemplate(const QString& text) {
     return all;
   }();
   for (std::size_t i = 0; i < compiled.size(); ++i) {
-    if (auto filled =
-            FillTemplate(compiled[i], text, QCoreApplication::translate(Context, Templates[i]))) {
+    if (auto filled = FillTemplate(compiled[i], text,
+                                   QCoreApplication::translate(Context, Templates[i]),
+                                   DisplayFigure)) {
       return filled;
     }
   }

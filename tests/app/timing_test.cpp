@@ -5,7 +5,9 @@
 // records per stimulus, the wait ahead of each onset and the device check's
 // self-check line.
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +23,7 @@
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engine/simulated_subject.h"
+#include "language.h"
 #include "onsetwait.h"
 
 namespace alacrity::test {
@@ -68,6 +71,7 @@ class TimingTest : public QObject {
   void cleanup() {
     boxes.reset();
     f.reset();
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
   }
 
   // The safety-net timer runs at ten minutes: only the eventfd can wake the
@@ -182,6 +186,19 @@ class TimingTest : public QObject {
     int dark = 0;
     for (int x = 10; x < 300; ++x) dark += qGray(image.pixel(x, image.height() - 10)) < 128 ? 1 : 0;
     QVERIFY2(dark > 10, "no self-check line at the bottom of the check screen");
+    f->frame->RunCommand(IdStop);
+  }
+
+  // Only the operator reads the check's line: its figures take the
+  // interface's decimal sign.
+  void theCheckLineInTheOperatorsDecimalSign() {
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
+    f->frame->RunCommand(IdCheck);
+    OnBytesReceived(MonotonicNowNs(), 8);
+    Feed(0, 8);
+    const QString line = QString::fromStdString(View().CheckStatusText());
+    QVERIFY2(line.contains(QRegularExpression(QStringLiteral(", längste Lücke \\d+,\\d ms"))),
+             qPrintable(line));
     f->frame->RunCommand(IdStop);
   }
 };
