@@ -4,8 +4,10 @@
 #include "cli_support.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -72,6 +74,31 @@ bool OutputIsAnInput(const std::filesystem::path& output,
     }
   }
   return false;
+}
+
+std::vector<std::string> EachFileOnce(const std::vector<std::string>& files) {
+  struct Taken {
+    dev_t device;
+    ino_t inode;
+    const std::string* name;
+  };
+  std::vector<Taken> taken;
+  std::vector<std::string> distinct;
+  for (const std::string& file : files) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0) {
+      const auto twin = std::find_if(taken.begin(), taken.end(), [&](const Taken& t) {
+        return t.device == info.st_dev && t.inode == info.st_ino;
+      });
+      if (twin != taken.end()) {
+        ReportRefusal(file, "is the same file as " + *twin->name + "; taken once");
+        continue;
+      }
+      taken.push_back({info.st_dev, info.st_ino, &file});
+    }
+    distinct.push_back(file);
+  }
+  return distinct;
 }
 
 void ReserveStandardStreams() {

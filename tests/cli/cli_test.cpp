@@ -16,6 +16,7 @@
 #include "cli_runner.h"
 #include "data/configuration_file.h"
 #include "data/protocol_file.h"
+#include "data/run_journal.h"
 #include "data/test_data_file.h"
 #include "results/copy_text.h"
 #include "results/result_rows.h"
@@ -156,8 +157,14 @@ TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
   std::filesystem::create_symlink(file, dir / "symlink.aly");
   std::filesystem::create_hard_link(file, dir / "hardlink.aly");
   testing::WriteAll(dir / "stream.bin", std::string(100, '\x01'));
+  std::string error;
+  auto journal = RunJournal::Create(dir.path(), JournalSetUp{}, error);
+  ASSERT_NE(journal, nullptr) << error;
+  const std::string j = journal->Path().string();
+  journal.reset();
   const std::string original = ReadAll(file);
   const std::string stream = ReadAll(dir / "stream.bin");
+  const std::string journalled = ReadAll(j);
 
   const std::string t = file.string();
   const std::vector<std::vector<std::string>> commands = {
@@ -166,6 +173,8 @@ TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
       {"csv", t, "-o", (dir / "hardlink.aly").string()},
       {"export", second.string(), t, "-o", t},
       {"run", "--stream", (dir / "stream.bin").string(), "-o", (dir / "stream.bin").string()},
+      {"summary", t, "-o", t},
+      {"recover", j, "-o", j},
   };
   for (const auto& command : commands) {
     const auto result = RunCli(command);
@@ -174,6 +183,7 @@ TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
   }
   EXPECT_EQ(ReadAll(file), original);
   EXPECT_EQ(ReadAll(dir / "stream.bin"), stream);
+  EXPECT_EQ(ReadAll(j), journalled);
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "symlink.aly"));
 }
 
@@ -410,7 +420,9 @@ TEST_F(CliListings, SummaryPrintsTheFiguresOfTheCoreInEachFormat) {
   ASSERT_EQ(csv.exitCode, 0) << csv.err;
   EXPECT_EQ(csv.out, SummaryCsvText({test}));
 
-  const auto json = RunCli({"summary", "--format", "json", m_file.string(), m_file.string()});
+  const auto copy = m_dir / "copy.aly";
+  std::filesystem::copy_file(m_file, copy);
+  const auto json = RunCli({"summary", "--format", "json", m_file.string(), copy.string()});
   ASSERT_EQ(json.exitCode, 0) << json.err;
   const Json rows = Json::parse(json.out);
   ASSERT_EQ(rows.size(), 2u);
@@ -422,6 +434,27 @@ TEST_F(CliListings, SummaryPrintsTheFiguresOfTheCoreInEachFormat) {
   EXPECT_THAT(RunCli({"summary", m_file.string()}).out,
               HasSubstr("read it beside the time and the error rate"));
   EXPECT_EQ(RunCli({"summary", "--format", "xml", m_file.string()}).exitCode, 2);
+}
+
+TEST_F(CliListings, AFileNamedTwiceIsTakenOnce) {
+  std::filesystem::create_hard_link(m_file, m_dir / "link.aly");
+  const std::vector<std::string> names = {m_file.string(), (m_dir / "." / "t.aly").string(),
+                                          (m_dir / "link.aly").string()};
+  const auto with = [&](std::vector<std::string> command) {
+    command.insert(command.end(), names.begin(), names.end());
+    const auto result = RunCli(command);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_THAT(result.err, HasSubstr("is the same file as " + m_file.string() + "; taken once"));
+    return result;
+  };
+  EXPECT_EQ(Json::parse(with({"summary", "--format", "json"}).out).size(), 1u);
+  const std::string table = with({"export"}).out;
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 23);
+  const auto folder = m_dir / "bids";
+  with({"export", "--format", "bids", "-o", folder.string()});
+  const auto runs = folder / "sub-unnamed" / "beh";
+  EXPECT_TRUE(std::filesystem::exists(runs / "sub-unnamed_task-choicert_run-1_beh.tsv"));
+  EXPECT_FALSE(std::filesystem::exists(runs / "sub-unnamed_task-choicert_run-2_beh.tsv"));
 }
 
 TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) {
