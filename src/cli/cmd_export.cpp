@@ -52,7 +52,7 @@ Command AddExportCommand(CLI::App& app) {
                       "tidy: one CSV table; psych-ds or bids: a dataset folder, named by -o")
       ->check(CLI::IsMember({"tidy", "psych-ds", "bids"}))
       ->default_str("tidy");
-  command->add_flag("--force", options->force, "Replace a dataset folder that already holds files");
+  command->add_flag("--force", options->force, "Replace an earlier dataset folder of alacrity");
   const auto files = [options] {
     return CommandFiles{{options->files.begin(), options->files.end()}, {options->output}};
   };

@@ -3,11 +3,17 @@
 
 #include "export_dataset.h"
 
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "cli_support.h"
+#include "data/file_io.h"
 #include "exit_codes.h"
 #include "results/bids_dataset.h"
 #include "results/psychds_dataset.h"
@@ -31,6 +37,35 @@ bool IsInside(const std::filesystem::path& path, const std::filesystem::path& fo
   return true;
 }
 
+// Whether the folder's description names this program as its maker: the BIDS
+// description under GeneratedBy, the Psych-DS one in its measurementTechnique
+// ("alacrity <version>: ...").
+bool IsDatasetOfOurs(const std::filesystem::path& folder) {
+  const std::optional<FileBytes> file = ReadFileBytes(folder / "dataset_description.json");
+  if (!file || file->truncated) return false;
+  const auto description = nlohmann::json::parse(file->bytes, nullptr, /*allow_exceptions=*/false);
+  if (!description.is_object()) return false;
+  if (const auto makers = description.find("GeneratedBy");
+      makers != description.end() && makers->is_array()) {
+    for (const auto& maker : *makers) {
+      if (maker.is_object() && maker.value("Name", std::string()) == "alacrity") return true;
+    }
+  }
+  const auto technique = description.find("measurementTechnique");
+  return technique != description.end() && technique->is_string() &&
+         std::string_view(technique->get_ref<const std::string&>()).starts_with("alacrity ");
+}
+
+// A folder that holds files may be replaced only when it is an earlier
+// dataset of ours: anything else may hold a lab's own files, which --force
+// must not delete.
+bool HoldsFilesNotOurs(const std::filesystem::path& folder) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(std::filesystem::symlink_status(folder, error))) return false;
+  if (std::filesystem::is_empty(folder, error) && !error) return false;
+  return !IsDatasetOfOurs(folder);
+}
+
 }  // namespace
 
 int ExportDataset(const std::string& format, const std::vector<std::string>& files,
@@ -45,6 +80,12 @@ int ExportDataset(const std::string& format, const std::vector<std::string>& fil
       ReportRefusal(file, "A test data file inside the dataset folder would be lost");
       return ExitRefused;
     }
+  }
+  if (HoldsFilesNotOurs(folder)) {
+    ReportRefusal(folder,
+                  "Folder holds files and no dataset_description.json of alacrity: it is no "
+                  "earlier dataset of ours and is not replaced, not even with --force");
+    return ExitRefused;
   }
   std::vector<std::unique_ptr<DocumentData>> loaded;
   std::vector<DatasetTest> tests;
@@ -64,6 +105,9 @@ int ExportDataset(const std::string& format, const std::vector<std::string>& fil
       return ExitRefused;
     case FolderWrite::NotAFolder:
       ReportRefusal(folder, "Not a folder");
+      return ExitRefused;
+    case FolderWrite::NoName:
+      ReportRefusal(folder, "Name the dataset folder itself, not . or ..: it is replaced whole");
       return ExitRefused;
     case FolderWrite::Failed:
       break;

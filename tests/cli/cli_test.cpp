@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "cli_runner.h"
@@ -459,23 +460,47 @@ TEST_F(CliListings, AFileNamedTwiceIsTakenOnce) {
 
 TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) {
   const auto folder = m_dir / "dataset";
+  const auto earlier = m_dir / "earlier";
+  ASSERT_EQ(RunCli({"export", "--format", "bids", "-o", earlier.string(), m_file.string()}).exitCode,
+            0);
   for (const char* format : {"psych-ds", "bids"}) {
+    const auto command = [&](const std::filesystem::path& target, bool force) {
+      std::vector<std::string> arguments = {"export", "--format", format, "-o", target.string(),
+                                            m_file.string()};
+      if (force) arguments.push_back("--force");
+      return RunCli(arguments);
+    };
+    // A folder of the lab's own is never replaced.
     std::filesystem::remove_all(folder);
     std::filesystem::create_directory(folder);
     testing::WriteAll(folder / "notes.txt", "mine");
-    const std::vector<std::string> command = {"export", "--format", format, "-o", folder.string(),
-                                              m_file.string()};
-    const auto refused = RunCli(command);
-    EXPECT_EQ(refused.exitCode, 1) << format;
-    EXPECT_THAT(refused.err, HasSubstr("--force")) << format;
-    EXPECT_EQ(ReadAll(folder / "notes.txt"), "mine") << format;
-
-    std::vector<std::string> forced = command;
-    forced.push_back("--force");
-    EXPECT_EQ(RunCli(forced).exitCode, 0) << format;
-    EXPECT_FALSE(std::filesystem::exists(folder / "notes.txt")) << format;
-    EXPECT_TRUE(std::filesystem::exists(folder / "dataset_description.json")) << format;
+    for (const bool force : {false, true}) {
+      const auto refused = command(folder, force);
+      EXPECT_EQ(refused.exitCode, 1) << format;
+      EXPECT_THAT(refused.err, HasSubstr("no earlier dataset of ours")) << format;
+      EXPECT_EQ(ReadAll(folder / "notes.txt"), "mine") << format;
+    }
+    // An earlier dataset of ours is, with --force: the BIDS one by the Psych-DS
+    // export, and that one by the BIDS export.
+    EXPECT_THAT(command(earlier, false).err, HasSubstr("--force replaces it")) << format;
+    EXPECT_EQ(command(earlier, true).exitCode, 0) << format;
+    EXPECT_TRUE(std::filesystem::exists(earlier / "dataset_description.json")) << format;
   }
+
+  // "." names no folder that could be swapped out; nothing is left behind in it.
+  const auto entries = [&] {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(earlier)) {
+      names.insert(entry.path().lexically_relative(earlier).string());
+    }
+    return names;
+  };
+  const auto before = entries();
+  const auto dot = RunCli({"export", "--format", "bids", "-o", ".", "--force", m_file.string()},
+                          {.directory = earlier});
+  EXPECT_EQ(dot.exitCode, 1);
+  EXPECT_THAT(dot.err, HasSubstr("not . or .."));
+  EXPECT_EQ(entries(), before);
 
   // Replacing the folder would delete the test data file kept in it.
   const auto inside = folder / "kept.aly";
