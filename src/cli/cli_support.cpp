@@ -3,33 +3,18 @@
 
 #include "cli_support.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <span>
 #include <system_error>
 
 #include "data/file_io.h"
 #include "data/test_data_file.h"
-#include "exit_codes.h"
+#include "program/standard_streams.h"
 
 namespace alacrity::cli {
-namespace {
-
-constexpr const char* StandardOutput = "standard output";
-
-// The reason of the last failed call, or a plain word when it left none.
-std::string ReasonOfFailure(int error) {
-  return error != 0 ? std::strerror(error) : "write error";
-}
-
-}  // namespace
 
 std::unique_ptr<DocumentData> NewDocument() {
   return std::make_unique<DocumentData>();
@@ -46,15 +31,7 @@ std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& 
 }
 
 bool WriteOutput(const std::filesystem::path& path, std::string_view bytes) {
-  if (path.empty()) {
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0) {
-      ReportRefusal(StandardOutput, ReasonOfFailure(errno));
-      return false;
-    }
-    return true;
-  }
+  if (path.empty()) return WriteStandardOutput(bytes);
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   if (!WriteFileAtomically(path, std::span<const uint8_t>(data, bytes.size()))) {
     ReportRefusal(path, "File Save Error");
@@ -99,29 +76,6 @@ std::vector<std::string> EachFileOnce(const std::vector<std::string>& files) {
     distinct.push_back(file);
   }
   return distinct;
-}
-
-void ReserveStandardStreams() {
-  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-    if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
-    // Opened for reading only: a write fails with EBADF, as on a closed stream.
-    const int placeholder = ::open("/dev/null", O_RDONLY);
-    if (placeholder >= 0 && placeholder != fd) {
-      ::dup2(placeholder, fd);
-      ::close(placeholder);
-    }
-  }
-}
-
-int ExitCodeAfterOutput(int code) {
-  // The stream writes through stdio; whichever flush fails first leaves its
-  // reason in errno.
-  errno = 0;
-  std::cout.flush();
-  const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good();
-  if (written || code != ExitOk) return code;
-  ReportRefusal(StandardOutput, ReasonOfFailure(errno));
-  return ExitRefused;
 }
 
 void ReportRefusal(const std::filesystem::path& path, std::string_view message) {

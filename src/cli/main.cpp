@@ -12,7 +12,10 @@
 #include "cli_support.h"
 #include "commands.h"
 #include "exit_codes.h"
+#include "program/legal_notice.h"
+#include "program/standard_streams.h"
 
+using namespace alacrity;
 using namespace alacrity::cli;
 
 namespace {
@@ -31,7 +34,7 @@ int RunCommand(const Command& command) {
 int main(int argc, char** argv) {
   ReserveStandardStreams();
   CLI::App app{"alacrity-cli: reaction-time test files from the command line"};
-  app.set_version_flag("--version", std::string("alacrity-cli ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
+  app.set_version_flag("--version", VersionText("alacrity-cli"));
   app.require_subcommand(1);
 
   std::map<std::string, Command> commands = {
