@@ -3,6 +3,8 @@
 
 #include "export_dataset.h"
 
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
@@ -66,6 +68,33 @@ bool HoldsFilesNotOurs(const std::filesystem::path& folder) {
   return !IsDatasetOfOurs(folder);
 }
 
+// The longest file name the file system of the folder (or of where it is to
+// be made) takes; 255, the common limit, when it cannot say.
+std::size_t NameLimit(const std::filesystem::path& folder) {
+  const std::filesystem::path parent = folder.parent_path().empty() ? "." : folder.parent_path();
+  for (const std::filesystem::path& place : {folder, parent}) {
+    const long limit = ::pathconf(place.c_str(), _PC_NAME_MAX);
+    if (limit > 0) return static_cast<std::size_t>(limit);
+  }
+  return 255;
+}
+
+// A name of the dataset that the file system would refuse halfway (a long
+// subject name makes long file names), found before anything is written.
+std::optional<std::string> NameTooLong(const std::filesystem::path& folder,
+                                       const std::vector<DatasetFile>& dataset,
+                                       std::size_t limit) {
+  std::filesystem::path target = folder.lexically_normal();
+  if (!target.has_filename()) target = target.parent_path();
+  if (target.filename().string().size() > limit) return target.filename().string();
+  for (const DatasetFile& file : dataset) {
+    for (const std::filesystem::path& part : std::filesystem::path(file.path)) {
+      if (part.string().size() > limit) return part.string();
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int ExportDataset(const std::string& format, const std::vector<std::string>& files,
@@ -97,6 +126,13 @@ int ExportDataset(const std::string& format, const std::vector<std::string>& fil
   const std::vector<DatasetFile> dataset = format == "bids"
                                                ? MakeBidsDataset(tests, ALACRITY_VERSION)
                                                : MakePsychDsDataset(tests, ALACRITY_VERSION);
+  const std::size_t limit = NameLimit(folder);
+  if (const auto name = NameTooLong(folder, dataset, limit)) {
+    ReportRefusal(folder, "The name " + *name + " is too long for the file system (" +
+                              std::to_string(name->size()) + " bytes, at most " +
+                              std::to_string(limit) + "); nothing written");
+    return ExitRefused;
+  }
   switch (WriteFolderAtomically(folder, dataset, force)) {
     case FolderWrite::Written:
       return ExitOk;

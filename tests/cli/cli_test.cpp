@@ -502,6 +502,17 @@ TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) 
   EXPECT_THAT(dot.err, HasSubstr("not . or .."));
   EXPECT_EQ(entries(), before);
 
+  // A long subject name makes a file name longer than the file system takes:
+  // refused before anything is written, naming it.
+  m_data->subject.name = std::string(300, 'a');
+  ASSERT_TRUE(SaveTestData(m_dir / "long.aly", *m_data).ok);
+  const auto fresh = m_dir / "fresh";
+  const auto tooLong =
+      RunCli({"export", "--format", "bids", "-o", fresh.string(), (m_dir / "long.aly").string()});
+  EXPECT_EQ(tooLong.exitCode, 1);
+  EXPECT_THAT(tooLong.err, HasSubstr("sub-" + std::string(300, 'a') + " is too long"));
+  EXPECT_FALSE(std::filesystem::exists(fresh));
+
   // Replacing the folder would delete the test data file kept in it.
   const auto inside = folder / "kept.aly";
   std::filesystem::copy_file(m_file, inside);
