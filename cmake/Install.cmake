@@ -113,5 +113,9 @@ endforeach()
 install(FILES ${packaging_dir}/debian/copyright ${generated_dir}/doc/changelog.gz
   ${PROJECT_SOURCE_DIR}/README.md
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The notices of the header-only libraries compiled into the programs; the
+# copyright file above lists them too.
+install(FILES ${packaging_dir}/licenses/CLI11.txt ${packaging_dir}/licenses/nlohmann-json.txt
+  DESTINATION ${CMAKE_INSTALL_DOCDIR}/licenses)
 
 include(Packaging)

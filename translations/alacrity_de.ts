@@ -1123,8 +1123,12 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Visuelle Reize, Antwortbox mit vier Tasten</translation>
     </message>
     <message>
-        <source>License %1</source>
-        <translation>Lizenz %1</translation>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>&amp;License...</source>
+        <translation>&amp;Lizenz...</translation>
     </message>
 </context>
 <context>

@@ -1123,8 +1123,12 @@ Do you want to replace it?</source>
         <translation>Estímulos visuales, caja de respuesta de cuatro botones</translation>
     </message>
     <message>
-        <source>License %1</source>
-        <translation>Licencia %1</translation>
+        <source>License</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>&amp;License...</source>
+        <translation>&amp;Licencia...</translation>
     </message>
 </context>
 <context>

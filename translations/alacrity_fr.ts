@@ -1123,8 +1123,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Stimuli visuels, boîtier de réponse à quatre boutons</translation>
     </message>
     <message>
-        <source>License %1</source>
-        <translation>Licence %1</translation>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>&amp;License...</source>
+        <translation>&amp;Licence...</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@ namespace alacrity {
 
 CAlacrityApp::CAlacrityApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("alacrity"));
-  setApplicationVersion(QStringLiteral(ALACRITY_VERSION "\nLicense " ALACRITY_LICENSE));
+  setApplicationVersion(QStringLiteral(ALACRITY_VERSION));
 }
 
 CAlacrityApp::~CAlacrityApp() {

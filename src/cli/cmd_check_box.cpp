@@ -133,7 +133,7 @@ int CheckBox(const CheckOptions& options) {
 
 }  // namespace
 
-CommandRunner AddCheckBoxCommand(CLI::App& app) {
+Command AddCheckBoxCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "check-box",
       "Open the response box, measure its byte rate against the host clock and the longest gap "
@@ -148,7 +148,7 @@ CommandRunner AddCheckBoxCommand(CLI::App& app) {
   usb->excludes(port, device);
   command->add_option("--seconds", options->seconds, "How long to measure (default 5)")
       ->check(CLI::Range(2.0, 3600.0));
-  return [options] { return CheckBox(*options); };
+  return {PrintsOnly, [options] { return CheckBox(*options); }};
 }
 
 }  // namespace alacrity::cli

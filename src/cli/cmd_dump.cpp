@@ -201,13 +201,13 @@ int RunDump(const std::filesystem::path& path) {
 
 }  // namespace
 
-CommandRunner AddDumpCommand(CLI::App& app) {
+Command AddDumpCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "dump", "Print a test data (.aly), configuration (.alycfg), protocol (.alyprt) or journal "
       "(.alyjournal) file as JSON");
   auto path = std::make_shared<std::string>();
   command->add_option("FILE", *path, "The file; its kind is recognised by its header")->required();
-  return [path] { return RunDump(*path); };
+  return {PrintsOnly, [path] { return RunDump(*path); }};
 }
 
 }  // namespace alacrity::cli

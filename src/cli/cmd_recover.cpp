@@ -67,14 +67,17 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
 
 }  // namespace
 
-CommandRunner AddRecoverCommand(CLI::App& app) {
+Command AddRecoverCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "recover", "Write the data file of a test from the journal its program left behind");
   auto journal = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
   command->add_option("JOURNAL", *journal, "The journal (.alyjournal)")->required();
   command->add_option("-o,--output", *output, "Test data file to write (.aly)")->required();
-  return [journal, output] { return RunRecover(*journal, *output); };
+  const auto files = [journal, output] {
+    return CommandFiles{{*journal}, {*output, TimingCsvPathFor(*output)}};
+  };
+  return {files, [journal, output] { return RunRecover(*journal, *output); }};
 }
 
 }  // namespace alacrity::cli

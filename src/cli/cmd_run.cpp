@@ -137,9 +137,6 @@ int RunTest(const RunOptions& options) {
     }
   }
 
-  if (OutputIsAnInput(options.output, {options.config, options.protocol, options.stream})) {
-    return ExitRefused;
-  }
   const auto data = NewDocument();
   if (!LoadSetUp(options, *data)) return ExitRefused;
 
@@ -185,7 +182,7 @@ int RunTest(const RunOptions& options) {
 
 }  // namespace
 
-CommandRunner AddRunCommand(CLI::App& app) {
+Command AddRunCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "run", "Run a test headless from a byte stream or a simulated subject and save its data file");
   auto options = std::make_shared<RunOptions>();
@@ -205,13 +202,17 @@ CommandRunner AddRunCommand(CLI::App& app) {
   command->add_option("--time", options->time,
                       "Test time in seconds since 1970 (default: now)");
   command->add_option("-o,--output", options->output, "Test data file to write (.aly)")->required();
-  return [options] {
+  const auto files = [options] {
+    return CommandFiles{{options->config, options->protocol, options->stream}, {options->output}};
+  };
+  const auto run = [options] {
     if (options->stream.empty() && options->subject.empty()) {
       std::cerr << "run needs --stream or --subject\n";
       return ExitUsage;
     }
     return RunTest(*options);
   };
+  return {files, run};
 }
 
 }  // namespace alacrity::cli

@@ -23,6 +23,8 @@
 #include "cli_support.h"
 #include "data/text_encoding.h"
 #include "exit_codes.h"
+#include "program/legal_notice.h"
+#include "program/standard_streams.h"
 #include "reportprinter.h"
 #include "results/header_block.h"
 #include "view_options.h"
@@ -91,7 +93,7 @@ int WritePlot(const std::string& path, const std::string& output) {
 int main(int argc, char** argv) {
   ReserveStandardStreams();
   CLI::App app{"alacrity-report: the printed report of a test data file as a PDF"};
-  app.set_version_flag("--version", std::string("alacrity-report ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
+  app.set_version_flag("--version", VersionText("alacrity-report"));
   ViewOptions view;
   std::string output;
   bool plot = false;
