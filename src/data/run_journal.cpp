@@ -153,9 +153,11 @@ bool PrepareDirectory(const std::filesystem::path& directory, std::string& error
     error = directory.string() + ": " + (code ? code.message() : "not a directory");
     return false;
   }
-  // Subjects' names are personal data: the folder is the owner's alone. A
-  // folder of another owner cannot be changed and is used as it is.
-  if ((info.st_mode & 07777) != 0700) (void)::chmod(directory.c_str(), 0700);
+  // Subjects' names are personal data: other users lose their access. The
+  // owner's own bits are the owner's choice (a folder made read-only keeps
+  // journals out, and the warning at Start says so) and stay. A folder of
+  // another owner cannot be changed and is used as it is.
+  if ((info.st_mode & 077) != 0) (void)::chmod(directory.c_str(), info.st_mode & 0700);
   return true;
 }
 

@@ -66,6 +66,25 @@ TEST(RunJournal, WrittenJournalReadsBackPrivately) {
   EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
+TEST(RunJournal, FolderLosesOtherUsersAccessButKeepsTheOwnersChoice) {
+  struct Case {
+    mode_t before;
+    mode_t after;
+  };
+  for (const Case c : {Case{0755, 0700}, Case{0500, 0500}, Case{0570, 0500}}) {
+    TempDir dir;
+    const auto folder = dir.Path() / "journal";
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(::chmod(folder.c_str(), c.before), 0);
+    std::string error;
+    (void)RunJournal::Create(folder, SampleSetUp(), error);
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, c.after) << std::oct << c.before;
+    ::chmod(folder.c_str(), 0700);
+  }
+}
+
 TEST(RunJournal, TornLastRecordIsDroppedAtEveryOffset) {
   TempDir dir;
   const Bytes whole = WrittenJournal(dir);
