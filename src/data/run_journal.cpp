@@ -234,6 +234,15 @@ std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer&
   return record;
 }
 
+std::size_t DroppedAnswers(const JournalImage& image) {
+  const std::size_t recordBytes =
+      image.version == 1 ? JournalRecordBytesVersion1 : JournalRecordBytes;
+  const std::size_t records = (image.droppedBytes + recordBytes - 1) / recordBytes;
+  const std::size_t open = image.setUp.schedule.size() - std::min(image.setUp.schedule.size(),
+                                                                   image.answers.size());
+  return std::min(records, open);
+}
+
 bool IsRunJournal(std::span<const uint8_t> bytes) {
   return bytes.size() >= JournalMagic.size() &&
          std::equal(JournalMagic.begin(), JournalMagic.end(), bytes.begin(),
@@ -422,6 +431,14 @@ bool RemoveJournalFile(const std::filesystem::path& path) {
   if (::unlink(path.c_str()) != 0 && errno != ENOENT) return false;
   SyncDirectory(path.parent_path());
   return true;
+}
+
+bool JournalIsHeld(const std::filesystem::path& path) {
+  const int fd = OpenRetrying(path.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  ::close(fd);
+  return held;
 }
 
 }  // namespace alacrity

@@ -95,6 +95,7 @@ TEST(RunJournal, TornLastRecordIsDroppedAtEveryOffset) {
     ASSERT_TRUE(parsed.image) << "cut " << cut;
     EXPECT_EQ(parsed.image->answers.size(), 2u) << "cut " << cut;
     EXPECT_EQ(parsed.image->droppedBytes, cut);
+    EXPECT_EQ(DroppedAnswers(*parsed.image), cut == 0 ? 0u : 1u);
   }
 }
 
