@@ -70,6 +70,7 @@ void RecoverJournals(CMainFrame& frame, AppContext& context) {
   JournalKeeper* keeper = context.journal;
   if (keeper == nullptr) return;
   DocumentData& data = context.data;
+  RemoveStaleJournalTemporaries(keeper->Directory());
   for (const FoundJournal& found : FindJournals(keeper->Directory())) {
     if (!found.parsed.image) {
       ReportUnreadable(frame, found);

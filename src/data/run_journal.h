@@ -175,6 +175,12 @@ std::filesystem::path SetAsideDamagedJournal(const std::filesystem::path& path);
 // Deletes a journal nobody holds. False when it could not be deleted.
 bool RemoveJournalFile(const std::filesystem::path& path);
 
+// A program killed between writing a journal's header and renaming it into
+// place leaves ".<name>.alyjournal.tmp": a header without answers (they
+// come only after the rename), yet with the subject's record. Those no
+// program holds and untouched for a minute are removed.
+void RemoveStaleJournalTemporaries(const std::filesystem::path& directory);
+
 // True while a running program writes or holds the journal: what it holds
 // is not yet what is left behind.
 bool JournalIsHeld(const std::filesystem::path& path);

@@ -273,6 +273,11 @@ class JournalEndToEndTest : public QObject {
     QVERIFY(RunJournal::Create(journal.Directory(), setUp, error));  // nothing answered
     const auto damaged = journal.Directory() / "19700101-000000-1-0.alyjournal";
     std::ofstream(damaged, std::ios::binary) << std::string("ALYJRNL\n\x01\0\0\0", 12);
+    // A header never renamed into place: the program died in between.
+    const auto header = journal.Directory() / ".19700101-000000-1-1.alyjournal.tmp";
+    std::ofstream(header, std::ios::binary) << "ALYJRNL\n";
+    std::filesystem::last_write_time(
+        header, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
 
     MessageRecorder boxes;
     boxes.answers = {false, false, false, true};  // keep the first, delete the second
@@ -292,6 +297,7 @@ class JournalEndToEndTest : public QObject {
     QCOMPARE(left.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(left[0].parsed.image->setUp.subject.name), QStringLiteral("Kept"));
     QVERIFY(std::filesystem::exists(damaged.string() + ".damaged"));
+    QVERIFY(!std::filesystem::exists(header));
   }
 };
 
