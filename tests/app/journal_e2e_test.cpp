@@ -9,10 +9,14 @@
 // holds every answer the engine had accepted well before the kill.
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QDir>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <signal.h>
 
@@ -262,12 +266,14 @@ class JournalEndToEndTest : public QObject {
     setUp.testTime = 1'700'000'000;  // 14.11.2023, 22:13:20 UTC
     setUp.schedule = {{500, 0}, {500, 1}};
     std::string error;
+    QStringList paths;
     for (const char* name : {"Kept", "Deleted"}) {
       setUp.subject.name = name;
       ++setUp.testTime;
       auto written = RunJournal::Create(journal.Directory(), setUp, error);
       QVERIFY2(written, error.c_str());
       QVERIFY(written->Append({1, 333, 1}));
+      paths.append(QString::fromStdString(written->Path().string()));
     }
     setUp.schedule.clear();
     QVERIFY(RunJournal::Create(journal.Directory(), setUp, error));  // nothing answered
@@ -288,16 +294,66 @@ class JournalEndToEndTest : public QObject {
     QCOMPARE(boxes.questions,
              (QStringList{QStringLiteral("An unsaved test of Kept from 14.11.2023, 22:13:21 with 1 "
                                          "answered stimuli was found. Restore it?"),
-                          QStringLiteral("Delete it?"),
+                          QStringLiteral("Delete the unsaved test of Kept from 14.11.2023, "
+                                         "22:13:21 with 1 answered stimuli for good? Its journal "
+                                         "%1 is then removed; No keeps it for the next start.")
+                              .arg(paths[0]),
                           QStringLiteral("An unsaved test of Deleted from 14.11.2023, 22:13:22 with "
                                          "1 answered stimuli was found. Restore it?"),
-                          QStringLiteral("Delete it?")}));
+                          QStringLiteral("Delete the unsaved test of Deleted from 14.11.2023, "
+                                         "22:13:22 with 1 answered stimuli for good? Its journal "
+                                         "%1 is then removed; No keeps it for the next start.")
+                              .arg(paths[1])}));
     QCOMPARE(f.data->resultsPresent, 0);
     const auto left = FindJournals(journal.Directory());
     QCOMPARE(left.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(left[0].parsed.image->setUp.subject.name), QStringLiteral("Kept"));
     QVERIFY(std::filesystem::exists(damaged.string() + ".damaged"));
     QVERIFY(!std::filesystem::exists(header));
+  }
+
+  // The real boxes: No to restoring, then Enter, as an operator's habit
+  // answers, to deleting.
+  void enterKeepsAJournalLeftBehind() {
+    QTemporaryDir dir;
+    FrameFixture f;
+    JournalKeeper journal(LocalPath(dir.filePath(QStringLiteral("journal"))));
+    f.context->journal = &journal;
+    JournalSetUp setUp;
+    setUp.subject.name = "Kept";
+    setUp.testTime = 1'700'000'000;
+    setUp.schedule = {{500, 0}, {500, 1}};
+    std::string error;
+    auto written = RunJournal::Create(journal.Directory(), setUp, error);
+    QVERIFY2(written, error.c_str());
+    QVERIFY(written->Append({1, 333, 1}));
+    const std::filesystem::path path = written->Path();
+    written.reset();
+
+    QStringList texts;
+    QPointer<QMessageBox> answered;
+    QTimer operatorHand;
+    connect(&operatorHand, &QTimer::timeout, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) return;
+      if (box == answered) {  // Enter did not close it: give up rather than hang
+        box->reject();
+        return;
+      }
+      answered = box;
+      texts.append(box->text());
+      if (texts.size() == 1) {
+        box->button(QMessageBox::No)->click();
+      } else {
+        QTest::keyClick(box, Qt::Key_Return);
+      }
+    });
+    operatorHand.start(20);
+    RecoverJournals(*f.frame, *f.context);
+    operatorHand.stop();
+    QCOMPARE(texts.size(), 2);
+    QVERIFY2(texts[1].contains(QString::fromStdString(path.string())), qPrintable(texts[1]));
+    QVERIFY(std::filesystem::exists(path));
   }
 };
 
