@@ -122,7 +122,7 @@ void RecoverJournals(CMainFrame& frame, AppContext& context) {
       // data file of theirs is opened, so Save files the results for them.
       RegisterAdoptSubject(data.subject);
     }
-    frame.View().Controller().ShowRestoredRun(static_cast<PerformMode>(image.setUp.performMode));
+    frame.View().ShowRestoredRun(static_cast<PerformMode>(image.setUp.performMode));
   }
 }
 

@@ -312,6 +312,31 @@ class JournalEndToEndTest : public QObject {
     QVERIFY(!std::filesystem::exists(header));
   }
 
+  void restoredTestIsAResultInEveryView() {
+    QTemporaryDir dir;
+    FrameFixture f;
+    JournalKeeper journal(LocalPath(dir.filePath(QStringLiteral("journal"))));
+    f.context->journal = &journal;
+    JournalSetUp setUp;
+    setUp.subject.name = "Restored";
+    setUp.schedule = {{500, 0}, {500, 1}, {500, 2}};
+    std::string error;
+    auto written = RunJournal::Create(journal.Directory(), setUp, error);
+    QVERIFY2(written, error.c_str());
+    for (const JournalAnswer& answer : {JournalAnswer{1, 300, 1}, {2, 310, 2}, {3, 320, 4}}) {
+      QVERIFY(written->Append(answer));
+    }
+    written.reset();
+    MessageRecorder boxes;
+    boxes.answer = true;
+    RecoverJournals(*f.frame, *f.context);
+    QCOMPARE(f.frame->View().Mode(), Result);
+    for (const int id : {IdResponseByResponse, IdSplitSummary, IdResult, IdStatistics, IdChart,
+                         IdFilePrint, IdFilePrintPreview}) {
+      QVERIFY2(f.frame->Action(id)->isEnabled(), qPrintable(f.frame->Action(id)->objectName()));
+    }
+  }
+
   // The real boxes: No to restoring, then Enter, as an operator's habit
   // answers, to deleting.
   void enterKeepsAJournalLeftBehind() {
