@@ -11,9 +11,13 @@
 #include <QApplication>
 #include <QAbstractButton>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -132,6 +136,19 @@ int RunChild(int argc, char** argv) {
   stop = true;
   observer.join();
   return code;
+}
+
+// Every file under `directory` with its bytes.
+QMap<QString, QByteArray> FilesUnder(const QString& directory) {
+  QMap<QString, QByteArray> files;
+  QDirIterator it(directory, QDir::Files | QDir::Hidden | QDir::System,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    QFile file(it.next());
+    files.insert(QDir(directory).relativeFilePath(file.fileName()),
+                 file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable"));
+  }
+  return files;
 }
 
 struct ChildAnswer {
@@ -335,6 +352,53 @@ class JournalEndToEndTest : public QObject {
                          IdFilePrint, IdFilePrintPreview}) {
       QVERIFY2(f.frame->Action(id)->isEnabled(), qPrintable(f.frame->Action(id)->objectName()));
     }
+  }
+
+  // A scripted station check on a station that keeps a journal for its next
+  // start: the self-test neither offers it nor waits for a click, leaves no
+  // file of its own and ends with its verdict.
+  void selfTestLeavesTheStationAsItFoundIt() {
+    BoxSimulator box;
+    if (!box.Open()) QSKIP("no pseudo-terminal on this machine");
+    std::string error;
+    // Every stimulus answered: 1200 ms after each release is past the longest
+    // wait of the built-in configuration and the response's dead time.
+    const auto steps = ParsePressScript("1200:1:100", error);
+    QVERIFY2(steps.has_value(), error.c_str());
+    QVERIFY(box.Start(std::make_unique<ScriptedSubject>(*steps, true)));
+    QTemporaryDir dir;
+    const QString home = dir.filePath(QStringLiteral("home"));
+    const QString temporary = dir.filePath(QStringLiteral("tmp"));
+    QVERIFY(QDir().mkpath(temporary));
+    JournalSetUp setUp;
+    setUp.subject.name = "Waiting";
+    setUp.schedule = {{500, 0}, {500, 1}};
+    auto written = RunJournal::Create(LocalPath(home + QStringLiteral("/journal")), setUp, error);
+    QVERIFY2(written, error.c_str());
+    QVERIFY(written->Append({1, 333, 1}));
+    written.reset();
+    const QMap<QString, QByteArray> before = FilesUnder(home);
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ALACRITY_HOME"), home);
+    environment.insert(QStringLiteral("ALACRITY_COM1"), QString::fromStdString(box.DevicePath()));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("TMPDIR"), temporary);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ALACRITY_PROGRAM), {QStringLiteral("--self-test")});
+    const bool ended = program.waitForFinished(60000);
+    if (!ended) {
+      program.kill();
+      program.waitForFinished();
+    }
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(ended, qPrintable(out));
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY2(out.endsWith(QStringLiteral("self-test passed\n")), qPrintable(out));
+    QVERIFY2(!out.contains(QStringLiteral("Waiting")), qPrintable(out));
+    QCOMPARE(FilesUnder(home), before);
+    QCOMPARE(FilesUnder(temporary), (QMap<QString, QByteArray>{}));
   }
 
   // The real boxes: No to restoring, then Enter, as an operator's habit
