@@ -56,7 +56,8 @@ TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
   const auto out = dir / "out.aly";
   const auto result = RunCli({"recover", journal.string(), "-o", out.string()});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_THAT(result.err, HasSubstr(": 1 answer (stimulus 4) was torn or damaged and was not restored"));
+  EXPECT_THAT(result.err,
+              HasSubstr(": 1 answer (stimulus 4) was torn or damaged and was not restored"));
   EXPECT_THAT(result.out, HasSubstr("3 of 4 stimuli answered"));
 
   auto data = std::make_unique<DocumentData>();
