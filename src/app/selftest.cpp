@@ -174,7 +174,8 @@ void SelfTestSession::Run(CMainFrame& frame, AppContext& context,
                           const std::function<void(int)>& finished) {
   const bool passed = SelfTest(frame, context).Run() && !m_failed;
   PrintVerdict(passed);
-  if (finished) finished(passed ? 0 : 1);
+  m_status = passed ? 0 : 1;
+  if (finished) finished(m_status);
 }
 
 void SelfTestSession::Watch() {
@@ -182,13 +183,16 @@ void SelfTestSession::Watch() {
   const auto deadline = std::chrono::seconds(SelfTestDeadlineSeconds);
   if (m_ended.wait_for(lock, deadline, [this] { return m_done; })) return;
   // The window thread is stuck where no timer reaches it (a device that
-  // blocks, a dialog of its own): the verdict comes from here, and the
-  // process ends without waiting for it.
-  std::printf("self-test FAILED: no verdict after %d s\n", SelfTestDeadlineSeconds);
-  std::fflush(stdout);
+  // blocks, a dialog of its own, an end that does not come): the process
+  // ends from here, with the verdict given or, without one, a failure.
+  const int status = m_status.load();
+  if (status < 0) {
+    std::printf("self-test FAILED: no verdict after %d s\n", SelfTestDeadlineSeconds);
+    std::fflush(stdout);
+  }
   std::error_code ignored;
   std::filesystem::remove_all(m_homePath, ignored);
-  std::_Exit(1);
+  std::_Exit(status < 0 ? 1 : status);
 }
 
 }  // namespace alacrity

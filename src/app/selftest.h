@@ -11,8 +11,7 @@
 // it must end on its own, leave the station as it found it and never wait
 // for a click.
 
-#include <QString>
-
+#include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
@@ -65,10 +64,13 @@ class SelfTestSession {
 
   std::unique_ptr<QTemporaryDir> m_home;
   std::filesystem::path m_homePath;  // for the watchdog, set before it starts
-  bool m_failed = false;  // a message box was shown
+  bool m_failed = false;  // a message (not a question) was shown
   std::mutex m_mutex;
   std::condition_variable m_ended;
   bool m_done = false;  // under m_mutex
+  // The exit status once the verdict is out, -1 before; written by the
+  // window thread, read by the watchdog.
+  std::atomic<int> m_status{-1};
   std::thread m_watchdog;
 };
 
