@@ -621,16 +621,16 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Das Journal %1 ist beschädigt; es wurde in %2 umbenannt.</translation>
     </message>
     <message>
-        <source>Delete it?</source>
-        <translation>Löschen?</translation>
-    </message>
-    <message>
         <source>Stimulus %1 of the protocol has no valid object.</source>
         <translation>Reiz %1 des Protokolls hat kein gültiges Objekt.</translation>
     </message>
     <message>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>Der Latenz-Timer des Wandlers %1 steht auf %2 ms: Er hält empfangene Bytes so lange zurück, sodass jede neue Phase eines Tests bis zu %2 ms verspätet auf dem Bildschirm erscheint. Das Programm darf ihn nicht ändern. Die udev-Regel des Pakets installieren und den Wandler neu anstecken (die Regel setzt 1 ms), oder ihn bis zum nächsten Anstecken so setzen:</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
+        <translation>Den nicht gespeicherten Test (%1, %2, %3 beantwortete Reize) endgültig löschen? Sein Journal %4 wird dann entfernt; Nein behält es für den nächsten Start.</translation>
     </message>
 </context>
 <context>

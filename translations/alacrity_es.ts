@@ -621,16 +621,16 @@ Do you want to replace it?</source>
         <translation>El diario %1 está dañado; se ha renombrado a %2.</translation>
     </message>
     <message>
-        <source>Delete it?</source>
-        <translation>¿Eliminarla?</translation>
-    </message>
-    <message>
         <source>Stimulus %1 of the protocol has no valid object.</source>
         <translation>El estímulo %1 del protocolo no tiene un objeto válido.</translation>
     </message>
     <message>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>El temporizador de latencia del convertidor %1 está en %2 ms: retiene los bytes recibidos ese tiempo, así que cada nueva fase de una prueba llega a la pantalla hasta %2 ms tarde. El programa no puede cambiarlo. Instale la regla udev del paquete y vuelva a conectar el convertidor (la regla lo pone en 1 ms), o ajústelo hasta la próxima conexión con:</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
+        <translation>¿Eliminar definitivamente la prueba sin guardar (%1, %2, %3 estímulos respondidos)? Su diario %4 se borra entonces; No lo conserva para el próximo inicio.</translation>
     </message>
 </context>
 <context>

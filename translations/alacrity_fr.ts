@@ -621,16 +621,16 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le journal %1 est endommagé ; il a été renommé en %2.</translation>
     </message>
     <message>
-        <source>Delete it?</source>
-        <translation>Le supprimer ?</translation>
-    </message>
-    <message>
         <source>Stimulus %1 of the protocol has no valid object.</source>
         <translation>Le stimulus %1 du protocole n&apos;a pas d&apos;objet valide.</translation>
     </message>
     <message>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>Le temporisateur de latence du convertisseur %1 est à %2 ms : il retient les octets reçus aussi longtemps, si bien que chaque nouvelle phase d&apos;un test atteint l&apos;écran jusqu&apos;à %2 ms en retard. Le programme n&apos;a pas le droit de le modifier. Installez la règle udev du paquet et rebranchez le convertisseur (la règle le met à 1 ms), ou réglez-le jusqu&apos;au prochain branchement avec :</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
+        <translation>Supprimer définitivement le test non enregistré (%1, %2, %3 stimuli avec réponse) ? Son journal %4 est alors effacé ; Non le garde pour le prochain démarrage.</translation>
     </message>
 </context>
 <context>

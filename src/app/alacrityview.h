@@ -54,6 +54,9 @@ class CAlacrityView : public QWidget, public RunWindow {
   void StartRun();
   void StopRun();
   void ShowNeutralView();
+  // Results restored from a journal, shown as Stop shows a test's, with the
+  // commands enabled as after one.
+  void ShowRestoredRun(PerformMode mode);
 
   RunController& Controller() { return m_controller; }
   const RunController& Controller() const { return m_controller; }

@@ -98,11 +98,12 @@ void ShowMessageBox(QWidget* parent, const QString& english) {
   box.exec();
 }
 
-bool AskQuestion(QWidget* parent, const QString& english) {
+bool AskQuestion(QWidget* parent, const QString& english, PresetAnswer preset) {
   const QString text = Localized(english);
   if (Hook()) return Hook()(MessageKind::Question, text);
   QMessageBox box(QMessageBox::Question, QString::fromLatin1(MessageCaption), text,
                   QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(preset == PresetAnswer::No ? QMessageBox::No : QMessageBox::Yes);
   Label(box, QMessageBox::Yes, QT_TRANSLATE_NOOP("Message", "&Yes"));
   Label(box, QMessageBox::No, QT_TRANSLATE_NOOP("Message", "&No"));
   return box.exec() == QMessageBox::Yes;

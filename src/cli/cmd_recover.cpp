@@ -26,6 +26,11 @@ namespace {
 constexpr const char* MessageErrorWritingTimingRecord = "the timing record could not be written";
 
 int RunRecover(const std::filesystem::path& journal, const std::filesystem::path& output) {
+  // Its test may still be answering: what it holds now is not its result.
+  if (JournalIsHeld(journal)) {
+    ReportRefusal(journal, MessageJournalInUse);
+    return ExitRefused;
+  }
   const std::optional<FileBytes> file = ReadFileBytes(journal);
   if (!file) {
     ReportRefusal(journal, MessageErrorOpeningFile);
@@ -55,10 +60,17 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
       return ExitRefused;
     }
   }
-  if (image.droppedBytes > 0) {
-    // A torn last write is expected after a power cut; say what was left.
-    std::cerr << journal.string() << ": " << image.droppedBytes
-              << " bytes after the last sound answer were not restored\n";
+  // A torn last write is expected after a power cut; say which answers it
+  // cost.
+  if (const std::size_t lost = DroppedAnswers(image); lost > 0) {
+    const std::size_t first = image.answers.size() + 1;
+    std::cerr << journal.string() << ": ";
+    if (lost == 1) {
+      std::cerr << "1 answer (stimulus " << first << ") was torn or damaged and was not restored\n";
+    } else {
+      std::cerr << lost << " answers (stimuli " << first << " to " << first + lost - 1
+                << ") were torn or damaged and were not restored\n";
+    }
   }
   std::cout << document->results.responseCount << " of " << image.setUp.schedule.size()
             << " stimuli answered, saved to " << output.string() << '\n';

@@ -56,7 +56,8 @@ TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
   const auto out = dir / "out.aly";
   const auto result = RunCli({"recover", journal.string(), "-o", out.string()});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_THAT(result.err, HasSubstr("7 bytes"));
+  EXPECT_THAT(result.err,
+              HasSubstr(": 1 answer (stimulus 4) was torn or damaged and was not restored"));
   EXPECT_THAT(result.out, HasSubstr("3 of 4 stimuli answered"));
 
   auto data = std::make_unique<DocumentData>();
@@ -90,6 +91,19 @@ TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
             "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
             "response_host_ns\r\n"
             "2,2000,9000000000,9000300000,0.300,2580,9402000000\r\n");
+}
+
+TEST(CliRecover, JournalOfATestStillRunningIsRefusedAndWritesNothing) {
+  TempDir dir;
+  std::string error;
+  auto running = RunJournal::Create(dir / "journal", SampleSetUp(), error);
+  ASSERT_NE(running, nullptr) << error;
+  ASSERT_TRUE(running->Append({1, 301, 1}));
+  const auto out = dir / "out.aly";
+  const auto result = RunCli({"recover", running->Path().string(), "-o", out.string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("is still being written by a running test"));
+  EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST(CliRecover, DamagedJournalIsRefusedAndWritesNothing) {
