@@ -97,18 +97,18 @@ class TimingRecord {
   std::array<Stimulus, ResultCapacity> m_stimuli{};
 
   // Reader only.
-  int64_t m_chunkNs = 0;      // the stamp of the chunk being fed
-  int64_t m_pauseEndNs = 0;   // the end of the reader's latest pause
-  int64_t m_total = 0;        // bytes so far
-  int64_t m_block = -1;       // the rate block of the latest chunk
-  int64_t m_blockLag = 0;     // least delay seen in it
-  RateAnchor m_blockAnchor;   // and where; none while only paused reads came
-  RateSums m_rate;            // the fit over the anchors published so far
-  int64_t m_buttonBytes = 0;      // bytes whose buttons were noted
-  int32_t m_buttons = -1;         // the latest byte's nibble; -1 before any
-  int64_t m_lastChangeByte = 0;   // where the buttons last changed; 0: never
-  int64_t m_secondChanges = 0;    // changes in the current second of bytes
-  ButtonActivity m_activity;
+  int64_t m_chunkNs = 0;         // the stamp of the chunk being fed
+  int64_t m_pauseEndNs = 0;      // the end of the reader's latest pause
+  int64_t m_total = 0;           // bytes so far
+  int64_t m_block = -1;          // the rate block of the latest chunk
+  int64_t m_blockLag = 0;        // least delay seen in it
+  RateAnchor m_blockAnchor;      // and where; none while only paused reads came
+  RateSums m_rate;               // the fit over the anchors published so far
+  int64_t m_buttonBytes = 0;     // bytes whose buttons were noted
+  int32_t m_buttons = -1;        // the latest byte's nibble; -1 before any
+  int64_t m_lastChangeByte = 0;  // where the buttons last changed; 0: never
+  int64_t m_secondChanges = 0;   // changes in the current second of bytes
+  ButtonActivity m_activity;     // what was published of the buttons
 
   // Written by the reader, read by anyone.
   std::atomic<int64_t> m_bytes{0};
