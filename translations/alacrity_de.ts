@@ -994,10 +994,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Anzeigeverzögerung: Median %1 ms, p99 %2 ms, max. %3 ms (%4 Reize)</translation>
     </message>
     <message>
-        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
-        <translation>Senderate der Box: %1 Bytes/s, %2 ppm gegenüber der Rechneruhr</translation>
-    </message>
-    <message>
         <source>Longest gap between bytes: %1 ms</source>
         <translation>Längste Lücke zwischen Bytes: %1 ms</translation>
     </message>
@@ -1012,6 +1008,46 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Display: %1, refresh rate unknown</source>
         <translation>Anzeige: %1, Bildwiederholrate unbekannt</translation>
+    </message>
+    <message>
+        <source>The button bits change faster than fingers can: the box sends garbage (a wrong rate, a loose line or another device), not presses.</source>
+        <translation>Die Tastenbits wechseln schneller, als Finger es können: Die Box sendet Datenmüll (falsche Rate, lose Leitung oder ein anderes Gerät), keine Tastendrücke.</translation>
+    </message>
+    <message>
+        <source>Answers bunched at the shortest time that counts were not given by a person: the box sends presses by itself.</source>
+        <translation>Antworten, die sich an der kürzesten zählbaren Zeit häufen, gab keine Person: Die Box sendet von selbst Tastendrücke.</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: none</source>
+        <translation>Durchgehend gedrückte Tasten: keine</translation>
+    </message>
+    <message>
+        <source>The box stopped sending: it was switched off or unplugged, or its line broke.</source>
+        <translation>Die Box hat aufgehört zu senden: Sie wurde ausgeschaltet oder abgezogen, oder ihre Leitung ist unterbrochen.</translation>
+    </message>
+    <message>
+        <source>A button held for the whole check is stuck or wired wrongly: a test waits for all buttons up before every stimulus.</source>
+        <translation>Eine während der ganzen Prüfung gedrückte Taste klemmt oder ist falsch verdrahtet: Ein Test wartet vor jedem Reiz, bis alle Tasten losgelassen sind.</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 ± %2 bytes/s, %3 ± %4 ppm against the host clock</source>
+        <translation>Senderate der Box: %1 ± %2 Bytes/s, %3 ± %4 ppm gegenüber der Rechneruhr</translation>
+    </message>
+    <message>
+        <source>Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3</source>
+        <translation>Tastenwechsel: %1, höchstens %2 in einer Sekunde; Prellen (innerhalb von 10 ms): %3</translation>
+    </message>
+    <message>
+        <source>Answers within 5 ms of the 69 ms floor: %1 of %2</source>
+        <translation>Antworten bis 5 ms über der Untergrenze von 69 ms: %1 von %2</translation>
+    </message>
+    <message>
+        <source>No bytes for the last %1 ms of the check</source>
+        <translation>Keine Bytes in den letzten %1 ms der Prüfung</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: %1</source>
+        <translation>Durchgehend gedrückte Tasten: %1</translation>
     </message>
 </context>
 <context>
@@ -1164,10 +1200,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Keine Bytes von der Antwortbox an %1.</translation>
     </message>
     <message>
-        <source>%1 bytes/s over the last 2 s</source>
-        <translation>%1 Bytes/s in den letzten 2 s</translation>
-    </message>
-    <message>
         <source>measuring the rate</source>
         <translation>Rate wird gemessen</translation>
     </message>
@@ -1184,6 +1216,10 @@ Soll die Datei ersetzt werden?</translation>
 %1</source>
         <translation>Die Statistik konnte nicht gespeichert werden in
 %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 Bytes/s</translation>
     </message>
 </context>
 <context>

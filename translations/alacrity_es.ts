@@ -994,10 +994,6 @@ Do you want to replace it?</source>
         <translation>Retardo de pantalla: mediana %1 ms, p99 %2 ms, máx. %3 ms (%4 estímulos)</translation>
     </message>
     <message>
-        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
-        <translation>Tasa de la caja: %1 bytes/s, %2 ppm respecto al reloj del equipo</translation>
-    </message>
-    <message>
         <source>Longest gap between bytes: %1 ms</source>
         <translation>Mayor intervalo entre bytes: %1 ms</translation>
     </message>
@@ -1012,6 +1008,46 @@ Do you want to replace it?</source>
     <message>
         <source>Display: %1, refresh rate unknown</source>
         <translation>Pantalla: %1, frecuencia de refresco desconocida</translation>
+    </message>
+    <message>
+        <source>The button bits change faster than fingers can: the box sends garbage (a wrong rate, a loose line or another device), not presses.</source>
+        <translation>Los bits de los botones cambian más rápido de lo que pueden los dedos: la caja envía basura (una tasa errónea, una línea suelta u otro dispositivo), no pulsaciones.</translation>
+    </message>
+    <message>
+        <source>Answers bunched at the shortest time that counts were not given by a person: the box sends presses by itself.</source>
+        <translation>Las respuestas agrupadas en el tiempo más corto que cuenta no las dio una persona: la caja envía pulsaciones por sí sola.</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: none</source>
+        <translation>Botones pulsados todo el tiempo: ninguno</translation>
+    </message>
+    <message>
+        <source>The box stopped sending: it was switched off or unplugged, or its line broke.</source>
+        <translation>La caja dejó de enviar: se apagó o se desconectó, o su línea se cortó.</translation>
+    </message>
+    <message>
+        <source>A button held for the whole check is stuck or wired wrongly: a test waits for all buttons up before every stimulus.</source>
+        <translation>Un botón pulsado durante toda la comprobación está atascado o mal cableado: una prueba espera a que se suelten todos los botones antes de cada estímulo.</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 ± %2 bytes/s, %3 ± %4 ppm against the host clock</source>
+        <translation>Tasa de la caja: %1 ± %2 bytes/s, %3 ± %4 ppm respecto al reloj del equipo</translation>
+    </message>
+    <message>
+        <source>Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3</source>
+        <translation>Cambios de botones: %1, como máximo %2 en un segundo; rebotes (en menos de 10 ms): %3</translation>
+    </message>
+    <message>
+        <source>Answers within 5 ms of the 69 ms floor: %1 of %2</source>
+        <translation>Respuestas a menos de 5 ms del mínimo de 69 ms: %1 de %2</translation>
+    </message>
+    <message>
+        <source>No bytes for the last %1 ms of the check</source>
+        <translation>Ningún byte en los últimos %1 ms de la comprobación</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: %1</source>
+        <translation>Botones pulsados todo el tiempo: %1</translation>
     </message>
 </context>
 <context>
@@ -1164,10 +1200,6 @@ Do you want to replace it?</source>
         <translation>Ningún byte de la caja de respuesta en %1.</translation>
     </message>
     <message>
-        <source>%1 bytes/s over the last 2 s</source>
-        <translation>%1 bytes/s en los últimos 2 s</translation>
-    </message>
-    <message>
         <source>measuring the rate</source>
         <translation>midiendo la tasa</translation>
     </message>
@@ -1184,6 +1216,10 @@ Do you want to replace it?</source>
 %1</source>
         <translation>No se pudieron escribir las estadísticas en
 %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 bytes/s</translation>
     </message>
 </context>
 <context>

@@ -994,10 +994,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Délai d&apos;affichage : médiane %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)</translation>
     </message>
     <message>
-        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
-        <translation>Débit du boîtier : %1 octets/s, %2 ppm par rapport à l&apos;horloge de l&apos;ordinateur</translation>
-    </message>
-    <message>
         <source>Longest gap between bytes: %1 ms</source>
         <translation>Plus long écart entre octets : %1 ms</translation>
     </message>
@@ -1012,6 +1008,46 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Display: %1, refresh rate unknown</source>
         <translation>Affichage : %1, fréquence de rafraîchissement inconnue</translation>
+    </message>
+    <message>
+        <source>The button bits change faster than fingers can: the box sends garbage (a wrong rate, a loose line or another device), not presses.</source>
+        <translation>Les bits des boutons changent plus vite que des doigts ne le peuvent : le boîtier envoie des données parasites (mauvais débit, ligne mal branchée ou autre appareil), pas des appuis.</translation>
+    </message>
+    <message>
+        <source>Answers bunched at the shortest time that counts were not given by a person: the box sends presses by itself.</source>
+        <translation>Des réponses groupées au temps le plus court qui compte ne viennent pas d&apos;une personne : le boîtier envoie des appuis de lui-même.</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: none</source>
+        <translation>Boutons enfoncés en permanence : aucun</translation>
+    </message>
+    <message>
+        <source>The box stopped sending: it was switched off or unplugged, or its line broke.</source>
+        <translation>Le boîtier a cessé d&apos;émettre : il a été éteint ou débranché, ou sa ligne est coupée.</translation>
+    </message>
+    <message>
+        <source>A button held for the whole check is stuck or wired wrongly: a test waits for all buttons up before every stimulus.</source>
+        <translation>Un bouton enfoncé pendant toute la vérification est bloqué ou mal câblé : un test attend que tous les boutons soient relâchés avant chaque stimulus.</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 ± %2 bytes/s, %3 ± %4 ppm against the host clock</source>
+        <translation>Débit du boîtier : %1 ± %2 octets/s, %3 ± %4 ppm par rapport à l&apos;horloge de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3</source>
+        <translation>Changements des boutons : %1, au plus %2 en une seconde ; rebonds (en moins de 10 ms) : %3</translation>
+    </message>
+    <message>
+        <source>Answers within 5 ms of the 69 ms floor: %1 of %2</source>
+        <translation>Réponses à moins de 5 ms du plancher de 69 ms : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No bytes for the last %1 ms of the check</source>
+        <translation>Aucun octet pendant les dernières %1 ms de la vérification</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: %1</source>
+        <translation>Boutons enfoncés en permanence : %1</translation>
     </message>
 </context>
 <context>
@@ -1164,10 +1200,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Aucun octet du boîtier de réponse sur %1.</translation>
     </message>
     <message>
-        <source>%1 bytes/s over the last 2 s</source>
-        <translation>%1 octets/s sur les 2 dernières s</translation>
-    </message>
-    <message>
         <source>measuring the rate</source>
         <translation>mesure du débit en cours</translation>
     </message>
@@ -1184,6 +1216,10 @@ Voulez-vous le remplacer ?</translation>
 %1</source>
         <translation>Les statistiques n&apos;ont pas pu être écrites dans
 %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 octets/s</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,12 @@ QString DisplayDecimal(double value, int decimals) {
 }
 
 QString DisplayFigure(const QString& figure) {
+  // A measured figure with its uncertainty, "1439.994 ± 0.003": each side.
+  const QString plusMinus = QStringLiteral(" \u00b1 ");
+  if (const qsizetype at = figure.indexOf(plusMinus); at > 0) {
+    return DisplayFigure(figure.left(at)) + plusMinus +
+           DisplayFigure(figure.mid(at + plusMinus.size()));
+  }
   static const QRegularExpression number(QStringLiteral("^([+-]?\\d+)\\.(\\d+)( %)?$"));
   const QRegularExpressionMatch match = number.match(figure);
   if (!match.hasMatch()) return figure;

@@ -21,8 +21,8 @@ void SetDisplayNumberLocale(const QLocale& locale);
 QString DisplayDecimal(double value, int decimals);
 
 // A figure as the core writes it ("301.5", "16.7 %", "+120", "-0.25") with
-// the display locale's decimal sign; any other text (a device name, a
-// version) comes back unchanged.
+// the display locale's decimal sign, each side of a "1439.994 ± 0.003"
+// alike; any other text (a device name, a version) comes back unchanged.
 QString DisplayFigure(const QString& figure);
 
 }  // namespace alacrity
