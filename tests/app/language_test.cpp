@@ -279,8 +279,8 @@ class LanguageTest : public QObject {
         << "Display delay: median 1.50 ms, p99 2.25 ms, max 9.00 ms (12 stimuli)"
         << "Anzeigeverzögerung: Median 1,50 ms, p99 2,25 ms, max. 9,00 ms (12 Reize)";
     QTest::newRow("timing signed figures")
-        << "Box rate: 1440.00 bytes/s, -120 ppm against the host clock"
-        << "Senderate der Box: 1440,00 Bytes/s, -120 ppm gegenüber der Rechneruhr";
+        << "Box rate: 1439.994 ± 0.003 bytes/s, -4.2 ± 2.1 ppm against the host clock"
+        << "Senderate der Box: 1439,994 ± 0,003 Bytes/s, -4,2 ± 2,1 ppm gegenüber der Rechneruhr";
     QTest::newRow("timing display") << "Display: Wayland (weston), 60 Hz refresh"
                                     << "Anzeige: Wayland (weston), 60 Hz Bildwiederholrate";
     QTest::newRow("timing display version") << "Display: X11 1.21.1, 60 Hz refresh"
