@@ -632,6 +632,34 @@ Soll die Datei ersetzt werden?</translation>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>Der Latenz-Timer des Wandlers %1 steht auf %2 ms: Er hält empfangene Bytes so lange zurück, sodass jede neue Phase eines Tests bis zu %2 ms verspätet auf dem Bildschirm erscheint. Das Programm darf ihn nicht ändern. Die udev-Regel des Pakets installieren und den Wandler neu anstecken (die Regel setzt 1 ms), oder ihn bis zum nächsten Anstecken so setzen:</translation>
     </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1: ist schreibgeschützt; nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1: Ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1: wurde für eine andere Speicherung von %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1: gehört zu einem anderen Test als %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1: ist in Zeile %2 beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1: ist keine Zeitaufzeichnung dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1: nennt eine Datendatei, aber %2 lässt sich nicht als solche öffnen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1293,6 +1321,12 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>Die Zeitaufzeichnung konnte nicht neben die Datendatei geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>Die Zeitaufzeichnung neben dieser Datendatei wird nicht verwendet; beim Speichern der Datei wird sie ersetzt oder entfernt:
+%1</translation>
     </message>
 </context>
 <context>

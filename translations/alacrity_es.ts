@@ -632,6 +632,34 @@ Do you want to replace it?</source>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>El temporizador de latencia del convertidor %1 está en %2 ms: retiene los bytes recibidos ese tiempo, así que cada nueva fase de una prueba llega a la pantalla hasta %2 ms tarde. El programa no puede cambiarlo. Instale la regla udev del paquete y vuelva a conectar el convertidor (la regla lo pone en 1 ms), o ajústelo hasta la próxima conexión con:</translation>
     </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1: está protegido contra escritura; no se guardó nada</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1: No es un archivo normal (una tubería, un dispositivo o un socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1: se escribió para otro guardado de %2</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1: es de otra prueba que %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1: está dañado en la línea %2</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1: no es un registro de tiempos escrito por este programa</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1: nombra un archivo de datos, pero %2 no es uno que se pueda abrir</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1293,6 +1321,12 @@ Do you want to replace it?</source>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>El registro de tiempos no se pudo escribir junto al archivo de datos: %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>El registro de tiempos junto a este archivo de datos no se usa; al guardar el archivo se reemplaza o se elimina:
+%1</translation>
     </message>
 </context>
 <context>

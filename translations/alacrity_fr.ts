@@ -632,6 +632,34 @@ Voulez-vous le remplacer ?</translation>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>Le temporisateur de latence du convertisseur %1 est à %2 ms : il retient les octets reçus aussi longtemps, si bien que chaque nouvelle phase d&apos;un test atteint l&apos;écran jusqu&apos;à %2 ms en retard. Le programme n&apos;a pas le droit de le modifier. Installez la règle udev du paquet et rebranchez le convertisseur (la règle le met à 1 ms), ou réglez-le jusqu&apos;au prochain branchement avec :</translation>
     </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1 : est protégé en écriture ; rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1 : N&apos;est pas un fichier ordinaire (un tube, un périphérique ou un socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1 : a été écrit pour un autre enregistrement de %2</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1 : appartient à un autre test que %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1 : est endommagé à la ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1 : n&apos;est pas un enregistrement des temps écrit par ce programme</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1 : désigne un fichier de données, mais %2 n&apos;en est pas un qui s&apos;ouvre</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1293,6 +1321,12 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>L&apos;enregistrement des temps n&apos;a pas pu être écrit à côté du fichier de données : %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>L&apos;enregistrement des temps à côté de ce fichier de données n&apos;est pas utilisé ; l&apos;enregistrement du fichier le remplace ou le supprime :
+%1</translation>
     </message>
 </context>
 <context>

@@ -15,20 +15,16 @@
 #include "commands.h"
 #include "data/file_io.h"
 #include "data/run_journal.h"
-#include "data/test_data_file.h"
 #include "engine/run_recovery.h"
-#include "results/timing_report.h"
 #include "exit_codes.h"
 
 namespace alacrity::cli {
 namespace {
 
-constexpr const char* MessageErrorWritingTimingRecord = "the timing record could not be written";
-
 int RunRecover(const std::filesystem::path& journal, const std::filesystem::path& output) {
-  const std::optional<FileBytes> file = ReadFileBytes(journal);
+  const FileRead file = ReadFileBytes(journal);
   if (!file) {
-    ReportRefusal(journal, MessageErrorOpeningFile);
+    ReportRefusal(journal, WithFailure(MessageErrorOpeningFile, file.failure));
     return ExitRefused;
   }
   const ParseResult<JournalImage> parsed =
@@ -40,21 +36,10 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
   }
   auto document = NewDocument();
   RestoreJournalledRun(*parsed.image, *document);
-  const FileOutcome saved = SaveTestData(output, *document);
-  if (!saved.ok) {
-    ReportRefusal(output, saved.message);
-    return ExitRefused;
-  }
   const JournalImage& image = *parsed.image;
   // The host times go beside the data file, as Save puts them.
-  if (const std::optional<RunTiming> timing = JournalledTiming(image)) {
-    const std::string csv = TimingCsv(*timing);
-    const std::filesystem::path csvPath = TimingCsvPathFor(output);
-    if (!WriteFileAtomically(csvPath, {reinterpret_cast<const uint8_t*>(csv.data()), csv.size()})) {
-      ReportRefusal(csvPath, MessageErrorWritingTimingRecord);
-      return ExitRefused;
-    }
-  }
+  const std::optional<RunTiming> timing = JournalledTiming(image);
+  if (!SaveTestDataOrReport(output, *document, timing ? &*timing : nullptr)) return ExitRefused;
   if (image.droppedBytes > 0) {
     // A torn last write is expected after a power cut; say what was left.
     std::cerr << journal.string() << ": " << image.droppedBytes

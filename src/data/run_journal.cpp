@@ -150,7 +150,7 @@ bool PrepareDirectory(const std::filesystem::path& directory, std::string& error
   std::filesystem::create_directories(directory, code);
   struct stat info {};
   if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    error = directory.string() + ": " + (code ? code.message() : "not a directory");
+    error = directory.string() + ": " + NoFolderReason(directory, code);
     return false;
   }
   // Subjects' names are personal data: the folder is the owner's alone. A

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/run_timing.h"
+#include "data/test_data_file.h"
 
 namespace alacrity {
 
@@ -61,8 +62,9 @@ std::vector<TimingLine> TimingReportLines(const TimingFigures& figures);
 std::vector<TimingLine> ArrivalLines(const ByteArrival& arrival);
 
 // The saved record, one row per stimulus whose response count started:
-// UTF-8, a header row, units in the column names, CRLF line ends.
-std::string TimingCsv(const RunTiming& timing);
+// UTF-8, a header row, units in the column names, CRLF line ends. Every row
+// names the data file the record belongs to.
+std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile);
 // "<dir>/<name>.timing.csv" beside "<dir>/<name>.aly".
 std::filesystem::path TimingCsvPathFor(const std::filesystem::path& dataFile);
 
