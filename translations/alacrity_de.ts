@@ -632,6 +632,34 @@ Soll die Datei ersetzt werden?</translation>
         <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
         <translation>Den nicht gespeicherten Test (%1, %2, %3 beantwortete Reize) endgültig löschen? Sein Journal %4 wird dann entfernt; Nein behält es für den nächsten Start.</translation>
     </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1: ist schreibgeschützt; nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1: Ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1: wurde für eine andere Speicherung von %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1: gehört zu einem anderen Test als %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1: ist in Zeile %2 beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1: ist keine Zeitaufzeichnung dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1: nennt eine Datendatei, aber %2 lässt sich nicht als solche öffnen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1333,6 +1361,12 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>Die Zeitaufzeichnung konnte nicht neben die Datendatei geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>Die Zeitaufzeichnung neben dieser Datendatei wird nicht verwendet; beim Speichern der Datei wird sie ersetzt oder entfernt:
+%1</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,34 @@ Do you want to replace it?</source>
         <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
         <translation>¿Eliminar definitivamente la prueba sin guardar (%1, %2, %3 estímulos respondidos)? Su diario %4 se borra entonces; No lo conserva para el próximo inicio.</translation>
     </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1: está protegido contra escritura; no se guardó nada</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1: No es un archivo normal (una tubería, un dispositivo o un socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1: se escribió para otro guardado de %2</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1: es de otra prueba que %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1: está dañado en la línea %2</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1: no es un registro de tiempos escrito por este programa</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1: nombra un archivo de datos, pero %2 no es uno que se pueda abrir</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1333,6 +1361,12 @@ Do you want to replace it?</source>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>El registro de tiempos no se pudo escribir junto al archivo de datos: %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>El registro de tiempos junto a este archivo de datos no se usa; al guardar el archivo se reemplaza o se elimina:
+%1</translation>
     </message>
 </context>
 <context>

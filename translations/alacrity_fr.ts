@@ -632,6 +632,34 @@ Voulez-vous le remplacer ?</translation>
         <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
         <translation>Supprimer définitivement le test non enregistré (%1, %2, %3 stimuli avec réponse) ? Son journal %4 est alors effacé ; Non le garde pour le prochain démarrage.</translation>
     </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1 : est protégé en écriture ; rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1 : N&apos;est pas un fichier ordinaire (un tube, un périphérique ou un socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1 : a été écrit pour un autre enregistrement de %2</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1 : appartient à un autre test que %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1 : est endommagé à la ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1 : n&apos;est pas un enregistrement des temps écrit par ce programme</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1 : désigne un fichier de données, mais %2 n&apos;en est pas un qui s&apos;ouvre</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1333,6 +1361,12 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>L&apos;enregistrement des temps n&apos;a pas pu être écrit à côté du fichier de données : %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>L&apos;enregistrement des temps à côté de ce fichier de données n&apos;est pas utilisé ; l&apos;enregistrement du fichier le remplace ou le supprime :
+%1</translation>
     </message>
 </context>
 <context>

@@ -74,9 +74,9 @@ bool ParseStall(const std::string& text, BoxSimulatorOptions& options) {
 }
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-  std::optional<FileBytes> file = ReadFileBytes(path);
+  FileRead file = ReadFileBytes(path);
   if (!file || file->truncated) {
-    std::cerr << path << ": " << (file ? "file too large" : std::strerror(errno)) << "\n";
+    std::cerr << (file ? path + ": file too large" : file.failure) << "\n";
     return std::nullopt;
   }
   return std::move(file->bytes);

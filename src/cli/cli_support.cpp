@@ -13,6 +13,8 @@
 #include "data/file_io.h"
 #include "data/test_data_file.h"
 #include "program/standard_streams.h"
+#include "results/timing_csv_file.h"
+#include "results/timing_report.h"
 
 namespace alacrity::cli {
 
@@ -30,11 +32,28 @@ std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& 
   return document;
 }
 
+bool SaveTestDataOrReport(const std::filesystem::path& path, DocumentData& data,
+                          const RunTiming* timing) {
+  const DataFileSave saved = SaveTestDataAndTiming(path, data, timing);
+  if (!saved.data.ok) {
+    ReportRefusal(path, saved.data.message);
+    return false;
+  }
+  if (!saved.timingFailure.empty()) {
+    ReportRefusal(TimingCsvPathFor(path),
+                  WithFailure("the timing record could not be written", saved.timingFailure));
+    return false;
+  }
+  return true;
+}
+
 bool WriteOutput(const std::filesystem::path& path, std::string_view bytes) {
   if (path.empty()) return WriteStandardOutput(bytes);
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-  if (!WriteFileAtomically(path, std::span<const uint8_t>(data, bytes.size()))) {
-    ReportRefusal(path, "File Save Error");
+  const WriteResult written =
+      WriteFileAtomically(path, std::span<const uint8_t>(data, bytes.size()));
+  if (!written) {
+    ReportRefusal(path, WithFailure(MessageFileSaveError, written.failure));
     return false;
   }
   return true;

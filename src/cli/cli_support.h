@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/document_data.h"
+#include "data/run_timing.h"
 
 namespace alacrity::cli {
 
@@ -23,6 +24,12 @@ std::unique_ptr<DocumentData> NewDocument();
 // Loads the test data file into a fresh document; on refusal prints
 // "PATH: message" to stderr and returns null.
 std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& path);
+
+// Saves the data file and replaces or removes its timing record in the same
+// step (written from `timing` when given). False, with a message on stderr,
+// when the data file was refused (nothing was written) or its record failed.
+bool SaveTestDataOrReport(const std::filesystem::path& path, DocumentData& data,
+                          const RunTiming* timing);
 
 // Writes the bytes to the file (atomically) or, for an empty path, to
 // standard output. False, with a message on stderr, when that failed.

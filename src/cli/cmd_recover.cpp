@@ -15,15 +15,12 @@
 #include "commands.h"
 #include "data/file_io.h"
 #include "data/run_journal.h"
-#include "data/test_data_file.h"
 #include "engine/run_recovery.h"
-#include "results/timing_report.h"
 #include "exit_codes.h"
+#include "results/timing_report.h"
 
 namespace alacrity::cli {
 namespace {
-
-constexpr const char* MessageErrorWritingTimingRecord = "the timing record could not be written";
 
 int RunRecover(const std::filesystem::path& journal, const std::filesystem::path& output) {
   // Its test may still be answering: what it holds now is not its result.
@@ -31,9 +28,9 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
     ReportRefusal(journal, MessageJournalInUse);
     return ExitRefused;
   }
-  const std::optional<FileBytes> file = ReadFileBytes(journal);
+  const FileRead file = ReadFileBytes(journal);
   if (!file) {
-    ReportRefusal(journal, MessageErrorOpeningFile);
+    ReportRefusal(journal, WithFailure(MessageErrorOpeningFile, file.failure));
     return ExitRefused;
   }
   const ParseResult<JournalImage> parsed =
@@ -45,21 +42,10 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
   }
   auto document = NewDocument();
   RestoreJournalledRun(*parsed.image, *document);
-  const FileOutcome saved = SaveTestData(output, *document);
-  if (!saved.ok) {
-    ReportRefusal(output, saved.message);
-    return ExitRefused;
-  }
   const JournalImage& image = *parsed.image;
   // The host times go beside the data file, as Save puts them.
-  if (const std::optional<RunTiming> timing = JournalledTiming(image)) {
-    const std::string csv = TimingCsv(*timing);
-    const std::filesystem::path csvPath = TimingCsvPathFor(output);
-    if (!WriteFileAtomically(csvPath, {reinterpret_cast<const uint8_t*>(csv.data()), csv.size()})) {
-      ReportRefusal(csvPath, MessageErrorWritingTimingRecord);
-      return ExitRefused;
-    }
-  }
+  const std::optional<RunTiming> timing = JournalledTiming(image);
+  if (!SaveTestDataOrReport(output, *document, timing ? &*timing : nullptr)) return ExitRefused;
   // A torn last write is expected after a power cut; say which answers it
   // cost.
   if (const std::size_t lost = DroppedAnswers(image); lost > 0) {

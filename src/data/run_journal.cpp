@@ -153,7 +153,7 @@ bool PrepareDirectory(const std::filesystem::path& directory, std::string& error
   std::filesystem::create_directories(directory, code);
   struct stat info {};
   if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    error = directory.string() + ": " + (code ? code.message() : "not a directory");
+    error = directory.string() + ": " + NoFolderReason(directory, code);
     return false;
   }
   // Subjects' names are personal data: other users lose their access. The

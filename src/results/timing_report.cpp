@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 
 namespace alacrity {
 namespace {
@@ -195,10 +196,12 @@ std::vector<TimingLine> TimingReportLines(const TimingFigures& figures) {
   return lines;
 }
 
-std::string TimingCsv(const RunTiming& timing) {
+std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile) {
   std::string out =
       "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
-      "response_host_ns\r\n";
+      "response_host_ns,data_file_test_time,data_file_crc32\r\n";
+  std::array<char, 9> crc{};
+  std::snprintf(crc.data(), crc.size(), "%08x", static_cast<unsigned>(dataFile.crc32));
   for (const StimulusTiming& row : timing.stimuli) {
     AppendInteger(out, row.stimulus);
     out += ',';
@@ -223,6 +226,10 @@ std::string TimingCsv(const RunTiming& timing) {
     } else {
       out += ',';
     }
+    out += ',';
+    AppendInteger(out, dataFile.testTime);
+    out += ',';
+    out += crc.data();
     out += "\r\n";
   }
   return out;

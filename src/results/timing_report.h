@@ -15,6 +15,7 @@
 
 #include "data/box_rate.h"
 #include "data/run_timing.h"
+#include "data/test_data_file.h"
 
 namespace alacrity {
 
@@ -80,8 +81,9 @@ TimingLine LongestGapLine(double longestGapMs);
 TimingLine ButtonChangesLine(const ButtonActivity& buttons);
 
 // The saved record, one row per stimulus whose response count started:
-// UTF-8, a header row, units in the column names, CRLF line ends.
-std::string TimingCsv(const RunTiming& timing);
+// UTF-8, a header row, units in the column names, CRLF line ends. Every row
+// names the data file the record belongs to.
+std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile);
 // "<dir>/<name>.timing.csv" beside "<dir>/<name>.aly".
 std::filesystem::path TimingCsvPathFor(const std::filesystem::path& dataFile);
 

@@ -229,6 +229,8 @@ class LanguageTest : public QObject {
                                            "/j/x: Read-only file system"));
     // Values inside a line are taken over into the translation.
     ShowMessageBox(nullptr, QStringLiteral("Stimulus 12 of the protocol has no valid object."));
+    // A refusal's second line: the file, and the reason in the core's words.
+    ShowMessageBox(nullptr, QStringLiteral("File Save Error\n/d/t.aly: is write-protected; nothing saved"));
     const LatencyTimerCheck slow{LatencyTimer::Slow, 16, "ttyUSB0", "/sys/t/latency_timer"};
     ShowMessageBox(nullptr, QString::fromStdString(LatencyTimerAdvice(slow)));
     const QString advice = shown.takeLast();
@@ -237,7 +239,9 @@ class LanguageTest : public QObject {
                                  "Für diesen Test kann kein Journal geschrieben werden; seine "
                                  "Antworten liegen bis zum Speichern nur im Arbeitsspeicher: "
                                  "/j/x: Read-only file system",
-                                 "Reiz 12 des Protokolls hat kein gültiges Objekt."}));
+                                 "Reiz 12 des Protokolls hat kein gültiges Objekt.",
+                                 "Fehler beim Speichern der Datei\n"
+                                 "/d/t.aly: ist schreibgeschützt; nichts gespeichert"}));
     // A value that stands twice, and a command on its own line left as it is.
     QVERIFY2(advice.startsWith(
                  QStringLiteral("Der Latenz-Timer des Wandlers ttyUSB0 steht auf 16 ms")),

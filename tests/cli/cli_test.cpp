@@ -142,7 +142,9 @@ TEST(CliRefusals, AFifoIsRefusedAtOnceWhereverAFileIsRead) {
   for (const auto& command : commands) {
     const auto result = RunCli(command, {.limit = std::chrono::seconds(30)});
     EXPECT_EQ(result.exitCode, 1) << command[0] << " " << command[1];
-    EXPECT_THAT(result.err, HasSubstr("f.aly: Error opening file")) << command[0];
+    EXPECT_THAT(result.err, HasSubstr("f.aly: Error opening file\n" + fifo +
+                                      ": Is not a regular file (a pipe, device or socket)"))
+        << command[0];
     EXPECT_FALSE(std::filesystem::exists(out));
   }
 }
@@ -294,6 +296,19 @@ TEST(CliRun, SimulatedSubjectIsDeterministicForASeedAndAnswersEveryStimulus) {
   }
   EXPECT_GT(correct, 20);  // an error rate of 0.2 leaves most answers right
   EXPECT_LT(correct, 40);
+}
+
+// A run has no host times: the record of the file it replaces must not stay
+// beside it as if it were the run's.
+TEST(CliRun, TheTimingRecordOfAReplacedFileGoesWithIt) {
+  TempDir dir;
+  testing::WriteAll(dir / "t.timing.csv",
+                    "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,"
+                    "response_byte,response_host_ns\r\n1,433,5000000000,,,733,5208000000\r\n");
+  const auto result = RunCli({"run", "--count", "3", "--subject", "300", "--seed", "1", "-o",
+                              (dir / "t.aly").string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "t.timing.csv"));
 }
 
 TEST(CliRun, ProtocolRunPresentsTheItemsInOrder) {

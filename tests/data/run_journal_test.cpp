@@ -251,5 +251,22 @@ TEST(RunJournal, FindingPassesOverHeldJournalsAndSetsDamagedAside) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// A folder that cannot be made says what stands in its way.
+TEST(RunJournal, AFolderThatCannotBeMadeSaysWhy) {
+  TempDir dir;
+  std::filesystem::create_symlink(dir.Path() / "gone", dir.Path() / "dangling");
+  WriteAll(dir.Path() / "file", Bytes{1});
+  const std::pair<std::filesystem::path, std::string> cases[] = {
+      {dir.Path() / "dangling",
+       ": Is a link to " + (dir.Path() / "gone").string() + ", which does not exist"},
+      {dir.Path() / "file", ": Not a directory"},
+  };
+  for (const auto& [directory, reason] : cases) {
+    std::string error;
+    EXPECT_EQ(RunJournal::Create(directory, SampleSetUp(), error), nullptr);
+    EXPECT_EQ(error, directory.string() + reason);
+  }
+}
+
 }  // namespace
 }  // namespace alacrity

@@ -159,11 +159,12 @@ TEST(TimingReportTest, CsvHasOneRowPerStimulusWithEmptyFieldsForWhatDidNotHappen
   RunTiming timing;
   timing.stimuli = {{1, 433, 5'000'000'000, 5'000'412'345, 733, 5'208'000'000},
                     {2, 1200, 6'000'000'000, 0, 0, 0}};
-  EXPECT_EQ(TimingCsv(timing),
+  // Every row names the data file: its test time and CRC-32.
+  EXPECT_EQ(TimingCsv(timing, {-5, 0x0badf00d}),
             "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
-            "response_host_ns\r\n"
-            "1,433,5000000000,5000412345,0.412,733,5208000000\r\n"
-            "2,1200,6000000000,,,,\r\n");
+            "response_host_ns,data_file_test_time,data_file_crc32\r\n"
+            "1,433,5000000000,5000412345,0.412,733,5208000000,-5,0badf00d\r\n"
+            "2,1200,6000000000,,,,,-5,0badf00d\r\n");
   EXPECT_EQ(TimingCsvPathFor("/data/Doe_0001/2026/test 1.aly"), "/data/Doe_0001/2026/test 1.timing.csv");
 }
 
