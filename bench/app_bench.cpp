@@ -41,18 +41,18 @@
 #include <thread>
 #include <vector>
 
-#include "alacrityview.h"
 #include "appcontext.h"
 #include "commandids.h"
 #include "data/enums.h"
+#include "dialogs/messagebox.h"
+#include "display/onsetwait.h"
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engine/simulated_subject.h"
+#include "frame/mainframe.h"
 #include "link/box_simulator.h"
 #include "link/serial_link.h"
-#include "mainframe.h"
-#include "messagebox.h"
-#include "onsetwait.h"
+#include "views/alacrityview.h"
 
 namespace alacrity {
 namespace {

@@ -9,11 +9,11 @@
 
 #include <functional>
 
+#include "application/programpaths.h"
 #include "data/document_data.h"
 #include "engine/journal_keeper.h"
 #include "engine/run_controller.h"
 #include "engine/run_state.h"
-#include "programpaths.h"
 
 namespace alacrity {
 

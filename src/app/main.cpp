@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "alacrityapp.h"
-#include "commandline.h"
+#include "application/alacrityapp.h"
+#include "application/commandline.h"
 
 int main(int argc, char** argv) {
   alacrity::AnswerInformationOptions(argc, argv);

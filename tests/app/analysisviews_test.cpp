@@ -20,15 +20,15 @@
 
 #include <memory>
 
-#include "alacritylist.h"
-#include "alacrityview.h"
+#include "application/language.h"
 #include "apptestsupport.h"
-#include "chartpanel.h"
 #include "commandids.h"
 #include "data/enums.h"
-#include "language.h"
 #include "resultstestsupport.h"
-#include "statisticstable.h"
+#include "views/alacritylist.h"
+#include "views/alacrityview.h"
+#include "views/chartpanel.h"
+#include "views/statisticstable.h"
 
 namespace alacrity::test {
 

@@ -15,10 +15,10 @@
 #include <cmath>
 #include <cstring>
 
-#include "alacrityapp.h"
+#include "application/alacrityapp.h"
 #include "apptestsupport.h"
+#include "frame/mainframe.h"
 #include "link/link.h"
-#include "mainframe.h"
 
 namespace alacrity::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <QTest>
 
-#include "alacrityview.h"
+#include "dialogs/messagebox.h"
 #include "engine/engine.h"
-#include "messagebox.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 

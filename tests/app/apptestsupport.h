@@ -21,8 +21,8 @@
 #include "data/document_data.h"
 #include "engine/run_controller.h"
 #include "engine/run_state.h"
-#include "filedialogs.h"
-#include "mainframe.h"
+#include "frame/filedialogs.h"
+#include "frame/mainframe.h"
 #include "messagerecorder.h"
 
 namespace alacrity::test {

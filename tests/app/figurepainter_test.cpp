@@ -13,7 +13,7 @@
 #include "apptestsupport.h"
 #include "data/enums.h"
 #include "engine/figure_geometry.h"
-#include "figurepainter.h"
+#include "views/figurepainter.h"
 
 namespace alacrity::test {
 namespace {

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "alacrityview.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/test_data_file.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 

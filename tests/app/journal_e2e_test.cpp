@@ -31,18 +31,18 @@
 #include <map>
 #include <thread>
 
-#include "alacrityview.h"
+#include "adapters/devicerunlink.h"
+#include "adapters/registerfront.h"
+#include "application/journalrecovery.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
 #include "data/run_journal.h"
 #include "data/test_data_file.h"
-#include "devicerunlink.h"
 #include "engine/journal_keeper.h"
-#include "journalrecovery.h"
 #include "link/box_simulator.h"
 #include "localpath.h"
-#include "subjectregister.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 namespace {

@@ -21,7 +21,8 @@
 #include <functional>
 #include <memory>
 
-#include "alacrityview.h"
+#include "adapters/keyboardboxkeys.h"
+#include "application/language.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
@@ -33,8 +34,7 @@
 #include "dialogs/stimulusscreendlg.h"
 #include "dialogs/subjectdlg.h"
 #include "engine/engine.h"
-#include "keyboardboxkeys.h"
-#include "language.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "keyboardboxkeys.h"
+#include "adapters/keyboardboxkeys.h"
 
 namespace alacrity::test {
 

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include "application/language.h"
 #include "apptestsupport.h"
 #include "charts.h"
 #include "commandids.h"
@@ -26,15 +27,14 @@
 #include "dialogs/commdlg.h"
 #include "dialogs/customdlg.h"
 #include "dialogs/dialoglayout.h"
+#include "dialogs/messagebox.h"
 #include "dialogs/performdlg.h"
 #include "dialogs/protocoldlg.h"
 #include "dialogs/stimulusscreendlg.h"
 #include "dialogs/subjectdlg.h"
 #include "dialogs/subjecttexts.h"
 #include "displaynumbers.h"
-#include "language.h"
 #include "link/serial_devices.h"
-#include "messagebox.h"
 #include "reporttexts.h"
 
 namespace alacrity::test {

@@ -15,10 +15,10 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "alacrityview.h"
 #include "apptestsupport.h"
 #include "commandids.h"
-#include "lockkeys.h"
+#include "frame/lockkeys.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 namespace {

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QTest>
 
-#include "alacrityview.h"
+#include "adapters/registerfront.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
@@ -26,7 +26,7 @@
 #include "register/prsrg.h"
 #include "register/prsrgtesting.h"
 #include "results/timing_csv_file.h"
-#include "subjectregister.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 namespace {

@@ -16,15 +16,15 @@
 
 #include <memory>
 
-#include "alacritylist.h"
-#include "alacrityview.h"
+#include "application/language.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "dialogs/filechooser.h"
-#include "language.h"
 #include "results/copy_text.h"
 #include "results/result_rows.h"
 #include "resultstestsupport.h"
+#include "views/alacritylist.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 namespace {

@@ -11,12 +11,12 @@
 
 #include <memory>
 
-#include "alacritylist.h"
 #include "data/document_data.h"
-#include "mlheaderctrl.h"
 #include "results/columns.h"
 #include "results/result_rows.h"
 #include "resultstestsupport.h"
+#include "views/alacritylist.h"
+#include "views/mlheaderctrl.h"
 
 namespace alacrity::test {
 

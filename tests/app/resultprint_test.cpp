@@ -17,17 +17,17 @@
 
 #include <memory>
 
-#include "alacritylist.h"
-#include "alacrityview.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
 #include "layoutpainter.h"
-#include "printdialogs.h"
 #include "reportprinter.h"
 #include "results/report_layout.h"
 #include "results/report_pages.h"
 #include "resultstestsupport.h"
+#include "views/alacritylist.h"
+#include "views/alacrityview.h"
+#include "views/printdialogs.h"
 
 namespace alacrity::test {
 namespace {

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "alacritylist.h"
+#include "views/alacritylist.h"
 
 namespace alacrity::test {
 namespace {

@@ -11,12 +11,12 @@
 
 #include <memory>
 
-#include "alacritylist.h"
-#include "alacrityview.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "results/result_rows.h"
 #include "resultstestsupport.h"
+#include "views/alacritylist.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 

@@ -16,7 +16,6 @@
 #include <cstddef>
 #include <functional>
 
-#include "alacrityview.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
@@ -24,8 +23,9 @@
 #include "engine/engine.h"
 #include "engine/figure_geometry.h"
 #include "engine/simulated_subject.h"
-#include "figurepainter.h"
 #include "results/header_block.h"
+#include "views/alacrityview.h"
+#include "views/figurepainter.h"
 
 namespace alacrity::test {
 namespace {

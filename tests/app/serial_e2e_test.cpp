@@ -10,13 +10,13 @@
 
 #include <string>
 
-#include "alacrityview.h"
+#include "adapters/devicerunlink.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
-#include "devicerunlink.h"
 #include "link/box_simulator.h"
 #include "link/link.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 

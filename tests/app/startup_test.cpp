@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "application/programpaths.h"
+#include "application/startup.h"
 #include "apptestsupport.h"
 #include "data/configuration_file.h"
-#include "programpaths.h"
-#include "startup.h"
 
 namespace alacrity::test {
 

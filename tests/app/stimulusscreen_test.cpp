@@ -16,17 +16,17 @@
 
 #include <cstddef>
 
-#include "alacrityview.h"
+#include "adapters/keyboardboxkeys.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
 #include "dialogs/stimulusscreen.h"
 #include "dialogs/stimulusscreendlg.h"
-#include "displayserver.h"
+#include "display/displayserver.h"
 #include "engine/engine.h"
 #include "engine/figure_geometry.h"
-#include "figurepainter.h"
-#include "keyboardboxkeys.h"
+#include "views/alacrityview.h"
+#include "views/figurepainter.h"
 
 namespace alacrity::test {
 namespace {

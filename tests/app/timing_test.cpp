@@ -16,15 +16,15 @@
 #include <functional>
 #include <thread>
 
-#include "alacrityview.h"
+#include "application/language.h"
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
+#include "display/onsetwait.h"
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engine/simulated_subject.h"
-#include "language.h"
-#include "onsetwait.h"
+#include "views/alacrityview.h"
 
 namespace alacrity::test {
 

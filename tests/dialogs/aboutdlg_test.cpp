@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "app/dialogs/aboutdlg.h"
+#include "dialogs/aboutdlg.h"
 #include "dialogtestsupport.h"
 #include "program/legal_notice.h"
 

@@ -14,9 +14,9 @@
 
 #include <cstdlib>
 
-#include "app/dialogs/commdlg.h"
-#include "app/dialogs/portsettings.h"
 #include "data/document_data.h"
+#include "dialogs/commdlg.h"
+#include "dialogs/portsettings.h"
 #include "dialogtestsupport.h"
 #include "link/serial_devices.h"
 

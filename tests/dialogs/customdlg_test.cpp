@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/dialogs/customdlg.h"
-#include "app/dialogs/dataexchange.h"
 #include "data/document_data.h"
+#include "dialogs/customdlg.h"
+#include "dialogs/dataexchange.h"
 #include "dialogtestsupport.h"
 
 namespace alacrity::test {

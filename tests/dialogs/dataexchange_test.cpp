@@ -17,8 +17,8 @@
 
 #include <limits>
 
-#include "app/dialogs/dataexchange.h"
-#include "app/dialogs/filechooser.h"
+#include "dialogs/dataexchange.h"
+#include "dialogs/filechooser.h"
 #include "dialogtestsupport.h"
 
 namespace alacrity::test {

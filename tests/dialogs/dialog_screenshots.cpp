@@ -16,13 +16,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/dialogs/aboutdlg.h"
-#include "app/dialogs/commdlg.h"
-#include "app/dialogs/customdlg.h"
-#include "app/dialogs/performdlg.h"
-#include "app/dialogs/protocoldlg.h"
-#include "app/dialogs/subjectdlg.h"
 #include "data/document_data.h"
+#include "dialogs/aboutdlg.h"
+#include "dialogs/commdlg.h"
+#include "dialogs/customdlg.h"
+#include "dialogs/performdlg.h"
+#include "dialogs/protocoldlg.h"
+#include "dialogs/subjectdlg.h"
 
 namespace {
 

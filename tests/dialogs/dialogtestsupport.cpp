@@ -5,7 +5,7 @@
 
 #include <QtTest>
 
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 
 namespace alacrity::test {
 

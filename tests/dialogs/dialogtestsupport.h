@@ -14,7 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "app/dialogs/filechooser.h"
+#include "dialogs/filechooser.h"
 #include "messagerecorder.h"
 
 namespace alacrity::test {

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/dialogs/filecommands.h"
 #include "data/configuration_file.h"
 #include "data/document_data.h"
 #include "data/protocol_file.h"
+#include "dialogs/filecommands.h"
 #include "dialogtestsupport.h"
 
 namespace alacrity::test {

@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/dialogs/performdlg.h"
 #include "data/document_data.h"
 #include "data/protocol_file.h"
+#include "dialogs/performdlg.h"
 #include "dialogtestsupport.h"
 
 namespace alacrity::test {

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/dialogs/protocoldlg.h"
-#include "app/dialogs/protocollist.h"
 #include "data/document_data.h"
 #include "data/protocol_file.h"
+#include "dialogs/protocoldlg.h"
+#include "dialogs/protocollist.h"
 #include "dialogtestsupport.h"
 
 namespace alacrity::test {

@@ -6,8 +6,8 @@
 
 #include <QtTest>
 
-#include "app/dialogs/subjectdlg.h"
 #include "data/document_data.h"
+#include "dialogs/subjectdlg.h"
 #include "dialogtestsupport.h"
 
 namespace alacrity::test {

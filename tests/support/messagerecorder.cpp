@@ -3,7 +3,7 @@
 
 #include "messagerecorder.h"
 
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 
 namespace alacrity::test {
 

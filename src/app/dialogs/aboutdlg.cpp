@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "aboutdlg.h"
+#include "dialogs/aboutdlg.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "data/enums.h"
-#include "dialoglayout.h"
+#include "dialogs/dialoglayout.h"
 #include "program/legal_notice.h"
 
 namespace alacrity {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "commdlg.h"
+#include "dialogs/commdlg.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -14,10 +14,10 @@
 
 #include <cstdlib>
 
-#include "app/messagebox.h"
 #include "data/document_data.h"
-#include "dialoglayout.h"
-#include "portsettings.h"
+#include "dialogs/dialoglayout.h"
+#include "dialogs/messagebox.h"
+#include "dialogs/portsettings.h"
 
 namespace alacrity {
 

@@ -14,7 +14,7 @@
 #include <array>
 #include <cstdint>
 
-#include "dataexchange.h"
+#include "dialogs/dataexchange.h"
 #include "link/serial_devices.h"
 #include "link/serial_link.h"
 

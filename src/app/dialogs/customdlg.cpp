@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "customdlg.h"
+#include "dialogs/customdlg.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "data/document_data.h"
-#include "dialoglayout.h"
+#include "dialogs/dialoglayout.h"
 
 namespace alacrity {
 

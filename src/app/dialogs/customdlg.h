@@ -13,8 +13,8 @@
 #include <array>
 #include <cstdint>
 
-#include "dataexchange.h"
 #include "data/records.h"
+#include "dialogs/dataexchange.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dataexchange.h"
+#include "dialogs/dataexchange.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -11,9 +11,9 @@
 
 #include <limits>
 
-#include "app/messagebox.h"
 #include "data/text_encoding.h"
-#include "dialoglayout.h"
+#include "dialogs/dialoglayout.h"
+#include "dialogs/messagebox.h"
 
 namespace alacrity {
 

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "filechooser.h"
+#include "dialogs/filechooser.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 
 namespace alacrity {
 

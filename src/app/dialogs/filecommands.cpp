@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "filecommands.h"
+#include "dialogs/filecommands.h"
 
 #include <filesystem>
 #include <string>
 
-#include "app/messagebox.h"
 #include "data/configuration_file.h"
 #include "data/file_io.h"
 #include "data/protocol_file.h"
-#include "filechooser.h"
+#include "dialogs/filechooser.h"
+#include "dialogs/messagebox.h"
 
 namespace alacrity {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "performdlg.h"
+#include "dialogs/performdlg.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -14,12 +14,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/messagebox.h"
 #include "data/document_data.h"
 #include "data/text_encoding.h"
-#include "dialoglayout.h"
-#include "filechooser.h"
-#include "filecommands.h"
+#include "dialogs/dialoglayout.h"
+#include "dialogs/filechooser.h"
+#include "dialogs/filecommands.h"
+#include "dialogs/messagebox.h"
 
 namespace alacrity {
 

@@ -16,7 +16,7 @@
 
 #include <cstdint>
 
-#include "dataexchange.h"
+#include "dialogs/dataexchange.h"
 #include "engine/schedule.h"
 
 class QButtonGroup;

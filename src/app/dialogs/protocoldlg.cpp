@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "protocoldlg.h"
+#include "dialogs/protocoldlg.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -15,12 +15,12 @@
 
 #include <algorithm>
 
-#include "app/messagebox.h"
 #include "data/document_data.h"
-#include "dialoglayout.h"
-#include "filechooser.h"
-#include "filecommands.h"
-#include "protocollist.h"
+#include "dialogs/dialoglayout.h"
+#include "dialogs/filechooser.h"
+#include "dialogs/filecommands.h"
+#include "dialogs/messagebox.h"
+#include "dialogs/protocollist.h"
 
 namespace alacrity {
 

@@ -15,8 +15,8 @@
 #include <cstdint>
 #include <string>
 
-#include "dataexchange.h"
 #include "data/records.h"
+#include "dialogs/dataexchange.h"
 
 class QButtonGroup;
 class QLineEdit;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "stimulusscreendlg.h"
+#include "dialogs/stimulusscreendlg.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -11,9 +11,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "dialoglayout.h"
-#include "stimulusscreen.h"
-#include "subjecttexts.h"
+#include "dialogs/dialoglayout.h"
+#include "dialogs/stimulusscreen.h"
+#include "dialogs/subjecttexts.h"
 
 namespace alacrity {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "subjectdlg.h"
+#include "dialogs/subjectdlg.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "data/document_data.h"
-#include "dialoglayout.h"
+#include "dialogs/dialoglayout.h"
 
 namespace alacrity {
 

@@ -8,8 +8,8 @@
 
 #include <QDialog>
 
-#include "dataexchange.h"
 #include "data/records.h"
+#include "dialogs/dataexchange.h"
 
 class QButtonGroup;
 class QLineEdit;

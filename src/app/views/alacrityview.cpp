@@ -1,0 +1,252 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "views/alacrityview.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QString>
+
+#include "dialogs/messagebox.h"
+#include "display/displayhandover.h"
+#include "display/displayserver.h"
+#include "display/engineannouncer.h"
+#include "display/onsetwait.h"
+#include "engine/engine.h"
+#include "engine/host_clock.h"
+#include "frame/mainframe.h"
+#include "views/alacritylist.h"
+#include "views/chartpanel.h"
+#include "views/statisticstable.h"
+
+namespace alacrity {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent),
+      m_context(context),
+      m_frame(frame),
+      m_controller(context.data, context.runState, *this, context.link, context.journal),
+      m_fonts(ReportFonts()),
+      m_list(new AlacrityList(this)),
+      m_statistics(new StatisticsTable(this)),
+      m_charts(new ChartPanel(this)) {
+  setObjectName(QStringLiteral("alacrityView"));
+  // paintEvent covers every pixel itself.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // A coarse timer may fire up to several milliseconds late; the stimulus
+  // must follow the engine within about one.
+  m_timer.setTimerType(Qt::PreciseTimer);
+  connect(&m_timer, &QTimer::timeout, this, &CAlacrityView::OnTimer);
+  // The engine's announcements wake the view at once; it then looks at the
+  // engine exactly as the timer does.
+  m_announcer = new EngineAnnouncer([this] { OnTimer(); }, this);
+  // Having seen the onset itself, the view takes the announcement of it
+  // along, so the event loop does not look a second time.
+  m_onsetWait = new OnsetWait(
+      context.runState,
+      [this] {
+        SettleBackingStore(*this, FigureArea());
+        return BackingStoreLines(*this, FigureArea());
+      },
+      [this] {
+        m_announcer->Consume();
+        OnTimer();
+      },
+      this);
+  UseTimingRecord(m_timing);
+  m_lastResponseCount = context.data.results.responseCount;
+  HideList();
+}
+
+CAlacrityView::~CAlacrityView() = default;
+
+void CAlacrityView::AfterCommand() {
+  const bool idle = m_context.data.idle != 0;
+  const int32_t responseCount = m_context.data.results.responseCount;
+  // Runs after every timer tick of a test: only a change costs anything.
+  if (idle == m_lastIdle && responseCount == m_lastResponseCount && Mode() == m_lastMode) return;
+  m_lastIdle = idle;
+  m_lastResponseCount = responseCount;
+  m_lastMode = Mode();
+  m_frame.UpdateCommandStates();
+}
+
+void CAlacrityView::PerformCommand() {
+  if (m_context.data.idle == 0) return;
+  m_controller.PerformCommand();
+  AfterCommand();
+}
+
+void CAlacrityView::CheckCommand() {
+  if (m_context.data.idle == 0) return;
+  m_controller.CheckCommand();
+  // The check is where the operator looks at the screen's delay: a
+  // compositor in the way is named there.
+  if (m_context.data.idle == 0) {
+    const QString note = CompositorDelayNote(CurrentDisplayServer(), m_frame.ViewScreen());
+    if (!note.isEmpty()) m_frame.AppendBarNotice(note);
+  }
+  AfterCommand();
+}
+
+void CAlacrityView::StartRun() {
+  m_controller.StartRun();
+  AfterCommand();
+}
+
+void CAlacrityView::StopRun() {
+  m_controller.StopRun();
+  AfterCommand();
+}
+
+void CAlacrityView::ShowRestoredRun(PerformMode mode) {
+  m_controller.ShowRestoredRun(mode);
+  AfterCommand();
+}
+
+void CAlacrityView::ShowNeutralView() {
+  m_controller.ShowNeutralView();
+  AfterCommand();
+}
+
+void CAlacrityView::OnTimer() {
+  m_controller.OnTimer();
+  // The check's self-check figures change without a new button: refreshed
+  // every half second at the bottom of the screen only.
+  if (m_controller.Mode() == DeviceCheck) {
+    if (const int64_t now = MonotonicNowNs(); now - m_checkStatusNs >= CheckStatusPeriodNs) {
+      m_checkStatusNs = now;
+      update(0, height() - CheckStatusHeight, width(), CheckStatusHeight);
+    }
+  }
+  AfterCommand();
+}
+
+// --- RunWindow ---
+
+void CAlacrityView::Repaint() {
+  m_paintedStimulus = 0;
+  if (m_testBackgroundShown && m_controller.Mode() == TestRun &&
+      m_controller.ShownPhase() > WaitStart) {
+    repaint(FigureArea());
+  } else {
+    repaint();
+  }
+  // Only the first paint of a stimulus counts; the hand-over wait is paid
+  // only when a stimulus was drawn.
+  if (m_paintedStimulus > 0) m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
+  if (m_controller.Mode() == TestRun && m_controller.ShownPhase() == Foreperiod) ArmOnsetWait();
+}
+
+void CAlacrityView::ArmOnsetWait() {
+  const int32_t stimulus = m_context.runState.current.load();
+  if (stimulus < 1 || stimulus >= ResultCapacity || stimulus == m_onsetWait->ArmedStimulus()) {
+    return;
+  }
+  const int32_t generationMs =
+      m_context.data.results.generationMs[static_cast<std::size_t>(stimulus)];
+  m_onsetWait->Arm(stimulus, EarliestOnsetNs(*m_timing, generationMs));
+}
+
+void CAlacrityView::ShowStartStopBar() { m_frame.ShowStartStopBar(); }
+
+void CAlacrityView::ShowStopBar() { m_frame.ShowStopBar(); }
+
+void CAlacrityView::RemoveDialogBar() { m_frame.RemoveDialogBar(); }
+
+void CAlacrityView::ShowBarControl(int controlId, bool show) {
+  m_frame.ShowBarControl(controlId, show ? 1 : 0);
+}
+
+void CAlacrityView::EnterFullScreen() { m_frame.EnterFullScreen(); }
+
+void CAlacrityView::LeaveFullScreen() { m_frame.LeaveFullScreen(); }
+
+void CAlacrityView::StartTimer(int periodMs) {
+  if (m_controller.Mode() == DeviceCheck) {
+    m_checkStartNs = MonotonicNowNs();
+    m_checkDevice = m_context.link.DeviceName();
+    m_checkLatencyMs = m_context.link.LatencyTimerMs();
+    m_checkStatusNs = m_checkStartNs;
+  }
+  m_timer.start(m_safetyNetMs > 0 ? m_safetyNetMs : periodMs);
+}
+
+void CAlacrityView::StopTimer() {
+  m_timer.stop();
+  m_onsetWait->Cancel();
+}
+
+void CAlacrityView::ResetList() {
+  // The bars work on the list (its filter, copy, delete): an emptied list
+  // keeps none of them, or a filter picked there would fill the list again
+  // under a view that shows no list.
+  m_frame.RemoveDialogBar();
+  m_list->ResetList();
+  HideList();
+}
+
+void CAlacrityView::ShowResult() { OnResult(); }
+
+void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window(), ToQString(text)); }
+
+void CAlacrityView::ShowRunNotice(std::string_view text) {
+  // Beside what the bar already says (a missing stimulus screen, say).
+  m_frame.AppendBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
+}
+
+void CAlacrityView::ClearRunNotice(std::string_view text) {
+  m_frame.RemoveBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
+}
+
+bool CAlacrityView::AskYesNo(std::string_view question) {
+  return AskQuestion(window(), ToQString(question));
+}
+
+void CAlacrityView::PlaySignal() {
+  if (m_context.playSignal) m_context.playSignal(0);
+}
+
+bool CAlacrityView::SaveData() { return m_frame.SaveDataCommand(); }
+
+void CAlacrityView::RunStopped(bool test) {
+  if (!test) return;
+  m_runTiming = m_timing->Snapshot(m_context.runState.stimulusCount.load());
+  m_runTiming->display = CurrentDisplayInfo(*this);
+  m_runTimingTestTime = m_context.data.results.testTime;
+}
+
+const RunTiming* CAlacrityView::TimingOfResults() const {
+  // Every test takes a new test time; an opened file brings its own.
+  if (!m_runTiming || m_context.data.resultsPresent == 0 ||
+      m_context.data.results.testTime != m_runTimingTestTime) {
+    return nullptr;
+  }
+  return &*m_runTiming;
+}
+
+void CAlacrityView::AdoptTiming(std::optional<RunTiming> timing) {
+  m_runTiming = std::move(timing);
+  m_runTimingTestTime = m_context.data.results.testTime;
+}
+
+std::vector<TimingLine> CAlacrityView::TimingLinesOfResults() const {
+  const RunTiming* timing = TimingOfResults();
+  // Without a byte's arrival (restored host times) there is no block.
+  if (timing == nullptr || timing->arrival.firstNs == 0) return {};
+  return TimingReportLines(ComputeTimingFigures(*timing));
+}
+
+std::optional<PerformChoice> CAlacrityView::AskPerform(int32_t presetCount) {
+  if (m_performDialog) return m_performDialog(presetCount);
+  return PerformChoice{PerformMode::Custom, presetCount};
+}
+
+}  // namespace alacrity
