@@ -19,6 +19,7 @@
 #include "appcontext.h"
 #include "engine/schedule.h"
 #include "frame/dialogbar.h"
+#include "views/viewhost.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +31,7 @@ namespace alacrity {
 class CAlacrityView;
 class LockKeyPanes;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public ViewHost {
   Q_OBJECT
 
  public:
@@ -45,19 +46,19 @@ class CMainFrame : public QMainWindow {
   void RunCommand(int id);
 
   // Dialog bar. Only one ever exists; showing another destroys it first.
-  int ShowDialogBar(int templateId);  // 0, or -1 for an unknown template
-  void RemoveDialogBar();
-  void ShowDialogBarVisible(int show);
-  void ShowBarControl(int controlId, int show);
+  int ShowDialogBar(int templateId) override;  // 0, or -1 for an unknown template
+  void RemoveDialogBar() override;
+  void ShowDialogBarVisible(int show) override;
+  void ShowBarControl(int controlId, int show) override;
   // A line of text at the end of the current bar (none: the status bar),
   // until the bar goes.
   void ShowBarNotice(const QString& text);
-  int GetBarComboSelection(int controlId) const;
+  int GetBarComboSelection(int controlId) const override;
   void FillBarCombo(int controlId, int selection, const QStringList& strings);
-  void ShowSplitSummaryBar();
-  int ShowStartStopBar();
-  int ShowStopBar();
-  void ShowResponseBar();
+  void ShowSplitSummaryBar() override;
+  int ShowStartStopBar() override;
+  int ShowStopBar() override;
+  void ShowResponseBar() override;
   DialogBar* CurrentDialogBar() const { return m_dialogBar; }
 
   // The view covers the whole stimulus screen (Setup > "Stimulus Screen").
@@ -67,26 +68,26 @@ class CMainFrame : public QMainWindow {
   // height) and the header block, 710 pixels wide, leaves free on any usual
   // screen. On another screen the view moves into a full-screen window there
   // and the main window stays as it is, bar and all, for the operator.
-  void EnterFullScreen();
-  void LeaveFullScreen();
+  void EnterFullScreen() override;
+  void LeaveFullScreen() override;
   bool IsFullScreenMode() const { return m_fullScreen; }
   // The window that holds the view on another screen; hidden otherwise.
   QWidget* StimulusWindow() const { return m_stimulusWindow; }
   // The screen the view is shown on now.
-  QScreen* ViewScreen() const;
+  QScreen* ViewScreen() const override;
   // Setup > "Stimulus Screen".
   void StimulusScreenCommand();
   // A screen was unplugged; a run shown on it comes to the main window's.
   void OnScreenRemoved(QScreen* removed);
   // Adds a sentence to the bar's notice (or the status bar's message).
-  void AppendBarNotice(const QString& text);
+  void AppendBarNotice(const QString& text) override;
   // Takes `text` out of the notice again, leaving the rest.
-  void RemoveBarNotice(const QString& text);
+  void RemoveBarNotice(const QString& text) override;
 
   // Test data files. Save returns true when the results were written.
-  bool SaveDataCommand();
+  bool SaveDataCommand() override;
   void OpenDataCommand();
-  const QString& CurrentDataFilePath() const { return m_currentDataFilePath; }
+  const QString& CurrentDataFilePath() const override { return m_currentDataFilePath; }
   void SubjectInfoCommand();
 
   // Setup and About: each runs its dialog modally.
@@ -99,11 +100,11 @@ class CMainFrame : public QMainWindow {
   void OnSaveProtocol();
   void AboutCommand();
   // The Perform dialog; nothing on Cancel.
-  std::optional<PerformChoice> AskPerform(int32_t presetCount);
+  std::optional<PerformChoice> AskPerform(int32_t presetCount) override;
 
   // Enables what may run now: a run in progress locks out every command that
   // would replace or read the results under the reader thread.
-  void UpdateCommandStates();
+  void UpdateCommandStates() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// CMainFrame: the actions of the command table, the menus, the toolbar and
-// the status bar.
+// CMainFrame: the actions of the command table, where each command goes,
+// when it may run, and the menus, the toolbar and the status bar that offer
+// them.
 
 #include <QAction>
 #include <QCoreApplication>
@@ -19,9 +20,13 @@
 #include <QSvgRenderer>
 #include <QToolBar>
 
+#include <array>
+
+#include "commandids.h"
 #include "frame/commandtable.h"
 #include "frame/lockkeys.h"
 #include "frame/mainframe.h"
+#include "views/alacrityview.h"
 
 namespace alacrity {
 namespace {
@@ -54,7 +59,88 @@ QIcon CommandIcon(const QString& source, const QStyle* style) {
 // The table's texts are English; the interface shows them translated.
 QString CommandText(const char* text) { return QCoreApplication::translate("Command", text); }
 
+// Commands that would replace, delete or read the results, or set up a new
+// run, while the reader thread is still writing them. (Open Configuration
+// belongs here because a configuration file carries a response count.) The
+// print commands open modal dialogs, which would hold up the timer that
+// puts the stimuli on screen.
+constexpr std::array LockedWhileRunning = {
+    IdPerform,      IdCheck,  IdFileOpen, IdFileSave,          IdResponseByResponse,
+    IdSplitSummary, IdResult, IdDelete,   IdOpenConfiguration, IdFilePrint,
+    IdFilePrintPreview, IdFilePrintSetup, IdStatistics, IdChart};
+
+// The View commands show results: without any there is nothing to show.
+bool NeedsResults(int id) {
+  return id == IdResponseByResponse || id == IdSplitSummary || id == IdResult ||
+         id == IdStatistics || id == IdChart;
+}
+
+// The view shows no report in its neutral mode: printing there would only
+// give a page titled "ERROR".
+bool NeedsReport(int id) { return id == IdFilePrint || id == IdFilePrintPreview; }
+
+bool HasReport(ViewMode mode) {
+  return mode == ResponseByResponse || mode == SplitSummary || mode == Result || mode == Chart;
+}
+
+bool IsLockedWhileRunning(int id) {
+  for (const int locked : LockedWhileRunning) {
+    if (locked == id) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+void CMainFrame::ConnectCommands() {
+  const auto route = [this](int id, auto handler) {
+    if (QAction* action = Action(id)) connect(action, &QAction::triggered, this, handler);
+  };
+  route(IdFileNew, [this] {
+    m_doc.OnNewDocument();
+    UpdateCaption();
+  });
+  route(IdFileOpen, [this] {
+    OpenDataCommand();
+    UpdateCommandStates();
+  });
+  route(IdFileSave, [this] { SaveDataCommand(); });
+  route(IdAppExit, [this] { close(); });
+  route(IdPerform, [this] { m_view->PerformCommand(); });
+  route(IdCheck, [this] { m_view->CheckCommand(); });
+  route(IdStart, [this] { m_view->StartRun(); });
+  route(IdStop, [this] { m_view->StopRun(); });
+  route(IdShowNeutralView, [this] { m_view->ShowNeutralView(); });
+  route(IdSubjectInfo, [this] { SubjectInfoCommand(); });
+  route(IdCustomConfiguration, [this] { CustomConfigurationCommand(); });
+  route(IdCreateProtocol, [this] { CreateProtocolCommand(); });
+  route(IdCommPort, [this] { CommPortCommand(); });
+  route(IdStimulusScreen, [this] { StimulusScreenCommand(); });
+  route(IdOpenConfiguration, [this] { OnOpenConfiguration(); });
+  route(IdSaveConfiguration, [this] { OnSaveConfiguration(); });
+  route(IdOpenProtocol, [this] { OnOpenProtocol(); });
+  route(IdSaveProtocol, [this] { OnSaveProtocol(); });
+  route(IdAppAbout, [this] { AboutCommand(); });
+}
+
+void CMainFrame::RunCommand(int id) {
+  QAction* action = Action(id);
+  if (action != nullptr && action->isEnabled()) action->trigger();
+}
+
+void CMainFrame::UpdateCommandStates() {
+  const bool idle = m_context.data.idle != 0;
+  const bool haveResults = m_context.data.results.responseCount > 0;
+  const bool haveReport = m_view != nullptr && HasReport(m_view->Mode());
+  for (const CommandSpec& command : Commands()) {
+    QAction* action = Action(command.id);
+    if (action == nullptr) continue;
+    action->setEnabled(command.available && (idle || !IsLockedWhileRunning(command.id)) &&
+                       (haveResults || !NeedsResults(command.id)) &&
+                       (haveReport || !NeedsReport(command.id)));
+  }
+  SyncBarButtons();
+}
 
 void CMainFrame::CreateActions() {
   for (const CommandSpec& command : Commands()) {

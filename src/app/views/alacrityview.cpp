@@ -14,10 +14,10 @@
 #include "display/onsetwait.h"
 #include "engine/engine.h"
 #include "engine/host_clock.h"
-#include "frame/mainframe.h"
 #include "views/alacritylist.h"
 #include "views/chartpanel.h"
 #include "views/statisticstable.h"
+#include "views/viewhost.h"
 
 namespace alacrity {
 namespace {
@@ -28,10 +28,10 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-CAlacrityView::CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* parent)
+CAlacrityView::CAlacrityView(AppContext& context, ViewHost& host, QWidget* parent)
     : QWidget(parent),
       m_context(context),
-      m_frame(frame),
+      m_host(host),
       m_controller(context.data, context.runState, *this, context.link, context.journal),
       m_fonts(ReportFonts()),
       m_list(new AlacrityList(this)),
@@ -75,7 +75,7 @@ void CAlacrityView::AfterCommand() {
   m_lastIdle = idle;
   m_lastResponseCount = responseCount;
   m_lastMode = Mode();
-  m_frame.UpdateCommandStates();
+  m_host.UpdateCommandStates();
 }
 
 void CAlacrityView::PerformCommand() {
@@ -90,8 +90,8 @@ void CAlacrityView::CheckCommand() {
   // The check is where the operator looks at the screen's delay: a
   // compositor in the way is named there.
   if (m_context.data.idle == 0) {
-    const QString note = CompositorDelayNote(CurrentDisplayServer(), m_frame.ViewScreen());
-    if (!note.isEmpty()) m_frame.AppendBarNotice(note);
+    const QString note = CompositorDelayNote(CurrentDisplayServer(), m_host.ViewScreen());
+    if (!note.isEmpty()) m_host.AppendBarNotice(note);
   }
   AfterCommand();
 }
@@ -155,19 +155,19 @@ void CAlacrityView::ArmOnsetWait() {
   m_onsetWait->Arm(stimulus, EarliestOnsetNs(*m_timing, generationMs));
 }
 
-void CAlacrityView::ShowStartStopBar() { m_frame.ShowStartStopBar(); }
+void CAlacrityView::ShowStartStopBar() { m_host.ShowStartStopBar(); }
 
-void CAlacrityView::ShowStopBar() { m_frame.ShowStopBar(); }
+void CAlacrityView::ShowStopBar() { m_host.ShowStopBar(); }
 
-void CAlacrityView::RemoveDialogBar() { m_frame.RemoveDialogBar(); }
+void CAlacrityView::RemoveDialogBar() { m_host.RemoveDialogBar(); }
 
 void CAlacrityView::ShowBarControl(int controlId, bool show) {
-  m_frame.ShowBarControl(controlId, show ? 1 : 0);
+  m_host.ShowBarControl(controlId, show ? 1 : 0);
 }
 
-void CAlacrityView::EnterFullScreen() { m_frame.EnterFullScreen(); }
+void CAlacrityView::EnterFullScreen() { m_host.EnterFullScreen(); }
 
-void CAlacrityView::LeaveFullScreen() { m_frame.LeaveFullScreen(); }
+void CAlacrityView::LeaveFullScreen() { m_host.LeaveFullScreen(); }
 
 void CAlacrityView::StartTimer(int periodMs) {
   if (m_controller.Mode() == DeviceCheck) {
@@ -188,7 +188,7 @@ void CAlacrityView::ResetList() {
   // The bars work on the list (its filter, copy, delete): an emptied list
   // keeps none of them, or a filter picked there would fill the list again
   // under a view that shows no list.
-  m_frame.RemoveDialogBar();
+  m_host.RemoveDialogBar();
   m_list->ResetList();
   HideList();
 }
@@ -199,11 +199,11 @@ void CAlacrityView::ShowMessage(std::string_view text) { ShowMessageBox(window()
 
 void CAlacrityView::ShowRunNotice(std::string_view text) {
   // Beside what the bar already says (a missing stimulus screen, say).
-  m_frame.AppendBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
+  m_host.AppendBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
 }
 
 void CAlacrityView::ClearRunNotice(std::string_view text) {
-  m_frame.RemoveBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
+  m_host.RemoveBarNotice(QCoreApplication::translate("Message", std::string(text).c_str()));
 }
 
 bool CAlacrityView::AskYesNo(std::string_view question) {
@@ -214,7 +214,7 @@ void CAlacrityView::PlaySignal() {
   if (m_context.playSignal) m_context.playSignal(0);
 }
 
-bool CAlacrityView::SaveData() { return m_frame.SaveDataCommand(); }
+bool CAlacrityView::SaveData() { return m_host.SaveDataCommand(); }
 
 void CAlacrityView::RunStopped(bool test) {
   if (!test) return;
@@ -246,7 +246,7 @@ std::vector<TimingLine> CAlacrityView::TimingLinesOfResults() const {
 
 std::optional<PerformChoice> CAlacrityView::AskPerform(int32_t presetCount) {
   if (m_performDialog) return m_performDialog(presetCount);
-  return PerformChoice{PerformMode::Custom, presetCount};
+  return m_host.AskPerform(presetCount);
 }
 
 }  // namespace alacrity

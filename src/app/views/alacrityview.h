@@ -35,17 +35,17 @@ class QPrinter;
 namespace alacrity {
 
 class AlacrityList;
-class CMainFrame;
 class ChartPanel;
 class EngineAnnouncer;
 class OnsetWait;
 class StatisticsTable;
+class ViewHost;
 
 class CAlacrityView : public QWidget, public RunWindow {
   Q_OBJECT
 
  public:
-  CAlacrityView(AppContext& context, CMainFrame& frame, QWidget* parent = nullptr);
+  CAlacrityView(AppContext& context, ViewHost& host, QWidget* parent = nullptr);
   ~CAlacrityView() override;
 
   // Commands the frame routes here.
@@ -63,9 +63,8 @@ class CAlacrityView : public QWidget, public RunWindow {
   ViewMode Mode() const { return m_controller.Mode(); }
   const QTimer& Timer() const { return m_timer; }
 
-  // Stands in for the Perform dialog: gets the configured count and returns
-  // the choice, or nothing for Cancel. Without one, Perform runs the custom
-  // configuration with its configured count.
+  // Stands in for the host's Perform dialog (a self-test, a tour, a test):
+  // gets the configured count and returns the choice, or nothing for Cancel.
   using PerformDialog = std::function<std::optional<PerformChoice>(int32_t presetCount)>;
   void SetPerformDialog(PerformDialog dialog) { m_performDialog = std::move(dialog); }
 
@@ -194,7 +193,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   void ExportStatisticsCsv();
 
   AppContext& m_context;
-  CMainFrame& m_frame;
+  ViewHost& m_host;
   RunController m_controller;
   QTimer m_timer;
   bool m_lastIdle = true;

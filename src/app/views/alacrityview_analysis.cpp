@@ -9,12 +9,12 @@
 #include <QResizeEvent>
 
 #include "commandids.h"
-#include "frame/mainframe.h"
 #include "results/chart_figures.h"
 #include "views/alacritylist.h"
 #include "views/alacrityview.h"
 #include "views/chartpanel.h"
 #include "views/statisticstable.h"
+#include "views/viewhost.h"
 
 namespace alacrity {
 namespace {
@@ -53,8 +53,8 @@ void CAlacrityView::resizeEvent(QResizeEvent* event) {
 
 void CAlacrityView::OnStatistics() {
   if (Mode() == Statistics) return;
-  m_frame.RemoveDialogBar();
-  m_frame.ShowDialogBar(StatisticsBarTemplate);
+  m_host.RemoveDialogBar();
+  m_host.ShowDialogBar(StatisticsBarTemplate);
   m_controller.SetMode(Statistics);
   // No list rows stand behind this view: nothing of an earlier view may be
   // printed or copied from here.
@@ -66,7 +66,7 @@ void CAlacrityView::OnStatistics() {
 
 void CAlacrityView::OnChart() {
   if (Mode() == Chart) return;
-  m_frame.RemoveDialogBar();
+  m_host.RemoveDialogBar();
   m_controller.SetMode(Chart);
   m_list->ResetList();
   m_charts->Show(BuildChartFigures(m_context.data.results, m_context.data.runConfiguration));

@@ -9,12 +9,12 @@
 #include <QPrinter>
 
 #include "chartoutput.h"
-#include "frame/mainframe.h"
 #include "results/chart_figures.h"
 #include "results/report_pages.h"
 #include "views/alacritylist.h"
 #include "views/alacrityview.h"
 #include "views/printdialogs.h"
+#include "views/viewhost.h"
 
 namespace alacrity {
 namespace {
@@ -104,9 +104,9 @@ void CAlacrityView::OnFilePrintPreview() {
   QPrinter& printer = Printer();
   printer.setPrintRange(QPrinter::AllPages);
   // The bar would only stand over the preview; it comes back afterwards.
-  m_frame.ShowDialogBarVisible(0);
+  m_host.ShowDialogBarVisible(0);
   RunPrintPreview(window(), printer, [this](QPrinter& target) { (void)PrintTo(target); });
-  m_frame.ShowDialogBarVisible(1);
+  m_host.ShowDialogBarVisible(1);
 }
 
 void CAlacrityView::OnFilePrintSetup() { (void)RunPageSetupDialog(window(), Printer()); }

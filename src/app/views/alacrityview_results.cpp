@@ -21,7 +21,6 @@
 #include "data/file_io.h"
 #include "dialogs/filechooser.h"
 #include "dialogs/messagebox.h"
-#include "frame/mainframe.h"
 #include "localpath.h"
 #include "results/copy_text.h"
 #include "results/deletion.h"
@@ -29,6 +28,7 @@
 #include "views/alacritylist.h"
 #include "views/alacrityview.h"
 #include "views/statisticstable.h"
+#include "views/viewhost.h"
 
 namespace alacrity {
 namespace {
@@ -81,7 +81,7 @@ void CAlacrityView::FillSplitSummary(int blockSize) {
 
 void CAlacrityView::OnResponseByResponse() {
   if (Mode() == ResponseByResponse) return;
-  m_frame.ShowResponseBar();
+  m_host.ShowResponseBar();
   m_controller.SetMode(ResponseByResponse);
   m_list->ResetList();
   m_list->FillResponseByResponse(m_context.data.results, AllObjects);
@@ -93,7 +93,7 @@ void CAlacrityView::OnSplitSummary() {
   if (Mode() == SplitSummary) return;
   // The bar's list selects its last entry, one block of the whole test:
   // the size the summary starts with.
-  m_frame.ShowSplitSummaryBar();
+  m_host.ShowSplitSummaryBar();
   m_controller.SetMode(SplitSummary);
   m_splitSize = m_context.data.results.responseCount;
   m_list->ResetList();
@@ -104,7 +104,7 @@ void CAlacrityView::OnSplitSummary() {
 
 void CAlacrityView::OnResult() {
   if (Mode() == Result) return;
-  m_frame.RemoveDialogBar();
+  m_host.RemoveDialogBar();
   m_controller.SetMode(Result);
   m_list->ResetList();
   // One block of the whole test: its average is the page's line, and the
@@ -115,7 +115,7 @@ void CAlacrityView::OnResult() {
 }
 
 void CAlacrityView::OnSplitSizeChange() {
-  m_splitSize = m_frame.GetBarComboSelection(IdSplitSizeList) + 1;
+  m_splitSize = m_host.GetBarComboSelection(IdSplitSizeList) + 1;
   if (Mode() != SplitSummary) {
     ShowMessageBox(window(), tr("Internal error: interval"));
     return;
@@ -127,7 +127,7 @@ void CAlacrityView::OnSplitSizeChange() {
 
 void CAlacrityView::OnObjectFilterChange() {
   // "ALL Objects", then the four objects in ObjectKind order.
-  const int index = m_frame.GetBarComboSelection(IdObjectFilterList);
+  const int index = m_host.GetBarComboSelection(IdObjectFilterList);
   const int32_t filter = index <= 0 ? AllObjects : index - 1;
   m_list->ResetList();
   m_list->FillResponseByResponse(m_context.data.results, filter);
@@ -138,7 +138,7 @@ void CAlacrityView::OnObjectFilterChange() {
 void CAlacrityView::OnDeleteLines() {
   if (Mode() != ResponseByResponse) return;
   // Only the unfiltered list maps row i to stimulus i + 1.
-  if (m_frame.GetBarComboSelection(IdObjectFilterList) != 0) {
+  if (m_host.GetBarComboSelection(IdObjectFilterList) != 0) {
     ShowMessageBox(window(), tr("You can delete only in 'ALL Objects' mode !"));
     return;
   }
@@ -225,7 +225,7 @@ void CAlacrityView::ExportStatisticsCsv() {
   const DocumentData& document = m_context.data;
   // The columns of alacrity-cli summary --format csv, so that a file saved
   // here pools with those made on the command line.
-  const QString source = m_frame.CurrentDataFilePath();
+  const QString source = m_host.CurrentDataFilePath();
   const std::vector<TestSummaries> tests = {
       {LocalPath(source).filename().string(), document.subject, document.results.testTime,
        m_statistics->Summaries()}};
