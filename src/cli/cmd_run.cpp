@@ -15,7 +15,6 @@
 #include <sstream>
 #include <string>
 
-#include "cli_support.h"
 #include "commands.h"
 #include "data/configuration_file.h"
 #include "data/file_io.h"
@@ -27,7 +26,8 @@
 #include "engine/schedule.h"
 #include "engine/simulated_subject.h"
 #include "engine/tick_clock.h"
-#include "exit_codes.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

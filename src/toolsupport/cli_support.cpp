@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli_support.h"
+#include "toolsupport/cli_support.h"
 
 #include <sys/stat.h>
 
