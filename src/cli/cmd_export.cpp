@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "data_files.h"
 #include "export_dataset.h"
 #include "results/tidy_export.h"
 #include "toolsupport/cli_support.h"

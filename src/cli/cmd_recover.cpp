@@ -14,6 +14,7 @@
 #include "commands.h"
 #include "data/file_io.h"
 #include "data/run_journal.h"
+#include "data_files.h"
 #include "engine/run_recovery.h"
 #include "results/timing_report.h"
 #include "toolsupport/cli_support.h"

@@ -20,6 +20,7 @@
 #include "data/file_io.h"
 #include "data/protocol_file.h"
 #include "data/test_data_file.h"
+#include "data_files.h"
 #include "engine/engine.h"
 #include "engine/random.h"
 #include "engine/run_finish.h"

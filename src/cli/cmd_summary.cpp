@@ -14,6 +14,7 @@
 
 #include "commands.h"
 #include "data/text_encoding.h"
+#include "data_files.h"
 #include "results/summary_table.h"
 #include "results/test_time_text.h"
 #include "toolsupport/cli_support.h"
