@@ -21,12 +21,12 @@
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engine/timing_record.h"
-#include "exit_codes.h"
 #include "link/ftdi_driver.h"
 #include "link/serial_link.h"
 #include "link/usb_link.h"
 #include "results/box_check.h"
 #include "results/timing_report.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

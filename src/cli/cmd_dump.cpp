@@ -15,7 +15,6 @@
 #include <string_view>
 #include <vector>
 
-#include "cli_support.h"
 #include "commands.h"
 #include "data/configuration_file.h"
 #include "data/file_io.h"
@@ -24,8 +23,9 @@
 #include "data/run_journal.h"
 #include "data/test_data_file.h"
 #include "data/text_encoding.h"
-#include "exit_codes.h"
 #include "results/timing_csv_file.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

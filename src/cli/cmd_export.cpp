@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "cli_support.h"
 #include "commands.h"
-#include "exit_codes.h"
+#include "data_files.h"
 #include "export_dataset.h"
 #include "results/tidy_export.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "cli_support.h"
 #include "commands.h"
-#include "exit_codes.h"
 #include "results/copy_text.h"
-#include "view_options.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
+#include "toolsupport/view_options.h"
 
 namespace alacrity::cli {
 

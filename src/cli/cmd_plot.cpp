@@ -15,7 +15,7 @@
 #include <string>
 
 #include "commands.h"
-#include "exit_codes.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

@@ -11,13 +11,14 @@
 #include <memory>
 #include <string>
 
-#include "cli_support.h"
 #include "commands.h"
 #include "data/file_io.h"
 #include "data/run_journal.h"
+#include "data_files.h"
 #include "engine/run_recovery.h"
-#include "exit_codes.h"
 #include "results/timing_report.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

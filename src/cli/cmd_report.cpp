@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "commands.h"
-#include "exit_codes.h"
 #include "sibling_program.h"
-#include "view_options.h"
+#include "toolsupport/exit_codes.h"
+#include "toolsupport/view_options.h"
 
 namespace alacrity::cli {
 namespace {

@@ -15,19 +15,20 @@
 #include <sstream>
 #include <string>
 
-#include "cli_support.h"
 #include "commands.h"
 #include "data/configuration_file.h"
 #include "data/file_io.h"
 #include "data/protocol_file.h"
 #include "data/test_data_file.h"
+#include "data_files.h"
 #include "engine/engine.h"
 #include "engine/random.h"
 #include "engine/run_finish.h"
 #include "engine/schedule.h"
 #include "engine/simulated_subject.h"
 #include "engine/tick_clock.h"
-#include "exit_codes.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

@@ -12,12 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "cli_support.h"
 #include "commands.h"
 #include "data/text_encoding.h"
-#include "exit_codes.h"
+#include "data_files.h"
 #include "results/summary_table.h"
 #include "results/test_time_text.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

@@ -14,11 +14,11 @@
 #include <string>
 #include <string_view>
 
-#include "cli_support.h"
 #include "data/file_io.h"
-#include "exit_codes.h"
 #include "results/bids_dataset.h"
 #include "results/psychds_dataset.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 namespace alacrity::cli {
 namespace {

@@ -9,11 +9,11 @@
 #include <map>
 #include <string>
 
-#include "cli_support.h"
 #include "commands.h"
-#include "exit_codes.h"
 #include "program/legal_notice.h"
 #include "program/standard_streams.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
 
 using namespace alacrity;
 using namespace alacrity::cli;

@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli_support.h"
+#include "toolsupport/cli_support.h"
 
-#include <sys/stat.h>
-
-#include <algorithm>
 #include <iostream>
 #include <span>
 #include <system_error>
@@ -13,8 +10,6 @@
 #include "data/file_io.h"
 #include "data/test_data_file.h"
 #include "program/standard_streams.h"
-#include "results/timing_csv_file.h"
-#include "results/timing_report.h"
 
 namespace alacrity::cli {
 
@@ -30,21 +25,6 @@ std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& 
     return nullptr;
   }
   return document;
-}
-
-bool SaveTestDataOrReport(const std::filesystem::path& path, DocumentData& data,
-                          const RunTiming* timing) {
-  const DataFileSave saved = SaveTestDataAndTiming(path, data, timing);
-  if (!saved.data.ok) {
-    ReportRefusal(path, saved.data.message);
-    return false;
-  }
-  if (!saved.timingFailure.empty()) {
-    ReportRefusal(TimingCsvPathFor(path),
-                  WithFailure("the timing record could not be written", saved.timingFailure));
-    return false;
-  }
-  return true;
 }
 
 bool WriteOutput(const std::filesystem::path& path, std::string_view bytes) {
@@ -70,31 +50,6 @@ bool OutputIsAnInput(const std::filesystem::path& output,
     }
   }
   return false;
-}
-
-std::vector<std::string> EachFileOnce(const std::vector<std::string>& files) {
-  struct Taken {
-    dev_t device;
-    ino_t inode;
-    const std::string* name;
-  };
-  std::vector<Taken> taken;
-  std::vector<std::string> distinct;
-  for (const std::string& file : files) {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) == 0) {
-      const auto twin = std::find_if(taken.begin(), taken.end(), [&](const Taken& t) {
-        return t.device == info.st_dev && t.inode == info.st_ino;
-      });
-      if (twin != taken.end()) {
-        ReportRefusal(file, "is the same file as " + *twin->name + "; taken once");
-        continue;
-      }
-      taken.push_back({info.st_dev, info.st_ino, &file});
-    }
-    distinct.push_back(file);
-  }
-  return distinct;
 }
 
 void ReportRefusal(const std::filesystem::path& path, std::string_view message) {

@@ -20,14 +20,14 @@
 #include <utility>
 
 #include "chartoutput.h"
-#include "cli_support.h"
 #include "data/text_encoding.h"
-#include "exit_codes.h"
 #include "program/legal_notice.h"
 #include "program/standard_streams.h"
 #include "reportprinter.h"
 #include "results/header_block.h"
-#include "view_options.h"
+#include "toolsupport/cli_support.h"
+#include "toolsupport/exit_codes.h"
+#include "toolsupport/view_options.h"
 
 using namespace alacrity;
 using namespace alacrity::cli;
