@@ -121,5 +121,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/docs/install.md DESTINATION ${CMAKE_INSTALL_
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual ${PROJECT_SOURCE_DIR}/docs/formats
   DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
   FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
+# The notices of the header-only libraries compiled into the programs; the
+# copyright file above lists them too.
+install(FILES ${packaging_dir}/licenses/CLI11.txt ${packaging_dir}/licenses/nlohmann-json.txt
+  DESTINATION ${CMAKE_INSTALL_DOCDIR}/licenses)
 
 include(Packaging)

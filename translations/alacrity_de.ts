@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
-        <translation>Die Tasten 1-4 als Antwortbox verwenden (die Zeiten haben keine Messgenauigkeit).</translation>
+        <translation>Die Tasten 1-4 als Antwortbox verwenden (die Zeiten sind nicht messgenau).</translation>
     </message>
     <message>
         <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
@@ -621,16 +621,44 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Das Journal %1 ist beschädigt; es wurde in %2 umbenannt.</translation>
     </message>
     <message>
-        <source>Delete it?</source>
-        <translation>Löschen?</translation>
-    </message>
-    <message>
         <source>Stimulus %1 of the protocol has no valid object.</source>
         <translation>Reiz %1 des Protokolls hat kein gültiges Objekt.</translation>
     </message>
     <message>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>Der Latenz-Timer des Wandlers %1 steht auf %2 ms: Er hält empfangene Bytes so lange zurück, sodass jede neue Phase eines Tests bis zu %2 ms verspätet auf dem Bildschirm erscheint. Das Programm darf ihn nicht ändern. Die udev-Regel des Pakets installieren und den Wandler neu anstecken (die Regel setzt 1 ms), oder ihn bis zum nächsten Anstecken so setzen:</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
+        <translation>Den nicht gespeicherten Test (%1, %2, %3 beantwortete Reize) endgültig löschen? Sein Journal %4 wird dann entfernt; Nein behält es für den nächsten Start.</translation>
+    </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1: ist schreibgeschützt; nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1: Ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1: wurde für eine andere Speicherung von %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1: gehört zu einem anderen Test als %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1: ist in Zeile %2 beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1: ist keine Zeitaufzeichnung dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1: nennt eine Datendatei, aber %2 lässt sich nicht als solche öffnen</translation>
     </message>
 </context>
 <context>
@@ -994,10 +1022,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Anzeigeverzögerung: Median %1 ms, p99 %2 ms, max. %3 ms (%4 Reize)</translation>
     </message>
     <message>
-        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
-        <translation>Senderate der Box: %1 Bytes/s, %2 ppm gegenüber der Rechneruhr</translation>
-    </message>
-    <message>
         <source>Longest gap between bytes: %1 ms</source>
         <translation>Längste Lücke zwischen Bytes: %1 ms</translation>
     </message>
@@ -1012,6 +1036,46 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Display: %1, refresh rate unknown</source>
         <translation>Anzeige: %1, Bildwiederholrate unbekannt</translation>
+    </message>
+    <message>
+        <source>The button bits change faster than fingers can: the box sends garbage (a wrong rate, a loose line or another device), not presses.</source>
+        <translation>Die Tastenbits wechseln schneller, als Finger es können: Die Box sendet Datenmüll (falsche Rate, lose Leitung oder ein anderes Gerät), keine Tastendrücke.</translation>
+    </message>
+    <message>
+        <source>Answers bunched at the shortest time that counts were not given by a person: the box sends presses by itself.</source>
+        <translation>Antworten, die sich an der kürzesten zählbaren Zeit häufen, gab keine Person: Die Box sendet von selbst Tastendrücke.</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: none</source>
+        <translation>Durchgehend gedrückte Tasten: keine</translation>
+    </message>
+    <message>
+        <source>The box stopped sending: it was switched off or unplugged, or its line broke.</source>
+        <translation>Die Box hat aufgehört zu senden: Sie wurde ausgeschaltet oder abgezogen, oder ihre Leitung ist unterbrochen.</translation>
+    </message>
+    <message>
+        <source>A button held for the whole check is stuck or wired wrongly: a test waits for all buttons up before every stimulus.</source>
+        <translation>Eine während der ganzen Prüfung gedrückte Taste klemmt oder ist falsch verdrahtet: Ein Test wartet vor jedem Reiz, bis alle Tasten losgelassen sind.</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 ± %2 bytes/s, %3 ± %4 ppm against the host clock</source>
+        <translation>Senderate der Box: %1 ± %2 Bytes/s, %3 ± %4 ppm gegenüber der Rechneruhr</translation>
+    </message>
+    <message>
+        <source>Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3</source>
+        <translation>Tastenwechsel: %1, höchstens %2 in einer Sekunde; Prellen (innerhalb von 10 ms): %3</translation>
+    </message>
+    <message>
+        <source>Answers within 5 ms of the 69 ms floor: %1 of %2</source>
+        <translation>Antworten bis 5 ms über der Untergrenze von 69 ms: %1 von %2</translation>
+    </message>
+    <message>
+        <source>No bytes for the last %1 ms of the check</source>
+        <translation>Keine Bytes in den letzten %1 ms der Prüfung</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: %1</source>
+        <translation>Durchgehend gedrückte Tasten: %1</translation>
     </message>
 </context>
 <context>
@@ -1123,8 +1187,12 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Visuelle Reize, Antwortbox mit vier Tasten</translation>
     </message>
     <message>
-        <source>License %1</source>
-        <translation>Lizenz %1</translation>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>&amp;License...</source>
+        <translation>&amp;Lizenz...</translation>
     </message>
 </context>
 <context>
@@ -1160,10 +1228,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Keine Bytes von der Antwortbox an %1.</translation>
     </message>
     <message>
-        <source>%1 bytes/s over the last 2 s</source>
-        <translation>%1 Bytes/s in den letzten 2 s</translation>
-    </message>
-    <message>
         <source>measuring the rate</source>
         <translation>Rate wird gemessen</translation>
     </message>
@@ -1181,12 +1245,16 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Die Statistik konnte nicht gespeichert werden in
 %1</translation>
     </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 Bytes/s</translation>
+    </message>
 </context>
 <context>
     <name>alacrity::CCommDlg</name>
     <message>
         <source>Communication port setup</source>
-        <translation>Einstellung des Kommunikationsanschlusses</translation>
+        <translation>COM-Anschluss einrichten</translation>
     </message>
     <message>
         <source>Communication port</source>
@@ -1272,7 +1340,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Tastaturbox, Tasten 1-4: mit der Tastatur gemessene Reaktionszeiten haben keine Messgenauigkeit</translation>
+        <translation>Tastaturbox, Tasten 1-4: mit der Tastatur gemessene Reaktionszeiten sind nicht messgenau</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>
@@ -1293,6 +1361,12 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>Die Zeitaufzeichnung konnte nicht neben die Datendatei geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>Die Zeitaufzeichnung neben dieser Datendatei wird nicht verwendet; beim Speichern der Datei wird sie ersetzt oder entfernt:
+%1</translation>
     </message>
 </context>
 <context>

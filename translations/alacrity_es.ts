@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
-        <translation>Usar las teclas 1 a 4 como caja de respuesta (los tiempos no tienen precisión de instrumento).</translation>
+        <translation>Usar las teclas 1 a 4 como caja de respuesta (los tiempos no tienen calidad metrológica).</translation>
     </message>
     <message>
         <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
@@ -621,16 +621,44 @@ Do you want to replace it?</source>
         <translation>El diario %1 está dañado; se ha renombrado a %2.</translation>
     </message>
     <message>
-        <source>Delete it?</source>
-        <translation>¿Eliminarla?</translation>
-    </message>
-    <message>
         <source>Stimulus %1 of the protocol has no valid object.</source>
         <translation>El estímulo %1 del protocolo no tiene un objeto válido.</translation>
     </message>
     <message>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>El temporizador de latencia del convertidor %1 está en %2 ms: retiene los bytes recibidos ese tiempo, así que cada nueva fase de una prueba llega a la pantalla hasta %2 ms tarde. El programa no puede cambiarlo. Instale la regla udev del paquete y vuelva a conectar el convertidor (la regla lo pone en 1 ms), o ajústelo hasta la próxima conexión con:</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
+        <translation>¿Eliminar definitivamente la prueba sin guardar (%1, %2, %3 estímulos respondidos)? Su diario %4 se borra entonces; No lo conserva para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1: está protegido contra escritura; no se guardó nada</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1: No es un archivo normal (una tubería, un dispositivo o un socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1: se escribió para otro guardado de %2</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1: es de otra prueba que %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1: está dañado en la línea %2</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1: no es un registro de tiempos escrito por este programa</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1: nombra un archivo de datos, pero %2 no es uno que se pueda abrir</translation>
     </message>
 </context>
 <context>
@@ -994,10 +1022,6 @@ Do you want to replace it?</source>
         <translation>Retardo de pantalla: mediana %1 ms, p99 %2 ms, máx. %3 ms (%4 estímulos)</translation>
     </message>
     <message>
-        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
-        <translation>Tasa de la caja: %1 bytes/s, %2 ppm respecto al reloj del equipo</translation>
-    </message>
-    <message>
         <source>Longest gap between bytes: %1 ms</source>
         <translation>Mayor intervalo entre bytes: %1 ms</translation>
     </message>
@@ -1012,6 +1036,46 @@ Do you want to replace it?</source>
     <message>
         <source>Display: %1, refresh rate unknown</source>
         <translation>Pantalla: %1, frecuencia de refresco desconocida</translation>
+    </message>
+    <message>
+        <source>The button bits change faster than fingers can: the box sends garbage (a wrong rate, a loose line or another device), not presses.</source>
+        <translation>Los bits de los botones cambian más rápido de lo que pueden los dedos: la caja envía basura (una tasa errónea, una línea suelta u otro dispositivo), no pulsaciones.</translation>
+    </message>
+    <message>
+        <source>Answers bunched at the shortest time that counts were not given by a person: the box sends presses by itself.</source>
+        <translation>Las respuestas agrupadas en el tiempo más corto que cuenta no las dio una persona: la caja envía pulsaciones por sí sola.</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: none</source>
+        <translation>Botones pulsados todo el tiempo: ninguno</translation>
+    </message>
+    <message>
+        <source>The box stopped sending: it was switched off or unplugged, or its line broke.</source>
+        <translation>La caja dejó de enviar: se apagó o se desconectó, o su línea se cortó.</translation>
+    </message>
+    <message>
+        <source>A button held for the whole check is stuck or wired wrongly: a test waits for all buttons up before every stimulus.</source>
+        <translation>Un botón pulsado durante toda la comprobación está atascado o mal cableado: una prueba espera a que se suelten todos los botones antes de cada estímulo.</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 ± %2 bytes/s, %3 ± %4 ppm against the host clock</source>
+        <translation>Tasa de la caja: %1 ± %2 bytes/s, %3 ± %4 ppm respecto al reloj del equipo</translation>
+    </message>
+    <message>
+        <source>Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3</source>
+        <translation>Cambios de botones: %1, como máximo %2 en un segundo; rebotes (en menos de 10 ms): %3</translation>
+    </message>
+    <message>
+        <source>Answers within 5 ms of the 69 ms floor: %1 of %2</source>
+        <translation>Respuestas a menos de 5 ms del mínimo de 69 ms: %1 de %2</translation>
+    </message>
+    <message>
+        <source>No bytes for the last %1 ms of the check</source>
+        <translation>Ningún byte en los últimos %1 ms de la comprobación</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: %1</source>
+        <translation>Botones pulsados todo el tiempo: %1</translation>
     </message>
 </context>
 <context>
@@ -1123,8 +1187,12 @@ Do you want to replace it?</source>
         <translation>Estímulos visuales, caja de respuesta de cuatro botones</translation>
     </message>
     <message>
-        <source>License %1</source>
-        <translation>Licencia %1</translation>
+        <source>License</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>&amp;License...</source>
+        <translation>&amp;Licencia...</translation>
     </message>
 </context>
 <context>
@@ -1160,10 +1228,6 @@ Do you want to replace it?</source>
         <translation>Ningún byte de la caja de respuesta en %1.</translation>
     </message>
     <message>
-        <source>%1 bytes/s over the last 2 s</source>
-        <translation>%1 bytes/s en los últimos 2 s</translation>
-    </message>
-    <message>
         <source>measuring the rate</source>
         <translation>midiendo la tasa</translation>
     </message>
@@ -1181,12 +1245,16 @@ Do you want to replace it?</source>
         <translation>No se pudieron escribir las estadísticas en
 %1</translation>
     </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 bytes/s</translation>
+    </message>
 </context>
 <context>
     <name>alacrity::CCommDlg</name>
     <message>
         <source>Communication port setup</source>
-        <translation>Configuración del puerto de comunicación</translation>
+        <translation>Configuración del puerto COM</translation>
     </message>
     <message>
         <source>Communication port</source>
@@ -1272,7 +1340,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Teclado como caja, teclas 1-4: tiempos medidos con el teclado, sin precisión de instrumento</translation>
+        <translation>Teclado como caja, teclas 1-4: tiempos medidos con el teclado, sin calidad metrológica</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>
@@ -1293,6 +1361,12 @@ Do you want to replace it?</source>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>El registro de tiempos no se pudo escribir junto al archivo de datos: %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>El registro de tiempos junto a este archivo de datos no se usa; al guardar el archivo se reemplaza o se elimina:
+%1</translation>
     </message>
 </context>
 <context>

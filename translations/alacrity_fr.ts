@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Use keys 1-4 as the response box (times are not instrument-grade).</source>
-        <translation>Utiliser les touches 1 à 4 comme boîtier de réponse (temps sans précision d&apos;instrument).</translation>
+        <translation>Utiliser les touches 1 à 4 comme boîtier de réponse (temps sans qualité métrologique).</translation>
     </message>
     <message>
         <source>Take screenshots of the main window, the test screens and the device check into DIR, then quit.</source>
@@ -621,16 +621,44 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le journal %1 est endommagé ; il a été renommé en %2.</translation>
     </message>
     <message>
-        <source>Delete it?</source>
-        <translation>Le supprimer ?</translation>
-    </message>
-    <message>
         <source>Stimulus %1 of the protocol has no valid object.</source>
         <translation>Le stimulus %1 du protocole n&apos;a pas d&apos;objet valide.</translation>
     </message>
     <message>
         <source>The latency timer of the converter %1 is %2 ms: it holds received bytes back that long, so each new phase of a test reaches the screen up to %2 ms late. The program may not change it. Install the package&apos;s udev rule and replug the converter (the rule sets 1 ms), or set it until the next replug with:</source>
         <translation>Le temporisateur de latence du convertisseur %1 est à %2 ms : il retient les octets reçus aussi longtemps, si bien que chaque nouvelle phase d&apos;un test atteint l&apos;écran jusqu&apos;à %2 ms en retard. Le programme n&apos;a pas le droit de le modifier. Installez la règle udev du paquet et rebranchez le convertisseur (la règle le met à 1 ms), ou réglez-le jusqu&apos;au prochain branchement avec :</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved test of %1 from %2 with %3 answered stimuli for good? Its journal %4 is then removed; No keeps it for the next start.</source>
+        <translation>Supprimer définitivement le test non enregistré (%1, %2, %3 stimuli avec réponse) ? Son journal %4 est alors effacé ; Non le garde pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>%1: is write-protected; nothing saved</source>
+        <translation>%1 : est protégé en écriture ; rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>%1: Is not a regular file (a pipe, device or socket)</source>
+        <translation>%1 : N&apos;est pas un fichier ordinaire (un tube, un périphérique ou un socket)</translation>
+    </message>
+    <message>
+        <source>%1: was written for another save of %2</source>
+        <translation>%1 : a été écrit pour un autre enregistrement de %2</translation>
+    </message>
+    <message>
+        <source>%1: is of another test than %2</source>
+        <translation>%1 : appartient à un autre test que %2</translation>
+    </message>
+    <message>
+        <source>%1: is damaged at line %2</source>
+        <translation>%1 : est endommagé à la ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: is no timing record this program wrote</source>
+        <translation>%1 : n&apos;est pas un enregistrement des temps écrit par ce programme</translation>
+    </message>
+    <message>
+        <source>%1: names a data file, but %2 is none that opens</source>
+        <translation>%1 : désigne un fichier de données, mais %2 n&apos;en est pas un qui s&apos;ouvre</translation>
     </message>
 </context>
 <context>
@@ -994,10 +1022,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Délai d&apos;affichage : médiane %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)</translation>
     </message>
     <message>
-        <source>Box rate: %1 bytes/s, %2 ppm against the host clock</source>
-        <translation>Débit du boîtier : %1 octets/s, %2 ppm par rapport à l&apos;horloge de l&apos;ordinateur</translation>
-    </message>
-    <message>
         <source>Longest gap between bytes: %1 ms</source>
         <translation>Plus long écart entre octets : %1 ms</translation>
     </message>
@@ -1012,6 +1036,46 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Display: %1, refresh rate unknown</source>
         <translation>Affichage : %1, fréquence de rafraîchissement inconnue</translation>
+    </message>
+    <message>
+        <source>The button bits change faster than fingers can: the box sends garbage (a wrong rate, a loose line or another device), not presses.</source>
+        <translation>Les bits des boutons changent plus vite que des doigts ne le peuvent : le boîtier envoie des données parasites (mauvais débit, ligne mal branchée ou autre appareil), pas des appuis.</translation>
+    </message>
+    <message>
+        <source>Answers bunched at the shortest time that counts were not given by a person: the box sends presses by itself.</source>
+        <translation>Des réponses groupées au temps le plus court qui compte ne viennent pas d&apos;une personne : le boîtier envoie des appuis de lui-même.</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: none</source>
+        <translation>Boutons enfoncés en permanence : aucun</translation>
+    </message>
+    <message>
+        <source>The box stopped sending: it was switched off or unplugged, or its line broke.</source>
+        <translation>Le boîtier a cessé d&apos;émettre : il a été éteint ou débranché, ou sa ligne est coupée.</translation>
+    </message>
+    <message>
+        <source>A button held for the whole check is stuck or wired wrongly: a test waits for all buttons up before every stimulus.</source>
+        <translation>Un bouton enfoncé pendant toute la vérification est bloqué ou mal câblé : un test attend que tous les boutons soient relâchés avant chaque stimulus.</translation>
+    </message>
+    <message>
+        <source>Box rate: %1 ± %2 bytes/s, %3 ± %4 ppm against the host clock</source>
+        <translation>Débit du boîtier : %1 ± %2 octets/s, %3 ± %4 ppm par rapport à l&apos;horloge de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3</source>
+        <translation>Changements des boutons : %1, au plus %2 en une seconde ; rebonds (en moins de 10 ms) : %3</translation>
+    </message>
+    <message>
+        <source>Answers within 5 ms of the 69 ms floor: %1 of %2</source>
+        <translation>Réponses à moins de 5 ms du plancher de 69 ms : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No bytes for the last %1 ms of the check</source>
+        <translation>Aucun octet pendant les dernières %1 ms de la vérification</translation>
+    </message>
+    <message>
+        <source>Buttons held throughout: %1</source>
+        <translation>Boutons enfoncés en permanence : %1</translation>
     </message>
 </context>
 <context>
@@ -1123,8 +1187,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Stimuli visuels, boîtier de réponse à quatre boutons</translation>
     </message>
     <message>
-        <source>License %1</source>
-        <translation>Licence %1</translation>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>&amp;License...</source>
+        <translation>&amp;Licence...</translation>
     </message>
 </context>
 <context>
@@ -1160,10 +1228,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Aucun octet du boîtier de réponse sur %1.</translation>
     </message>
     <message>
-        <source>%1 bytes/s over the last 2 s</source>
-        <translation>%1 octets/s sur les 2 dernières s</translation>
-    </message>
-    <message>
         <source>measuring the rate</source>
         <translation>mesure du débit en cours</translation>
     </message>
@@ -1181,12 +1245,16 @@ Voulez-vous le remplacer ?</translation>
         <translation>Les statistiques n&apos;ont pas pu être écrites dans
 %1</translation>
     </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 octets/s</translation>
+    </message>
 </context>
 <context>
     <name>alacrity::CCommDlg</name>
     <message>
         <source>Communication port setup</source>
-        <translation>Configuration du port de communication</translation>
+        <translation>Configuration du port COM</translation>
     </message>
     <message>
         <source>Communication port</source>
@@ -1272,7 +1340,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Keyboard box, keys 1-4: response times measured from the keyboard are not instrument-grade</source>
-        <translation>Boîtier clavier, touches 1-4 : temps mesurés au clavier, sans précision d&apos;instrument</translation>
+        <translation>Boîtier clavier, touches 1-4 : temps mesurés au clavier, sans qualité métrologique</translation>
     </message>
     <message>
         <source>You are saving the file outside the subject&apos;s designated directory.</source>
@@ -1293,6 +1361,12 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The timing record could not be written beside the data file: %1</source>
         <translation>L&apos;enregistrement des temps n&apos;a pas pu être écrit à côté du fichier de données : %1</translation>
+    </message>
+    <message>
+        <source>The timing record beside this data file is not used; saving the file replaces or removes it:
+%1</source>
+        <translation>L&apos;enregistrement des temps à côté de ce fichier de données n&apos;est pas utilisé ; l&apos;enregistrement du fichier le remplace ou le supprime :
+%1</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@ namespace alacrity {
 
 CAlacrityApp::CAlacrityApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("alacrity"));
-  setApplicationVersion(QStringLiteral(ALACRITY_VERSION "\nLicense " ALACRITY_LICENSE));
+  setApplicationVersion(QStringLiteral(ALACRITY_VERSION));
 }
 
 CAlacrityApp::~CAlacrityApp() {
@@ -54,14 +54,22 @@ bool CAlacrityApp::InitInstance() {
   const QCommandLineOption& selfTest = options.selfTest;
   parser.process(*this);  // --help, --version and mistakes end the program here
 
+  // Before anything that could show a box or write a file.
+  if (parser.isSet(selfTest)) {
+    m_selfTest = std::make_unique<SelfTestSession>();
+    if (!m_selfTest->Ready()) return false;
+  }
+
   DocumentData& data = TheDocumentData();
 
   // Directories: the program directory, its default configuration and its
-  // data directory, and the subject register's root beside it.
+  // data directory, and the subject register's root beside it. The
+  // self-test reads the station's set-up there but writes in a home of its
+  // own, so the station keeps neither its journal nor its configuration.
   const ProgramDirectorySources sources = ProcessDirectorySources();
-  const QString programDirectory = ChooseProgramDirectory(sources);
-  QDir().mkpath(programDirectory);
-  m_paths = ProgramPathsFor(sources, programDirectory);
+  const ProgramPaths station = ProgramPathsFor(sources, ChooseProgramDirectory(sources));
+  m_paths = m_selfTest ? m_selfTest->Paths() : station;
+  QDir().mkpath(m_paths.programDirectory);
 
   // One sequence for the whole session: every schedule continues it.
   SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
@@ -69,14 +77,16 @@ bool CAlacrityApp::InitInstance() {
   m_signal = std::make_unique<SignalSound>();
   m_signal->Load();
 
-  LoadStartConfiguration(m_paths, data, nullptr);
+  LoadStartConfiguration(station, data, nullptr);
   // Which device each COM port stands for, as this user chose it.
   LoadPortAssignments();
 
   // Numbers follow the user's locale from here on, as the exports expect.
   std::setlocale(LC_NUMERIC, "");
 
-  RegisterInit(m_paths.registerRoot);
+  // The self-test's subject is nobody in the register, which it leaves
+  // alone (a register on a server included).
+  if (!m_selfTest) RegisterInit(m_paths.registerRoot);
   CreateDataDirectory(m_paths);
 
   // The tour presses the keyboard box's keys itself; it never needs a box.
@@ -107,9 +117,9 @@ bool CAlacrityApp::InitInstance() {
   // Asked once the window is up, so the questions have a parent to sit on.
   if (m_journal) RecoverJournals(*m_frame, *m_context);
 
-  if (parser.isSet(selfTest)) {
+  if (m_selfTest) {
     QTimer::singleShot(0, this, [this] {
-      RunSelfTest(*m_frame, *m_context, [](int status) { QCoreApplication::exit(status); });
+      m_selfTest->Run(*m_frame, *m_context, [](int status) { QCoreApplication::exit(status); });
     });
   } else if (parser.isSet(screenshot)) {
     const QString directory = parser.value(screenshot);

@@ -20,6 +20,7 @@ class CMainFrame;
 class DeviceRunLink;
 class JournalKeeper;
 class KeyboardBoxKeys;
+class SelfTestSession;
 class SignalSound;
 struct AppContext;
 
@@ -44,6 +45,9 @@ class CAlacrityApp : public QApplication {
   CMainFrame* MainFrame() const { return m_frame.get(); }
 
  private:
+  // First, so it goes last: its box hook and its home outlast everything
+  // that may show a box or hold a file there.
+  std::unique_ptr<SelfTestSession> m_selfTest;
   ProgramPaths m_paths;
   std::unique_ptr<SignalSound> m_signal;
   std::unique_ptr<DeviceRunLink> m_link;

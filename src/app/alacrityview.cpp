@@ -106,6 +106,11 @@ void CAlacrityView::StopRun() {
   AfterCommand();
 }
 
+void CAlacrityView::ShowRestoredRun(PerformMode mode) {
+  m_controller.ShowRestoredRun(mode);
+  AfterCommand();
+}
+
 void CAlacrityView::ShowNeutralView() {
   m_controller.ShowNeutralView();
   AfterCommand();

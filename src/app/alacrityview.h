@@ -54,6 +54,9 @@ class CAlacrityView : public QWidget, public RunWindow {
   void StartRun();
   void StopRun();
   void ShowNeutralView();
+  // Results restored from a journal, shown as Stop shows a test's, with the
+  // commands enabled as after one.
+  void ShowRestoredRun(PerformMode mode);
 
   RunController& Controller() { return m_controller; }
   const RunController& Controller() const { return m_controller; }
@@ -91,6 +94,9 @@ class CAlacrityView : public QWidget, public RunWindow {
   const OnsetWait& Onset() const { return *m_onsetWait; }
   // The self-check line at the bottom of the device check's screen.
   std::string CheckStatusText() const;
+  // What fails the box so far, shown above that line: the marked lines of
+  // the check's verdict, each with its meaning.
+  std::vector<TimingLine> CheckFindings() const;
 
   // The fonts of the view, all Arial, heights in pixels.
   const QFont& FontNormal12() const { return m_fonts.normal12; }
@@ -223,7 +229,13 @@ class CAlacrityView : public QWidget, public RunWindow {
   std::string m_checkDevice;
   std::optional<int> m_checkLatencyMs;
   int64_t m_checkStatusNs = 0;  // when its figures were last refreshed
-  static constexpr int CheckStatusHeight = 20;
+  // The self-check line, and above it up to eight lines of findings: the
+  // bottom strip the check refreshes.
+  static constexpr int CheckStatusLineHeight = 20;
+  static constexpr int CheckFindingLineHeight = 16;
+  static constexpr int CheckFindingLines = 8;
+  static constexpr int CheckStatusHeight =
+      CheckStatusLineHeight + CheckFindingLines * CheckFindingLineHeight;
   static constexpr int64_t CheckStatusPeriodNs = 500'000'000;
 
   LayoutFonts m_fonts;

@@ -69,7 +69,7 @@ void CAlacrityView::OnChart() {
   m_frame.RemoveDialogBar();
   m_controller.SetMode(Chart);
   m_list->ResetList();
-  m_charts->Show(BuildChartFigures(m_context.data.results));
+  m_charts->Show(BuildChartFigures(m_context.data.results, m_context.data.runConfiguration));
   PlaceAnalysisPanel(*m_charts);
   Repaint();
 }

@@ -10,16 +10,20 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "alacrityview.h"
 #include "data/enums.h"
+#include "displaynumbers.h"
 #include "engine/figure_geometry.h"
 #include "engine/host_clock.h"
 #include "figurepainter.h"
 #include "layoutpainter.h"
+#include "reporttexts.h"
+#include "results/box_check.h"
 #include "results/header_block.h"
 #include "results/report_layout.h"
 #include "results/timing_layout.h"
@@ -32,9 +36,6 @@ constexpr Rect HeaderBlockRect{10, 5, 710, 65};
 constexpr LayoutRect ResultPageRect{10, 70, 650, 380};
 // Under the result page's average line.
 constexpr int TimingBlockTop = 165;
-
-// The live rate looks back this far.
-constexpr int64_t LiveRateSpanNs = 2'000'000'000;
 
 // The object of a stimulus, or -1 when the number is outside the results.
 int32_t ObjectOf(const TestResults& results, int32_t stimulus) {
@@ -183,24 +184,33 @@ void CAlacrityView::DrawButtonCheck(QPainter& painter, int nibble) const {
 
 std::string CAlacrityView::CheckStatusText() const {
   const int64_t now = MonotonicNowNs();
-  const ByteArrival recent = m_timing->Recent(LiveRateSpanNs);
-  const int64_t lastByteNs = recent.bytes > 0 ? recent.lastNs : m_checkStartNs;
-  // In the interface language: only the operator reads it.
+  const ByteArrival arrival = m_timing->Arrival();
+  const int64_t lastByteNs = arrival.bytes > 0 ? arrival.lastNs : m_checkStartNs;
+  // In the interface language and its decimal sign: only the operator reads it.
   const QString device = QString::fromStdString(m_checkDevice);
   if (now - std::max(lastByteNs, m_checkStartNs) >= SilentBoxNs) {
     return tr("No bytes from the response box on %1.").arg(device).toStdString();
   }
-  const std::optional<double> rate = MeasuredBytesPerSecond(recent);
-  const QString rateText = rate ? tr("%1 bytes/s over the last 2 s")
-                                      .arg(QString::fromStdString(FormatFixed(*rate, 1)))
-                                : tr("measuring the rate");
-  QString text =
-      tr("Box on %1: %2, longest gap %3 ms")
-          .arg(device, rateText,
-               QString::fromStdString(
-                   FormatFixed(static_cast<double>(recent.longestGapNs) / 1e6, 1)));
+  const std::optional<BoxRate> rate = MeasuredBoxRate(arrival);
+  const QString rateText =
+      rate ? tr("%1 bytes/s").arg(DisplayFigure(QString::fromStdString(FormatBytesPerSecond(*rate))))
+           : tr("measuring the rate");
+  QString text = tr("Box on %1: %2, longest gap %3 ms")
+                     .arg(device, rateText,
+                          DisplayDecimal(static_cast<double>(arrival.longestGapNs) / 1e6, 1));
   if (m_checkLatencyMs) text += tr(", latency timer %1 ms").arg(*m_checkLatencyMs);
   return text.toStdString();
+}
+
+std::vector<TimingLine> CAlacrityView::CheckFindings() const {
+  const ByteArrival arrival = m_timing->Arrival();
+  // A box silent now is what the status line says; a silence it ended
+  // stays in the longest gap.
+  const BoxCheckVerdict verdict = JudgeBoxCheck(arrival, arrival.lastNs);
+  std::vector<TimingLine> findings;
+  std::copy_if(verdict.lines.begin(), verdict.lines.end(), std::back_inserter(findings),
+               [](const TimingLine& line) { return line.marked; });
+  return findings;
 }
 
 void CAlacrityView::DrawCheckStatus(QPainter& painter, int32_t background) const {
@@ -209,9 +219,28 @@ void CAlacrityView::DrawCheckStatus(QPainter& painter, int32_t background) const
                     background == Code(BackgroundColor::Black);
   painter.setPen(dark ? Qt::white : Qt::black);
   painter.setFont(m_fonts.normal12);
-  painter.drawText(QRect(10, height() - CheckStatusHeight, width() - 20, CheckStatusHeight),
+  const int statusTop = height() - CheckStatusLineHeight;
+  painter.drawText(QRect(10, statusTop, width() - 20, CheckStatusLineHeight),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    QString::fromStdString(CheckStatusText()));
+
+  // What fails the box, as check-box says it, in red on white above it.
+  std::vector<QString> texts;
+  for (const TimingLine& finding : CheckFindings()) {
+    texts.push_back(LocalizedReportText(QString::fromStdString(finding.text)));
+    texts.push_back(QStringLiteral("  ") +
+                    LocalizedReportText(QString::fromStdString(finding.meaning)));
+  }
+  if (texts.empty()) return;
+  const int lines = std::min(static_cast<int>(texts.size()), CheckFindingLines);
+  const int top = statusTop - lines * CheckFindingLineHeight;
+  painter.fillRect(QRect(0, top, width(), lines * CheckFindingLineHeight), Qt::white);
+  painter.setPen(Qt::red);
+  for (int i = 0; i < lines; ++i) {
+    const QRect line(10, top + i * CheckFindingLineHeight, width() - 20, CheckFindingLineHeight);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     texts[static_cast<std::size_t>(i)]);
+  }
 }
 
 }  // namespace alacrity

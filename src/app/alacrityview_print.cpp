@@ -53,10 +53,11 @@ namespace {
 
 // The chart report is one page of its own.
 bool PaintContent(QPagedPaintDevice& device, const ReportContent& content,
-                  const TestResults& results, int firstPage, int lastPage) {
+                  const DocumentData& document, int firstPage, int lastPage) {
   if (content.kind == ReportKind::Chart) {
     if (firstPage > 1 || (lastPage != 0 && lastPage < 1)) return true;
-    return PaintChartReport(device, content, BuildChartFigures(results));
+    return PaintChartReport(device, content,
+                            BuildChartFigures(document.results, document.runConfiguration));
   }
   return PaintReport(device, content, firstPage, lastPage);
 }
@@ -64,14 +65,14 @@ bool PaintContent(QPagedPaintDevice& device, const ReportContent& content,
 }  // namespace
 
 bool CAlacrityView::PrintTo(QPagedPaintDevice& device, int firstPage, int lastPage) const {
-  return PaintContent(device, CurrentReport(), m_context.data.results, firstPage, lastPage);
+  return PaintContent(device, CurrentReport(), m_context.data, firstPage, lastPage);
 }
 
 bool CAlacrityView::PrintTo(QPrinter& printer) const {
   const ReportContent content = CurrentReport();
   printer.setDocName(QString::fromStdString(content.title));
   const bool range = printer.printRange() == QPrinter::PageRange;
-  return PaintContent(printer, content, m_context.data.results, range ? printer.fromPage() : 1,
+  return PaintContent(printer, content, m_context.data, range ? printer.fromPage() : 1,
                       range ? printer.toPage() : 0);
 }
 

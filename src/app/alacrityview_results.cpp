@@ -53,7 +53,7 @@ void PutTextOnClipboard(const std::string& text) {
 bool WriteTextFile(const QString& path, const std::string& text) {
   const std::filesystem::path target = LocalPath(path);
   const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-  return WriteFileAtomically(target, std::span<const uint8_t>(bytes, text.size()));
+  return WriteFileAtomically(target, std::span<const uint8_t>(bytes, text.size())).ok;
 }
 
 }  // namespace

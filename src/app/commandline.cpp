@@ -11,8 +11,19 @@
 #include <cstdlib>
 
 #include "language.h"
+#include "program/legal_notice.h"
+#include "program/standard_streams.h"
 
 namespace alacrity {
+namespace {
+
+// Qt prints the help and exits with 0 whether or not it reached standard
+// output; this judges it on the way out, before stdio's own silent flush.
+void FailWhenOutputWasLost() {
+  if (ExitCodeAfterOutput(0) != 0) std::_Exit(ExitOutputLost);
+}
+
+}  // namespace
 
 ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
@@ -69,7 +80,7 @@ void AnswerInformationOptions(int argc, char** argv) {
   // without opening a display.
   QCoreApplication core(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("alacrity"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(ALACRITY_VERSION "\nLicense " ALACRITY_LICENSE));
+  QCoreApplication::setApplicationVersion(QStringLiteral(ALACRITY_VERSION));
   // A wrong --language ends the program here, before any window: its
   // message is read on the console the program was started from.
   if (SetUpLanguage(core).isEmpty()) std::exit(1);
@@ -78,8 +89,11 @@ void AnswerInformationOptions(int argc, char** argv) {
   // Qt's own window-system options (-platform, -display ...) are unknown
   // here; judging them, and any mistake, is left to the full start-up.
   (void)parser.parse(QCoreApplication::arguments());
-  if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+  if (parser.isSet(QStringLiteral("version"))) {
+    std::exit(WriteStandardOutput(VersionText("alacrity") + "\n") ? 0 : ExitOutputLost);
+  }
   if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    std::atexit(FailWhenOutputWasLost);
     parser.showHelp(0);
   }
 }

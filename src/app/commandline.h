@@ -28,7 +28,8 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser);
 QString SetUpLanguage(QCoreApplication& app);
 
 // Answers --help and --version on standard output and ends the program with
-// status 0; returns when neither was asked for. Runs before the
+// status 0 (1 when standard output did not take it); returns when neither
+// was asked for. Runs before the
 // QApplication exists: that object needs a window system, and someone asking
 // for the options on a console or over ssh has none.
 void AnswerInformationOptions(int argc, char** argv);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 
 #include "alacrityview.h"
 #include "appcontext.h"
@@ -27,19 +28,37 @@ QString FileName(const std::filesystem::path& path) {
   return QFile::decodeName(QByteArray::fromStdString(path.filename().string()));
 }
 
-QString RestoreQuestion(const JournalImage& image) {
+QString SubjectName(const JournalImage& image) {
   const SubjectInfo& subject = image.setUp.subject;
-  const QString name = subject.name.empty()
-                           ? Text(QT_TRANSLATE_NOOP("Message", "a subject without a name"))
-                           : QString::fromStdString(ToDisplayUtf8(subject.name));
+  return subject.name.empty() ? Text(QT_TRANSLATE_NOOP("Message", "a subject without a name"))
+                              : QString::fromStdString(ToDisplayUtf8(subject.name));
+}
+
+QString TestTimeText(const JournalImage& image) {
   // The journal keeps the low 32 bits of the calendar time, as data files do.
   const QDateTime time = QDateTime::fromSecsSinceEpoch(
       static_cast<qint64>(static_cast<uint32_t>(image.setUp.testTime)));
+  return time.toString(QStringLiteral("dd.MM.yyyy, HH:mm:ss"));
+}
+
+QString RestoreQuestion(const JournalImage& image) {
   return Text(QT_TRANSLATE_NOOP("Message",
                                 "An unsaved test of %1 from %2 with %3 answered stimuli was found. "
                                 "Restore it?"))
-      .arg(name, time.toString(QStringLiteral("dd.MM.yyyy, HH:mm:ss")))
+      .arg(SubjectName(image), TestTimeText(image))
       .arg(image.answers.size());
+}
+
+// Says what goes for good: the test, its subject, its answers and the file.
+QString DeleteQuestion(const FoundJournal& found) {
+  const JournalImage& image = *found.parsed.image;
+  return Text(QT_TRANSLATE_NOOP("Message",
+                                "Delete the unsaved test of %1 from %2 with %3 answered stimuli "
+                                "for good? Its journal %4 is then removed; No keeps it for the "
+                                "next start."))
+      .arg(SubjectName(image), TestTimeText(image))
+      .arg(image.answers.size())
+      .arg(QFile::decodeName(QByteArray::fromStdString(found.path.string())));
 }
 
 void ReportUnreadable(CMainFrame& frame, const FoundJournal& found) {
@@ -70,6 +89,7 @@ void RecoverJournals(CMainFrame& frame, AppContext& context) {
   JournalKeeper* keeper = context.journal;
   if (keeper == nullptr) return;
   DocumentData& data = context.data;
+  RemoveStaleJournalTemporaries(keeper->Directory());
   for (const FoundJournal& found : FindJournals(keeper->Directory())) {
     if (!found.parsed.image) {
       ReportUnreadable(frame, found);
@@ -82,7 +102,9 @@ void RecoverJournals(CMainFrame& frame, AppContext& context) {
       continue;
     }
     if (!AskQuestion(&frame, RestoreQuestion(image))) {
-      if (AskQuestion(&frame, Text(QT_TRANSLATE_NOOP("Message", "Delete it?")))) (void)RemoveJournalFile(found.path);
+      if (AskQuestion(&frame, DeleteQuestion(found), PresetAnswer::No)) {
+        (void)RemoveJournalFile(found.path);
+      }
       continue;
     }
     // A test restored a moment ago is not replaced unasked; when its save
@@ -100,7 +122,7 @@ void RecoverJournals(CMainFrame& frame, AppContext& context) {
       // data file of theirs is opened, so Save files the results for them.
       RegisterAdoptSubject(data.subject);
     }
-    frame.View().Controller().ShowRestoredRun(static_cast<PerformMode>(image.setUp.performMode));
+    frame.View().ShowRestoredRun(static_cast<PerformMode>(image.setUp.performMode));
   }
 }
 

@@ -16,8 +16,9 @@ struct AppContext;
 // newer version is reported and left; one without answers is removed (it
 // holds nothing to lose); otherwise "An unsaved test of ... Restore it?"
 // Yes restores it as Stop would have left the run and keeps the journal
-// until the results are saved or discarded; No asks "Delete it?", and a kept
-// journal is offered again at the next start.
+// until the results are saved or discarded; No asks whether to delete it
+// for good (preset No), and a kept journal is offered again at the next
+// start.
 void RecoverJournals(CMainFrame& frame, AppContext& context);
 
 }  // namespace alacrity

@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "dialogs/subjecttexts.h"
+#include "displaynumbers.h"
 
 namespace alacrity {
 namespace {
@@ -67,6 +68,12 @@ QString ResolveLanguage(const QString& requested, const QStringList& systemLangu
   return QStringLiteral("en");
 }
 
+QLocale NumberLocaleFor(const QString& code, const QLocale& system) {
+  const QLocale language(code);
+  if (code == QLatin1String("en") || language.language() == system.language()) return system;
+  return language;
+}
+
 void InstallLanguage(QCoreApplication& app, const QString& code) {
   // Owned by the application: a translator must outlive every text looked up.
   for (QTranslator* old : app.findChildren<QTranslator*>(QStringLiteral("alacrityTranslator"),
@@ -76,6 +83,7 @@ void InstallLanguage(QCoreApplication& app, const QString& code) {
   }
   Current() = code;
   SetInterfaceLanguage(code);
+  SetDisplayNumberLocale(NumberLocaleFor(code, QLocale::system()));
   if (code == QLatin1String("en")) return;
   const QLocale locale(code);
   // Qt's own texts (the file and print dialogs) where the system has them.

@@ -8,6 +8,7 @@
 // --language. Files, copied text and exports never follow it; the window,
 // its dialogs, the printed reports and the subject's start prompt do.
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -27,8 +28,16 @@ QString LanguageArgument(const QStringList& arguments);
 // else English. Empty when `requested` names no available language.
 QString ResolveLanguage(const QString& requested, const QStringList& systemLanguages);
 
+// The locale whose decimal sign the window's own figures take in interface
+// language `code`: the system's where it speaks that language or the
+// language is English (a Swiss lab writes 1.5, an Austrian 1,5, and English
+// texts are read everywhere), else the language's usual one (German chosen
+// on an English system writes 1,5).
+QLocale NumberLocaleFor(const QString& code, const QLocale& system);
+
 // Loads the program's and Qt's own translations for `code` into `app`
-// (English needs none) and remembers `code` as the interface language.
+// (English needs none), remembers `code` as the interface language and
+// sets the locale of the window's figures.
 void InstallLanguage(QCoreApplication& app, const QString& code);
 
 // The interface language installed last; "en" before any.

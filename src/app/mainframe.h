@@ -119,6 +119,9 @@ class CMainFrame : public QMainWindow {
   void ConnectResultCommands();
   void OnBarSelectionChange(int controlId);
   void UpdateCaption();
+  // The host times saved beside an opened data file go with its results,
+  // unless the record is of another file or another save of it.
+  void AdoptTimingRecord(const QString& dataFile);
   // Builds the bar of `templateId` in the place the window mode asks for.
   DialogBar* BuildDialogBar(int templateId);
   void PlaceOverlayBar();

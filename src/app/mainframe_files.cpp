@@ -11,13 +11,12 @@
 
 #include "alacrityview.h"
 #include "commandids.h"
-#include "data/file_io.h"
 #include "data/test_data_file.h"
 #include "filedialogs.h"
 #include "localpath.h"
 #include "mainframe.h"
 #include "messagebox.h"
-#include "results/timing_report.h"
+#include "results/timing_csv_file.h"
 #include "subjectregister.h"
 
 namespace alacrity {
@@ -41,16 +40,6 @@ QString SaveStart(const QString& directory, const QString& currentPath) {
   if (currentPath.isEmpty()) return directory;
   if (directory.isEmpty()) return currentPath;
   return directory + QLatin1Char('/') + QFileInfo(currentPath).fileName();
-}
-
-// The host times of the test go into a file of their own beside the data
-// file, which stays exactly as the format has it. True when there was
-// nothing to write or it was written.
-bool SaveTimingRecord(const RunTiming* timing, const std::filesystem::path& dataFile) {
-  if (timing == nullptr) return true;
-  const std::string csv = TimingCsv(*timing);
-  return WriteFileAtomically(TimingCsvPathFor(dataFile),
-                             {reinterpret_cast<const uint8_t*>(csv.data()), csv.size()});
 }
 
 }  // namespace
@@ -80,18 +69,36 @@ bool CMainFrame::SaveDataCommand() {
     // A warning only: the operator may have good reasons.
     ShowMessageBox(this, tr(OutsideDesignatedDirectory));
   }
-  const FileOutcome outcome = SaveTestData(LocalPath(path), document);
-  ShowOutcome(this, outcome);
-  if (!outcome.ok) return false;
-  if (!SaveTimingRecord(m_view->TimingOfResults(), LocalPath(path))) {
+  // The host times of the test go into a file of their own beside the data
+  // file, which stays exactly as the format has it.
+  const DataFileSave saved =
+      SaveTestDataAndTiming(LocalPath(path), document, m_view->TimingOfResults());
+  ShowOutcome(this, saved.data);
+  if (!saved.data.ok) return false;
+  if (!saved.timingFailure.empty()) {
     // The results are safe in the data file; only the host times are not.
     ShowMessageBox(this, tr("The timing record could not be written beside the data file: %1")
-                             .arg(QString::fromStdString(TimingCsvPathFor(LocalPath(path)).string())));
+                             .arg(QString::fromStdString(saved.timingFailure)));
   }
   // The results are in a data file now; their journal has done its work.
   if (m_context.journal) m_context.journal->Discard();
   m_view->repaint();
   return true;
+}
+
+void CMainFrame::AdoptTimingRecord(const QString& dataFile) {
+  TimingRecordRead record = ReadTimingRecordOf(LocalPath(dataFile));
+  if (record.timing) {
+    // Its rows go with the results into the next save. The host times of a
+    // test run here (the file just saved) say more: they stay.
+    if (m_view->TimingOfResults() == nullptr) m_view->AdoptTiming(std::move(record.timing));
+    return;
+  }
+  if (!record.failure.empty()) {
+    ShowMessageBox(this, tr("The timing record beside this data file is not used; saving the "
+                            "file replaces or removes it:\n%1")
+                             .arg(QString::fromStdString(record.failure)));
+  }
 }
 
 void CMainFrame::OpenDataCommand() {
@@ -126,6 +133,7 @@ void CMainFrame::OpenDataCommand() {
   }
   // The results in memory were replaced, saved or given up as asked.
   if (m_context.journal) m_context.journal->Discard();
+  AdoptTimingRecord(path);
   if (withRegister) {
     // Only a file picked in the current subject's own directory is that
     // subject's; any other (the data directory's included) belongs to whoever

@@ -27,6 +27,15 @@ constexpr const char* CoreTemplates[] = {
                       "late. The program may not change it. Install the package's udev rule and "
                       "replug the converter (the rule sets 1 ms), or set it until the next replug "
                       "with:"),
+    // Below a refusal: the file and why, in the core's words (the system's
+    // own reasons are shown as the system gives them).
+    QT_TRANSLATE_NOOP("Message", "%1: is write-protected; nothing saved"),
+    QT_TRANSLATE_NOOP("Message", "%1: Is not a regular file (a pipe, device or socket)"),
+    QT_TRANSLATE_NOOP("Message", "%1: was written for another save of %2"),
+    QT_TRANSLATE_NOOP("Message", "%1: is of another test than %2"),
+    QT_TRANSLATE_NOOP("Message", "%1: is damaged at line %2"),
+    QT_TRANSLATE_NOOP("Message", "%1: is no timing record this program wrote"),
+    QT_TRANSLATE_NOOP("Message", "%1: names a data file, but %2 is none that opens"),
 };
 
 std::optional<QString> FromTemplate(const QString& line) {
@@ -98,11 +107,12 @@ void ShowMessageBox(QWidget* parent, const QString& english) {
   box.exec();
 }
 
-bool AskQuestion(QWidget* parent, const QString& english) {
+bool AskQuestion(QWidget* parent, const QString& english, PresetAnswer preset) {
   const QString text = Localized(english);
   if (Hook()) return Hook()(MessageKind::Question, text);
   QMessageBox box(QMessageBox::Question, QString::fromLatin1(MessageCaption), text,
                   QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(preset == PresetAnswer::No ? QMessageBox::No : QMessageBox::Yes);
   Label(box, QMessageBox::Yes, QT_TRANSLATE_NOOP("Message", "&Yes"));
   Label(box, QMessageBox::No, QT_TRANSLATE_NOOP("Message", "&No"));
   return box.exec() == QMessageBox::Yes;

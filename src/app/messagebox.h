@@ -21,8 +21,11 @@ enum class MessageKind { Message, Question };
 // Shows `text` with an OK button. Texts from the core libraries are English:
 // each line found in the catalogue of messages is shown translated.
 void ShowMessageBox(QWidget* parent, const QString& text);
+// What Enter answers. A question whose Yes destroys something presets No,
+// so a key pressed out of habit destroys nothing.
+enum class PresetAnswer { Yes, No };
 // Asks `text`; true for Yes.
-bool AskQuestion(QWidget* parent, const QString& text);
+bool AskQuestion(QWidget* parent, const QString& text, PresetAnswer preset = PresetAnswer::Yes);
 
 // Replaces the boxes while set: gets the kind and the text and returns the
 // answer (ignored for plain messages). Pass an empty function to restore.

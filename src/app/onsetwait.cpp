@@ -24,8 +24,6 @@
 namespace alacrity {
 namespace {
 
-// The measured rate looks back this far.
-constexpr int64_t RateSpanNs = 2'000'000'000;
 constexpr int CacheLineBytes = 64;
 
 // Tells the core this is a busy wait: it yields to the sibling hardware
@@ -110,14 +108,15 @@ void OnsetWait::OnTimeout() {
 }
 
 int64_t EarliestOnsetNs(const TimingRecord& timing, int32_t generationMs) {
-  const ByteArrival recent = timing.Recent(RateSpanNs);
-  if (recent.bytes == 0) return 0;
+  const ByteArrival arrival = timing.Arrival();
+  if (arrival.bytes == 0) return 0;
   // A box (or a simulator) that runs fast shortens the foreperiod in host
   // time; one that runs slow only makes the wait a little longer.
+  const std::optional<BoxRate> measured = MeasuredBoxRate(arrival);
   const double rate =
-      std::max(NominalBytesPerSecond, MeasuredBytesPerSecond(recent).value_or(0.0));
+      std::max(NominalBytesPerSecond, measured ? measured->bytesPerSecond : 0.0);
   const double ticks = MillisecondsToTicks(generationMs);
-  return recent.lastNs + static_cast<int64_t>(ticks / rate * 1e9);
+  return arrival.lastNs + static_cast<int64_t>(ticks / rate * 1e9);
 }
 
 PixelLines BackingStoreLines(const QWidget& widget, const QRect& area) {

@@ -3,19 +3,25 @@
 
 #include "selftest.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
+#include <chrono>
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 
 #include "alacrityview.h"
 #include "appcontext.h"
 #include "commandids.h"
 #include "dialogs/stimulusscreen.h"
 #include "displayserver.h"
+#include "localpath.h"
 #include "mainframe.h"
 #include "messagebox.h"
 
@@ -47,20 +53,10 @@ class SelfTest {
  public:
   SelfTest(CMainFrame& frame, AppContext& context) : m_frame(frame), m_context(context) {}
 
-  int Run() {
-    SetMessageBoxHook([this](MessageKind kind, const QString& text) {
-      Out() << (kind == MessageKind::Question ? "question (answered No): " : "message: ") << text
-            << Qt::endl;
-      if (kind == MessageKind::Message) m_failed = true;
-      return false;
-    });
+  bool Run() {
     Describe();
     const bool checked = Check();
-    const bool tested = checked && Test();
-    SetMessageBoxHook({});
-    const bool passed = checked && tested && !m_failed;
-    Out() << (passed ? "self-test passed" : "self-test FAILED") << Qt::endl;
-    return passed ? 0 : 1;
+    return checked && Test();
   }
 
  private:
@@ -101,6 +97,9 @@ class SelfTest {
 
   bool Test() {
     DocumentData& data = m_context.data;
+    // Nobody's results: whoever the station has as its subject stays out.
+    data.subject = SubjectInfo{};
+    data.subject.name = SelfTestSubjectName;
     m_frame.View().SetPerformDialog(
         [](int32_t) { return PerformChoice{PerformMode::Custom, SelfTestStimuli}; });
     m_frame.RunCommand(IdPerform);
@@ -125,14 +124,75 @@ class SelfTest {
 
   CMainFrame& m_frame;
   AppContext& m_context;
-  bool m_failed = false;
 };
+
+void PrintVerdict(bool passed) {
+  Out() << (passed ? "self-test passed" : "self-test FAILED") << Qt::endl;
+}
 
 }  // namespace
 
-void RunSelfTest(CMainFrame& frame, AppContext& context, const std::function<void(int)>& finished) {
-  const int status = SelfTest(frame, context).Run();
-  if (finished) finished(status);
+SelfTestSession::SelfTestSession()
+    : m_home(std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                             QStringLiteral("/alacrity-self-test-XXXXXX"))) {
+  // From the program's first box on: a box shown before the test began (a
+  // damaged configuration, say) would wait for a click as surely as any.
+  SetMessageBoxHook([this](MessageKind kind, const QString& text) {
+    Out() << (kind == MessageKind::Question ? "question (answered No): " : "message: ") << text
+          << Qt::endl;
+    if (kind == MessageKind::Message) m_failed = true;
+    return false;
+  });
+  if (!m_home->isValid()) {
+    Out() << "self-test: no throwaway home: " << m_home->errorString() << Qt::endl;
+    PrintVerdict(false);
+    return;
+  }
+  m_homePath = LocalPath(m_home->path());
+  m_watchdog = std::thread([this] { Watch(); });
+}
+
+SelfTestSession::~SelfTestSession() {
+  {
+    const std::lock_guard lock(m_mutex);
+    m_done = true;
+  }
+  m_ended.notify_one();
+  if (m_watchdog.joinable()) m_watchdog.join();
+  SetMessageBoxHook({});
+}
+
+bool SelfTestSession::Ready() const { return m_home->isValid(); }
+
+ProgramPaths SelfTestSession::Paths() const {
+  // A level down, so the register's root (beside the program directory)
+  // lies inside the throwaway home too.
+  return PathsInDirectory(m_home->filePath(QStringLiteral("program")));
+}
+
+void SelfTestSession::Run(CMainFrame& frame, AppContext& context,
+                          const std::function<void(int)>& finished) {
+  const bool passed = SelfTest(frame, context).Run() && !m_failed;
+  PrintVerdict(passed);
+  m_status = passed ? 0 : 1;
+  if (finished) finished(m_status);
+}
+
+void SelfTestSession::Watch() {
+  std::unique_lock lock(m_mutex);
+  const auto deadline = std::chrono::seconds(SelfTestDeadlineSeconds);
+  if (m_ended.wait_for(lock, deadline, [this] { return m_done; })) return;
+  // The window thread is stuck where no timer reaches it (a device that
+  // blocks, a dialog of its own, an end that does not come): the process
+  // ends from here, with the verdict given or, without one, a failure.
+  const int status = m_status.load();
+  if (status < 0) {
+    std::printf("self-test FAILED: no verdict after %d s\n", SelfTestDeadlineSeconds);
+    std::fflush(stdout);
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(m_homePath, ignored);
+  std::_Exit(status < 0 ? 1 : status);
 }
 
 }  // namespace alacrity

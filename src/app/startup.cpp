@@ -19,7 +19,7 @@ void LoadStartConfiguration(const ProgramPaths& paths, DocumentData& data, QWidg
 }
 
 bool SaveExitConfiguration(const ProgramPaths& paths, const DocumentData& data) {
-  return SaveConfiguration(LocalPath(paths.defaultConfigurationPath), data);
+  return SaveConfiguration(LocalPath(paths.defaultConfigurationPath), data).ok;
 }
 
 }  // namespace alacrity

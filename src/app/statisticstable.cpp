@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "displaynumbers.h"
 #include "results/summary_table.h"
 
 namespace alacrity {
@@ -70,8 +71,9 @@ void StatisticsTable::Fill(const TestResults& results) {
     setItem(row, 0, ReadOnlyItem(Localized(key)));
     const auto figures = SummaryFigures(s);
     for (std::size_t c = 0; c < SummaryColumns.size(); ++c) {
-      QTableWidgetItem* item =
-          ReadOnlyItem(QString::fromStdString(SummaryCellText(SummaryColumns[c], figures[c])));
+      // The operator's decimal sign here; copies keep the core's '.'.
+      QTableWidgetItem* item = ReadOnlyItem(
+          DisplayFigure(QString::fromStdString(SummaryCellText(SummaryColumns[c], figures[c]))));
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       setItem(row, static_cast<int>(c) + 1, item);
     }

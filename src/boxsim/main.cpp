@@ -5,8 +5,9 @@
 // prints its device on standard output and streams 1440 status bytes a
 // second into it until SIGINT or SIGTERM (or, with --exit-at-end, until the
 // source has ended and been read). Point a serial port at the device with
-// ALACRITY_COM1=<device>. Exit codes: 0 success, 1 no terminal or an
-// unreadable file, 2 a usage error.
+// ALACRITY_COM1=<device>. Exit codes: 0 success, 1 no terminal, an
+// unreadable file or a device path that could not be printed, 2 a usage
+// error.
 
 #include <CLI/CLI.hpp>
 
@@ -24,6 +25,8 @@
 
 #include "data/file_io.h"
 #include "link/box_simulator.h"
+#include "program/legal_notice.h"
+#include "program/standard_streams.h"
 
 namespace {
 
@@ -71,9 +74,9 @@ bool ParseStall(const std::string& text, BoxSimulatorOptions& options) {
 }
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-  std::optional<FileBytes> file = ReadFileBytes(path);
+  FileRead file = ReadFileBytes(path);
   if (!file || file->truncated) {
-    std::cerr << path << ": " << (file ? "file too large" : std::strerror(errno)) << "\n";
+    std::cerr << (file ? path + ": file too large" : file.failure) << "\n";
     return std::nullopt;
   }
   return std::move(file->bytes);
@@ -128,10 +131,13 @@ void WaitForEnd(const sigset_t& signals, const BoxSimulator& simulator) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Else a closed standard output would be the pseudo-terminal's number, and
+  // the device path would go into the stream as status bytes.
+  ReserveStandardStreams();
   CLI::App app{
       "alacrity-boxsim: a response box without hardware. Prints the device of a pseudo-terminal "
       "and streams 1440 status bytes a second into it; set ALACRITY_COM1 to that device."};
-  app.set_version_flag("--version", std::string("alacrity-boxsim ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
+  app.set_version_flag("--version", VersionText("alacrity-boxsim"));
   Options options;
   auto* stream = app.add_option("--stream", options.stream,
                                 "Recorded status bytes to send, one byte per tick")
@@ -161,7 +167,7 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error) == 0 ? ExitOk : ExitUsage;
+    return ExitCodeAfterOutput(app.exit(error) == 0 ? ExitOk : ExitUsage);
   }
   options.scriptGiven = script->count() > 0 || scriptFile->count() > 0;
   if ((options.loop || options.exitAtEnd) && options.stream.empty() && !options.scriptGiven) {
@@ -197,7 +203,12 @@ int main(int argc, char** argv) {
     std::cerr << "cannot start streaming\n";
     return ExitFailed;
   }
-  std::cout << simulator.DevicePath() << std::endl;  // one line, flushed: scripts wait for it
+  // One line, flushed: scripts wait for it. Nobody can use a box whose
+  // device they were never told.
+  if (!WriteStandardOutput(simulator.DevicePath() + "\n")) {
+    simulator.Close();
+    return ExitFailed;
+  }
 
   WaitForEnd(signals, simulator);
   simulator.Close();

@@ -11,10 +11,12 @@
 #include <QFont>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QImage>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <QScatterSeries>
 #include <QStringList>
 #include <QValueAxis>
@@ -22,16 +24,19 @@
 #include <array>
 #include <cmath>
 
+#include "data/enums.h"
 #include "results/summary_statistics.h"
 
 namespace alacrity {
 namespace {
 
-// Okabe and Ito's palette: blue, vermilion, bluish green, reddish purple.
-constexpr std::array<QRgb, 4> ShapeColors = {0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7};
 constexpr QRgb OtherShapeColor = 0x808080;
 
 constexpr qreal PointSize = 9;
+// A triangle covers half its square and a cross five ninths: a little
+// larger, they weigh as much as a circle or a square.
+constexpr qreal TrianglePointSize = 11;
+constexpr qreal CrossPointSize = 13;
 
 // The window shows the charts in the interface language; alacrity-report and
 // alacrity-cli load no translator, so their pictures stay English.
@@ -97,9 +102,61 @@ QValueAxis* TimeAxis(const ChartFigures& figures) {
 
 // The shape's colour halfway to white: the box stands out from its
 // whiskers and median line without shouting.
-QColor BoxFill(int32_t shape) {
-  const QColor color = ShapeChartColor(shape);
+QColor BoxFill(const QColor& color) {
   return QColor((color.red() + 255) / 2, (color.green() + 255) / 2, (color.blue() + 255) / 2);
+}
+
+// The edge of a point: dark for a light colour. Yellow and pure green are
+// so light that an edge of their own hue hardly shows on the white chart.
+QColor Outline(const QColor& fill) {
+  // Relative luminance with the sRGB weights (without linearising).
+  const double luminance = 0.2126 * fill.redF() + 0.7152 * fill.greenF() + 0.0722 * fill.blueF();
+  return luminance > 0.5 ? QColor(0x33, 0x33, 0x33) : fill.darker(150);
+}
+
+// A cross has no marker of Qt's own: it is drawn as a picture, at four times
+// its size so that it stays sharp on paper and at twice the pixels.
+QImage CrossMarker(const QColor& fill, const QColor& outline) {
+  constexpr int Scale = 4;
+  constexpr int Side = static_cast<int>(CrossPointSize) * Scale;
+  constexpr qreal Bar = Side * 0.36;
+  constexpr qreal Edge = 1.5 * Scale;  // the pen of the other markers
+  QImage image(Side, Side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // The outline of a plus: the ends of its bars and the corners between them.
+  constexpr qreal Out = Edge / 2;
+  constexpr qreal In = (Side - Bar) / 2;
+  constexpr qreal Far = Side - Out;
+  constexpr qreal Near = Side - In;
+  const QPolygonF plus({{In, Out}, {Near, Out}, {Near, In}, {Far, In}, {Far, Near}, {Near, Near},
+                        {Near, Far}, {In, Far}, {In, Near}, {Out, Near}, {Out, In}, {In, In}});
+  painter.setPen(QPen(outline, Edge, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setBrush(fill);
+  painter.drawPolygon(plus);
+  return image;
+}
+
+// Each shape's points in the form of its stimulus, so that shapes shown in
+// the same colour still read apart.
+void SetShapeMarker(QScatterSeries& series, int32_t shape, const QColor& fill,
+                    const QColor& outline) {
+  switch (shape) {
+    case Code(ObjectKind::Square):
+      series.setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+      break;
+    case Code(ObjectKind::Triangle):
+      series.setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+      series.setMarkerSize(TrianglePointSize);
+      break;
+    case Code(ObjectKind::Cross):
+      series.setLightMarker(CrossMarker(fill, outline));
+      series.setMarkerSize(CrossPointSize);
+      break;
+    default:
+      break;
+  }
 }
 
 // The English name of a shape's series.
@@ -121,11 +178,12 @@ QScatterSeries* Scatter(const char* name, const QColor& fill, const QPen& outlin
 
 }  // namespace
 
-QColor ShapeChartColor(int32_t shape) {
-  if (shape >= 0 && shape < static_cast<int32_t>(ShapeColors.size())) {
-    return QColor::fromRgb(ShapeColors[static_cast<std::size_t>(shape)]);
+QColor ShapeChartColor(const ChartFigures& figures, int32_t shape) {
+  if (shape < 0 || shape >= static_cast<int32_t>(figures.shapeColors.size())) {
+    return QColor::fromRgb(OtherShapeColor);
   }
-  return QColor::fromRgb(OtherShapeColor);
+  const Rgb rgb = StimulusColorRgb(figures.shapeColors[static_cast<std::size_t>(shape)]);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 QString ShapeChartName(int32_t shape) {
@@ -163,8 +221,10 @@ std::unique_ptr<QChart> MakeTimeCourseChart(const ChartFigures& figures) {
     for (const ChartPoint& point : figures.points) {
       if (point.shape != shape) continue;
       if (series == nullptr) {
-        const QColor color = ShapeChartColor(shape);
-        series = Scatter(ShapeKey(shape), color, QPen(color.darker(130), 1), PointSize);
+        const QColor color = ShapeChartColor(figures, shape);
+        const QColor outline = Outline(color);
+        series = Scatter(ShapeKey(shape), color, QPen(outline, 1.5), PointSize);
+        SetShapeMarker(*series, shape, color, outline);
       }
       series->append(point.stimulus, point.timeMs);
     }
@@ -216,7 +276,7 @@ std::unique_ptr<QChart> MakeShapeBoxChart(const ChartFigures& figures) {
         ChartText(QT_TRANSLATE_NOOP("Chart", "%1 (n = %2)")).arg(ShapeChartName(box.shape)).arg(box.count);
     names.append(name);
     auto* set = new QBoxSet(box.lowerWhisker, box.q1, box.median, box.q3, box.upperWhisker, name);
-    set->setBrush(BoxFill(box.shape));
+    set->setBrush(BoxFill(ShapeChartColor(figures, box.shape)));
     set->setPen(QPen(Qt::black, 1.5));
     boxes->append(set);
     for (const double t : box.outliers) outliers->append(static_cast<qreal>(i), t);

@@ -4,9 +4,9 @@
 #pragma once
 
 // The two charts of a test, built with Qt Charts from the core's figures:
-// response time by stimulus number (points coloured by shape, false answers
-// ringed, the running median as a line) and the correct times of each shape
-// as box plots. Both are laid out at a fixed size in pixels with fonts in
+// response time by stimulus number (points in each shape's stimulus colour
+// and of its form, false answers ringed, the running median as a line) and
+// the correct times of each shape as box plots. Both are laid out at a fixed size in pixels with fonts in
 // pixels, and scaled as a whole wherever they are painted, so that screen,
 // paper, PNG, SVG and PDF show the same picture.
 
@@ -31,10 +31,9 @@ namespace alacrity {
 inline constexpr QSizeF TimeCourseChartSize{900, 480};
 inline constexpr QSizeF ShapeBoxChartSize{900, 400};
 
-// A colour per shape that stays apart for colour-blind readers and on paper
-// (not the test's stimulus colours, which may repeat and include yellow on
-// white); grey for answers of no single button.
-QColor ShapeChartColor(int32_t shape);
+// The colour a shape was shown in during the test (black for a colour code
+// that names none); grey for answers of no single button.
+QColor ShapeChartColor(const ChartFigures& figures, int32_t shape);
 // "Circle", "Cross", "Square", "Triangle", "Other", in the interface
 // language where a translator is loaded.
 QString ShapeChartName(int32_t shape);

@@ -3,31 +3,20 @@
 
 #include "cli_support.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <iostream>
 #include <span>
 #include <system_error>
 
 #include "data/file_io.h"
 #include "data/test_data_file.h"
-#include "exit_codes.h"
+#include "program/standard_streams.h"
+#include "results/timing_csv_file.h"
+#include "results/timing_report.h"
 
 namespace alacrity::cli {
-namespace {
-
-constexpr const char* StandardOutput = "standard output";
-
-// The reason of the last failed call, or a plain word when it left none.
-std::string ReasonOfFailure(int error) {
-  return error != 0 ? std::strerror(error) : "write error";
-}
-
-}  // namespace
 
 std::unique_ptr<DocumentData> NewDocument() {
   return std::make_unique<DocumentData>();
@@ -43,19 +32,28 @@ std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& 
   return document;
 }
 
-bool WriteOutput(const std::filesystem::path& path, std::string_view bytes) {
-  if (path.empty()) {
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0) {
-      ReportRefusal(StandardOutput, ReasonOfFailure(errno));
-      return false;
-    }
-    return true;
+bool SaveTestDataOrReport(const std::filesystem::path& path, DocumentData& data,
+                          const RunTiming* timing) {
+  const DataFileSave saved = SaveTestDataAndTiming(path, data, timing);
+  if (!saved.data.ok) {
+    ReportRefusal(path, saved.data.message);
+    return false;
   }
+  if (!saved.timingFailure.empty()) {
+    ReportRefusal(TimingCsvPathFor(path),
+                  WithFailure("the timing record could not be written", saved.timingFailure));
+    return false;
+  }
+  return true;
+}
+
+bool WriteOutput(const std::filesystem::path& path, std::string_view bytes) {
+  if (path.empty()) return WriteStandardOutput(bytes);
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-  if (!WriteFileAtomically(path, std::span<const uint8_t>(data, bytes.size()))) {
-    ReportRefusal(path, "File Save Error");
+  const WriteResult written =
+      WriteFileAtomically(path, std::span<const uint8_t>(data, bytes.size()));
+  if (!written) {
+    ReportRefusal(path, WithFailure(MessageFileSaveError, written.failure));
     return false;
   }
   return true;
@@ -74,27 +72,29 @@ bool OutputIsAnInput(const std::filesystem::path& output,
   return false;
 }
 
-void ReserveStandardStreams() {
-  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-    if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
-    // Opened for reading only: a write fails with EBADF, as on a closed stream.
-    const int placeholder = ::open("/dev/null", O_RDONLY);
-    if (placeholder >= 0 && placeholder != fd) {
-      ::dup2(placeholder, fd);
-      ::close(placeholder);
+std::vector<std::string> EachFileOnce(const std::vector<std::string>& files) {
+  struct Taken {
+    dev_t device;
+    ino_t inode;
+    const std::string* name;
+  };
+  std::vector<Taken> taken;
+  std::vector<std::string> distinct;
+  for (const std::string& file : files) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0) {
+      const auto twin = std::find_if(taken.begin(), taken.end(), [&](const Taken& t) {
+        return t.device == info.st_dev && t.inode == info.st_ino;
+      });
+      if (twin != taken.end()) {
+        ReportRefusal(file, "is the same file as " + *twin->name + "; taken once");
+        continue;
+      }
+      taken.push_back({info.st_dev, info.st_ino, &file});
     }
+    distinct.push_back(file);
   }
-}
-
-int ExitCodeAfterOutput(int code) {
-  // The stream writes through stdio; whichever flush fails first leaves its
-  // reason in errno.
-  errno = 0;
-  std::cout.flush();
-  const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good();
-  if (written || code != ExitOk) return code;
-  ReportRefusal(StandardOutput, ReasonOfFailure(errno));
-  return ExitRefused;
+  return distinct;
 }
 
 void ReportRefusal(const std::filesystem::path& path, std::string_view message) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/document_data.h"
+#include "data/run_timing.h"
 
 namespace alacrity::cli {
 
@@ -24,6 +25,12 @@ std::unique_ptr<DocumentData> NewDocument();
 // "PATH: message" to stderr and returns null.
 std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& path);
 
+// Saves the data file and replaces or removes its timing record in the same
+// step (written from `timing` when given). False, with a message on stderr,
+// when the data file was refused (nothing was written) or its record failed.
+bool SaveTestDataOrReport(const std::filesystem::path& path, DocumentData& data,
+                          const RunTiming* timing);
+
 // Writes the bytes to the file (atomically) or, for an empty path, to
 // standard output. False, with a message on stderr, when that failed.
 bool WriteOutput(const std::filesystem::path& path, std::string_view bytes);
@@ -34,15 +41,11 @@ bool WriteOutput(const std::filesystem::path& path, std::string_view bytes);
 bool OutputIsAnInput(const std::filesystem::path& output,
                      const std::vector<std::filesystem::path>& inputs);
 
-// Called first in main: a standard stream the program was started without
-// gets a placeholder that fails every write as a closed one does, so that no
-// file opened later takes its number and receives what was meant for it.
-void ReserveStandardStreams();
-
-// The exit code of a program that wrote to standard output: a command that
-// succeeded fails after all, with a message, when what it printed could not
-// be written (a full disk, a closed stream).
-int ExitCodeAfterOutput(int code);
+// The files in the order given, each once: a later name of a file already
+// given (the same device and inode, so through links, "./" or overlapping
+// globs) is left out with a note on stderr, so that no test is counted
+// twice. Names that cannot be looked up are kept for the loader to report.
+std::vector<std::string> EachFileOnce(const std::vector<std::string>& files);
 
 void ReportRefusal(const std::filesystem::path& path, std::string_view message);
 

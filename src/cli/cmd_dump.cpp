@@ -7,9 +7,12 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli_support.h"
@@ -22,11 +25,14 @@
 #include "data/test_data_file.h"
 #include "data/text_encoding.h"
 #include "exit_codes.h"
+#include "results/timing_csv_file.h"
 
 namespace alacrity::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+constexpr std::string_view TimingColumnOne = "stimulus,";
 
 Json TextJson(const std::string& text) {
   return ToDisplayUtf8(text);
@@ -164,6 +170,37 @@ Json JournalJson(const JournalImage& image) {
   };
 }
 
+// Only the data file the record names makes its rows worth showing.
+int PrintTimingRecord(const std::filesystem::path& path) {
+  const std::filesystem::path dataFile = DataFilePathForTimingCsv(path);
+  const TimingRecordRead read = ReadTimingRecord(path, dataFile);
+  if (!read.timing) {
+    std::cerr << read.failure << "; not used\n";
+    return ExitRefused;
+  }
+  if (read.state == TimingRecordState::Unchecked) {
+    std::cerr << path.string() << ": an older record that names no data file; it may not "
+              << "belong to " << dataFile.string() << '\n';
+  }
+  const auto optional = [](int64_t value) { return value != 0 ? Json(value) : Json(nullptr); };
+  Json stimuli = Json::array();
+  for (const StimulusTiming& row : read.timing->stimuli) {
+    stimuli.push_back(Json{{"stimulus", row.stimulus},
+                           {"onsetByte", row.onsetByte},
+                           {"onsetHostNs", row.onsetHostNs},
+                           {"paintedHostNs", optional(row.paintedHostNs)},
+                           {"responseByte", optional(row.responseByte)},
+                           {"responseHostNs", optional(row.responseHostNs)}});
+  }
+  const bool belongs = read.state == TimingRecordState::Belongs;
+  const Json json{
+      {"format", "timing"},
+      {"dataFile", belongs ? Json(dataFile.string()) : Json(nullptr)},
+      {"stimuli", std::move(stimuli)},
+  };
+  return WriteOutput({}, json.dump(2) + '\n') ? ExitOk : ExitRefused;
+}
+
 template <typename Image, typename ToJson>
 int PrintParsed(const std::filesystem::path& path, const ParseResult<Image>& parsed, ToJson toJson) {
   if (!parsed.image) {
@@ -174,9 +211,9 @@ int PrintParsed(const std::filesystem::path& path, const ParseResult<Image>& par
 }
 
 int RunDump(const std::filesystem::path& path) {
-  const std::optional<FileBytes> file = ReadFileBytes(path);
+  const FileRead file = ReadFileBytes(path);
   if (!file) {
-    ReportRefusal(path, MessageErrorOpeningFile);
+    ReportRefusal(path, WithFailure(MessageErrorOpeningFile, file.failure));
     return ExitRefused;
   }
   if (file->truncated) {
@@ -185,6 +222,11 @@ int RunDump(const std::filesystem::path& path) {
   }
   // The journal is a file of this program's own, told by its magic.
   if (IsRunJournal(file->bytes)) return PrintParsed(path, ParseRunJournal(file->bytes), JournalJson);
+  // The timing record beside a data file, told by its name and first column.
+  if (!DataFilePathForTimingCsv(path).empty() && file->bytes.size() >= TimingColumnOne.size() &&
+      std::equal(TimingColumnOne.begin(), TimingColumnOne.end(), file->bytes.begin())) {
+    return PrintTimingRecord(path);
+  }
   switch (DetectFileKind(file->bytes)) {
     case FileKind::TestData:
       return PrintParsed(path, ParseTestData(file->bytes), TestDataJson);
@@ -201,13 +243,13 @@ int RunDump(const std::filesystem::path& path) {
 
 }  // namespace
 
-CommandRunner AddDumpCommand(CLI::App& app) {
+Command AddDumpCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
-      "dump", "Print a test data (.aly), configuration (.alycfg), protocol (.alyprt) or journal "
-      "(.alyjournal) file as JSON");
+      "dump", "Print a test data (.aly), configuration (.alycfg), protocol (.alyprt), journal "
+      "(.alyjournal) or timing record (.timing.csv) file as JSON");
   auto path = std::make_shared<std::string>();
   command->add_option("FILE", *path, "The file; its kind is recognised by its header")->required();
-  return [path] { return RunDump(*path); };
+  return {PrintsOnly, [path] { return RunDump(*path); }};
 }
 
 }  // namespace alacrity::cli

@@ -27,14 +27,12 @@ struct ExportOptions {
 };
 
 int RunExport(const ExportOptions& options) {
+  const std::vector<std::string> files = EachFileOnce(options.files);
   if (options.format != "tidy") {
-    return ExportDataset(options.format, options.files, options.output, options.force);
-  }
-  if (OutputIsAnInput(options.output, {options.files.begin(), options.files.end()})) {
-    return ExitRefused;
+    return ExportDataset(options.format, files, options.output, options.force);
   }
   std::string table = TidyCsvHeaderLine();
-  for (const std::string& file : options.files) {
+  for (const std::string& file : files) {
     const auto data = LoadTestDataOrReport(file);
     if (!data) return ExitRefused;
     AppendTidyCsvRows(table, file, data->subject, data->runConfiguration, data->results);
@@ -44,7 +42,7 @@ int RunExport(const ExportOptions& options) {
 
 }  // namespace
 
-CommandRunner AddExportCommand(CLI::App& app) {
+Command AddExportCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "export", "Write one tidy CSV table (UTF-8, RFC 4180) of every stimulus of the given test data files");
   auto options = std::make_shared<ExportOptions>();
@@ -54,8 +52,11 @@ CommandRunner AddExportCommand(CLI::App& app) {
                       "tidy: one CSV table; psych-ds or bids: a dataset folder, named by -o")
       ->check(CLI::IsMember({"tidy", "psych-ds", "bids"}))
       ->default_str("tidy");
-  command->add_flag("--force", options->force, "Replace a dataset folder that already holds files");
-  return [options] { return RunExport(*options); };
+  command->add_flag("--force", options->force, "Replace an earlier dataset folder of alacrity");
+  const auto files = [options] {
+    return CommandFiles{{options->files.begin(), options->files.end()}, {options->output}};
+  };
+  return {files, [options] { return RunExport(*options); }};
 }
 
 }  // namespace alacrity::cli

@@ -19,21 +19,22 @@
 
 namespace alacrity::cli {
 
-CommandRunner AddListCommand(CLI::App& app) {
+Command AddListCommand(CLI::App& app) {
   CLI::App* command =
       app.add_subcommand("list", "Print the result list exactly as Copy All puts it on the clipboard");
   auto options = std::make_shared<ViewOptions>();
   AddViewOptions(*command, *options);
-  return [command, options] {
+  const auto run = [command, options] {
     if (!CheckViewOptions(*command, *options)) return ExitUsage;
     const auto data = LoadTestDataOrReport(options->path);
     if (!data) return ExitRefused;
     const std::string text = CopyAllText(RowsOfView(*data, *options).rows);
     return WriteOutput({}, text) ? ExitOk : ExitRefused;
   };
+  return {PrintsOnly, run};
 }
 
-CommandRunner AddCsvCommand(CLI::App& app) {
+Command AddCsvCommand(CLI::App& app) {
   CLI::App* command =
       app.add_subcommand("csv", "Write the result list exactly as Export csv writes it");
   auto options = std::make_shared<ViewOptions>();
@@ -46,9 +47,9 @@ CommandRunner AddCsvCommand(CLI::App& app) {
         return value.size() == 1 ? std::string() : std::string("the separator is one character");
       });
   command->add_option("-o,--output", *output, "Output file (default: standard output)");
-  return [command, options, separator, output] {
+  const auto files = [options, output] { return CommandFiles{{options->path}, {*output}}; };
+  const auto run = [command, options, separator, output] {
     if (!CheckViewOptions(*command, *options)) return ExitUsage;
-    if (OutputIsAnInput(*output, {options->path})) return ExitRefused;
     const auto data = LoadTestDataOrReport(options->path);
     if (!data) return ExitRefused;
     const char sep = separator->empty() ? UserListSeparator() : (*separator)[0];
@@ -56,6 +57,7 @@ CommandRunner AddCsvCommand(CLI::App& app) {
                                      TestDescription(data->results), data->results.testTime);
     return WriteOutput(*output, text) ? ExitOk : ExitRefused;
   };
+  return {files, run};
 }
 
 }  // namespace alacrity::cli

@@ -37,7 +37,7 @@ bool HasPictureExtension(const std::string& path) {
 
 }  // namespace
 
-CommandRunner AddPlotCommand(CLI::App& app) {
+Command AddPlotCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "plot",
       "Draw the charts of a test as PNG, SVG or PDF, chosen by the output's extension (runs "
@@ -46,7 +46,8 @@ CommandRunner AddPlotCommand(CLI::App& app) {
   command->add_option("FILE", options->path, "Test data file (.aly)")->required();
   command->add_option("-o,--output", options->output, "Output file: .png, .svg or .pdf")
       ->required();
-  return [options] {
+  const auto files = [options] { return CommandFiles{{options->path}, {options->output}}; };
+  const auto run = [options] {
     // Checked here too, so that a mistyped name is a usage error before
     // another program starts.
     if (!HasPictureExtension(options->output)) {
@@ -55,6 +56,7 @@ CommandRunner AddPlotCommand(CLI::App& app) {
     }
     return RunReportProgram({"--plot", "--output=" + options->output, "--", options->path});
   };
+  return {files, run};
 }
 
 }  // namespace alacrity::cli

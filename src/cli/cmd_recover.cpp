@@ -15,20 +15,22 @@
 #include "commands.h"
 #include "data/file_io.h"
 #include "data/run_journal.h"
-#include "data/test_data_file.h"
 #include "engine/run_recovery.h"
-#include "results/timing_report.h"
 #include "exit_codes.h"
+#include "results/timing_report.h"
 
 namespace alacrity::cli {
 namespace {
 
-constexpr const char* MessageErrorWritingTimingRecord = "the timing record could not be written";
-
 int RunRecover(const std::filesystem::path& journal, const std::filesystem::path& output) {
-  const std::optional<FileBytes> file = ReadFileBytes(journal);
+  // Its test may still be answering: what it holds now is not its result.
+  if (JournalIsHeld(journal)) {
+    ReportRefusal(journal, MessageJournalInUse);
+    return ExitRefused;
+  }
+  const FileRead file = ReadFileBytes(journal);
   if (!file) {
-    ReportRefusal(journal, MessageErrorOpeningFile);
+    ReportRefusal(journal, WithFailure(MessageErrorOpeningFile, file.failure));
     return ExitRefused;
   }
   const ParseResult<JournalImage> parsed =
@@ -40,25 +42,21 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
   }
   auto document = NewDocument();
   RestoreJournalledRun(*parsed.image, *document);
-  const FileOutcome saved = SaveTestData(output, *document);
-  if (!saved.ok) {
-    ReportRefusal(output, saved.message);
-    return ExitRefused;
-  }
   const JournalImage& image = *parsed.image;
   // The host times go beside the data file, as Save puts them.
-  if (const std::optional<RunTiming> timing = JournalledTiming(image)) {
-    const std::string csv = TimingCsv(*timing);
-    const std::filesystem::path csvPath = TimingCsvPathFor(output);
-    if (!WriteFileAtomically(csvPath, {reinterpret_cast<const uint8_t*>(csv.data()), csv.size()})) {
-      ReportRefusal(csvPath, MessageErrorWritingTimingRecord);
-      return ExitRefused;
+  const std::optional<RunTiming> timing = JournalledTiming(image);
+  if (!SaveTestDataOrReport(output, *document, timing ? &*timing : nullptr)) return ExitRefused;
+  // A torn last write is expected after a power cut; say which answers it
+  // cost.
+  if (const std::size_t lost = DroppedAnswers(image); lost > 0) {
+    const std::size_t first = image.answers.size() + 1;
+    std::cerr << journal.string() << ": ";
+    if (lost == 1) {
+      std::cerr << "1 answer (stimulus " << first << ") was torn or damaged and was not restored\n";
+    } else {
+      std::cerr << lost << " answers (stimuli " << first << " to " << first + lost - 1
+                << ") were torn or damaged and were not restored\n";
     }
-  }
-  if (image.droppedBytes > 0) {
-    // A torn last write is expected after a power cut; say what was left.
-    std::cerr << journal.string() << ": " << image.droppedBytes
-              << " bytes after the last sound answer were not restored\n";
   }
   std::cout << document->results.responseCount << " of " << image.setUp.schedule.size()
             << " stimuli answered, saved to " << output.string() << '\n';
@@ -67,14 +65,17 @@ int RunRecover(const std::filesystem::path& journal, const std::filesystem::path
 
 }  // namespace
 
-CommandRunner AddRecoverCommand(CLI::App& app) {
+Command AddRecoverCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "recover", "Write the data file of a test from the journal its program left behind");
   auto journal = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
   command->add_option("JOURNAL", *journal, "The journal (.alyjournal)")->required();
   command->add_option("-o,--output", *output, "Test data file to write (.aly)")->required();
-  return [journal, output] { return RunRecover(*journal, *output); };
+  const auto files = [journal, output] {
+    return CommandFiles{{*journal}, {*output, TimingCsvPathFor(*output)}};
+  };
+  return {files, [journal, output] { return RunRecover(*journal, *output); }};
 }
 
 }  // namespace alacrity::cli

@@ -60,17 +60,19 @@ int RunReportProgram(const std::vector<std::string>& arguments) {
   return status;
 }
 
-CommandRunner AddReportCommand(CLI::App& app) {
+Command AddReportCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "report",
       "Write the printed report of a view as a PDF (runs alacrity-report, no display needed)");
   auto options = std::make_shared<ReportOptions>();
   AddViewOptions(*command, options->view, /*withChart=*/true);
   command->add_option("-o,--output", options->output, "Output PDF file")->required();
-  return [command, options] {
+  const auto files = [options] { return CommandFiles{{options->view.path}, {options->output}}; };
+  const auto run = [command, options] {
     if (!CheckViewOptions(*command, options->view)) return ExitUsage;
     return RunReportProgram(ReportArguments(*command, *options));
   };
+  return {files, run};
 }
 
 }  // namespace alacrity::cli

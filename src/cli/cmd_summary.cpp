@@ -59,7 +59,7 @@ std::string SummaryJsonText(const std::vector<TestSummaries>& tests) {
 
 int RunSummary(const SummaryOptions& options) {
   std::vector<TestSummaries> tests;
-  for (const std::string& file : options.files) {
+  for (const std::string& file : EachFileOnce(options.files)) {
     const auto data = LoadTestDataOrReport(file);
     if (!data) return ExitRefused;
     TestSummaries test{file, data->subject, data->results.testTime, {}};
@@ -83,7 +83,7 @@ int RunSummary(const SummaryOptions& options) {
 
 }  // namespace
 
-CommandRunner AddSummaryCommand(CLI::App& app) {
+Command AddSummaryCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "summary",
       "Summarise each test data file: counts, error rate and robust statistics of the correct "
@@ -97,7 +97,10 @@ CommandRunner AddSummaryCommand(CLI::App& app) {
       ->check(CLI::IsMember({"text", "csv", "json"}))
       ->default_str("text");
   command->add_option("-o,--output", options->output, "Output file (default: standard output)");
-  return [options] { return RunSummary(*options); };
+  const auto files = [options] {
+    return CommandFiles{{options->files.begin(), options->files.end()}, {options->output}};
+  };
+  return {files, [options] { return RunSummary(*options); }};
 }
 
 }  // namespace alacrity::cli

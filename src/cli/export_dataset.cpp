@@ -3,11 +3,19 @@
 
 #include "export_dataset.h"
 
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "cli_support.h"
+#include "data/file_io.h"
 #include "exit_codes.h"
 #include "results/bids_dataset.h"
 #include "results/psychds_dataset.h"
@@ -31,6 +39,62 @@ bool IsInside(const std::filesystem::path& path, const std::filesystem::path& fo
   return true;
 }
 
+// Whether the folder's description names this program as its maker: the BIDS
+// description under GeneratedBy, the Psych-DS one in its measurementTechnique
+// ("alacrity <version>: ...").
+bool IsDatasetOfOurs(const std::filesystem::path& folder) {
+  const std::optional<FileBytes> file = ReadFileBytes(folder / "dataset_description.json");
+  if (!file || file->truncated) return false;
+  const auto description = nlohmann::json::parse(file->bytes, nullptr, /*allow_exceptions=*/false);
+  if (!description.is_object()) return false;
+  if (const auto makers = description.find("GeneratedBy");
+      makers != description.end() && makers->is_array()) {
+    for (const auto& maker : *makers) {
+      if (maker.is_object() && maker.value("Name", std::string()) == "alacrity") return true;
+    }
+  }
+  const auto technique = description.find("measurementTechnique");
+  return technique != description.end() && technique->is_string() &&
+         std::string_view(technique->get_ref<const std::string&>()).starts_with("alacrity ");
+}
+
+// A folder that holds files may be replaced only when it is an earlier
+// dataset of ours: anything else may hold a lab's own files, which --force
+// must not delete.
+bool HoldsFilesNotOurs(const std::filesystem::path& folder) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(std::filesystem::symlink_status(folder, error))) return false;
+  if (std::filesystem::is_empty(folder, error) && !error) return false;
+  return !IsDatasetOfOurs(folder);
+}
+
+// The longest file name the file system of the folder (or of where it is to
+// be made) takes; 255, the common limit, when it cannot say.
+std::size_t NameLimit(const std::filesystem::path& folder) {
+  const std::filesystem::path parent = folder.parent_path().empty() ? "." : folder.parent_path();
+  for (const std::filesystem::path& place : {folder, parent}) {
+    const long limit = ::pathconf(place.c_str(), _PC_NAME_MAX);
+    if (limit > 0) return static_cast<std::size_t>(limit);
+  }
+  return 255;
+}
+
+// A name of the dataset that the file system would refuse halfway (a long
+// subject name makes long file names), found before anything is written.
+std::optional<std::string> NameTooLong(const std::filesystem::path& folder,
+                                       const std::vector<DatasetFile>& dataset,
+                                       std::size_t limit) {
+  std::filesystem::path target = folder.lexically_normal();
+  if (!target.has_filename()) target = target.parent_path();
+  if (target.filename().string().size() > limit) return target.filename().string();
+  for (const DatasetFile& file : dataset) {
+    for (const std::filesystem::path& part : std::filesystem::path(file.path)) {
+      if (part.string().size() > limit) return part.string();
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int ExportDataset(const std::string& format, const std::vector<std::string>& files,
@@ -46,6 +110,12 @@ int ExportDataset(const std::string& format, const std::vector<std::string>& fil
       return ExitRefused;
     }
   }
+  if (HoldsFilesNotOurs(folder)) {
+    ReportRefusal(folder,
+                  "Folder holds files and no dataset_description.json of alacrity: it is no "
+                  "earlier dataset of ours and is not replaced, not even with --force");
+    return ExitRefused;
+  }
   std::vector<std::unique_ptr<DocumentData>> loaded;
   std::vector<DatasetTest> tests;
   for (const std::string& file : files) {
@@ -56,6 +126,13 @@ int ExportDataset(const std::string& format, const std::vector<std::string>& fil
   const std::vector<DatasetFile> dataset = format == "bids"
                                                ? MakeBidsDataset(tests, ALACRITY_VERSION)
                                                : MakePsychDsDataset(tests, ALACRITY_VERSION);
+  const std::size_t limit = NameLimit(folder);
+  if (const auto name = NameTooLong(folder, dataset, limit)) {
+    ReportRefusal(folder, "The name " + *name + " is too long for the file system (" +
+                              std::to_string(name->size()) + " bytes, at most " +
+                              std::to_string(limit) + "); nothing written");
+    return ExitRefused;
+  }
   switch (WriteFolderAtomically(folder, dataset, force)) {
     case FolderWrite::Written:
       return ExitOk;
@@ -64,6 +141,9 @@ int ExportDataset(const std::string& format, const std::vector<std::string>& fil
       return ExitRefused;
     case FolderWrite::NotAFolder:
       ReportRefusal(folder, "Not a folder");
+      return ExitRefused;
+    case FolderWrite::NoName:
+      ReportRefusal(folder, "Name the dataset folder itself, not . or ..: it is replaced whole");
       return ExitRefused;
     case FolderWrite::Failed:
       break;

@@ -11,7 +11,8 @@
 namespace alacrity::cli {
 
 // Nothing is written unless every file was accepted; an existing folder that
-// holds files is replaced only with `force`.
+// holds files is replaced only with `force`, and only when it is an earlier
+// dataset of this program.
 int ExportDataset(const std::string& format, const std::vector<std::string>& files,
                   const std::string& folder, bool force);
 

@@ -12,16 +12,32 @@
 #include "cli_support.h"
 #include "commands.h"
 #include "exit_codes.h"
+#include "program/legal_notice.h"
+#include "program/standard_streams.h"
 
+using namespace alacrity;
 using namespace alacrity::cli;
+
+namespace {
+
+// Every command passes here: none writes over one of its own inputs.
+int RunCommand(const Command& command) {
+  const CommandFiles files = command.files();
+  for (const auto& output : files.outputs) {
+    if (OutputIsAnInput(output, files.inputs)) return ExitRefused;
+  }
+  return command.run();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   ReserveStandardStreams();
   CLI::App app{"alacrity-cli: reaction-time test files from the command line"};
-  app.set_version_flag("--version", std::string("alacrity-cli ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
+  app.set_version_flag("--version", VersionText("alacrity-cli"));
   app.require_subcommand(1);
 
-  std::map<std::string, CommandRunner> runners = {
+  std::map<std::string, Command> commands = {
       {"dump", AddDumpCommand(app)}, {"list", AddListCommand(app)},
       {"csv", AddCsvCommand(app)},   {"run", AddRunCommand(app)},
       {"export", AddExportCommand(app)}, {"report", AddReportCommand(app)},
@@ -39,8 +55,8 @@ int main(int argc, char** argv) {
   }
 
   for (const CLI::App* command : app.get_subcommands()) {
-    if (auto found = runners.find(command->get_name()); found != runners.end()) {
-      return ExitCodeAfterOutput(found->second());
+    if (auto found = commands.find(command->get_name()); found != commands.end()) {
+      return ExitCodeAfterOutput(RunCommand(found->second));
     }
   }
   return ExitUsage;

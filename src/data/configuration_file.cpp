@@ -69,7 +69,8 @@ ConfigurationLoad LoadConfiguration(const std::filesystem::path& path, DocumentD
   const auto file = ReadFileBytes(path, ConfigurationFileBytes);
   if (!file) {
     ApplyDefaultConfiguration(data);
-    return {ConfigurationLoad::Kind::DefaultsApplied, {}};
+    return {ConfigurationLoad::Kind::DefaultsApplied,
+            WithFailure(MessageErrorOpeningFile, file.failure)};
   }
   auto parsed = ParseConfiguration(file->bytes);
   if (!parsed.image) return {ConfigurationLoad::Kind::Refused, parsed.message};
@@ -77,7 +78,7 @@ ConfigurationLoad LoadConfiguration(const std::filesystem::path& path, DocumentD
   return {ConfigurationLoad::Kind::Loaded, {}};
 }
 
-bool SaveConfiguration(const std::filesystem::path& path, const DocumentData& data) {
+WriteResult SaveConfiguration(const std::filesystem::path& path, const DocumentData& data) {
   return WriteFileAtomically(path, EncodeConfiguration(data));
 }
 

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "document_data.h"
+#include "file_io.h"
 #include "file_outcome.h"
 
 namespace alacrity {
@@ -42,7 +43,9 @@ void ApplyConfigurationImage(const ConfigurationImage& image, DocumentData& data
 struct [[nodiscard]] ConfigurationLoad {
   enum class Kind { Loaded, DefaultsApplied, Refused };
   Kind kind = Kind::Refused;
-  std::string message;  // set when Refused
+  // Why: set when Refused; when DefaultsApplied, "Error opening file" and the
+  // reason, for a caller that asked for this very file.
+  std::string message;
 };
 
 // A file that cannot be opened gives the built-in defaults, silently (a first
@@ -50,7 +53,8 @@ struct [[nodiscard]] ConfigurationLoad {
 // Never touches the results.
 ConfigurationLoad LoadConfiguration(const std::filesystem::path& path, DocumentData& data);
 
-// False when the file could not be written; callers show nothing.
-[[nodiscard]] bool SaveConfiguration(const std::filesystem::path& path, const DocumentData& data);
+// Not ok, with the file and the reason, when the file could not be written.
+// Only the Save Configuration command shows that; the save at exit is silent.
+WriteResult SaveConfiguration(const std::filesystem::path& path, const DocumentData& data);
 
 }  // namespace alacrity

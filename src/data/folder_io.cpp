@@ -28,13 +28,14 @@ bool IsSafeRelative(const std::string& path) {
 }
 
 // A new, empty folder beside the target; empty path when none could be made.
-// 0777 lets the umask decide, as for any new folder.
+// Its name does not grow with the target's, which may already be as long as
+// a name can be. 0777 lets the umask decide, as for any new folder.
 std::filesystem::path MakeFolderBeside(const std::filesystem::path& target, const char* kind) {
   static std::atomic<unsigned> counter{0};
   constexpr int MaxNameAttempts = 100;
   for (int attempt = 0; attempt < MaxNameAttempts; ++attempt) {
     const std::filesystem::path candidate =
-        target.parent_path() / ("." + target.filename().string() + "." + kind + "-" +
+        target.parent_path() / (std::string(".alacrity-") + kind + "-" +
                                 std::to_string(::getpid()) + "-" + std::to_string(counter++));
     if (::mkdir(candidate.c_str(), 0777) == 0) return candidate;
     if (errno != EEXIST) return {};
@@ -61,6 +62,11 @@ FolderWrite WriteFolderAtomically(const std::filesystem::path& requested,
   // "out/" names the folder "out": without this its file name would be empty.
   std::filesystem::path target = requested.lexically_normal();
   if (!target.has_filename()) target = target.parent_path();
+  // "." and ".." cannot be renamed, and the folders beside them would land
+  // inside the very folder to be replaced.
+  if (target.filename() == "." || target.filename() == ".." || !target.has_filename()) {
+    return FolderWrite::NoName;
+  }
   if (target.parent_path().empty()) target = std::filesystem::path(".") / target;
 
   struct stat existing {};
@@ -100,7 +106,10 @@ FolderWrite WriteFolderAtomically(const std::filesystem::path& requested,
     // the new one is in place; were the second rename to fail, it is put back.
     const std::filesystem::path old = MakeFolderBeside(target, "old");
     if (old.empty()) return fail();
-    if (::rename(target.c_str(), old.c_str()) != 0) return fail();
+    if (::rename(target.c_str(), old.c_str()) != 0) {
+      std::filesystem::remove(old, error);
+      return fail();
+    }
     if (::rename(staging.c_str(), target.c_str()) != 0) {
       (void)::rename(old.c_str(), target.c_str());
       return fail();

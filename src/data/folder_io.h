@@ -24,11 +24,13 @@ enum class FolderWrite {
   Written,
   NotEmpty,    // the target holds files and replacing was not asked for
   NotAFolder,  // the target exists and is no folder: never replaced
+  NoName,      // "." or "..": a folder is renamed into place under a name of its own
   Failed,      // could not write; the target is as it was
 };
 
 // Writes the files into a new folder beside the target and renames it to the
-// target. An existing empty folder is replaced; a non-empty one only when
+// target. The folders made beside it have short names of their own, so any
+// valid target name can be written. An existing empty folder is replaced; a non-empty one only when
 // `replace` is set, and then it is swapped out in one step and removed
 // afterwards, so a failure at any point leaves it as it was.
 [[nodiscard]] FolderWrite WriteFolderAtomically(const std::filesystem::path& target,

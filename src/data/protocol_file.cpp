@@ -70,7 +70,7 @@ void ApplyProtocolImage(const ProtocolImage& image, DocumentData& data) {
 
 FileOutcome LoadProtocol(const std::filesystem::path& path, DocumentData& data) {
   const auto file = ReadFileBytes(path);
-  if (!file) return {false, MessageErrorOpeningFile};
+  if (!file) return {false, WithFailure(MessageErrorOpeningFile, file.failure)};
   auto parsed = ParseProtocol(file->bytes);
   if (!parsed.image) return {false, parsed.message};
   ApplyProtocolImage(*parsed.image, data);
@@ -83,8 +83,9 @@ FileOutcome SaveProtocol(const std::filesystem::path& path, const DocumentData& 
   if (data.protocol.header.itemCount > MaxProtocolItems) return {false, MessageFileSaveError};
   const auto bytes = EncodeProtocol(data.protocol, data.customVoice);
   // A file larger than a load reads could not be opened again.
-  if (bytes.size() > MaxReadableFileBytes || !WriteFileAtomically(path, bytes)) {
-    return {false, MessageFileSaveError};
+  if (bytes.size() > MaxReadableFileBytes) return {false, MessageFileSaveError};
+  if (const WriteResult written = WriteFileAtomically(path, bytes); !written) {
+    return {false, WithFailure(MessageFileSaveError, written.failure)};
   }
   return {true, {}};
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -34,6 +35,8 @@ constexpr std::size_t CrcBytes = 4;
 // The set-up of the longest run with long subject texts stays far below this;
 // it only keeps a damaged length from sizing anything.
 constexpr uint32_t MaxSetUpBytes = 1u << 20;
+// A journal's header is written under "." + its name + this, then renamed.
+constexpr std::string_view TemporarySuffix = ".tmp";
 
 uint32_t Crc(uint32_t seed, const uint8_t* data, std::size_t size) {
   return static_cast<uint32_t>(::crc32(seed, data, static_cast<uInt>(size)));
@@ -150,12 +153,14 @@ bool PrepareDirectory(const std::filesystem::path& directory, std::string& error
   std::filesystem::create_directories(directory, code);
   struct stat info {};
   if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    error = directory.string() + ": " + (code ? code.message() : "not a directory");
+    error = directory.string() + ": " + NoFolderReason(directory, code);
     return false;
   }
-  // Subjects' names are personal data: the folder is the owner's alone. A
-  // folder of another owner cannot be changed and is used as it is.
-  if ((info.st_mode & 07777) != 0700) (void)::chmod(directory.c_str(), 0700);
+  // Subjects' names are personal data: other users lose their access. The
+  // owner's own bits are the owner's choice (a folder made read-only keeps
+  // journals out, and the warning at Start says so) and stay. A folder of
+  // another owner cannot be changed and is used as it is.
+  if ((info.st_mode & 077) != 0) (void)::chmod(directory.c_str(), info.st_mode & 0700);
   return true;
 }
 
@@ -232,6 +237,15 @@ std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer&
   return record;
 }
 
+std::size_t DroppedAnswers(const JournalImage& image) {
+  const std::size_t recordBytes =
+      image.version == 1 ? JournalRecordBytesVersion1 : JournalRecordBytes;
+  const std::size_t records = (image.droppedBytes + recordBytes - 1) / recordBytes;
+  const std::size_t open = image.setUp.schedule.size() - std::min(image.setUp.schedule.size(),
+                                                                   image.answers.size());
+  return std::min(records, open);
+}
+
 bool IsRunJournal(std::span<const uint8_t> bytes) {
   return bytes.size() >= JournalMagic.size() &&
          std::equal(JournalMagic.begin(), JournalMagic.end(), bytes.begin(),
@@ -303,7 +317,7 @@ std::unique_ptr<RunJournal> RunJournal::Create(const std::filesystem::path& dire
   if (!PrepareDirectory(directory, error)) return nullptr;
   const EncodedJournalHeader header = EncodeJournalHeader(setUp);
   const std::filesystem::path temporary =
-      directory / ("." + JournalName(setUp.testTime) + ".tmp");
+      directory / ("." + JournalName(setUp.testTime) + std::string(TemporarySuffix));
 
   const int fd = OpenRetrying(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
   if (fd < 0) {
@@ -420,6 +434,36 @@ bool RemoveJournalFile(const std::filesystem::path& path) {
   if (::unlink(path.c_str()) != 0 && errno != ENOENT) return false;
   SyncDirectory(path.parent_path());
   return true;
+}
+
+void RemoveStaleJournalTemporaries(const std::filesystem::path& directory) {
+  // The lock settles a program still writing its header; the minute covers
+  // the moment between its creating the file and locking it.
+  constexpr auto StaleAfter = std::chrono::minutes(1);
+  const std::string suffix = std::string(JournalExtension) + std::string(TemporarySuffix);
+  std::error_code code;
+  for (const auto& entry : std::filesystem::directory_iterator(directory, code)) {
+    const std::string name = entry.path().filename().string();
+    if (name.front() != '.' || name.size() <= suffix.size() + 1 || !name.ends_with(suffix) ||
+        !entry.is_regular_file(code)) {
+      continue;
+    }
+    const auto modified = std::filesystem::last_write_time(entry.path(), code);
+    if (code || std::filesystem::file_time_type::clock::now() - modified < StaleAfter) continue;
+    const int fd = OpenRetrying(entry.path().c_str(), O_RDONLY);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) (void)::unlink(entry.path().c_str());
+    ::close(fd);
+  }
+  SyncDirectory(directory);
+}
+
+bool JournalIsHeld(const std::filesystem::path& path) {
+  const int fd = OpenRetrying(path.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  ::close(fd);
+  return held;
 }
 
 }  // namespace alacrity

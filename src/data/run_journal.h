@@ -44,6 +44,8 @@ inline constexpr std::string_view DamagedJournalSuffix = ".damaged";
 
 inline constexpr const char* MessageDamagedJournal = "Damaged journal";
 inline constexpr const char* MessageNewerJournal = "Journal of a newer version";
+inline constexpr const char* MessageJournalInUse =
+    "is still being written by a running test, or held by the program that restored it";
 
 // What the run was set up with: enough to rebuild the document exactly as
 // Perform left it.
@@ -96,6 +98,10 @@ struct EncodedJournalHeader {
 EncodedJournalHeader EncodeJournalHeader(const JournalSetUp& setUp);
 std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer& answer,
                                                             uint32_t headerCrc);
+
+// The answers the dropped bytes stood for: a torn or damaged record and the
+// records after it, never more than the schedule has left unanswered.
+std::size_t DroppedAnswers(const JournalImage& image);
 
 // True when the bytes begin with the journal's magic.
 bool IsRunJournal(std::span<const uint8_t> bytes);
@@ -168,5 +174,15 @@ std::filesystem::path SetAsideDamagedJournal(const std::filesystem::path& path);
 
 // Deletes a journal nobody holds. False when it could not be deleted.
 bool RemoveJournalFile(const std::filesystem::path& path);
+
+// A program killed between writing a journal's header and renaming it into
+// place leaves ".<name>.alyjournal.tmp": a header without answers (they
+// come only after the rename), yet with the subject's record. Those no
+// program holds and untouched for a minute are removed.
+void RemoveStaleJournalTemporaries(const std::filesystem::path& directory);
+
+// True while a running program writes or holds the journal: what it holds
+// is not yet what is left behind.
+bool JournalIsHeld(const std::filesystem::path& path);
 
 }  // namespace alacrity

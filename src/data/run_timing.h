@@ -33,17 +33,40 @@ struct RateAnchor {
   int64_t hostNs = 0;  // 0: none
 };
 
+// The least-squares fit of host time against byte number over every rate
+// anchor of a run, kept as running means and sums of squared deviations
+// about them (exact over hours, where plain sums of squares would round
+// away the residuals). Times count from the first anchor, in seconds.
+struct RateSums {
+  int64_t anchors = 0;
+  RateAnchor origin;             // the first anchor
+  double meanBytes = 0.0;        // of bytes since the origin
+  double meanSeconds = 0.0;      // of seconds since the origin
+  double bytesSquares = 0.0;     // sum of squared deviations of the bytes
+  double crossProducts = 0.0;    // of the bytes' times the seconds' deviations
+  double secondsSquares = 0.0;   // sum of squared deviations of the seconds
+};
+
+// What the box's button bits did over the bytes received.
+struct ButtonActivity {
+  int64_t changes = 0;         // bytes whose button nibble differs from the byte before
+  int64_t bounces = 0;         // changes that came soon after the change before
+  int64_t busiestSecond = 0;   // most changes within one second of bytes
+  int32_t heldThroughout = 0;  // the nibble of the buttons held in every byte; 0 before any
+};
+
 // How the box's bytes arrived. The reader stamps every chunk it reads. A
-// byte can reach the host late but never early, so the rate is taken between
+// byte can reach the host late but never early, so the rate comes from
 // anchors of least delay: in each half second of bytes, the chunk that came
-// soonest after its bytes were due.
+// soonest after its bytes were due, leaving out chunks the reader collected
+// after pausing on purpose (they wait by design).
 struct ByteArrival {
   int64_t bytes = 0;         // bytes received
   int64_t firstNs = 0;       // stamp of the first chunk; 0: no byte yet
   int64_t lastNs = 0;        // stamp of the latest chunk
   int64_t longestGapNs = 0;  // longest time between two chunks
-  RateAnchor firstAnchor;    // of the first half second of bytes
-  RateAnchor lastAnchor;     // of the latest completed half second
+  RateSums rate;             // over the anchors of every completed half second
+  ButtonActivity buttons;
 };
 
 // The display the stimuli were shown on; an empty server when unknown.

@@ -3,6 +3,8 @@
 
 #include "test_data_file.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -126,24 +128,39 @@ void ApplyTestDataImage(const TestDataImage& image, DocumentData& data) {
 
 FileOutcome LoadTestData(const std::filesystem::path& path, DocumentData& data) {
   const auto file = ReadFileBytes(path);
-  if (!file) return {false, MessageErrorOpeningFile};
+  if (!file) return {false, WithFailure(MessageErrorOpeningFile, file.failure)};
   auto parsed = ParseTestData(file->bytes);
   if (!parsed.image) return {false, parsed.message};
   ApplyTestDataImage(*parsed.image, data);
   return {true, {}};
 }
 
-FileOutcome SaveTestData(const std::filesystem::path& path, DocumentData& data) {
+std::optional<std::vector<uint8_t>> EncodeTestDataToSave(const DocumentData& data) {
   // A count outside the arrays would store a file no load accepts.
   const int32_t count = data.results.responseCount;
-  if (count < 0 || count > MaxStimulusCount) return {false, MessageFileSaveError};
-  const auto bytes = EncodeTestData(data);
+  if (count < 0 || count > MaxStimulusCount) return std::nullopt;
+  auto bytes = EncodeTestData(data);
   // Nor may the file outgrow what a load reads.
-  if (bytes.size() > MaxReadableFileBytes || !WriteFileAtomically(path, bytes)) {
-    return {false, MessageFileSaveError};
+  if (bytes.size() > MaxReadableFileBytes) return std::nullopt;
+  return bytes;
+}
+
+FileOutcome SaveTestData(const std::filesystem::path& path, DocumentData& data) {
+  const auto bytes = EncodeTestDataToSave(data);
+  if (!bytes) return {false, MessageFileSaveError};
+  if (const WriteResult written = WriteFileAtomically(path, *bytes); !written) {
+    return {false, WithFailure(MessageFileSaveError, written.failure)};
   }
   data.dataSaved = 1;
   return {true, {}};
+}
+
+std::optional<DataFileIdentity> IdentityOfDataFile(std::span<const uint8_t> bytes) {
+  const ParseResult<TestDataImage> parsed = ParseTestData(bytes);
+  if (!parsed.image) return std::nullopt;
+  // zlib takes at most 4 GiB a call; a data file is far smaller.
+  const auto crc = ::crc32(::crc32(0L, Z_NULL, 0), bytes.data(), static_cast<uInt>(bytes.size()));
+  return DataFileIdentity{parsed.image->testTime, static_cast<uint32_t>(crc)};
 }
 
 }  // namespace alacrity

@@ -56,8 +56,26 @@ void ApplyTestDataImage(const TestDataImage& image, DocumentData& data);
 // Changes nothing unless the whole file was accepted.
 FileOutcome LoadTestData(const std::filesystem::path& path, DocumentData& data);
 
-// Sets dataSaved when the file was written. Refuses a responseCount outside
-// 0..1199 with "File Save Error": no load would accept that file.
+// The bytes a save writes; nothing when no load would accept them (a count
+// outside 0..1199, a file larger than a load reads).
+std::optional<std::vector<uint8_t>> EncodeTestDataToSave(const DocumentData& data);
+
+// The data file alone. Sets dataSaved when the file was written. Refuses a
+// responseCount outside 0..1199 with "File Save Error": no load would accept
+// that file. Results are saved with SaveTestDataAndTiming
+// (results/timing_csv_file.h), which keeps the timing record in step.
 FileOutcome SaveTestData(const std::filesystem::path& path, DocumentData& data);
+
+// What a file kept beside a data file (its timing record) names of it, so a
+// reader can tell whether the two belong together: the test time and the
+// CRC-32 (as zlib and gzip compute it) of all the data file's bytes.
+struct DataFileIdentity {
+  int32_t testTime = 0;
+  uint32_t crc32 = 0;
+
+  bool operator==(const DataFileIdentity&) const = default;
+};
+// Nothing when the bytes are no data file a load accepts.
+std::optional<DataFileIdentity> IdentityOfDataFile(std::span<const uint8_t> bytes);
 
 }  // namespace alacrity

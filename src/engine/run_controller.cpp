@@ -85,10 +85,10 @@ void RunController::StartRun() {
   m_state.phase = WaitStart;
   // Written before the link opens, so every answer has a journal to go to.
   m_journalled = 0;
-  m_journalBroken = false;
+  m_journalState = JournalState::Writing;
   if (m_journal) {
     if (const auto error = m_journal->BeginRun(m_data, m_performMode, m_state.stimulusCount.load())) {
-      m_journalBroken = true;
+      m_journalState = JournalState::NotBegun;
       m_window.ShowMessage(std::string(MessageNoJournal) + *error);
     }
   }
@@ -205,12 +205,15 @@ void RunController::StopRun() {
   const bool test = m_state.checkMode.load() == 0;
   if (test) {
     JournalNewAnswers();
-    if (m_journal && !m_journalBroken && !m_journal->Flush()) m_journalBroken = true;
+    if (m_journal && m_journalState == JournalState::Writing && !m_journal->Flush()) {
+      m_journalState = JournalState::Broken;
+    }
   }
   FinishRun(m_state, m_data);
   m_window.RunStopped(m_state.checkMode.load() == 0);
   m_window.LeaveFullScreen();
-  if (test && m_journal && m_journalBroken && m_data.results.responseCount > 0) {
+  if (test && m_journal && m_journalState == JournalState::Broken &&
+      m_data.results.responseCount > 0) {
     m_window.ShowMessage(MessageJournalIncomplete);
   }
   if (m_mode == TestRun && m_data.results.responseCount > 1) {
@@ -242,7 +245,7 @@ void RunController::JournalNewAnswers() {
   // complete before `current` passes it.
   const int32_t answered =
       std::min(m_state.current.load(std::memory_order_acquire) - 1, m_state.stimulusCount.load());
-  while (m_journalled < answered && !m_journalBroken) {
+  while (m_journalled < answered && m_journalState == JournalState::Writing) {
     const auto slot = static_cast<std::size_t>(m_journalled + 1);
     // The answer's byte and its paint are noted by now: the answer came at
     // least 69 ms after the stimulus went up.
@@ -252,7 +255,7 @@ void RunController::JournalNewAnswers() {
     if (!m_journal->RecordAnswer(m_journalled + 1, m_data.results.responseMs[slot],
                                  m_data.results.buttonIndex[slot])) {
       // Shown once the run is over; a box now would disturb the subject.
-      m_journalBroken = true;
+      m_journalState = JournalState::Broken;
       break;
     }
     ++m_journalled;

@@ -167,8 +167,11 @@ class RunController {
   RunWindow& m_window;
   RunLink& m_link;
   RunJournalSink* m_journal = nullptr;
-  int32_t m_journalled = 0;     // answers of this run handed to the journal
-  bool m_journalBroken = false;  // an answer of this run did not reach it
+  int32_t m_journalled = 0;  // answers of this run handed to the journal
+  // Whether the run's journal takes its answers. One that could not be begun
+  // was told at Start; one that failed later is told at the end of the run.
+  enum class JournalState { Writing, NotBegun, Broken };
+  JournalState m_journalState = JournalState::Writing;
   ViewMode m_mode = Neutral;
   int32_t m_shownPhase = NotStarted;
   int32_t m_shownStimulus = 0;  // RunState.current when the test screen was last painted

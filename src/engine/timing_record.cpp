@@ -4,6 +4,9 @@
 #include "timing_record.h"
 
 #include <algorithm>
+#include <thread>
+
+#include "data/box_rate.h"
 
 namespace alacrity {
 
@@ -29,18 +32,28 @@ void TimingRecord::Reset() {
   m_block = -1;
   m_blockLag = 0;
   m_blockAnchor = {};
+  m_rate = {};
+  m_buttonBytes = 0;
+  m_buttons = -1;
+  m_lastChangeByte = 0;
+  m_secondChanges = 0;
+  m_activity = {};
   m_bytes.store(0, Relaxed);
   m_firstNs.store(0, Relaxed);
   m_lastNs.store(0, Relaxed);
   m_longestGapNs.store(0, Relaxed);
-  m_firstAnchor.bytes.store(0, Relaxed);
-  m_firstAnchor.hostNs.store(0, Relaxed);
+  m_buttonChanges.store(0, Relaxed);
+  m_bounces.store(0, Relaxed);
+  m_busiestSecond.store(0, Relaxed);
+  m_heldThroughout.store(0, Relaxed);
+  PublishRate();
   // Publishes the cleared words to whichever thread starts the reader.
-  m_anchorCount.store(0, std::memory_order_release);
+  m_rateSequence.store(0, std::memory_order_release);
 }
 
 void TimingRecord::NoteChunk(int64_t hostNs, std::size_t count) {
   if (count == 0) return;
+  const int64_t previousNs = m_chunkNs;
   if (m_chunkNs == 0) {
     m_firstNs.store(hostNs, Relaxed);
   } else if (const int64_t gap = hostNs - std::max(m_chunkNs, m_pauseEndNs);
@@ -52,16 +65,20 @@ void TimingRecord::NoteChunk(int64_t hostNs, std::size_t count) {
   m_bytes.store(m_total, Relaxed);
   m_lastNs.store(hostNs, Relaxed);
 
+  // A chunk collected after a deliberate pause waited by design; only the
+  // others say when bytes come in.
+  const bool afterPause = m_pauseEndNs > previousNs;
+  const int64_t block = (m_total - 1) / BlockBytes;
+  if (block != m_block) {
+    PublishAnchor();
+    m_block = block;
+    m_blockAnchor = {};
+  }
+  if (afterPause) return;
   // How much later than a steady box's schedule this chunk came, up to a
   // constant: the least of it in a block marks the chunk that waited least.
   const int64_t lag = hostNs - m_total * NanosecondsPerSecond / NominalBytesPerSecond;
-  const int64_t block = (m_total - 1) / BlockBytes;
-  if (block != m_block) {
-    if (m_block >= 0) PublishAnchor();
-    m_block = block;
-    m_blockLag = lag;
-    m_blockAnchor = {m_total, hostNs};
-  } else if (lag < m_blockLag) {
+  if (m_blockAnchor.hostNs == 0 || lag < m_blockLag) {
     m_blockLag = lag;
     m_blockAnchor = {m_total, hostNs};
   }
@@ -70,20 +87,42 @@ void TimingRecord::NoteChunk(int64_t hostNs, std::size_t count) {
 void TimingRecord::NotePauseEnded(int64_t hostNs) { m_pauseEndNs = hostNs; }
 
 void TimingRecord::PublishAnchor() {
-  const int64_t index = m_anchorCount.load(Relaxed);
-  if (index == 0) {
-    m_firstAnchor.bytes.store(m_blockAnchor.bytes, Relaxed);
-    m_firstAnchor.hostNs.store(m_blockAnchor.hostNs, Relaxed);
-  }
-  Anchor& slot = m_anchors[static_cast<std::size_t>(index) % AnchorRing];
-  slot.bytes.store(m_blockAnchor.bytes, Relaxed);
-  slot.hostNs.store(m_blockAnchor.hostNs, Relaxed);
-  m_anchorCount.store(index + 1, std::memory_order_release);
+  if (m_blockAnchor.hostNs == 0) return;
+  AddRateAnchor(m_rate, m_blockAnchor);
+  PublishRate();
 }
 
-RateAnchor TimingRecord::AnchorAt(int64_t index) const {
-  const Anchor& slot = m_anchors[static_cast<std::size_t>(index) % AnchorRing];
-  return {slot.bytes.load(Relaxed), slot.hostNs.load(Relaxed)};
+void TimingRecord::PublishRate() {
+  const uint64_t sequence = m_rateSequence.load(Relaxed);
+  m_rateSequence.store(sequence + 1, Relaxed);
+  std::atomic_thread_fence(std::memory_order_release);
+  m_sharedRate.anchors.store(m_rate.anchors, Relaxed);
+  m_sharedRate.originBytes.store(m_rate.origin.bytes, Relaxed);
+  m_sharedRate.originNs.store(m_rate.origin.hostNs, Relaxed);
+  m_sharedRate.meanBytes.store(m_rate.meanBytes, Relaxed);
+  m_sharedRate.meanSeconds.store(m_rate.meanSeconds, Relaxed);
+  m_sharedRate.bytesSquares.store(m_rate.bytesSquares, Relaxed);
+  m_sharedRate.crossProducts.store(m_rate.crossProducts, Relaxed);
+  m_sharedRate.secondsSquares.store(m_rate.secondsSquares, Relaxed);
+  m_rateSequence.store(sequence + 2, std::memory_order_release);
+}
+
+RateSums TimingRecord::ReadRate() const {
+  for (;;) {
+    const uint64_t before = m_rateSequence.load(std::memory_order_acquire);
+    RateSums rate;
+    rate.anchors = m_sharedRate.anchors.load(Relaxed);
+    rate.origin = {m_sharedRate.originBytes.load(Relaxed), m_sharedRate.originNs.load(Relaxed)};
+    rate.meanBytes = m_sharedRate.meanBytes.load(Relaxed);
+    rate.meanSeconds = m_sharedRate.meanSeconds.load(Relaxed);
+    rate.bytesSquares = m_sharedRate.bytesSquares.load(Relaxed);
+    rate.crossProducts = m_sharedRate.crossProducts.load(Relaxed);
+    rate.secondsSquares = m_sharedRate.secondsSquares.load(Relaxed);
+    std::atomic_thread_fence(std::memory_order_acquire);
+    if (before % 2 == 0 && m_rateSequence.load(Relaxed) == before) return rate;
+    // The reader is between two of its stores; it needs no more than a turn.
+    std::this_thread::yield();
+  }
 }
 
 void TimingRecord::NoteOnset(int32_t stimulus, int32_t byte) {
@@ -102,6 +141,28 @@ void TimingRecord::NoteResponse(int32_t stimulus, int32_t byte) {
   slot.responseByte.store(byte, std::memory_order_release);
 }
 
+void TimingRecord::NoteButtons(uint8_t nibble) {
+  ++m_buttonBytes;
+  if (m_buttonBytes % SecondBytes == 1) m_secondChanges = 0;
+  const int32_t held = m_buttons < 0 ? nibble : (m_activity.heldThroughout & nibble);
+  if (held != m_activity.heldThroughout || m_buttons < 0) {
+    m_activity.heldThroughout = held;
+    m_heldThroughout.store(held, Relaxed);
+  }
+  const bool changed = m_buttons >= 0 && m_buttons != nibble;
+  m_buttons = nibble;
+  if (!changed) return;
+  m_buttonChanges.store(++m_activity.changes, Relaxed);
+  if (m_lastChangeByte > 0 && m_buttonBytes - m_lastChangeByte <= BounceBytes) {
+    m_bounces.store(++m_activity.bounces, Relaxed);
+  }
+  m_lastChangeByte = m_buttonBytes;
+  if (++m_secondChanges > m_activity.busiestSecond) {
+    m_activity.busiestSecond = m_secondChanges;
+    m_busiestSecond.store(m_secondChanges, Relaxed);
+  }
+}
+
 bool TimingRecord::NotePainted(int32_t stimulus, int64_t hostNs) {
   if (!InRange(stimulus)) return false;
   Stimulus& slot = m_stimuli[static_cast<std::size_t>(stimulus)];
@@ -113,30 +174,15 @@ bool TimingRecord::NotePainted(int32_t stimulus, int64_t hostNs) {
 
 ByteArrival TimingRecord::Arrival() const {
   ByteArrival arrival;
-  const int64_t anchors = m_anchorCount.load(std::memory_order_acquire);
   arrival.bytes = m_bytes.load(Relaxed);
   arrival.firstNs = m_firstNs.load(Relaxed);
   arrival.lastNs = m_lastNs.load(Relaxed);
   arrival.longestGapNs = m_longestGapNs.load(Relaxed);
-  if (anchors > 0) {
-    arrival.firstAnchor = {m_firstAnchor.bytes.load(Relaxed), m_firstAnchor.hostNs.load(Relaxed)};
-    arrival.lastAnchor = AnchorAt(anchors - 1);
-  }
-  return arrival;
-}
-
-ByteArrival TimingRecord::Recent(int64_t spanNs) const {
-  ByteArrival arrival = Arrival();
-  const int64_t anchors = m_anchorCount.load(std::memory_order_acquire);
-  if (anchors == 0) return arrival;
-  // The ring is rewritten only AnchorRing anchors later (eight seconds), so
-  // the ones read here stay put while they are read.
-  const int64_t oldest = anchors > static_cast<int64_t>(AnchorRing) - 1
-                             ? anchors - static_cast<int64_t>(AnchorRing) + 1
-                             : 0;
-  int64_t from = anchors - 1;
-  while (from > oldest && arrival.lastAnchor.hostNs - AnchorAt(from - 1).hostNs <= spanNs) --from;
-  arrival.firstAnchor = AnchorAt(from);
+  arrival.rate = ReadRate();
+  arrival.buttons = {.changes = m_buttonChanges.load(Relaxed),
+                     .bounces = m_bounces.load(Relaxed),
+                     .busiestSecond = m_busiestSecond.load(Relaxed),
+                     .heldThroughout = m_heldThroughout.load(Relaxed)};
   return arrival;
 }
 

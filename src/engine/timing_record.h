@@ -4,11 +4,12 @@
 #pragma once
 
 // The host times of a run, kept while it runs. The reader thread stamps each
-// chunk of bytes it reads; the engine notes, per stimulus, the byte that
-// started the response count and the byte that answered it, each with the
-// stamp of its chunk; the window notes when it handed the painted stimulus
-// to the display. Everything lives in fixed arrays of atomic words: nothing
-// allocates or locks on the reader thread, and each word has one writer.
+// chunk of bytes it reads; the engine hands over every byte's buttons and
+// notes, per stimulus, the byte that started the response count and the
+// byte that answered it, each with the stamp of its chunk; the window notes
+// when it handed the painted stimulus to the display. Everything lives in
+// fixed arrays of atomic words: nothing allocates or locks on the reader
+// thread, and each word has one writer.
 
 #include <array>
 #include <atomic>
@@ -24,6 +25,11 @@ class TimingRecord {
  public:
   // Bytes per rate block: half a second of a sound box.
   static constexpr int64_t BlockBytes = 720;
+  // A change of the buttons within this many bytes (10 ms) of the one
+  // before is a bounce: contacts settling, or no finger at all.
+  static constexpr int64_t BounceBytes = 14;
+  // The span of bytes over which the busiest second is counted.
+  static constexpr int64_t SecondBytes = 1440;
 
   TimingRecord() = default;
   TimingRecord(const TimingRecord&) = delete;
@@ -44,6 +50,8 @@ class TimingRecord {
   // started the response count of `stimulus`, or answered it.
   void NoteOnset(int32_t stimulus, int32_t byte);
   void NoteResponse(int32_t stimulus, int32_t byte);
+  // Reader thread, through the engine: the button nibble of the next byte.
+  void NoteButtons(uint8_t nibble);
 
   // Window thread: stimulus `stimulus` was handed to the display at
   // `hostNs`. Only the first paint after its onset counts; false when it
@@ -53,8 +61,6 @@ class TimingRecord {
 
   // Any thread, while the run goes on: the arrival figures so far.
   ByteArrival Arrival() const;
-  // The same over about the latest `spanNs` of anchors: the live rate.
-  ByteArrival Recent(int64_t spanNs) const;
 
   // What is noted of one stimulus so far (zeros for what is not).
   StimulusTiming StimulusAt(int32_t stimulus) const;
@@ -71,35 +77,52 @@ class TimingRecord {
     std::atomic<int64_t> responseHostNs{0};  // reader
     std::atomic<int64_t> paintedHostNs{0};   // window
   };
-  struct Anchor {
-    std::atomic<int64_t> bytes{0};
-    std::atomic<int64_t> hostNs{0};
+  // The published fit, each field a word of its own.
+  struct SharedRate {
+    std::atomic<int64_t> anchors{0};
+    std::atomic<int64_t> originBytes{0};
+    std::atomic<int64_t> originNs{0};
+    std::atomic<double> meanBytes{0.0};
+    std::atomic<double> meanSeconds{0.0};
+    std::atomic<double> bytesSquares{0.0};
+    std::atomic<double> crossProducts{0.0};
+    std::atomic<double> secondsSquares{0.0};
   };
-  // Enough anchors for eight seconds: the live rate looks back two.
-  static constexpr std::size_t AnchorRing = 16;
 
   static bool InRange(int32_t stimulus) { return stimulus >= 1 && stimulus < ResultCapacity; }
   void PublishAnchor();
-  RateAnchor AnchorAt(int64_t index) const;
+  void PublishRate();
+  RateSums ReadRate() const;
 
   std::array<Stimulus, ResultCapacity> m_stimuli{};
 
   // Reader only.
-  int64_t m_chunkNs = 0;      // the stamp of the chunk being fed
-  int64_t m_pauseEndNs = 0;   // the end of the reader's latest pause
-  int64_t m_total = 0;        // bytes so far
-  int64_t m_block = -1;       // the rate block of the latest chunk
-  int64_t m_blockLag = 0;     // least delay seen in it
-  RateAnchor m_blockAnchor;   // and where
+  int64_t m_chunkNs = 0;         // the stamp of the chunk being fed
+  int64_t m_pauseEndNs = 0;      // the end of the reader's latest pause
+  int64_t m_total = 0;           // bytes so far
+  int64_t m_block = -1;          // the rate block of the latest chunk
+  int64_t m_blockLag = 0;        // least delay seen in it
+  RateAnchor m_blockAnchor;      // and where; none while only paused reads came
+  RateSums m_rate;               // the fit over the anchors published so far
+  int64_t m_buttonBytes = 0;     // bytes whose buttons were noted
+  int32_t m_buttons = -1;        // the latest byte's nibble; -1 before any
+  int64_t m_lastChangeByte = 0;  // where the buttons last changed; 0: never
+  int64_t m_secondChanges = 0;   // changes in the current second of bytes
+  ButtonActivity m_activity;     // what was published of the buttons
 
   // Written by the reader, read by anyone.
   std::atomic<int64_t> m_bytes{0};
   std::atomic<int64_t> m_firstNs{0};
   std::atomic<int64_t> m_lastNs{0};
   std::atomic<int64_t> m_longestGapNs{0};
-  std::array<Anchor, AnchorRing> m_anchors{};
-  Anchor m_firstAnchor;
-  std::atomic<int64_t> m_anchorCount{0};  // anchors published; the ring holds the latest
+  // A sequence lock: odd while the reader rewrites the fit, which it does
+  // twice a second; a look that saw it change reads again.
+  std::atomic<uint64_t> m_rateSequence{0};
+  SharedRate m_sharedRate;
+  std::atomic<int64_t> m_buttonChanges{0};
+  std::atomic<int64_t> m_bounces{0};
+  std::atomic<int64_t> m_busiestSecond{0};
+  std::atomic<int32_t> m_heldThroughout{0};
 };
 
 // The process-wide record the window layer hands the engine. It lives as

@@ -96,7 +96,9 @@ int SerialLink::SerialOpenDevice(const std::string& path) {
   LowerLatencyTimer(path);
   const int port = serial_port::OpenBoxPort(path);
   if (port < 0) {
-    m_openFailure = path + ": " + std::strerror(errno);
+    m_openFailure = path + ": " +
+                    (errno == ENOTTY ? "not a character device, so no serial port"
+                                     : std::strerror(errno));
     return 0;
   }
   const int wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);

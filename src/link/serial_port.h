@@ -45,7 +45,8 @@ std::optional<LineFlags> ReadLineFlags(int fd);
 
 // Opens `path` read/write, non-blocking, without making it the controlling
 // terminal, claims it exclusively, applies BoxLineFlags, asserts DTR and RTS
-// and purges both queues. -1 (errno set) when the device cannot be opened.
+// and purges both queues. -1 (errno set) when the device cannot be opened;
+// ENOTTY when it is no character device (a regular file, a pipe).
 // A device that opens but refuses the settings or the modem lines (a
 // pseudo-terminal has no modem lines) is still used, as nothing else could be
 // done about it.

@@ -11,7 +11,10 @@
 #include <asm/termbits.h>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "serial_link.h"
 
@@ -111,6 +114,13 @@ int OpenBoxPort(const std::string& path) {
   // Non-blocking: an open must not wait for a carrier the box does not give.
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
+  // A regular file or a pipe would be read as a stream of buttons in no
+  // time at all: only a terminal device can have a box behind it.
+  if (struct stat status{}; ::fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode)) {
+    (void)::close(fd);
+    errno = ENOTTY;
+    return -1;
+  }
   // No other program may open the port while a run owns it (root may).
   (void)::ioctl(fd, TIOCEXCL);
   ApplyBoxSettings(fd);

@@ -23,6 +23,8 @@
 #include "cli_support.h"
 #include "data/text_encoding.h"
 #include "exit_codes.h"
+#include "program/legal_notice.h"
+#include "program/standard_streams.h"
 #include "reportprinter.h"
 #include "results/header_block.h"
 #include "view_options.h"
@@ -58,8 +60,8 @@ int WriteReport(const ViewOptions& view, const std::string& output) {
   if (IsChartView(view)) {
     content.kind = ReportKind::Chart;
     content.title = ReportTitle(content.kind);
-    return WriteBytes(output, ChartReportPdf(content, BuildChartFigures(data->results)),
-                      "the report could not be painted");
+    const ChartFigures figures = BuildChartFigures(data->results, data->runConfiguration);
+    return WriteBytes(output, ChartReportPdf(content, figures), "the report could not be painted");
   }
   ViewRows rows = RowsOfView(*data, view);
   content.kind = ReportKindOf(ViewOf(view));
@@ -82,8 +84,8 @@ int WritePlot(const std::string& path, const std::string& output) {
   const HeaderBlockTexts header = HeaderOf(*data);
   const QString caption =
       QString::fromStdString(ToDisplayUtf8(header.name) + "      " + ToDisplayUtf8(header.date));
-  return WriteBytes(output, PlotBytes(BuildChartFigures(data->results), caption, *format),
-                    "the charts could not be drawn");
+  const ChartFigures figures = BuildChartFigures(data->results, data->runConfiguration);
+  return WriteBytes(output, PlotBytes(figures, caption, *format), "the charts could not be drawn");
 }
 
 }  // namespace
@@ -91,7 +93,7 @@ int WritePlot(const std::string& path, const std::string& output) {
 int main(int argc, char** argv) {
   ReserveStandardStreams();
   CLI::App app{"alacrity-report: the printed report of a test data file as a PDF"};
-  app.set_version_flag("--version", std::string("alacrity-report ") + ALACRITY_VERSION + "\nLicense " ALACRITY_LICENSE);
+  app.set_version_flag("--version", VersionText("alacrity-report"));
   ViewOptions view;
   std::string output;
   bool plot = false;

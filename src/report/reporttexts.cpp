@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "displaynumbers.h"
 #include "texttemplate.h"
 
 namespace alacrity {
@@ -50,14 +51,31 @@ constexpr const char* NameLabel = QT_TRANSLATE_NOOP("Report", "Name: ");
                       "The box's clock is off: every response time is off by the same share."),
     QT_TRANSLATE_NOOP("Report", "Bytes arrived in bursts: the converter's latency timer may be 16 "
                                 "ms, or the host was busy."),
+    QT_TRANSLATE_NOOP("Report", "The button bits change faster than fingers can: the box sends "
+                                "garbage (a wrong rate, a loose line or another device), not "
+                                "presses."),
+    QT_TRANSLATE_NOOP("Report", "Answers bunched at the shortest time that counts were not given "
+                                "by a person: the box sends presses by itself."),
+    // A check of the box: its lines beyond the report's.
+    QT_TRANSLATE_NOOP("Report", "Buttons held throughout: none"),
+    QT_TRANSLATE_NOOP("Report", "The box stopped sending: it was switched off or unplugged, or its "
+                                "line broke."),
+    QT_TRANSLATE_NOOP("Report", "A button held for the whole check is stuck or wired wrongly: a "
+                                "test waits for all buttons up before every stimulus."),
 };
 
 // Texts with figures in them: the figures are taken over into the
-// translation as they stand. The more particular form comes first.
+// translation with the operator's decimal sign. The more particular form
+// comes first.
 constexpr const char* Templates[] = {
     QT_TRANSLATE_NOOP("Report", "Display delay: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli)"),
-    QT_TRANSLATE_NOOP("Report", "Box rate: %1 bytes/s, %2 ppm against the host clock"),
+    QT_TRANSLATE_NOOP("Report", "Box rate: %1 ± %2 bytes/s, %3 ± %4 ppm against the host clock"),
     QT_TRANSLATE_NOOP("Report", "Longest gap between bytes: %1 ms"),
+    QT_TRANSLATE_NOOP("Report",
+                      "Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3"),
+    QT_TRANSLATE_NOOP("Report", "Answers within 5 ms of the 69 ms floor: %1 of %2"),
+    QT_TRANSLATE_NOOP("Report", "No bytes for the last %1 ms of the check"),
+    QT_TRANSLATE_NOOP("Report", "Buttons held throughout: %1"),
     QT_TRANSLATE_NOOP("Report", "Display: unknown, %1 Hz refresh"),
     QT_TRANSLATE_NOOP("Report", "Display: %1, %2 Hz refresh"),
     QT_TRANSLATE_NOOP("Report", "Display: %1, refresh rate unknown"),
@@ -101,8 +119,9 @@ std::optional<QString> TranslateTemplate(const QString& text) {
     return all;
   }();
   for (std::size_t i = 0; i < compiled.size(); ++i) {
-    if (auto filled =
-            FillTemplate(compiled[i], text, QCoreApplication::translate(Context, Templates[i]))) {
+    if (auto filled = FillTemplate(compiled[i], text,
+                                   QCoreApplication::translate(Context, Templates[i]),
+                                   DisplayFigure)) {
       return filled;
     }
   }

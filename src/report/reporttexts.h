@@ -8,7 +8,8 @@
 // operator, they follow the interface language: each text is looked up in
 // the "Report" catalogue here, as a whole, without its padding, or label by
 // label where it joins labels with values. The subject's name is never
-// looked up, and without a translator every text comes back unchanged.
+// looked up, and without a translator every text comes back unchanged but
+// for the decimal sign of the timing lines' figures (displaynumbers.h).
 
 #include <QString>
 

@@ -5,8 +5,8 @@
 
 // English texts with values in them ("Box rate: %1 bytes/s, ..."), found in
 // a text and filled into their translation. A placeholder may stand more
-// than once; each value is taken over as it stands. Header only: the message
-// boxes use it as well as the report painter.
+// than once; each value is taken over as it stands or as the caller shows
+// it. Header only: the message boxes use it as well as the report painter.
 
 #include <QRegularExpression>
 #include <QString>
@@ -47,13 +47,18 @@ inline TextTemplate CompileTemplate(const char* english) {
 }
 
 // The translation with the values of `text` filled in, or nothing when
-// `text` is not of this template's form.
+// `text` is not of this template's form. `shown`, when given, rewrites each
+// value on its way (figures into the operator's decimal sign).
 inline std::optional<QString> FillTemplate(const TextTemplate& compiled, const QString& text,
-                                           QString translation) {
+                                           QString translation,
+                                           QString (*shown)(const QString&) = nullptr) {
   const QRegularExpressionMatch match = compiled.pattern.match(text);
   if (!match.hasMatch()) return std::nullopt;
   // In the order of the placeholders' numbers, as arg() fills them.
-  for (const auto& [number, group] : compiled.groups) translation = translation.arg(match.captured(group));
+  for (const auto& [number, group] : compiled.groups) {
+    const QString value = match.captured(group);
+    translation = translation.arg(shown != nullptr ? shown(value) : value);
+  }
   return translation;
 }
 

@@ -107,8 +107,12 @@ double TimeAxisTop(double maxMs) {
   return 10 * power;
 }
 
-ChartFigures BuildChartFigures(const TestResults& results) {
+ChartFigures BuildChartFigures(const TestResults& results,
+                               const TestConfiguration& runConfiguration) {
   ChartFigures figures;
+  for (int32_t shape = 0; shape < static_cast<int32_t>(figures.shapeColors.size()); ++shape) {
+    figures.shapeColors[static_cast<std::size_t>(shape)] = ShapeColor(runConfiguration, shape);
+  }
   figures.stimulusCount = std::clamp(results.responseCount, 0, MaxStimulusCount);
   figures.points = ResponsePoints(results);
   figures.runningMedian = RunningMedian(figures.points);

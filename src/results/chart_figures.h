@@ -3,12 +3,14 @@
 
 #pragma once
 
-// What the charts of a test show, worked out from the results alone: the
-// answers in stimulus order with a running median of the correct times, and
-// the box-plot figures of the correct times of each shape. The window, the
+// What the charts of a test show, worked out from its results and the
+// configuration it ran with: the answers in stimulus order with a running
+// median of the correct times, the box-plot figures of the correct times of
+// each shape, and the colour each shape was shown in. The window, the
 // printed chart page and alacrity-cli plot all draw these, so a chart reads
 // the same wherever it is made and its figures can be checked without Qt.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -77,8 +79,15 @@ struct ChartFigures {
   std::vector<MedianPoint> runningMedian;
   std::vector<ShapeBox> boxes;
   double timeAxisTopMs = 1000;  // both charts share it, so they compare
+  // The StimulusColor of each shape by ObjectKind: the colour the subject saw,
+  // which the header block above the charts names. Codes as stored, so one
+  // from a damaged file may name no colour.
+  std::array<int32_t, 4> shapeColors{};
 };
 
-ChartFigures BuildChartFigures(const TestResults& results);
+// `runConfiguration` is the one the results were recorded with (a protocol
+// Perform and an opened file put their colours there).
+ChartFigures BuildChartFigures(const TestResults& results,
+                               const TestConfiguration& runConfiguration);
 
 }  // namespace alacrity

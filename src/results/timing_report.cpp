@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 
 namespace alacrity {
 namespace {
@@ -20,6 +21,12 @@ constexpr std::string_view MeaningRateOff =
     "The box's clock is off: every response time is off by the same share.";
 constexpr std::string_view MeaningGap =
     "Bytes arrived in bursts: the converter's latency timer may be 16 ms, or the host was busy.";
+constexpr std::string_view MeaningGarbage =
+    "The button bits change faster than fingers can: the box sends garbage (a wrong rate, a "
+    "loose line or another device), not presses.";
+constexpr std::string_view MeaningFloor =
+    "Answers bunched at the shortest time that counts were not given by a person: the box sends "
+    "presses by itself.";
 
 // Nearest rank: the smallest value that at least `share` of the values do
 // not exceed. `sorted` is not empty.
@@ -35,24 +42,23 @@ std::string Signed(double value, int decimals) {
   return text.front() == '-' ? text : "+" + text;
 }
 
-TimingLine RateLine(std::optional<double> bytesPerSecond) {
-  if (!bytesPerSecond) return {"Box rate: not measured (too few bytes)", false, ""};
-  const double ppm = DeviationPpm(*bytesPerSecond);
-  TimingLine line{"Box rate: " + FormatFixed(*bytesPerSecond, 2) + " bytes/s, " + Signed(ppm, 0) +
-                      " ppm against the host clock",
-                  false, ""};
-  if (std::abs(ppm) > RateTolerancePpm) {
-    line.marked = true;
-    line.meaning = MeaningRateOff;
-  }
-  return line;
+// An uncertainty too small for the last digit shown is shown as one of it.
+double AtLeastLastDigit(double uncertainty, int decimals) {
+  return std::max(uncertainty, std::pow(10.0, -decimals));
 }
 
-TimingLine GapLine(double longestGapMs) {
-  TimingLine line{"Longest gap between bytes: " + FormatFixed(longestGapMs, 1) + " ms", false, ""};
-  if (longestGapMs > GapLimitMs) {
+std::string WithUncertainty(double value, double uncertainty, int decimals) {
+  return FormatFixed(value, decimals) + " ± " +
+         FormatFixed(AtLeastLastDigit(uncertainty, decimals), decimals);
+}
+
+TimingLine FloorLine(int answersAtFloor, int answers) {
+  TimingLine line{"Answers within 5 ms of the 69 ms floor: " + std::to_string(answersAtFloor) +
+                      " of " + std::to_string(answers),
+                  false, ""};
+  if (answersAtFloor >= FloorAnswersMin && answersAtFloor * 4 > answers) {
     line.marked = true;
-    line.meaning = MeaningGap;
+    line.meaning = MeaningFloor;
   }
   return line;
 }
@@ -73,12 +79,56 @@ std::string FormatFixed(double value, int decimals) {
   return std::string(text.data(), result.ptr);
 }
 
-std::optional<double> MeasuredBytesPerSecond(const ByteArrival& arrival) {
-  const RateAnchor& from = arrival.firstAnchor;
-  const RateAnchor& to = arrival.lastAnchor;
-  const double spanSeconds = static_cast<double>(to.hostNs - from.hostNs) / 1e9;
-  if (from.hostNs == 0 || to.hostNs == 0 || spanSeconds < MinRateSpanSeconds) return std::nullopt;
-  return static_cast<double>(to.bytes - from.bytes) / spanSeconds;
+int SupportedDecimals(double uncertainty, int most) {
+  if (!(uncertainty > 0.0)) return most;
+  return std::clamp(static_cast<int>(-std::floor(std::log10(uncertainty))), 0, most);
+}
+
+std::optional<BoxRate> MeasuredBoxRate(const ByteArrival& arrival) {
+  return FitBoxRate(arrival.rate);
+}
+
+std::string FormatBytesPerSecond(const BoxRate& rate) {
+  return WithUncertainty(rate.bytesPerSecond, rate.uncertainty,
+                         SupportedDecimals(rate.uncertainty, 4));
+}
+
+TimingLine BoxRateLine(const std::optional<BoxRate>& rate) {
+  if (!rate) return {"Box rate: not measured (too few bytes)", false, ""};
+  const double ppm = DeviationPpm(rate->bytesPerSecond);
+  const double ppmUncertainty = rate->uncertainty / NominalBytesPerSecond * 1e6;
+  const int ppmDecimals = SupportedDecimals(ppmUncertainty, 1);
+  TimingLine line{"Box rate: " + FormatBytesPerSecond(*rate) + " bytes/s, " +
+                      Signed(ppm, ppmDecimals) + " ± " +
+                      FormatFixed(AtLeastLastDigit(ppmUncertainty, ppmDecimals), ppmDecimals) +
+                      " ppm against the host clock",
+                  false, ""};
+  if (std::abs(ppm) > RateTolerancePpm) {
+    line.marked = true;
+    line.meaning = MeaningRateOff;
+  }
+  return line;
+}
+
+TimingLine LongestGapLine(double longestGapMs) {
+  TimingLine line{"Longest gap between bytes: " + FormatFixed(longestGapMs, 1) + " ms", false, ""};
+  if (longestGapMs > GapLimitMs) {
+    line.marked = true;
+    line.meaning = MeaningGap;
+  }
+  return line;
+}
+
+TimingLine ButtonChangesLine(const ButtonActivity& buttons) {
+  TimingLine line{"Button changes: " + std::to_string(buttons.changes) + ", at most " +
+                      std::to_string(buttons.busiestSecond) +
+                      " in one second; bounces (within 10 ms): " + std::to_string(buttons.bounces),
+                  false, ""};
+  if (buttons.busiestSecond > ButtonChangeLimit) {
+    line.marked = true;
+    line.meaning = MeaningGarbage;
+  }
+  return line;
 }
 
 double DeviationPpm(double bytesPerSecond) {
@@ -103,9 +153,17 @@ TimingFigures ComputeTimingFigures(const RunTiming& timing) {
     const auto over = std::count_if(delaysMs.begin(), delaysMs.end(), [](double ms) { return ms > 1.0; });
     figures.shareOver1Ms = static_cast<double>(over) / static_cast<double>(delaysMs.size());
   }
-  figures.bytesPerSecond = MeasuredBytesPerSecond(timing.arrival);
-  if (figures.bytesPerSecond) figures.deviationPpm = DeviationPpm(*figures.bytesPerSecond);
+  for (const StimulusTiming& stimulus : timing.stimuli) {
+    if (stimulus.responseByte == 0) continue;
+    ++figures.answers;
+    if (stimulus.responseByte - stimulus.onsetByte <= FloorBytes + FloorBandBytes) {
+      ++figures.answersAtFloor;
+    }
+  }
+  figures.rate = MeasuredBoxRate(timing.arrival);
+  if (figures.rate) figures.deviationPpm = DeviationPpm(figures.rate->bytesPerSecond);
   figures.longestGapMs = static_cast<double>(timing.arrival.longestGapNs) / NanosecondsPerMs;
+  figures.buttons = timing.arrival.buttons;
   figures.display = timing.display;
   return figures;
 }
@@ -126,8 +184,10 @@ std::vector<TimingLine> TimingReportLines(const TimingFigures& figures) {
     }
     lines.push_back(delay);
   }
-  lines.push_back(RateLine(figures.bytesPerSecond));
-  lines.push_back(GapLine(figures.longestGapMs));
+  lines.push_back(BoxRateLine(figures.rate));
+  lines.push_back(LongestGapLine(figures.longestGapMs));
+  lines.push_back(ButtonChangesLine(figures.buttons));
+  lines.push_back(FloorLine(figures.answersAtFloor, figures.answers));
   const std::string server = figures.display.server.empty() ? "unknown" : figures.display.server;
   const std::string refresh = figures.display.refreshHz > 0
                                   ? FormatFixed(figures.display.refreshHz, 0) + " Hz refresh"
@@ -136,15 +196,12 @@ std::vector<TimingLine> TimingReportLines(const TimingFigures& figures) {
   return lines;
 }
 
-std::vector<TimingLine> ArrivalLines(const ByteArrival& arrival) {
-  return {RateLine(MeasuredBytesPerSecond(arrival)),
-          GapLine(static_cast<double>(arrival.longestGapNs) / NanosecondsPerMs)};
-}
-
-std::string TimingCsv(const RunTiming& timing) {
+std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile) {
   std::string out =
       "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
-      "response_host_ns\r\n";
+      "response_host_ns,data_file_test_time,data_file_crc32\r\n";
+  std::array<char, 9> crc{};
+  std::snprintf(crc.data(), crc.size(), "%08x", static_cast<unsigned>(dataFile.crc32));
   for (const StimulusTiming& row : timing.stimuli) {
     AppendInteger(out, row.stimulus);
     out += ',';
@@ -169,6 +226,10 @@ std::string TimingCsv(const RunTiming& timing) {
     } else {
       out += ',';
     }
+    out += ',';
+    AppendInteger(out, dataFile.testTime);
+    out += ',';
+    out += crc.data();
     out += "\r\n";
   }
   return out;

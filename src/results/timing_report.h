@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "data/box_rate.h"
 #include "data/run_timing.h"
+#include "data/test_data_file.h"
 
 namespace alacrity {
 
@@ -22,12 +24,20 @@ inline constexpr double NominalBytesPerSecond = 1440.0;
 // Beyond these a line of the report is marked.
 inline constexpr double RateTolerancePpm = 5000.0;  // 0.5 %
 inline constexpr double GapLimitMs = 20.0;
-// Shorter spans of arrival give no rate worth showing.
-inline constexpr double MinRateSpanSeconds = 0.5;
+// Fingers change a button a few times a second; a bounce at a press adds a
+// handful more. Beyond this many changes within one second of bytes the
+// bits are not presses.
+inline constexpr int64_t ButtonChangeLimit = 50;
+// The shortest answer the engine counts comes with the 100th byte after
+// onset (69 ms). Answers within 5 ms of it (7 bytes) sit at that floor;
+// when more than a quarter of them do, and at least three, no person gave
+// them.
+inline constexpr int32_t FloorBytes = 100;
+inline constexpr int32_t FloorBandBytes = 7;
+inline constexpr int FloorAnswersMin = 3;
 
-// The box's rate against the host clock, between the arrival's first and
-// last anchor. Nothing when they span less than MinRateSpanSeconds.
-std::optional<double> MeasuredBytesPerSecond(const ByteArrival& arrival);
+// The box's rate against the host clock, fitted over the run's anchors.
+std::optional<BoxRate> MeasuredBoxRate(const ByteArrival& arrival);
 double DeviationPpm(double bytesPerSecond);
 
 struct TimingFigures {
@@ -39,9 +49,12 @@ struct TimingFigures {
   double delayP99Ms = 0.0;
   double delayMaxMs = 0.0;
   double shareOver1Ms = 0.0;  // 0..1
-  std::optional<double> bytesPerSecond;
+  std::optional<BoxRate> rate;
   double deviationPpm = 0.0;
   double longestGapMs = 0.0;
+  ButtonActivity buttons;
+  int answers = 0;          // stimuli answered
+  int answersAtFloor = 0;   // of them, within FloorBandBytes of FloorBytes
   DisplayInfo display;
 };
 
@@ -55,18 +68,29 @@ struct TimingLine {
   std::string meaning;  // empty unless marked
 };
 
-// Display delay, box rate, longest gap and display, in that order.
+// Display delay, box rate, longest gap, button changes, answers at the
+// floor and display, in that order.
 std::vector<TimingLine> TimingReportLines(const TimingFigures& figures);
-// Box rate and longest gap alone: what a check of the box itself shows.
-std::vector<TimingLine> ArrivalLines(const ByteArrival& arrival);
+
+// "1440.004 ± 0.003": the rate with the digits its uncertainty supports.
+std::string FormatBytesPerSecond(const BoxRate& rate);
+
+// The lines a report and a check of the box share.
+TimingLine BoxRateLine(const std::optional<BoxRate>& rate);
+TimingLine LongestGapLine(double longestGapMs);
+TimingLine ButtonChangesLine(const ButtonActivity& buttons);
 
 // The saved record, one row per stimulus whose response count started:
-// UTF-8, a header row, units in the column names, CRLF line ends.
-std::string TimingCsv(const RunTiming& timing);
+// UTF-8, a header row, units in the column names, CRLF line ends. Every row
+// names the data file the record belongs to.
+std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile);
 // "<dir>/<name>.timing.csv" beside "<dir>/<name>.aly".
 std::filesystem::path TimingCsvPathFor(const std::filesystem::path& dataFile);
 
 // Whole and decimal digits with a '.', whatever the locale.
 std::string FormatFixed(double value, int decimals);
+// The decimals a value known to within `uncertainty` supports: down to the
+// uncertainty's leading digit, at most `most`.
+int SupportedDecimals(double uncertainty, int most);
 
 }  // namespace alacrity

@@ -5,12 +5,16 @@
 // figures as a read-only table, copied and exported) and View > Chart (the
 // charts, printed as a page of their own).
 
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QMimeData>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +25,8 @@
 #include "apptestsupport.h"
 #include "chartpanel.h"
 #include "commandids.h"
+#include "data/enums.h"
+#include "language.h"
 #include "resultstestsupport.h"
 #include "statisticstable.h"
 
@@ -50,7 +56,10 @@ class AnalysisViewsTest : public QObject {
     f->data->subject.name = "Ada Tester";
     f->frame->RunCommand(IdShowNeutralView);
   }
-  void cleanup() { f.reset(); }
+  void cleanup() {
+    f.reset();
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
+  }
 
   void statisticsShowTheSummaryFigures() {
     QVERIFY(!Enabled(IdFilePrint));
@@ -92,11 +101,32 @@ class AnalysisViewsTest : public QObject {
     QVERIFY(selected[1].startsWith("cross\t2\t2\t0\t"));
   }
 
+  void statisticsInTheOperatorsDecimalSignCopiedWithThePoint() {
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
+    f->frame->RunCommand(IdStatistics);
+    QCOMPARE(Cell(0, 4), QStringLiteral("12,5 %"));
+    QCOMPARE(Cell(0, 6), QStringLiteral("304,7"));
+    QCOMPARE(Cell(0, 1), QStringLiteral("8"));
+    // What a spreadsheet or a script reads stays as the summary writes it.
+    f->frame->RunCommand(IdCopyAll);
+    QVERIFY(Clipboard().split('\n')[1].startsWith("all\t8\t7\t1\t12.5 %\t7\t304.7\t"));
+  }
+
   void chartShowsBothChartsAndPrintsItsOwnPage() {
+    // The circles in the colour they were shown in, not in the one the
+    // configuration has been given since.
+    f->data->runConfiguration.circleColor = Code(StimulusColor::Yellow);
+    f->data->customConfiguration.circleColor = Code(StimulusColor::Red);
     f->frame->RunCommand(IdStatistics);
     f->frame->RunCommand(IdChart);
     QCOMPARE(View().Mode(), Chart);
     QVERIFY(View().ChartsPanel().isVisible());
+    const auto* time =
+        View().ChartsPanel().findChild<QChartView*>(QStringLiteral("timeCourseChart"));
+    QVERIFY(time != nullptr);
+    const auto* circles = time->chart()->findChild<QScatterSeries*>(QStringLiteral("Circle"));
+    QVERIFY(circles != nullptr);
+    QCOMPARE(circles->color(), QColor(Qt::yellow));
     QVERIFY(!Table().isVisible());
     QVERIFY(f->frame->CurrentDialogBar() == nullptr);
     QVERIFY(Enabled(IdFilePrint) && Enabled(IdFilePrintPreview));

@@ -75,7 +75,8 @@ class FilesTest : public QObject {
     UnsavedResults();
     dialogs->answers = {Path("no-such-directory/x.aly")};
     QVERIFY(!f->frame->SaveDataCommand());
-    QCOMPARE(boxes->messages, QStringList{QStringLiteral("File Save Error")});
+    QCOMPARE(boxes->messages, QStringList{QStringLiteral("File Save Error\n") + Path("no-such-directory") +
+                                          QStringLiteral(": No such file or directory")});
     QCOMPARE(f->data->dataSaved, 0);
   }
 

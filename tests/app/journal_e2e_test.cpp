@@ -9,10 +9,18 @@
 // holds every answer the engine had accepted well before the kill.
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <signal.h>
 
@@ -128,6 +136,19 @@ int RunChild(int argc, char** argv) {
   stop = true;
   observer.join();
   return code;
+}
+
+// Every file under `directory` with its bytes.
+QMap<QString, QByteArray> FilesUnder(const QString& directory) {
+  QMap<QString, QByteArray> files;
+  QDirIterator it(directory, QDir::Files | QDir::Hidden | QDir::System,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    QFile file(it.next());
+    files.insert(QDir(directory).relativeFilePath(file.fileName()),
+                 file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable"));
+  }
+  return files;
 }
 
 struct ChildAnswer {
@@ -262,17 +283,24 @@ class JournalEndToEndTest : public QObject {
     setUp.testTime = 1'700'000'000;  // 14.11.2023, 22:13:20 UTC
     setUp.schedule = {{500, 0}, {500, 1}};
     std::string error;
+    QStringList paths;
     for (const char* name : {"Kept", "Deleted"}) {
       setUp.subject.name = name;
       ++setUp.testTime;
       auto written = RunJournal::Create(journal.Directory(), setUp, error);
       QVERIFY2(written, error.c_str());
       QVERIFY(written->Append({1, 333, 1}));
+      paths.append(QString::fromStdString(written->Path().string()));
     }
     setUp.schedule.clear();
     QVERIFY(RunJournal::Create(journal.Directory(), setUp, error));  // nothing answered
     const auto damaged = journal.Directory() / "19700101-000000-1-0.alyjournal";
     std::ofstream(damaged, std::ios::binary) << std::string("ALYJRNL\n\x01\0\0\0", 12);
+    // A header never renamed into place: the program died in between.
+    const auto header = journal.Directory() / ".19700101-000000-1-1.alyjournal.tmp";
+    std::ofstream(header, std::ios::binary) << "ALYJRNL\n";
+    std::filesystem::last_write_time(
+        header, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
 
     MessageRecorder boxes;
     boxes.answers = {false, false, false, true};  // keep the first, delete the second
@@ -283,15 +311,138 @@ class JournalEndToEndTest : public QObject {
     QCOMPARE(boxes.questions,
              (QStringList{QStringLiteral("An unsaved test of Kept from 14.11.2023, 22:13:21 with 1 "
                                          "answered stimuli was found. Restore it?"),
-                          QStringLiteral("Delete it?"),
+                          QStringLiteral("Delete the unsaved test of Kept from 14.11.2023, "
+                                         "22:13:21 with 1 answered stimuli for good? Its journal "
+                                         "%1 is then removed; No keeps it for the next start.")
+                              .arg(paths[0]),
                           QStringLiteral("An unsaved test of Deleted from 14.11.2023, 22:13:22 with "
                                          "1 answered stimuli was found. Restore it?"),
-                          QStringLiteral("Delete it?")}));
+                          QStringLiteral("Delete the unsaved test of Deleted from 14.11.2023, "
+                                         "22:13:22 with 1 answered stimuli for good? Its journal "
+                                         "%1 is then removed; No keeps it for the next start.")
+                              .arg(paths[1])}));
     QCOMPARE(f.data->resultsPresent, 0);
     const auto left = FindJournals(journal.Directory());
     QCOMPARE(left.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(left[0].parsed.image->setUp.subject.name), QStringLiteral("Kept"));
     QVERIFY(std::filesystem::exists(damaged.string() + ".damaged"));
+    QVERIFY(!std::filesystem::exists(header));
+  }
+
+  void restoredTestIsAResultInEveryView() {
+    QTemporaryDir dir;
+    FrameFixture f;
+    JournalKeeper journal(LocalPath(dir.filePath(QStringLiteral("journal"))));
+    f.context->journal = &journal;
+    JournalSetUp setUp;
+    setUp.subject.name = "Restored";
+    setUp.schedule = {{500, 0}, {500, 1}, {500, 2}};
+    std::string error;
+    auto written = RunJournal::Create(journal.Directory(), setUp, error);
+    QVERIFY2(written, error.c_str());
+    for (const JournalAnswer& answer : {JournalAnswer{1, 300, 1}, {2, 310, 2}, {3, 320, 4}}) {
+      QVERIFY(written->Append(answer));
+    }
+    written.reset();
+    MessageRecorder boxes;
+    boxes.answer = true;
+    RecoverJournals(*f.frame, *f.context);
+    QCOMPARE(f.frame->View().Mode(), Result);
+    for (const int id : {IdResponseByResponse, IdSplitSummary, IdResult, IdStatistics, IdChart,
+                         IdFilePrint, IdFilePrintPreview}) {
+      QVERIFY2(f.frame->Action(id)->isEnabled(), qPrintable(f.frame->Action(id)->objectName()));
+    }
+  }
+
+  // A scripted station check on a station that keeps a journal for its next
+  // start: the self-test neither offers it nor waits for a click, leaves no
+  // file of its own and ends with its verdict.
+  void selfTestLeavesTheStationAsItFoundIt() {
+    BoxSimulator box;
+    if (!box.Open()) QSKIP("no pseudo-terminal on this machine");
+    std::string error;
+    // Every stimulus answered: 1200 ms after each release is past the longest
+    // wait of the built-in configuration and the response's dead time.
+    const auto steps = ParsePressScript("1200:1:100", error);
+    QVERIFY2(steps.has_value(), error.c_str());
+    QVERIFY(box.Start(std::make_unique<ScriptedSubject>(*steps, true)));
+    QTemporaryDir dir;
+    const QString home = dir.filePath(QStringLiteral("home"));
+    const QString temporary = dir.filePath(QStringLiteral("tmp"));
+    QVERIFY(QDir().mkpath(temporary));
+    JournalSetUp setUp;
+    setUp.subject.name = "Waiting";
+    setUp.schedule = {{500, 0}, {500, 1}};
+    auto written = RunJournal::Create(LocalPath(home + QStringLiteral("/journal")), setUp, error);
+    QVERIFY2(written, error.c_str());
+    QVERIFY(written->Append({1, 333, 1}));
+    written.reset();
+    const QMap<QString, QByteArray> before = FilesUnder(home);
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ALACRITY_HOME"), home);
+    environment.insert(QStringLiteral("ALACRITY_COM1"), QString::fromStdString(box.DevicePath()));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("TMPDIR"), temporary);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ALACRITY_PROGRAM), {QStringLiteral("--self-test")});
+    const bool ended = program.waitForFinished(60000);
+    if (!ended) {
+      program.kill();
+      program.waitForFinished();
+    }
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(ended, qPrintable(out));
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY2(out.endsWith(QStringLiteral("self-test passed\n")), qPrintable(out));
+    QVERIFY2(!out.contains(QStringLiteral("Waiting")), qPrintable(out));
+    QCOMPARE(FilesUnder(home), before);
+    QCOMPARE(FilesUnder(temporary), (QMap<QString, QByteArray>{}));
+  }
+
+  // The real boxes: No to restoring, then Enter, as an operator's habit
+  // answers, to deleting.
+  void enterKeepsAJournalLeftBehind() {
+    QTemporaryDir dir;
+    FrameFixture f;
+    JournalKeeper journal(LocalPath(dir.filePath(QStringLiteral("journal"))));
+    f.context->journal = &journal;
+    JournalSetUp setUp;
+    setUp.subject.name = "Kept";
+    setUp.testTime = 1'700'000'000;
+    setUp.schedule = {{500, 0}, {500, 1}};
+    std::string error;
+    auto written = RunJournal::Create(journal.Directory(), setUp, error);
+    QVERIFY2(written, error.c_str());
+    QVERIFY(written->Append({1, 333, 1}));
+    const std::filesystem::path path = written->Path();
+    written.reset();
+
+    QStringList texts;
+    QPointer<QMessageBox> answered;
+    QTimer operatorHand;
+    connect(&operatorHand, &QTimer::timeout, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) return;
+      if (box == answered) {  // Enter did not close it: give up rather than hang
+        box->reject();
+        return;
+      }
+      answered = box;
+      texts.append(box->text());
+      if (texts.size() == 1) {
+        box->button(QMessageBox::No)->click();
+      } else {
+        QTest::keyClick(box, Qt::Key_Return);
+      }
+    });
+    operatorHand.start(20);
+    RecoverJournals(*f.frame, *f.context);
+    operatorHand.stop();
+    QCOMPARE(texts.size(), 2);
+    QVERIFY2(texts[1].contains(QString::fromStdString(path.string())), qPrintable(texts[1]));
+    QVERIFY(std::filesystem::exists(path));
   }
 };
 

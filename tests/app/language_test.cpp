@@ -22,7 +22,16 @@
 #include "apptestsupport.h"
 #include "charts.h"
 #include "commandids.h"
+#include "dialogs/aboutdlg.h"
+#include "dialogs/commdlg.h"
+#include "dialogs/customdlg.h"
+#include "dialogs/dialoglayout.h"
+#include "dialogs/performdlg.h"
+#include "dialogs/protocoldlg.h"
+#include "dialogs/stimulusscreendlg.h"
+#include "dialogs/subjectdlg.h"
 #include "dialogs/subjecttexts.h"
+#include "displaynumbers.h"
 #include "language.h"
 #include "link/serial_devices.h"
 #include "messagebox.h"
@@ -113,6 +122,30 @@ class LanguageTest : public QObject {
     QVERIFY(AvailableLanguages().contains(code));
   }
 
+  // A term of the English texts reads the same way in every entry of a
+  // translation, in the words a lab there writes.
+  void termsTranslatedAsLabsWriteThem_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("term");
+    QTest::newRow("de") << "de" << "not instrument-grade" << "nicht messgenau";
+    QTest::newRow("fr") << "fr" << "not instrument-grade" << "sans qualité métrologique";
+    QTest::newRow("es") << "es" << "not instrument-grade" << "calidad metrológica";
+  }
+  void termsTranslatedAsLabsWriteThem() {
+    QFETCH(QString, code);
+    QFETCH(QString, english);
+    QFETCH(QString, term);
+    int found = 0;
+    for (const Entry& e :
+         ReadTs(QStringLiteral(ALACRITY_SOURCE_DIR "/translations/alacrity_%1.ts").arg(code))) {
+      if (!e.source.contains(english)) continue;
+      ++found;
+      QVERIFY2(e.translation.contains(term), qPrintable(e.translation));
+    }
+    QVERIFY(found > 0);
+  }
+
   void languageChoice_data() {
     QTest::addColumn<QString>("requested");
     QTest::addColumn<QStringList>("system");
@@ -196,6 +229,8 @@ class LanguageTest : public QObject {
                                            "/j/x: Read-only file system"));
     // Values inside a line are taken over into the translation.
     ShowMessageBox(nullptr, QStringLiteral("Stimulus 12 of the protocol has no valid object."));
+    // A refusal's second line: the file, and the reason in the core's words.
+    ShowMessageBox(nullptr, QStringLiteral("File Save Error\n/d/t.aly: is write-protected; nothing saved"));
     const LatencyTimerCheck slow{LatencyTimer::Slow, 16, "ttyUSB0", "/sys/t/latency_timer"};
     ShowMessageBox(nullptr, QString::fromStdString(LatencyTimerAdvice(slow)));
     const QString advice = shown.takeLast();
@@ -204,7 +239,9 @@ class LanguageTest : public QObject {
                                  "Für diesen Test kann kein Journal geschrieben werden; seine "
                                  "Antworten liegen bis zum Speichern nur im Arbeitsspeicher: "
                                  "/j/x: Read-only file system",
-                                 "Reiz 12 des Protokolls hat kein gültiges Objekt."}));
+                                 "Reiz 12 des Protokolls hat kein gültiges Objekt.",
+                                 "Fehler beim Speichern der Datei\n"
+                                 "/d/t.aly: ist schreibgeschützt; nichts gespeichert"}));
     // A value that stands twice, and a command on its own line left as it is.
     QVERIFY2(advice.startsWith(
                  QStringLiteral("Der Latenz-Timer des Wandlers ttyUSB0 steht auf 16 ms")),
@@ -240,12 +277,18 @@ class LanguageTest : public QObject {
                           << "Name: Red Total";
     QTest::newRow("number") << "  1234"
                             << "  1234";
-    // The timing block: figures and the display server taken over as they stand.
+    // The timing block: figures with the German decimal comma, the display
+    // server taken over as it stands.
     QTest::newRow("timing figures")
         << "Display delay: median 1.50 ms, p99 2.25 ms, max 9.00 ms (12 stimuli)"
-        << "Anzeigeverzögerung: Median 1.50 ms, p99 2.25 ms, max. 9.00 ms (12 Reize)";
+        << "Anzeigeverzögerung: Median 1,50 ms, p99 2,25 ms, max. 9,00 ms (12 Reize)";
+    QTest::newRow("timing signed figures")
+        << "Box rate: 1439.994 ± 0.003 bytes/s, -4.2 ± 2.1 ppm against the host clock"
+        << "Senderate der Box: 1439,994 ± 0,003 Bytes/s, -4,2 ± 2,1 ppm gegenüber der Rechneruhr";
     QTest::newRow("timing display") << "Display: Wayland (weston), 60 Hz refresh"
                                     << "Anzeige: Wayland (weston), 60 Hz Bildwiederholrate";
+    QTest::newRow("timing display version") << "Display: X11 1.21.1, 60 Hz refresh"
+                                            << "Anzeige: X11 1.21.1, 60 Hz Bildwiederholrate";
     QTest::newRow("timing unknown display") << "Display: unknown, 75 Hz refresh"
                                             << "Anzeige: unbekannt, 75 Hz Bildwiederholrate";
   }
@@ -255,6 +298,39 @@ class LanguageTest : public QObject {
     QCOMPARE(LocalizedReportText(english), english);  // no translator: unchanged
     InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
     QCOMPARE(LocalizedReportText(english), german);
+  }
+
+  // The decimal sign of the window's own figures: the system's where it
+  // speaks the interface language or the interface is English, else the
+  // language's usual one.
+  void figuresTakeTheOperatorsDecimalSign_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("German on C") << "de" << "C" << "1440,5";
+    QTest::newRow("French on US English") << "fr" << "en_US" << "1440,5";
+    QTest::newRow("Spanish on Spain") << "es" << "es_ES" << "1440,5";
+    QTest::newRow("German on Switzerland") << "de" << "de_CH" << "1440.5";
+    QTest::newRow("Spanish on Mexico") << "es" << "es_MX" << "1440.5";
+    QTest::newRow("English on C") << "en" << "C" << "1440.5";
+    QTest::newRow("English on Germany") << "en" << "de_DE" << "1440,5";
+  }
+  void figuresTakeTheOperatorsDecimalSign() {
+    QFETCH(QString, code);
+    QFETCH(QString, system);
+    QFETCH(QString, shown);
+    SetDisplayNumberLocale(NumberLocaleFor(code, QLocale(system)));
+    QCOMPARE(DisplayDecimal(1440.5, 1), shown);
+    QCOMPARE(DisplayFigure(QStringLiteral("1440.5")), shown);
+    // Whole numbers, signs, percentages and anything else.
+    const QChar sign = shown.at(4);
+    for (const char* figure : {"-0.25", "16.7 %"}) {
+      const QString core = QString::fromLatin1(figure);
+      QCOMPARE(DisplayFigure(core), QString(core).replace(QLatin1Char('.'), sign));
+    }
+    for (const char* kept : {"1440", "+120", "X11 1.21.1", "1.5.2", "v1.5", ""}) {
+      QCOMPARE(DisplayFigure(QString::fromLatin1(kept)), QString::fromLatin1(kept));
+    }
   }
 
   void chartsInTheInterfaceLanguageWithEnglishObjectNames() {
@@ -270,6 +346,33 @@ class LanguageTest : public QObject {
     const auto* rings = chart->findChild<QScatterSeries*>(QString::fromLatin1(FalseAnswerSeriesName));
     QVERIFY(rings != nullptr);
     QCOMPARE(rings->name(), QStringLiteral("Falsche Antwort"));
+  }
+
+  // The window manager cuts a title that does not fit beside its buttons.
+  void dialogTitlesFitTheirTitleBars_data() {
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"en", "de", "fr", "es"}) {
+      QTest::newRow(code) << QString::fromLatin1(code);
+    }
+  }
+  void dialogTitlesFitTheirTitleBars() {
+    QFETCH(QString, code);
+    InstallLanguage(*QCoreApplication::instance(), code);
+    DocumentData data;
+    PerformChoice choice;
+    const QString directory = QDir::tempPath();
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<CCustomDlg>(data));
+    dialogs.push_back(std::make_unique<CProtocolDlg>(data, directory));
+    dialogs.push_back(std::make_unique<CPerformDlg>(data, directory, choice));
+    dialogs.push_back(std::make_unique<CCommDlg>(data));
+    dialogs.push_back(std::make_unique<CSubjectDlg>(data));
+    dialogs.push_back(std::make_unique<CAboutDlg>());
+    dialogs.push_back(std::make_unique<CStimulusScreenDlg>());
+    for (const auto& dialog : dialogs) {
+      dialog->adjustSize();
+      QVERIFY2(TitleBarWidth(*dialog) <= dialog->width(), qPrintable(dialog->windowTitle()));
+    }
   }
 
   void startPromptPerLanguage() {

@@ -25,6 +25,7 @@
 #include "engine/tick_clock.h"
 #include "register/prsrg.h"
 #include "register/prsrgtesting.h"
+#include "results/timing_csv_file.h"
 #include "subjectregister.h"
 
 namespace alacrity::test {
@@ -81,6 +82,25 @@ class RegisterCommandsTest : public QObject {
       ++loadDialogs;
       dialog.done(answer);
     });
+  }
+
+  static std::filesystem::path LocalFile(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+  }
+
+  static QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  // Host times of `count` answered stimuli.
+  static const RunTiming& Rows(int32_t count) {
+    static RunTiming timing;
+    timing.stimuli.clear();
+    for (int32_t i = 1; i <= count; ++i) {
+      timing.stimuli.push_back({i, 1000 * i, 5'000'000'000LL * i, 0, 1000 * i + 400, 6'000'000'000LL * i});
+    }
+    return timing;
   }
 
   QString Designated() {
@@ -272,12 +292,74 @@ class RegisterCommandsTest : public QObject {
     QCOMPARE(lines.size(), 5);  // header, three rows, the empty end
     for (int i = 1; i <= 3; ++i) {
       const QList<QByteArray> fields = lines[i].trimmed().split(',');
-      QCOMPARE(fields.size(), 7);
+      QCOMPARE(fields.size(), 9);
       QCOMPARE(fields[0].toInt(), i);
       QVERIFY(!fields[3].isEmpty());  // painted
       const int32_t bytes = fields[5].toInt() - fields[1].toInt();
       QCOMPARE(TicksToMilliseconds(bytes), f->data->results.responseMs[static_cast<std::size_t>(i)]);
     }
+  }
+
+  // Save As over a file whose record has 7 rows, from results without host
+  // times: the old record goes with the old file. Over a write-protected file
+  // (archived data) the save is refused and changes nothing.
+  void saveReplacesTheTimingRecordOfTheFileItReplacesOrRefuses() {
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    UnsavedResults();
+    QDir().mkpath(Designated());
+    const QString old = Designated() + QStringLiteral("/old.aly");
+    auto seven = std::make_unique<DocumentData>();
+    seven->results.responseCount = 7;
+    QVERIFY(SaveTestDataAndTiming(LocalFile(old), *seven, &Rows(7)).data.ok);
+    dialogs->answers = {old};
+    QVERIFY(f->frame->SaveDataCommand());
+    QVERIFY(boxes->messages.isEmpty());
+    QVERIFY(!QFile::exists(Designated() + QStringLiteral("/old.timing.csv")));
+
+    QFile::setPermissions(old, QFileDevice::ReadOwner);
+    const QByteArray kept = Contents(old);
+    f->data->results.responseMs[1] = 999;
+    f->data->dataSaved = 0;
+    dialogs->answers = {old};
+    QVERIFY(!f->frame->SaveDataCommand());
+    QCOMPARE(boxes->messages,
+             QStringList{QStringLiteral("File Save Error\n") + old +
+                         QStringLiteral(": is write-protected; nothing saved")});
+    QCOMPARE(Contents(old), kept);
+    QCOMPARE(f->data->dataSaved, 0);
+  }
+
+  // The record beside an opened file goes with its results into the next
+  // save; one written for another save of the file is not used, and says so.
+  void openTakesTheTimingRecordThatBelongsAndTellsOneThatDoesNot() {
+    MakeCurrent(QStringLiteral("Doe Jane"));
+    UnsavedResults();
+    QDir().mkpath(Designated());
+    const QString file = Designated() + QStringLiteral("/a.aly");
+    QVERIFY(SaveTestDataAndTiming(LocalFile(file), *f->data, &Rows(2)).data.ok);
+    AnswerLoadDialog(PrsrgLoadFromSubjectDirectory);
+    dialogs->answers = {file};
+    f->frame->OpenDataCommand();
+    QVERIFY(boxes->messages.isEmpty());
+    const QString copy = Designated() + QStringLiteral("/b.aly");
+    dialogs->answers = {copy};
+    QVERIFY(f->frame->SaveDataCommand());
+    const TimingRecordRead carried = ReadTimingRecordOf(LocalFile(copy));
+    QCOMPARE(carried.state, TimingRecordState::Belongs);
+    QCOMPARE(carried.timing->stimuli.size(), std::size_t{2});
+
+    // The data file saved again alone, as by a program killed before it
+    // replaced the record.
+    f->data->results.responseMs[1] = 999;
+    QVERIFY(SaveTestData(LocalFile(file), *f->data).ok);
+    AnswerLoadDialog(PrsrgLoadFromSubjectDirectory);
+    dialogs->answers = {file};
+    f->frame->OpenDataCommand();
+    QCOMPARE(boxes->messages,
+             QStringList{QStringLiteral("The timing record beside this data file is not used; "
+                                        "saving the file replaces or removes it:\n") +
+                         Designated() + QStringLiteral("/a.timing.csv: was written for another save of ") +
+                         file});
   }
 
   void withoutAnOpenRegisterTheCommandsWorkWithoutIt() {

@@ -174,7 +174,7 @@ class StartupTest : public QObject {
     QTest::newRow("help, xcb") << "--help" << "xcb" << "--keyboard-box";
     QTest::newRow("short help") << "-h" << "xcb" << "--screenshot <DIR>";
     QTest::newRow("version") << "--version" << "xcb"
-                             << "alacrity " ALACRITY_VERSION "\nLicense GPL-3.0-or-later\n";
+                             << "alacrity " ALACRITY_VERSION "\nCopyright (C) 2026 The alacrity authors\n";
   }
 
   void helpAndVersionNeedNoDisplay() {

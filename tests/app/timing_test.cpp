@@ -5,7 +5,9 @@
 // records per stimulus, the wait ahead of each onset and the device check's
 // self-check line.
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +23,7 @@
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engine/simulated_subject.h"
+#include "language.h"
 #include "onsetwait.h"
 
 namespace alacrity::test {
@@ -68,6 +71,7 @@ class TimingTest : public QObject {
   void cleanup() {
     boxes.reset();
     f.reset();
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
   }
 
   // The safety-net timer runs at ten minutes: only the eventfd can wake the
@@ -110,7 +114,7 @@ class TimingTest : public QObject {
       QVERIFY(row.paintedHostNs >= row.onsetHostNs);
       QVERIFY(row.responseHostNs > row.paintedHostNs);
     }
-    QCOMPARE(View().TimingLinesOfResults().size(), std::size_t{4});
+    QCOMPARE(View().TimingLinesOfResults().size(), std::size_t{6});
 
     // Other results take the timing's place: an opened file has none.
     f->data->results.testTime += 1;
@@ -182,6 +186,50 @@ class TimingTest : public QObject {
     int dark = 0;
     for (int x = 10; x < 300; ++x) dark += qGray(image.pixel(x, image.height() - 10)) < 128 ? 1 : 0;
     QVERIFY2(dark > 10, "no self-check line at the bottom of the check screen");
+    f->frame->RunCommand(IdStop);
+  }
+
+  // Only the operator reads the check's line: its figures take the
+  // interface's decimal sign.
+  void theCheckLineInTheOperatorsDecimalSign() {
+    InstallLanguage(*QCoreApplication::instance(), QStringLiteral("de"));
+    f->frame->RunCommand(IdCheck);
+    OnBytesReceived(MonotonicNowNs(), 8);
+    Feed(0, 8);
+    const QString line = QString::fromStdString(View().CheckStatusText());
+    QVERIFY2(line.contains(QRegularExpression(QStringLiteral(", längste Lücke \\d+,\\d ms"))),
+             qPrintable(line));
+    f->frame->RunCommand(IdStop);
+  }
+
+  // The check screen says in red, above its self-check line, what fails
+  // the box as check-box says it: a button held from the first byte on,
+  // then button bits that change at every byte.
+  void aCheckNamesAStuckButtonAndGarbageInRed() {
+    f->frame->RunCommand(IdCheck);
+    // Stamped a few milliseconds apart: no gap between the chunks.
+    const int64_t firstNs = MonotonicNowNs();
+    OnBytesReceived(firstNs, 2880);
+    Feed(1, 2880);
+    std::vector<TimingLine> findings = View().CheckFindings();
+    QCOMPARE(findings.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(findings[0].text), QStringLiteral("Buttons held throughout: 1"));
+    View().repaint();
+    const QImage image = f->Grab();
+    int red = 0;
+    for (int y = image.height() - 60; y < image.height() - 20; ++y) {
+      for (int x = 10; x < 300; ++x) red += image.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+    }
+    QVERIFY2(red > 20, "no finding in red above the self-check line");
+
+    OnBytesReceived(firstNs + 5'000'000, 1440);
+    for (int i = 0; i < 720; ++i) {
+      Feed(0);
+      Feed(15);
+    }
+    findings = View().CheckFindings();
+    QCOMPARE(findings.size(), std::size_t{1});
+    QVERIFY(findings[0].text.rfind("Button changes: 1440, at most 1440 in one second", 0) == 0);
     f->frame->RunCommand(IdStop);
   }
 };

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The charts as rendered: a point of a known stimulus sits where its number
-// and time put it on the axes, a false answer is ringed, a box's median line
-// stands at the median; and the picture formats of the plot. Places are
-// worked out from the plot area and the axis ranges, not from golden images.
+// and time put it on the axes in its shape's stimulus colour, a false answer
+// is ringed, a box's median line stands at the median; and the picture
+// formats of the plot. Places are worked out from the plot area and the axis
+// ranges, not from golden images.
 
 #include <QApplication>
 #include <QChart>
@@ -18,6 +19,7 @@
 
 #include "chartoutput.h"
 #include "charts.h"
+#include "data/enums.h"
 #include "results/chart_figures.h"
 
 namespace alacrity::test {
@@ -36,6 +38,17 @@ TestResults Results(int count) {
     results.responseMs[i] = 300;
   }
   return results;
+}
+
+// Square red, circle green, triangle blue, cross yellow: what a program
+// started without a configuration file shows.
+TestConfiguration Colours() {
+  TestConfiguration configuration;
+  configuration.squareColor = Code(StimulusColor::Red);
+  configuration.circleColor = Code(StimulusColor::Green);
+  configuration.triangleColor = Code(StimulusColor::Blue);
+  configuration.crossColor = Code(StimulusColor::Yellow);
+  return configuration;
 }
 
 struct Rendered {
@@ -75,7 +88,7 @@ class ChartRenderTest : public QObject {
     results.responseMs[5] = 700;
     results.responseMs[10] = 600;
     results.buttonIndex[10] = 3;
-    const ChartFigures figures = BuildChartFigures(results);
+    const ChartFigures figures = BuildChartFigures(results, Colours());
     QCOMPARE(figures.timeAxisTopMs, 800.0);
     const auto chart = MakeTimeCourseChart(figures);
     const Rendered r = Render(*chart, TimeCourseChartSize);
@@ -85,11 +98,11 @@ class ChartRenderTest : public QObject {
       return QPointF(r.plotArea.left() + stimulus / 21.0 * r.plotArea.width(),
                      r.plotArea.bottom() - ms / 800.0 * r.plotArea.height());
     };
-    QVERIFY(Near(At(r.image, place(5, 700)), ShapeChartColor(0)));
-    QVERIFY(Near(At(r.image, place(10, 600)), ShapeChartColor(1)));
+    QVERIFY(Near(At(r.image, place(5, 700)), ShapeChartColor(figures, 0)));
+    QVERIFY(Near(At(r.image, place(10, 600)), ShapeChartColor(figures, 1)));
     // Nothing where no answer was.
-    QVERIFY(!Near(At(r.image, place(5, 500)), ShapeChartColor(0)));
-    QVERIFY(!Near(At(r.image, place(6, 700)), ShapeChartColor(1)));
+    QVERIFY(!Near(At(r.image, place(5, 500)), ShapeChartColor(figures, 0)));
+    QVERIFY(!Near(At(r.image, place(6, 700)), ShapeChartColor(figures, 1)));
     // The false answer's ring, its radius out from the point: dark ink.
     // The false answer's ring, a little beyond the point's own edge.
     const auto darkest = [&](QPointF centre) {
@@ -99,6 +112,45 @@ class ChartRenderTest : public QObject {
     };
     QVERIFY(darkest(place(10, 600)) < 100);
     QVERIFY(darkest(place(5, 700)) > 150);
+  }
+
+  void shapesWearTheColoursTheSubjectSaw() {
+    // Stimuli 1 to 4 (circle, cross, square, triangle) well away from the
+    // running median, which stays near 300 ms; the circles at 200, 400 and
+    // 500 ms make a box from 300 to 450 ms.
+    TestResults results = Results(12);
+    const int times[] = {200, 600, 700, 100};
+    for (int j = 1; j <= 4; ++j) results.responseMs[static_cast<std::size_t>(j)] = times[j - 1];
+    results.responseMs[5] = 400;
+    results.responseMs[9] = 500;
+    TestConfiguration configuration = Colours();
+    configuration.circleColor = Code(StimulusColor::Blue);  // as the triangle
+    const ChartFigures figures = BuildChartFigures(results, configuration);
+    QCOMPARE(figures.timeAxisTopMs, 800.0);
+    const auto time = MakeTimeCourseChart(figures);
+    const Rendered r = Render(*time, TimeCourseChartSize);
+    const auto place = [&](int stimulus) {
+      return QPointF(r.plotArea.left() + stimulus / 13.0 * r.plotArea.width(),
+                     r.plotArea.bottom() - times[stimulus - 1] / 800.0 * r.plotArea.height());
+    };
+    const QColor colours[] = {Qt::blue, Qt::yellow, Qt::red, Qt::blue};
+    for (int j = 1; j <= 4; ++j) {
+      QVERIFY2(Near(At(r.image, place(j)), colours[j - 1], 30), qPrintable(QString::number(j)));
+    }
+    // Yellow on white keeps a dark edge: along the cross's bar, just beyond
+    // its end.
+    int darkest = 255;
+    for (int d = 4; d <= 8; ++d) {
+      darkest = std::min(darkest, qGray(At(r.image, place(2) + QPointF(d, 0))));
+    }
+    QVERIFY2(darkest < 100, "the yellow cross has no dark edge");
+
+    // The circle's box: blue halfway to white.
+    const auto boxes = MakeShapeBoxChart(figures);
+    const Rendered b = Render(*boxes, ShapeBoxChartSize);
+    const QPointF inBox(b.plotArea.left() + 0.5 / 4 * b.plotArea.width(),
+                        b.plotArea.bottom() - 350 / 800.0 * b.plotArea.height());
+    QVERIFY(Near(At(b.image, inBox), QColor(127, 127, 255), 30));
   }
 
   void boxMedianStandsAtTheShapesMedian() {
@@ -111,7 +163,7 @@ class ChartRenderTest : public QObject {
     results.objectIndex[7] = 1;
     results.buttonIndex[7] = 1;
     results.responseMs[7] = crossTimes[2];
-    const ChartFigures figures = BuildChartFigures(results);
+    const ChartFigures figures = BuildChartFigures(results, Colours());
     QCOMPARE(figures.boxes.size(), std::size_t{4});
     QCOMPARE(figures.boxes[1].median, 600.0);
     QCOMPARE(figures.timeAxisTopMs, 1000.0);
@@ -128,7 +180,7 @@ class ChartRenderTest : public QObject {
     QVERIFY2(darkRow >= 0, "no median line at 600 ms");
     // Inside the box between Q1 (500 ms) and the median: the shape's fill,
     // not white.
-    QVERIFY(qGray(At(r.image, QPointF(x, y(550)))) < 235);
+    QVERIFY(!Near(At(r.image, QPointF(x, y(550))), Qt::white, 10));
     // Above the upper whisker: background.
     QVERIFY(qGray(At(r.image, QPointF(x, y(900)))) > 235);
   }
@@ -140,7 +192,7 @@ class ChartRenderTest : public QObject {
     QVERIFY(!PlotFormatOfPath("b.jpg"));
     QVERIFY(!PlotFormatOfPath("dir.png/b"));
 
-    const ChartFigures figures = BuildChartFigures(Results(12));
+    const ChartFigures figures = BuildChartFigures(Results(12), Colours());
     const QByteArray png = PlotBytes(figures, QStringLiteral("Name: Ada"), PlotFormat::Png);
     QVERIFY(png.startsWith("\x89PNG"));
     const QImage image = QImage::fromData(png, "PNG");
@@ -148,7 +200,7 @@ class ChartRenderTest : public QObject {
     QVERIFY(PlotBytes(figures, {}, PlotFormat::Svg).contains("<svg"));
     QVERIFY(PlotBytes(figures, {}, PlotFormat::Pdf).startsWith("%PDF-"));
     // A test without answers still draws its (empty) axes.
-    QVERIFY(!PlotBytes(BuildChartFigures(TestResults{}), {}, PlotFormat::Png).isEmpty());
+    QVERIFY(!PlotBytes(BuildChartFigures(TestResults{}, Colours()), {}, PlotFormat::Png).isEmpty());
   }
 };
 

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // alacrity-cli check-box against the box simulator: a sound box, one whose
-// clock is slow, one whose bytes stall, one that sends nothing.
+// clock is slow, one whose bytes stall, one that falls silent, one that
+// sends garbage, one that sends nothing, and a file that is no box.
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +21,13 @@ namespace {
 using testing::CliResult;
 using testing::RunCli;
 
-CliResult CheckBox(const BoxSimulatorOptions& options) {
+// Three seconds of a box sending `stream` (over and over when `loop`; then
+// no button held, unless the options end streaming with it).
+CliResult CheckBox(const BoxSimulatorOptions& options, std::vector<uint8_t> stream = {},
+                   bool loop = false) {
   BoxSimulator box;
   EXPECT_TRUE(box.Open());
-  EXPECT_TRUE(box.Start(std::make_unique<RecordedStream>(std::vector<uint8_t>{}, false), options));
+  EXPECT_TRUE(box.Start(std::make_unique<RecordedStream>(std::move(stream), loop), options));
   return RunCli({"check-box", "--device", box.DevicePath(), "--seconds", "3"});
 }
 
@@ -58,6 +63,29 @@ TEST(CheckBoxTest, EachFaultFailsWithItsMarkedLine) {
   ASSERT_NE(gapAt, std::string::npos) << stalled.out;
   EXPECT_GE(std::stod(stalled.out.substr(gapAt + GapLine.size())), 100.0) << stalled.out;
   EXPECT_NE(stalled.out.find("Bytes arrived in bursts"), std::string::npos) << stalled.out;
+
+  // Two seconds of bytes, then nothing for the last second of the check.
+  const CliResult fellSilent = CheckBox({.idleAfterEnd = false}, std::vector<uint8_t>(2880, 0));
+  EXPECT_EQ(fellSilent.exitCode, 1) << fellSilent.out;
+  EXPECT_NE(fellSilent.out.find("! No bytes for the last "), std::string::npos) << fellSilent.out;
+
+  std::vector<uint8_t> garbage(4096);
+  std::mt19937 random(11);
+  for (uint8_t& byte : garbage) byte = static_cast<uint8_t>(random());
+  const CliResult noise = CheckBox({}, std::move(garbage), true);
+  EXPECT_EQ(noise.exitCode, 1) << noise.out;
+  EXPECT_NE(noise.out.find("! Button changes: "), std::string::npos) << noise.out;
+}
+
+TEST(CheckBoxTest, AFileThatIsNoCharacterDeviceIsRefused) {
+  testing::TempDir directory;
+  const std::string file = (directory / "box.bin").string();
+  testing::WriteAll(file, std::string(100'000, '\x01'));
+  const CliResult result = RunCli({"check-box", "--device", file});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "Cannot open the response box's port: " + file +
+                            ": not a character device, so no serial port\n");
 }
 
 TEST(CheckBoxTest, APortWithNoBoxBehindItSaysSoAfterOneSecond) {

@@ -48,6 +48,9 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
   }
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (!settings.directory.empty()) {
+    posix_spawn_file_actions_addchdir_np(&actions, settings.directory.c_str());
+  }
 
   std::vector<std::string> argvStrings = {program};
   argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());

@@ -25,6 +25,7 @@ enum class StandardOutput { Captured, Full, Closed };
 struct RunSettings {
   StandardOutput output = StandardOutput::Captured;
   std::chrono::seconds limit{300};
+  std::filesystem::path directory = {};  // the working directory; empty: this process's
 };
 
 // Runs alacrity-cli with the arguments (no shell involved) and collects what it

@@ -11,11 +11,13 @@
 #include <sys/stat.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "cli_runner.h"
 #include "data/configuration_file.h"
 #include "data/protocol_file.h"
+#include "data/run_journal.h"
 #include "data/test_data_file.h"
 #include "results/copy_text.h"
 #include "results/result_rows.h"
@@ -140,7 +142,9 @@ TEST(CliRefusals, AFifoIsRefusedAtOnceWhereverAFileIsRead) {
   for (const auto& command : commands) {
     const auto result = RunCli(command, {.limit = std::chrono::seconds(30)});
     EXPECT_EQ(result.exitCode, 1) << command[0] << " " << command[1];
-    EXPECT_THAT(result.err, HasSubstr("f.aly: Error opening file")) << command[0];
+    EXPECT_THAT(result.err, HasSubstr("f.aly: Error opening file\n" + fifo +
+                                      ": Is not a regular file (a pipe, device or socket)"))
+        << command[0];
     EXPECT_FALSE(std::filesystem::exists(out));
   }
 }
@@ -156,8 +160,14 @@ TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
   std::filesystem::create_symlink(file, dir / "symlink.aly");
   std::filesystem::create_hard_link(file, dir / "hardlink.aly");
   testing::WriteAll(dir / "stream.bin", std::string(100, '\x01'));
+  std::string error;
+  auto journal = RunJournal::Create(dir.path(), JournalSetUp{}, error);
+  ASSERT_NE(journal, nullptr) << error;
+  const std::string j = journal->Path().string();
+  journal.reset();
   const std::string original = ReadAll(file);
   const std::string stream = ReadAll(dir / "stream.bin");
+  const std::string journalled = ReadAll(j);
 
   const std::string t = file.string();
   const std::vector<std::vector<std::string>> commands = {
@@ -166,6 +176,8 @@ TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
       {"csv", t, "-o", (dir / "hardlink.aly").string()},
       {"export", second.string(), t, "-o", t},
       {"run", "--stream", (dir / "stream.bin").string(), "-o", (dir / "stream.bin").string()},
+      {"summary", t, "-o", t},
+      {"recover", j, "-o", j},
   };
   for (const auto& command : commands) {
     const auto result = RunCli(command);
@@ -174,6 +186,7 @@ TEST(CliRefusals, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
   }
   EXPECT_EQ(ReadAll(file), original);
   EXPECT_EQ(ReadAll(dir / "stream.bin"), stream);
+  EXPECT_EQ(ReadAll(j), journalled);
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "symlink.aly"));
 }
 
@@ -283,6 +296,19 @@ TEST(CliRun, SimulatedSubjectIsDeterministicForASeedAndAnswersEveryStimulus) {
   }
   EXPECT_GT(correct, 20);  // an error rate of 0.2 leaves most answers right
   EXPECT_LT(correct, 40);
+}
+
+// A run has no host times: the record of the file it replaces must not stay
+// beside it as if it were the run's.
+TEST(CliRun, TheTimingRecordOfAReplacedFileGoesWithIt) {
+  TempDir dir;
+  testing::WriteAll(dir / "t.timing.csv",
+                    "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,"
+                    "response_byte,response_host_ns\r\n1,433,5000000000,,,733,5208000000\r\n");
+  const auto result = RunCli({"run", "--count", "3", "--subject", "300", "--seed", "1", "-o",
+                              (dir / "t.aly").string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "t.timing.csv"));
 }
 
 TEST(CliRun, ProtocolRunPresentsTheItemsInOrder) {
@@ -410,7 +436,9 @@ TEST_F(CliListings, SummaryPrintsTheFiguresOfTheCoreInEachFormat) {
   ASSERT_EQ(csv.exitCode, 0) << csv.err;
   EXPECT_EQ(csv.out, SummaryCsvText({test}));
 
-  const auto json = RunCli({"summary", "--format", "json", m_file.string(), m_file.string()});
+  const auto copy = m_dir / "copy.aly";
+  std::filesystem::copy_file(m_file, copy);
+  const auto json = RunCli({"summary", "--format", "json", m_file.string(), copy.string()});
   ASSERT_EQ(json.exitCode, 0) << json.err;
   const Json rows = Json::parse(json.out);
   ASSERT_EQ(rows.size(), 2u);
@@ -424,25 +452,81 @@ TEST_F(CliListings, SummaryPrintsTheFiguresOfTheCoreInEachFormat) {
   EXPECT_EQ(RunCli({"summary", "--format", "xml", m_file.string()}).exitCode, 2);
 }
 
+TEST_F(CliListings, AFileNamedTwiceIsTakenOnce) {
+  std::filesystem::create_hard_link(m_file, m_dir / "link.aly");
+  const std::vector<std::string> names = {m_file.string(), (m_dir / "." / "t.aly").string(),
+                                          (m_dir / "link.aly").string()};
+  const auto with = [&](std::vector<std::string> command) {
+    command.insert(command.end(), names.begin(), names.end());
+    const auto result = RunCli(command);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_THAT(result.err, HasSubstr("is the same file as " + m_file.string() + "; taken once"));
+    return result;
+  };
+  EXPECT_EQ(Json::parse(with({"summary", "--format", "json"}).out).size(), 1u);
+  const std::string table = with({"export"}).out;
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 23);
+  const auto folder = m_dir / "bids";
+  with({"export", "--format", "bids", "-o", folder.string()});
+  const auto runs = folder / "sub-unnamed" / "beh";
+  EXPECT_TRUE(std::filesystem::exists(runs / "sub-unnamed_task-choicert_run-1_beh.tsv"));
+  EXPECT_FALSE(std::filesystem::exists(runs / "sub-unnamed_task-choicert_run-2_beh.tsv"));
+}
+
 TEST_F(CliListings, DatasetFolderIsReplacedOnlyWithForceAndNeverHoldingAnInput) {
   const auto folder = m_dir / "dataset";
+  const auto earlier = m_dir / "earlier";
+  ASSERT_EQ(RunCli({"export", "--format", "bids", "-o", earlier.string(), m_file.string()}).exitCode,
+            0);
   for (const char* format : {"psych-ds", "bids"}) {
+    const auto command = [&](const std::filesystem::path& target, bool force) {
+      std::vector<std::string> arguments = {"export", "--format", format, "-o", target.string(),
+                                            m_file.string()};
+      if (force) arguments.push_back("--force");
+      return RunCli(arguments);
+    };
+    // A folder of the lab's own is never replaced.
     std::filesystem::remove_all(folder);
     std::filesystem::create_directory(folder);
     testing::WriteAll(folder / "notes.txt", "mine");
-    const std::vector<std::string> command = {"export", "--format", format, "-o", folder.string(),
-                                              m_file.string()};
-    const auto refused = RunCli(command);
-    EXPECT_EQ(refused.exitCode, 1) << format;
-    EXPECT_THAT(refused.err, HasSubstr("--force")) << format;
-    EXPECT_EQ(ReadAll(folder / "notes.txt"), "mine") << format;
-
-    std::vector<std::string> forced = command;
-    forced.push_back("--force");
-    EXPECT_EQ(RunCli(forced).exitCode, 0) << format;
-    EXPECT_FALSE(std::filesystem::exists(folder / "notes.txt")) << format;
-    EXPECT_TRUE(std::filesystem::exists(folder / "dataset_description.json")) << format;
+    for (const bool force : {false, true}) {
+      const auto refused = command(folder, force);
+      EXPECT_EQ(refused.exitCode, 1) << format;
+      EXPECT_THAT(refused.err, HasSubstr("no earlier dataset of ours")) << format;
+      EXPECT_EQ(ReadAll(folder / "notes.txt"), "mine") << format;
+    }
+    // An earlier dataset of ours is, with --force: the BIDS one by the Psych-DS
+    // export, and that one by the BIDS export.
+    EXPECT_THAT(command(earlier, false).err, HasSubstr("--force replaces it")) << format;
+    EXPECT_EQ(command(earlier, true).exitCode, 0) << format;
+    EXPECT_TRUE(std::filesystem::exists(earlier / "dataset_description.json")) << format;
   }
+
+  // "." names no folder that could be swapped out; nothing is left behind in it.
+  const auto entries = [&] {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(earlier)) {
+      names.insert(entry.path().lexically_relative(earlier).string());
+    }
+    return names;
+  };
+  const auto before = entries();
+  const auto dot = RunCli({"export", "--format", "bids", "-o", ".", "--force", m_file.string()},
+                          {.directory = earlier});
+  EXPECT_EQ(dot.exitCode, 1);
+  EXPECT_THAT(dot.err, HasSubstr("not . or .."));
+  EXPECT_EQ(entries(), before);
+
+  // A long subject name makes a file name longer than the file system takes:
+  // refused before anything is written, naming it.
+  m_data->subject.name = std::string(300, 'a');
+  ASSERT_TRUE(SaveTestData(m_dir / "long.aly", *m_data).ok);
+  const auto fresh = m_dir / "fresh";
+  const auto tooLong =
+      RunCli({"export", "--format", "bids", "-o", fresh.string(), (m_dir / "long.aly").string()});
+  EXPECT_EQ(tooLong.exitCode, 1);
+  EXPECT_THAT(tooLong.err, HasSubstr("sub-" + std::string(300, 'a') + " is too long"));
+  EXPECT_FALSE(std::filesystem::exists(fresh));
 
   // Replacing the folder would delete the test data file kept in it.
   const auto inside = folder / "kept.aly";

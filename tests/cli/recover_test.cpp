@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "cli_runner.h"
 #include "data/run_journal.h"
@@ -56,7 +58,8 @@ TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
   const auto out = dir / "out.aly";
   const auto result = RunCli({"recover", journal.string(), "-o", out.string()});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_THAT(result.err, HasSubstr("7 bytes"));
+  EXPECT_THAT(result.err,
+              HasSubstr(": 1 answer (stimulus 4) was torn or damaged and was not restored"));
   EXPECT_THAT(result.out, HasSubstr("3 of 4 stimuli answered"));
 
   auto data = std::make_unique<DocumentData>();
@@ -85,11 +88,65 @@ TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
   EXPECT_EQ(json["droppedBytes"], 7);
   EXPECT_EQ(json["answers"][1]["paintedHostNs"], 9'000'300'000);
 
-  // The host times go beside the data file, one row for the stimulus that has them.
+  // The host times go beside the data file, one row for the stimulus that
+  // has them, naming the data file by its test time and CRC-32.
+  const std::string saved = testing::ReadAll(out);
+  const auto identity = IdentityOfDataFile({reinterpret_cast<const uint8_t*>(saved.data()), saved.size()});
+  ASSERT_TRUE(identity);
+  char crc[9];
+  std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(identity->crc32));
   EXPECT_EQ(testing::ReadAll(dir / "out.timing.csv"),
             "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
-            "response_host_ns\r\n"
-            "2,2000,9000000000,9000300000,0.300,2580,9402000000\r\n");
+            "response_host_ns,data_file_test_time,data_file_crc32\r\n"
+            "2,2000,9000000000,9000300000,0.300,2580,9402000000,1800000000," + std::string(crc) + "\r\n");
+
+  // dump shows the record of the data file beside it, and refuses it once
+  // that data file has changed.
+  const auto record = RunCli({"dump", (dir / "out.timing.csv").string()});
+  ASSERT_EQ(record.exitCode, 0) << record.err;
+  EXPECT_EQ(Json::parse(record.out)["stimuli"][0]["responseByte"], 2580);
+  testing::WriteAll(out, saved + "x");
+  const auto foreign = RunCli({"dump", (dir / "out.timing.csv").string()});
+  EXPECT_EQ(foreign.exitCode, 1);
+  EXPECT_EQ(foreign.err, (dir / "out.timing.csv").string() + ": was written for another save of " +
+                             out.string() + "; not used\n");
+}
+
+// The refusal comes before anything is written, with the file and the reason
+// on a second line: a record whose name would be too long, a write-protected
+// data file, a folder in the way.
+TEST(CliRecover, AnOutputThatCannotBeSavedIsRefusedWithItsReason) {
+  TempDir dir;
+  const auto journal = WriteTornJournal(dir);
+  const std::string stem(250, 'n');
+  testing::WriteAll(dir / "kept.aly", "kept");
+  std::filesystem::permissions(dir / "kept.aly", std::filesystem::perms::owner_read);
+  std::filesystem::create_directory(dir / "folder.aly");
+  const std::pair<std::filesystem::path, std::string> cases[] = {
+      {dir / (stem + ".aly"), (dir / (stem + ".timing.csv")).string() + ": File name too long"},
+      {dir / "kept.aly", (dir / "kept.aly").string() + ": is write-protected; nothing saved"},
+      {dir / "folder.aly", (dir / "folder.aly").string() + ": Is a directory"},
+  };
+  for (const auto& [out, reason] : cases) {
+    const auto result = RunCli({"recover", journal.string(), "-o", out.string()});
+    EXPECT_EQ(result.exitCode, 1) << reason;
+    EXPECT_EQ(result.err, out.string() + ": File Save Error\n" + reason + "\n");
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / (stem + ".aly")));
+  EXPECT_EQ(testing::ReadAll(dir / "kept.aly"), "kept");
+}
+
+TEST(CliRecover, JournalOfATestStillRunningIsRefusedAndWritesNothing) {
+  TempDir dir;
+  std::string error;
+  auto running = RunJournal::Create(dir / "journal", SampleSetUp(), error);
+  ASSERT_NE(running, nullptr) << error;
+  ASSERT_TRUE(running->Append({1, 301, 1}));
+  const auto out = dir / "out.aly";
+  const auto result = RunCli({"recover", running->Path().string(), "-o", out.string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("is still being written by a running test"));
+  EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST(CliRecover, DamagedJournalIsRefusedAndWritesNothing) {

@@ -16,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <tuple>
 
 #include "data/configuration_file.h"
 #include "data/protocol_file.h"
@@ -54,10 +55,26 @@ TEST(ReadFileBytes, CapsWhatItReadsAndSaysWhenMoreFollowed) {
   EXPECT_TRUE(capped->truncated);
 }
 
+// The refusal names the file and the reason on its second line.
 TEST(ReadFileBytes, GivesNothingForWhatIsNoReadableFile) {
   TempDir dir;
-  EXPECT_FALSE(ReadFileBytes(dir / "missing"));
-  EXPECT_FALSE(ReadFileBytes(dir.Path()));
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_symlink("loop", dir / "loop");
+  const std::pair<fs::path, std::string> cases[] = {
+      {dir / "missing", "No such file or directory"},
+      {dir.Path(), "Is a directory"},
+      {dir / "fifo", "Is not a regular file (a pipe, device or socket)"},
+      {dir / "loop", "Too many levels of symbolic links"},
+      {dir / std::string(256, 'n'), "File name too long"},
+  };
+  for (const auto& [path, reason] : cases) {
+    const FileRead read = ReadFileBytes(path);
+    EXPECT_FALSE(read) << reason;
+    EXPECT_EQ(read.failure, path.string() + ": " + reason);
+  }
+  DocumentData data;
+  EXPECT_EQ(LoadTestData(dir / "missing", data).message,
+            "Error opening file\n" + (dir / "missing").string() + ": No such file or directory");
 }
 
 // Runs `read` on a FIFO nobody writes to. A reader that waits in open() for a
@@ -162,7 +179,7 @@ TEST(WriteFileAtomically, CreatesAndReplacesLeavingNoTemporary) {
 TEST(WriteFileAtomically, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirMode) {
   TempDir dir;
   const mode_t previous = ::umask(027);
-  const bool created = WriteFileAtomically(dir / "new", New);
+  const bool created = WriteFileAtomically(dir / "new", New).ok;
   ::umask(previous);
   ASSERT_TRUE(created);
   EXPECT_EQ(fs::status(dir / "new").permissions(),
@@ -196,6 +213,77 @@ TEST(WriteFileAtomically, FailsWithoutHarmWhenTheTargetIsNoRegularFile) {
   EXPECT_FALSE(WriteFileAtomically(dir / "fifo", New));
   EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
   EXPECT_EQ(EntriesIn(dir.Path()), 2u);
+}
+
+// Every refusal changes nothing and says which file and why. A
+// write-protected file is archived data: renaming over it would replace it.
+TEST(WriteFileAtomically, RefusesWithTheReasonAndChangesNothing) {
+  TempDir dir;
+  fs::create_directory(dir / "d");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_symlink("loop", dir / "loop");
+  WriteAll(dir / "kept.aly", Old);
+  fs::permissions(dir / "kept.aly", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const std::pair<fs::path, std::string> cases[] = {
+      {dir / "d", (dir / "d").string() + ": Is a directory"},
+      {dir / "fifo", (dir / "fifo").string() + ": Is not a regular file (a pipe, device or socket)"},
+      {dir / "loop", (dir / "loop").string() + ": Too many levels of symbolic links"},
+      {dir / std::string(256, 'n'), (dir / std::string(256, 'n')).string() + ": File name too long"},
+      {dir / "missing" / "f", (dir / "missing").string() + ": No such file or directory"},
+      {dir / "kept.aly", (dir / "kept.aly").string() + ": is write-protected; nothing saved"},
+  };
+  for (const auto& [path, failure] : cases) {
+    const WriteResult written = WriteFileAtomically(path, New);
+    EXPECT_FALSE(written) << failure;
+    EXPECT_EQ(written.failure, failure);
+  }
+  EXPECT_EQ(ReadAll(dir / "kept.aly"), Old);
+  EXPECT_EQ(EntriesIn(dir.Path()), 4u);
+}
+
+// A file and the companion that describes it change together: the old
+// companion never stays beside a new file, and what would keep the companion
+// from being written keeps the file from being written too.
+TEST(WriteFileWithCompanion, ReplacesOrRemovesTheCompanionWithTheFile) {
+  TempDir dir;
+  const std::vector<uint8_t> Record = {'r', 'e', 'c'};
+  struct Case {
+    bool oldCompanion;
+    bool newCompanion;
+  };
+  for (const Case c : {Case{true, true}, Case{true, false}, Case{false, true}, Case{false, false}}) {
+    WriteAll(dir / "t.aly", Old);
+    if (c.oldCompanion) WriteAll(dir / "t.rec", Old);
+    const PairWrite written =
+        WriteFileWithCompanion(dir / "t.aly", New, dir / "t.rec",
+                               c.newCompanion ? std::optional(std::span<const uint8_t>(Record))
+                                              : std::nullopt);
+    EXPECT_TRUE(written.file && written.companion) << written.file.failure << written.companion.failure;
+    EXPECT_EQ(ReadAll(dir / "t.aly"), New);
+    EXPECT_EQ(fs::exists(dir / "t.rec"), c.newCompanion) << c.oldCompanion;
+    EXPECT_EQ(ReadAll(dir / "t.rec"), c.newCompanion ? Record : std::vector<uint8_t>{});
+    fs::remove(dir / "t.rec");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+  }
+
+  // A companion name past the file system's limit, or a protected companion.
+  const std::string longName(250, 'n');
+  WriteAll(dir / "p.rec", Old);
+  fs::permissions(dir / "p.rec", fs::perms::owner_read);
+  const std::tuple<fs::path, fs::path, bool, std::string> refused[] = {
+      {dir / (longName + ".aly"), dir / (longName + ".timing.csv"), true,
+       (dir / (longName + ".timing.csv")).string() + ": File name too long"},
+      {dir / "p.aly", dir / "p.rec", true, (dir / "p.rec").string() + ": is write-protected; nothing saved"},
+      {dir / "p.aly", dir / "p.rec", false, (dir / "p.rec").string() + ": is write-protected; nothing saved"},
+  };
+  for (const auto& [path, companion, withCompanion, failure] : refused) {
+    const PairWrite written = WriteFileWithCompanion(
+        path, New, companion, withCompanion ? std::optional(std::span<const uint8_t>(Record)) : std::nullopt);
+    EXPECT_FALSE(written.file);
+    EXPECT_EQ(written.file.failure, failure);
+    EXPECT_FALSE(fs::exists(path)) << failure;
+  }
+  EXPECT_EQ(ReadAll(dir / "p.rec"), Old);
 }
 
 TEST(WriteFileAtomically, FailsWithoutHarmInAReadOnlyDirectory) {

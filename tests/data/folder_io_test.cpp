@@ -78,5 +78,14 @@ TEST(WriteFolderAtomically, AFailedWriteLeavesTheOldFolderAndNoStaging) {
   ExpectOnlyTargetIn(dir.Path(), out);
 }
 
+TEST(WriteFolderAtomically, AFolderOfTheLongestNameIsWrittenAndReplaced) {
+  TempDir dir;
+  const fs::path out = dir / std::string(255, 'd');
+  EXPECT_EQ(WriteFolderAtomically(out, Dataset, false), FolderWrite::Written);
+  EXPECT_EQ(WriteFolderAtomically(out, {{"c.csv", "c\n"}}, true), FolderWrite::Written);
+  EXPECT_EQ(FilesIn(out), (std::set<std::string>{"c.csv"}));
+  ExpectOnlyTargetIn(dir.Path(), out);
+}
+
 }  // namespace
 }  // namespace alacrity

@@ -95,7 +95,8 @@ TEST(ProtocolFile, ForeignFilesAreIncompatible) {
   DocumentData d;
   EXPECT_EQ(LoadProtocol(dir / "t.aly", d).message, "Incompatible protocol");
   EXPECT_EQ(LoadProtocol(Golden("default.alycfg"), d).message, "Incompatible protocol");
-  EXPECT_EQ(LoadProtocol(dir / "missing.alyprt", d).message, "Error opening file");
+  EXPECT_EQ(LoadProtocol(dir / "missing.alyprt", d).message,
+            "Error opening file\n" + (dir / "missing.alyprt").string() + ": No such file or directory");
   EXPECT_EQ(d.protocolLoaded, 0);
 }
 
@@ -118,7 +119,8 @@ TEST(ProtocolFile, RefusedSavesKeepTheOldFile) {
   EXPECT_EQ(ReadAll(dir / "p.alyprt"), (Bytes{1, 2, 3}));
 
   std::filesystem::create_directory(dir / "d.alyprt");
-  EXPECT_EQ(SaveProtocol(dir / "d.alyprt", WithProtocol(1)).message, "File Save Error");
+  EXPECT_EQ(SaveProtocol(dir / "d.alyprt", WithProtocol(1)).message,
+            "File Save Error\n" + (dir / "d.alyprt").string() + ": Is a directory");
 }
 
 TEST(ProtocolFile, NegativeCountWritesNoItems) {

@@ -3,9 +3,14 @@
 
 #include "data/run_journal.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
+
+#include <chrono>
 
 #include "test_files.h"
 
@@ -66,6 +71,54 @@ TEST(RunJournal, WrittenJournalReadsBackPrivately) {
   EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
+TEST(RunJournal, FolderLosesOtherUsersAccessButKeepsTheOwnersChoice) {
+  struct Case {
+    mode_t before;
+    mode_t after;
+  };
+  for (const Case c : {Case{0755, 0700}, Case{0500, 0500}, Case{0570, 0500}}) {
+    TempDir dir;
+    const auto folder = dir.Path() / "journal";
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(::chmod(folder.c_str(), c.before), 0);
+    std::string error;
+    (void)RunJournal::Create(folder, SampleSetUp(), error);
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, c.after) << std::oct << c.before;
+    ::chmod(folder.c_str(), 0700);
+  }
+}
+
+TEST(RunJournal, HeaderLeftUnderItsTemporaryNameGoesOnceNobodyWritesIt) {
+  struct Case {
+    const char* name;
+    bool old;
+    bool locked;
+    bool removed;
+  };
+  for (const Case c : {Case{".20261208-065812-4711-0.alyjournal.tmp", true, false, true},
+                       Case{".20261208-065812-4711-1.alyjournal.tmp", false, false, false},
+                       Case{".20261208-065812-4711-2.alyjournal.tmp", true, true, false},
+                       Case{".notes.tmp", true, false, false}}) {
+    TempDir dir;
+    const auto path = dir.Path() / c.name;
+    WriteAll(path, EncodeJournalHeader(SampleSetUp()).bytes);
+    if (c.old) {
+      std::filesystem::last_write_time(
+          path, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    if (c.locked) {
+      ASSERT_EQ(::flock(fd, LOCK_EX), 0);  // a program writing it
+    }
+    RemoveStaleJournalTemporaries(dir.Path());
+    ::close(fd);
+    EXPECT_EQ(std::filesystem::exists(path), !c.removed) << c.name;
+  }
+}
+
 TEST(RunJournal, TornLastRecordIsDroppedAtEveryOffset) {
   TempDir dir;
   const Bytes whole = WrittenJournal(dir);
@@ -76,6 +129,7 @@ TEST(RunJournal, TornLastRecordIsDroppedAtEveryOffset) {
     ASSERT_TRUE(parsed.image) << "cut " << cut;
     EXPECT_EQ(parsed.image->answers.size(), 2u) << "cut " << cut;
     EXPECT_EQ(parsed.image->droppedBytes, cut);
+    EXPECT_EQ(DroppedAnswers(*parsed.image), cut == 0 ? 0u : 1u);
   }
 }
 
@@ -195,6 +249,23 @@ TEST(RunJournal, FindingPassesOverHeldJournalsAndSetsDamagedAside) {
   EXPECT_TRUE(FindJournals(directory).empty());
   EXPECT_TRUE(restored->Remove());
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// A folder that cannot be made says what stands in its way.
+TEST(RunJournal, AFolderThatCannotBeMadeSaysWhy) {
+  TempDir dir;
+  std::filesystem::create_symlink(dir.Path() / "gone", dir.Path() / "dangling");
+  WriteAll(dir.Path() / "file", Bytes{1});
+  const std::pair<std::filesystem::path, std::string> cases[] = {
+      {dir.Path() / "dangling",
+       ": Is a link to " + (dir.Path() / "gone").string() + ", which does not exist"},
+      {dir.Path() / "file", ": Not a directory"},
+  };
+  for (const auto& [directory, reason] : cases) {
+    std::string error;
+    EXPECT_EQ(RunJournal::Create(directory, SampleSetUp(), error), nullptr);
+    EXPECT_EQ(error, directory.string() + reason);
+  }
 }
 
 }  // namespace

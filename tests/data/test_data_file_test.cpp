@@ -153,7 +153,8 @@ TEST(TestDataFile, ForeignFilesAreIncompatible) {
   EXPECT_EQ(LoadTestData(dir / "p.alyprt", d).message, "Incompatible data");
   WriteAll(dir / "empty.aly", {});
   EXPECT_EQ(LoadTestData(dir / "empty.aly", d).message, "Incompatible data");
-  EXPECT_EQ(LoadTestData(dir / "missing.aly", d).message, "Error opening file");
+  EXPECT_EQ(LoadTestData(dir / "missing.aly", d).message,
+            "Error opening file\n" + (dir / "missing.aly").string() + ": No such file or directory");
   EXPECT_EQ(d.resultsPresent, 0);
 }
 
@@ -162,7 +163,8 @@ TEST(TestDataFile, FailedSavesKeepTheOldFileAndStayUnsaved) {
   std::filesystem::create_directory(dir / "d.aly");
   DocumentData d = WithResults(3);
   d.dataSaved = 0;
-  EXPECT_EQ(SaveTestData(dir / "d.aly", d).message, "File Save Error");
+  EXPECT_EQ(SaveTestData(dir / "d.aly", d).message,
+            "File Save Error\n" + (dir / "d.aly").string() + ": Is a directory");
   EXPECT_EQ(d.dataSaved, 0);
 
   WriteAll(dir / "t.aly", {1, 2});

@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// "About alacrity": its title, the version the program was built as, and the
-// picture.
+// "About alacrity": its title, the version the program was built as, the
+// legal notice and the picture.
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "app/dialogs/aboutdlg.h"
 #include "dialogtestsupport.h"
+#include "program/legal_notice.h"
 
 namespace alacrity::test {
 
@@ -18,6 +20,7 @@ class AboutDlgTest : public QObject {
  private Q_SLOTS:
   void ShowsNameVersionAndPicture();
   void OkCloses();
+  void ShowsTheLegalNoticeAndTheLicenceText();
   void PictureShowsTheShapesInTheirColours();
 };
 
@@ -27,9 +30,6 @@ void AboutDlgTest::ShowsNameVersionAndPicture() {
   auto* version = Find<QLabel>(dialog, "version");
   QVERIFY(version != nullptr);
   QCOMPARE(version->text(), QStringLiteral("alacrity Version " ALACRITY_VERSION));
-  auto* licence = Find<QLabel>(dialog, "licence");
-  QVERIFY(licence != nullptr);
-  QCOMPARE(licence->text(), QStringLiteral("License GPL-3.0-or-later"));
   auto* picture = Find<QLabel>(dialog, "picture");
   QVERIFY(picture != nullptr);
   QVERIFY(!picture->pixmap().isNull());
@@ -41,6 +41,23 @@ void AboutDlgTest::OkCloses() {
   Click(dialog, "1");
   QVERIFY(!dialog.isVisible());
   QCOMPARE(dialog.result(), int{QDialog::Accepted});
+}
+
+// The notice the programs print with --version: copyright, licence, no
+// warranty; the licence itself a click away.
+void AboutDlgTest::ShowsTheLegalNoticeAndTheLicenceText() {
+  CAboutDlg dialog;
+  auto* licence = Find<QLabel>(dialog, "licence");
+  QVERIFY(licence != nullptr);
+  QCOMPARE(licence->text(), QString::fromUtf8(LegalNotice()));
+  QVERIFY(licence->text().contains(QStringLiteral("NO WARRANTY")));
+  dialog.show();
+  Click(dialog, "showLicence");
+  auto* text = dialog.findChild<QPlainTextEdit*>();
+  QVERIFY(text != nullptr);
+  QVERIFY(text->isVisible());
+  QVERIFY(text->toPlainText().contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
+  QVERIFY(dialog.isVisible());
 }
 
 void AboutDlgTest::PictureShowsTheShapesInTheirColours() {

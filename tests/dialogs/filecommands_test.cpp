@@ -184,7 +184,8 @@ void FileCommandsTest::SaveConfigurationAsksBeforeReplacing() {
 void FileCommandsTest::SaveConfigurationFailureIsShown() {
   m_files->answers = {Path("no/such/dir/x.alycfg")};
   SaveConfigurationCommand(nullptr, m_dir.path(), Configured());
-  QCOMPARE(m_messages->messages, QStringList{QStringLiteral("File Save Error")});
+  QCOMPARE(m_messages->messages, QStringList{QStringLiteral("File Save Error\n") + Path("no/such/dir") +
+                                             QStringLiteral(": No such file or directory")});
 }
 
 void FileCommandsTest::SavedProtocolGetsItsSuffixAndOpensAgain() {
@@ -219,7 +220,8 @@ void FileCommandsTest::OpenProtocolOfMissingFileSaysErrorOpening() {
   DocumentData data;
   m_files->answers = {Path("absent")};
   OpenProtocolCommand(nullptr, m_dir.path(), data);
-  QCOMPARE(m_messages->messages, QStringList{QStringLiteral("Error opening file")});
+  QCOMPARE(m_messages->messages, QStringList{QStringLiteral("Error opening file\n") + Path("absent.alyprt") +
+                                             QStringLiteral(": No such file or directory")});
   QCOMPARE(data.protocolLoaded, 0);
 }
 

@@ -238,7 +238,9 @@ void PerformDlgTest::RefusedFileWithoutEarlierProtocolLeavesDialog() {
   dialog.show();
   SetText(dialog, Number, QStringLiteral("77"));
   Click(dialog, LoadButton);
-  QCOMPARE(m_messages->messages, QStringList{QStringLiteral("Error opening file")});
+  QCOMPARE(m_messages->messages,
+           QStringList{QStringLiteral("Error opening file\n") + dir.filePath(QStringLiteral("missing.alyprt")) +
+                       QStringLiteral(": No such file or directory")});
   QVERIFY(IsChecked(dialog, CustomMode));
   QCOMPARE(Text(dialog, Number), QStringLiteral("77"));
   QCOMPARE(Text(dialog, NameBox), QStringLiteral("no protocol loaded"));

@@ -428,7 +428,9 @@ void ProtocolDlgTest::SaveFailureIsShownAndStillMarksLoaded() {
   dialog.show();
   SetText(dialog, "1028", QStringLiteral("100"));
   Click(dialog, "1040");
-  QCOMPARE(m_messages->messages, QStringList{QStringLiteral("File Save Error")});
+  QCOMPARE(m_messages->messages,
+           QStringList{QStringLiteral("File Save Error\n") + dir.filePath(QStringLiteral("missing/deeper")) +
+                       QStringLiteral(": No such file or directory")});
   QCOMPARE(data.protocolLoaded, 1);
 }
 

@@ -509,6 +509,8 @@ TEST_F(JournalledRunTest, JournalProblemsAreToldButNeverStopTheTest) {
   Feed(subject, 10'000'000);
   EXPECT_EQ(data->results.responseCount, 4);
   EXPECT_TRUE(journal.image.answers.empty());
+  // Told once, at Start: a journal never begun did not fail at the end.
+  EXPECT_EQ(window.messages.size(), 1u);
 
   // A failed append: nothing more is written, and the end of the run says so.
   journal.beginError.reset();

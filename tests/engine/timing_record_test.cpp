@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <random>
 #include <utility>
 #include <vector>
 
+#include "data/box_rate.h"
 #include "engine/engine.h"
 #include "engine/simulated_subject.h"
 #include "engine/tick_clock.h"
@@ -138,14 +140,13 @@ TEST_F(TimingRecordTest, RateAnchorsIgnoreLateChunksAndGapsAreTheLongestPause) {
     }
     const ByteArrival arrival = record->Arrival();
     EXPECT_EQ(arrival.bytes, 5 * 1440);
-    const double measured = static_cast<double>(arrival.lastAnchor.bytes - arrival.firstAnchor.bytes) /
-                            (static_cast<double>(arrival.lastAnchor.hostNs - arrival.firstAnchor.hostNs) / 1e9);
-    EXPECT_NEAR(measured / rate, 1.0, 200e-6) << rate;
+    const std::optional<BoxRate> measured = FitBoxRate(arrival.rate);
+    ASSERT_TRUE(measured.has_value()) << rate;
+    EXPECT_NEAR(measured->bytesPerSecond / rate, 1.0, 200e-6) << rate;
     EXPECT_GT(arrival.longestGapNs, 120'000'000);
     EXPECT_LT(arrival.longestGapNs, 130'000'000);
-    // The live rate looks back about two seconds.
-    const ByteArrival recent = record->Recent(2'000'000'000);
-    EXPECT_NEAR(static_cast<double>(recent.lastAnchor.hostNs - recent.firstAnchor.hostNs) / 1e9, 2.0, 0.6);
+    // The fit knows how well it knows the rate.
+    EXPECT_NEAR(measured->bytesPerSecond, rate, 3 * measured->uncertainty) << rate;
   }
   // A wait the reader chose (bytes left queued while nothing was due) is
   // no gap; what it then waited beyond it is.
@@ -156,6 +157,79 @@ TEST_F(TimingRecordTest, RateAnchorsIgnoreLateChunksAndGapsAreTheLongestPause) {
   EXPECT_EQ(record->Arrival().longestGapNs, 10'000'000);
   record->NoteChunk(1'230'000'000, 8);
   EXPECT_EQ(record->Arrival().longestGapNs, 30'000'000);
+}
+
+TEST_F(TimingRecordTest, ChunksCollectedAfterAPauseDoNotSkewTheRate) {
+  // A test's reader: at rest (waiting for the start, in long foreperiods)
+  // it pauses 200 ms and then collects what queued meanwhile, the latest
+  // write of 8 bytes having come 4 ms or more before; while a stimulus is on
+  // screen it reads each write 0.1 ms after it came. Ten seconds at rest,
+  // then a second of each in turn, ending on a stimulus.
+  for (const double rate : {1440.0, 1447.2}) {
+    Start({}, 1);
+    constexpr int64_t OriginNs = 1'000'000'000;
+    const auto dueNs = [&](int64_t bytes) {
+      return OriginNs + static_cast<int64_t>(1e9 * static_cast<double>(bytes) / rate);
+    };
+    int64_t sent = 0;
+    for (int64_t second = 0; second < 20; ++second) {
+      if (second < 10 || second % 2 == 0) {
+        for (int64_t read = 1; read <= 5; ++read) {
+          const int64_t readNs = OriginNs + second * 1'000'000'000 + read * 200'000'000;
+          const auto queued = static_cast<int64_t>(static_cast<double>(readNs - 4'000'000 - OriginNs) *
+                                                   rate / 1e9) / 8 * 8;
+          record->NotePauseEnded(readNs - 50'000);
+          record->NoteChunk(readNs, static_cast<std::size_t>(queued - sent));
+          sent = queued;
+        }
+      } else {
+        while (dueNs(sent + 8) < OriginNs + (second + 1) * 1'000'000'000) {
+          sent += 8;
+          record->NoteChunk(dueNs(sent) + 100'000, 8);
+        }
+      }
+    }
+    const std::optional<BoxRate> measured = FitBoxRate(record->Arrival().rate);
+    ASSERT_TRUE(measured.has_value()) << rate;
+    EXPECT_NEAR(measured->bytesPerSecond / rate, 1.0, 5e-6) << rate;
+    EXPECT_LT(measured->uncertainty / rate, 5e-6) << rate;
+  }
+}
+
+TEST_F(TimingRecordTest, ButtonChangesBouncesAndHeldButtonsCountInEveryMode) {
+  struct Case {
+    const char* what;
+    int32_t checkMode;
+    std::vector<std::pair<uint8_t, int>> runs;  // a nibble, how many bytes of it
+    ButtonActivity expected;
+  };
+  const std::vector<Case> cases = {
+      {"a press that bounces", 1, {{0, 100}, {1, 1}, {0, 1}, {1, 200}, {0, 100}},
+       {.changes = 4, .bounces = 2, .busiestSecond = 4, .heldThroughout = 0}},
+      {"button 1 held throughout, 3 pressed on top", 1, {{1, 1000}, {5, 100}, {1, 1000}},
+       {.changes = 2, .bounces = 0, .busiestSecond = 2, .heldThroughout = 1}},
+      {"presses a second apart", 1, {{0, 1300}, {2, 200}, {0, 1240}, {2, 200}, {0, 100}},
+       {.changes = 4, .bounces = 0, .busiestSecond = 2, .heldThroughout = 0}},
+  };
+  for (const Case& test : cases) {
+    Start({}, test.checkMode);
+    for (const auto& [nibble, count] : test.runs) {
+      for (int i = 0; i < count; ++i) OnDeviceByte(nibble);
+    }
+    const ButtonActivity buttons = record->Arrival().buttons;
+    EXPECT_EQ(buttons.changes, test.expected.changes) << test.what;
+    EXPECT_EQ(buttons.bounces, test.expected.bounces) << test.what;
+    EXPECT_EQ(buttons.busiestSecond, test.expected.busiestSecond) << test.what;
+    EXPECT_EQ(buttons.heldThroughout, test.expected.heldThroughout) << test.what;
+  }
+  // Garbage during a test: the upper bits are no buttons and change nothing.
+  Start({{100, 0}, {100, 1}});
+  std::mt19937 random(3);
+  for (int i = 0; i < 2 * 1440; ++i) OnDeviceByte(static_cast<uint8_t>(random()));
+  EXPECT_GT(record->Arrival().buttons.busiestSecond, 1000);
+  Start({}, 1);
+  for (const int byte : {0x10, 0x20, 0x30, 0x41}) OnDeviceByte(static_cast<uint8_t>(byte));
+  EXPECT_EQ(record->Arrival().buttons.changes, 1);
 }
 
 }  // namespace

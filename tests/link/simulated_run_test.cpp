@@ -123,7 +123,7 @@ TEST_F(SimulatedRunTest, TheTimingRecordHoldsTheEngineBytesAndAStallShowsAsAMark
   // its count says.
   EXPECT_GT(timing.stimuli[1].responseHostNs - timing.stimuli[1].onsetHostNs,
             (937 - 649) * 694'444 + 40'000'000);
-  const std::string csv = TimingCsv(timing);
+  const std::string csv = TimingCsv(timing, {});
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
   EXPECT_NE(csv.find("\r\n2,649,"), std::string::npos);
 

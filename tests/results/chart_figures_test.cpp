@@ -101,7 +101,7 @@ TEST(ChartFigures, TimeAxisTopIsRoundAndAboveEveryPoint) {
   } cases[] = {{0, 1000}, {-5, 1000}, {301, 400}, {480, 600}, {1999, 2500}, {95, 100}, {9600, 15000}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(TimeAxisTop(c.max), c.top) << c.max;
 
-  const ChartFigures empty = BuildChartFigures(TestResults{});
+  const ChartFigures empty = BuildChartFigures(TestResults{}, TestConfiguration{});
   EXPECT_EQ(empty.stimulusCount, 0);
   EXPECT_TRUE(empty.points.empty());
   EXPECT_DOUBLE_EQ(empty.timeAxisTopMs, 1000);

@@ -15,23 +15,28 @@ namespace {
 
 constexpr int64_t Ms = 1'000'000;
 
-// A run whose stimuli were painted `delaysMs` after their onset bytes, with
-// the box at `bytesPerSecond` and the longest gap `gapMs`, on a 60 Hz X11
-// screen.
-RunTiming TimedRun(const std::vector<double>& delaysMs, double bytesPerSecond, double gapMs) {
+// A run whose stimuli were painted `delaysMs` after their onset bytes and
+// answered `answerBytes` bytes after them, with the box at `bytesPerSecond`
+// and the longest gap `gapMs`, on a 60 Hz X11 screen.
+RunTiming TimedRun(const std::vector<double>& delaysMs, double bytesPerSecond, double gapMs,
+                   int32_t answerBytes = 300) {
   RunTiming timing;
   int32_t number = 1;
   for (const double delay : delaysMs) {
     const int64_t onsetNs = number * 1000 * Ms;
     timing.stimuli.push_back({number, number * 1440, onsetNs,
                               onsetNs + static_cast<int64_t>(delay * static_cast<double>(Ms)),
-                              number * 1440 + 300, onsetNs + 208 * Ms});
+                              number * 1440 + answerBytes, onsetNs + 208 * Ms});
     ++number;
   }
   timing.arrival.bytes = 14400;
-  timing.arrival.firstAnchor = {720, 1000 * Ms};
-  timing.arrival.lastAnchor = {720 + static_cast<int64_t>(bytesPerSecond * 9), 10'000 * Ms};
+  // An anchor every half second for nine seconds, on the box's line.
+  for (int half = 0; half <= 18; ++half) {
+    AddRateAnchor(timing.arrival.rate,
+                  {720 + static_cast<int64_t>(bytesPerSecond * half / 2), (1000 + half * 500) * Ms});
+  }
   timing.arrival.longestGapNs = static_cast<int64_t>(gapMs * static_cast<double>(Ms));
+  timing.arrival.buttons = {.changes = 8, .bounces = 1, .busiestSecond = 4};
   timing.display = {"X11", 60.0};
   return timing;
 }
@@ -48,61 +53,105 @@ TEST(TimingReportTest, FiguresAreNearestRankPercentilesOfThePaintedStimuli) {
   EXPECT_NEAR(figures.delayP99Ms, 1.98, 1e-9);
   EXPECT_NEAR(figures.delayMaxMs, 2.00, 1e-9);
   EXPECT_NEAR(figures.shareOver1Ms, 0.5, 1e-9);
-  ASSERT_TRUE(figures.bytesPerSecond.has_value());
-  EXPECT_NEAR(*figures.bytesPerSecond, 1440.0, 1e-9);
+  ASSERT_TRUE(figures.rate.has_value());
+  EXPECT_NEAR(figures.rate->bytesPerSecond, 1440.0, 1e-9);
 }
 
 TEST(TimingReportTest, EachLimitMarksItsOwnLineWithItsMeaning) {
   struct Case {
     const char* what;
     double delayMs, bytesPerSecond, gapMs;
-    std::vector<bool> marked;  // delay, rate, gap, display
+    std::vector<bool> marked;  // delay, rate, gap, buttons, floor, display
+    int32_t answerBytes = 300;
+    ButtonActivity buttons = {.changes = 8, .bounces = 1, .busiestSecond = 4};
   };
   const std::vector<Case> cases = {
-      {"sound", 3.0, 1440.0, 19.9, {false, false, false, false}},
-      {"p99 over one refresh at 60 Hz", 16.8, 1440.0, 5.0, {true, false, false, false}},
-      {"rate 0.6 % fast", 3.0, 1448.7, 5.0, {false, true, false, false}},
-      {"rate 0.6 % slow", 3.0, 1431.3, 5.0, {false, true, false, false}},
-      {"rate 0.4 % off", 3.0, 1434.3, 5.0, {false, false, false, false}},
-      {"gap over 20 ms", 3.0, 1440.0, 20.1, {false, false, true, false}},
+      {"sound", 3.0, 1440.0, 19.9, {false, false, false, false, false, false}},
+      {"p99 over one refresh at 60 Hz", 16.8, 1440.0, 5.0, {true, false, false, false, false, false}},
+      {"rate 0.6 % fast", 3.0, 1448.7, 5.0, {false, true, false, false, false, false}},
+      {"rate 0.6 % slow", 3.0, 1431.3, 5.0, {false, true, false, false, false, false}},
+      {"rate 0.4 % off", 3.0, 1434.3, 5.0, {false, false, false, false, false, false}},
+      {"gap over 20 ms", 3.0, 1440.0, 20.1, {false, false, true, false, false, false}},
+      // A box sending garbage: every answer within 5 ms of 69 ms, the
+      // buttons changing hundreds of times a second.
+      {"answers at the floor", 3.0, 1440.0, 5.0, {false, false, false, false, true, false}, 107},
+      {"answers just past the floor", 3.0, 1440.0, 5.0, {false, false, false, false, false, false}, 108},
+      {"buttons changing 51 times a second", 3.0, 1440.0, 5.0,
+       {false, false, false, true, false, false}, 300, {.changes = 700, .bounces = 690, .busiestSecond = 51}},
+      {"a bounce at each press", 3.0, 1440.0, 5.0, {false, false, false, false, false, false}, 300,
+       {.changes = 40, .bounces = 20, .busiestSecond = 50}},
   };
   for (const Case& test : cases) {
-    const auto lines = TimingReportLines(ComputeTimingFigures(TimedRun({1.0, test.delayMs}, test.bytesPerSecond, test.gapMs)));
-    ASSERT_EQ(lines.size(), 4u) << test.what;
-    for (std::size_t i = 0; i < 4; ++i) {
+    RunTiming timing = TimedRun({1.0, 1.0, 1.0, test.delayMs}, test.bytesPerSecond, test.gapMs, test.answerBytes);
+    timing.arrival.buttons = test.buttons;
+    const auto lines = TimingReportLines(ComputeTimingFigures(timing));
+    ASSERT_EQ(lines.size(), 6u) << test.what;
+    for (std::size_t i = 0; i < 6; ++i) {
       EXPECT_EQ(lines[i].marked, test.marked[i]) << test.what << ": " << lines[i].text;
       EXPECT_EQ(lines[i].meaning.empty(), !test.marked[i]) << test.what;
     }
   }
   const auto sound = TimingReportLines(ComputeTimingFigures(TimedRun({0.25, 0.5}, 1440.0, 5.97)));
   EXPECT_EQ(sound[0].text, "Display delay: median 0.25 ms, p99 0.50 ms, max 0.50 ms (2 stimuli)");
-  EXPECT_EQ(sound[1].text, "Box rate: 1440.00 bytes/s, +0 ppm against the host clock");
-  // A third of a ppm slow is still no deviation at all, not "-0".
-  RunTiming justSlow = TimedRun({0.25}, 1440.0, 5.0);
-  justSlow.arrival.lastAnchor.hostNs += 3'000;
-  EXPECT_EQ(TimingReportLines(ComputeTimingFigures(justSlow))[1].text,
-            "Box rate: 1440.00 bytes/s, +0 ppm against the host clock");
+  EXPECT_EQ(sound[1].text, "Box rate: 1440.0000 ± 0.0001 bytes/s, +0.0 ± 0.1 ppm against the host clock");
   EXPECT_EQ(sound[2].text, "Longest gap between bytes: 6.0 ms");
-  EXPECT_EQ(sound[3].text, "Display: X11, 60 Hz refresh");
+  EXPECT_EQ(sound[3].text, "Button changes: 8, at most 4 in one second; bounces (within 10 ms): 1");
+  EXPECT_EQ(sound[4].text, "Answers within 5 ms of the 69 ms floor: 0 of 2");
+  EXPECT_EQ(sound[5].text, "Display: X11, 60 Hz refresh");
+  // Two answers at the floor of three are too few to tell a box from a
+  // quick person.
+  EXPECT_FALSE(TimingReportLines(ComputeTimingFigures(TimedRun({1.0, 1.0}, 1440.0, 5.0, 100)))[4].marked);
 
   // Without a refresh rate there is nothing to hold the delay against; with
-  // less than half a second of bytes there is no rate.
+  // two anchors (a second of bytes) there is no rate.
   RunTiming unknown = TimedRun({30.0}, 1440.0, 5.0);
   unknown.display = {};
-  unknown.arrival.lastAnchor = {1000, 1400 * Ms};
+  unknown.arrival.rate = {};
+  AddRateAnchor(unknown.arrival.rate, {720, 1000 * Ms});
+  AddRateAnchor(unknown.arrival.rate, {1440, 1500 * Ms});
   const auto lines = TimingReportLines(ComputeTimingFigures(unknown));
   EXPECT_FALSE(lines[0].marked);
   EXPECT_EQ(lines[1].text, "Box rate: not measured (too few bytes)");
-  EXPECT_EQ(lines[3].text, "Display: unknown, refresh rate unknown");
+  EXPECT_EQ(lines[5].text, "Display: unknown, refresh rate unknown");
+}
+
+TEST(TimingReportTest, TheRateShowsTheDigitsItsUncertaintySupportsAndNoMore) {
+  struct Case {
+    BoxRate rate;
+    const char* text;
+  };
+  for (const Case& test : std::vector<Case>{{{1440.5049, 0.5}, "1440.5 ± 0.5"},
+                                            {{1440.00417, 0.0031}, "1440.004 ± 0.003"},
+                                            {{1300.3, 12.0}, "1300 ± 12"},
+                                            {{1440.0, 0.0}, "1440.0000 ± 0.0001"}}) {
+    EXPECT_EQ(FormatBytesPerSecond(test.rate), test.text);
+  }
+  // The deviation takes the digits of its own uncertainty; one that rounds
+  // to zero is +0 whichever side of zero it lies.
+  EXPECT_EQ(BoxRateLine(BoxRate{1440.5, 0.5}).text,
+            "Box rate: 1440.5 ± 0.5 bytes/s, +347 ± 347 ppm against the host clock");
+  EXPECT_EQ(BoxRateLine(BoxRate{1439.9999, 0.01}).text,
+            "Box rate: 1440.00 ± 0.01 bytes/s, +0 ± 7 ppm against the host clock");
+  // Anchors scattered by up to 1 ms about a box 4 ppm fast, over a minute:
+  // the fit finds it to within its stated uncertainty.
+  RateSums sums;
+  for (int half = 0; half <= 120; ++half) {
+    const double seconds = half * 0.5 + ((half * 7) % 11) * 1e-4;
+    AddRateAnchor(sums, {static_cast<int64_t>(720 * half * (1 + 4e-6)), static_cast<int64_t>(seconds * 1e9)});
+  }
+  const std::optional<BoxRate> fitted = FitBoxRate(sums);
+  ASSERT_TRUE(fitted.has_value());
+  EXPECT_NEAR(fitted->bytesPerSecond, 1440.0 * (1 + 4e-6), 3 * fitted->uncertainty);
+  EXPECT_LT(fitted->uncertainty, 0.02);
 }
 
 TEST(TimingReportTest, AMarkedLineAndItsMeaningAreBothRedInTheBlock) {
   const auto lines = TimingReportLines(ComputeTimingFigures(TimedRun({1.0}, 1440.0, 120.0)));
   for (const Layout& block : {ScreenTimingBlock(lines, {20, 165, 790, 600}), PaperTimingBlock(lines, -800)}) {
-    ASSERT_EQ(block.texts.size(), 5u);  // four lines and one meaning
+    ASSERT_EQ(block.texts.size(), 7u);  // six lines and one meaning
     EXPECT_EQ(block.texts[2].text, lines[2].text);
     EXPECT_EQ(block.texts[3].text, lines[2].meaning);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(block.texts[i].marked, i == 2 || i == 3) << i;
+    for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(block.texts[i].marked, i == 2 || i == 3) << i;
   }
 }
 
@@ -110,11 +159,12 @@ TEST(TimingReportTest, CsvHasOneRowPerStimulusWithEmptyFieldsForWhatDidNotHappen
   RunTiming timing;
   timing.stimuli = {{1, 433, 5'000'000'000, 5'000'412'345, 733, 5'208'000'000},
                     {2, 1200, 6'000'000'000, 0, 0, 0}};
-  EXPECT_EQ(TimingCsv(timing),
+  // Every row names the data file: its test time and CRC-32.
+  EXPECT_EQ(TimingCsv(timing, {-5, 0x0badf00d}),
             "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
-            "response_host_ns\r\n"
-            "1,433,5000000000,5000412345,0.412,733,5208000000\r\n"
-            "2,1200,6000000000,,,,\r\n");
+            "response_host_ns,data_file_test_time,data_file_crc32\r\n"
+            "1,433,5000000000,5000412345,0.412,733,5208000000,-5,0badf00d\r\n"
+            "2,1200,6000000000,,,,,-5,0badf00d\r\n");
   EXPECT_EQ(TimingCsvPathFor("/data/Doe_0001/2026/test 1.aly"), "/data/Doe_0001/2026/test 1.timing.csv");
 }
 

@@ -4,16 +4,20 @@
 #include "aboutdlg.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QPolygonF>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "data/enums.h"
 #include "dialoglayout.h"
+#include "program/legal_notice.h"
 
 namespace alacrity {
 
@@ -22,6 +26,33 @@ namespace {
 QColor ToColor(StimulusColor color) {
   const Rgb rgb = StimulusColorRgb(Code(color));
   return {rgb.red, rgb.green, rgb.blue};
+}
+
+// The licence's full text, built into the program so that it can be read
+// wherever the program was copied to.
+QString LicenceText() {
+  QFile file(QStringLiteral(":/licenses/GPL-3.0-or-later.txt"));
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// A window of its own beside the About box, closed with it.
+void ShowLicence(QWidget* about) {
+  auto* window = new QDialog(about);
+  window->setObjectName(QStringLiteral("licenceText"));
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowTitle(CAboutDlg::tr("License"));
+  auto* text = new QPlainTextEdit(LicenceText(), window);
+  text->setReadOnly(true);
+  text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // Wide enough for the licence's lines of up to 80 characters.
+  text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('M'))));
+  text->setMinimumHeight(text->fontMetrics().lineSpacing() * 30);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
+  auto* layout = new QVBoxLayout(window);
+  layout->addWidget(text);
+  layout->addWidget(buttons);
+  window->show();
 }
 
 }  // namespace
@@ -80,8 +111,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   version->setObjectName(QStringLiteral("version"));
   auto* purpose = new QLabel(tr("Reaction-time measurement"), this);
   auto* method = new QLabel(tr("Visual stimuli, four-button response box"), this);
-  auto* licence = new QLabel(tr("License %1").arg(QStringLiteral(ALACRITY_LICENSE)), this);
+  // The notice every program prints with --version, in its own words: it is
+  // the legal text, and one text for all programs.
+  auto* licence = new QLabel(QString::fromUtf8(LegalNotice()), this);
   licence->setObjectName(QStringLiteral("licence"));
+  licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* texts = new QVBoxLayout;
   texts->addWidget(version);
@@ -101,6 +135,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   ok->setObjectName(QStringLiteral("1"));
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  QPushButton* licenceText = buttons->addButton(tr("&License..."), QDialogButtonBox::HelpRole);
+  licenceText->setObjectName(QStringLiteral("showLicence"));
+  licenceText->setAutoDefault(false);  // Enter stays OK
+  connect(licenceText, &QPushButton::clicked, this, [this] { ShowLicence(this); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);

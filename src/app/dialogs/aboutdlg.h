@@ -3,8 +3,9 @@
 
 #pragma once
 
-// "About alacrity": the program's name and version, what it is for, and a
-// picture of the four stimulus shapes.
+// "About alacrity": the program's name and version, what it is for, a
+// picture of the four stimulus shapes, and the legal notice with the
+// licence's full text a button away.
 
 #include <QDialog>
 #include <QPixmap>

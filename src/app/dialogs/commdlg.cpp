@@ -56,8 +56,6 @@ CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* pa
   setWindowTitle(tr("Communication port setup"));
 
   auto* box = new QGroupBox(tr("Communication port"), this);
-  // Wide enough for the title bar to show the whole title.
-  box->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 64);
   auto* boxLayout = new QGridLayout(box);
   m_ports = new QButtonGroup(box);
   const std::vector<std::string> present = ListSerialDevices(m_roots);
@@ -99,6 +97,10 @@ CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* pa
   layout->addWidget(box);
   layout->addWidget(MakeOkCancel(this));
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  // The ports and their devices make a narrow dialog: wide enough for the
+  // title bar to show the whole title.
+  const QMargins margins = layout->contentsMargins();
+  box->setMinimumWidth(TitleBarWidth(*this) - margins.left() - margins.right());
 
   m_portIndex = m_data.portIndex;
   Exchange(DataExchange::Direction::ToControls);

@@ -20,6 +20,13 @@ namespace alacrity {
 
 QString DialogText(const char* text) { return QCoreApplication::translate("Dialog", text); }
 
+int TitleBarWidth(const QWidget& window) {
+  constexpr int ButtonsRoom = 100;
+  QFont bold = window.font();
+  bold.setBold(true);
+  return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + ButtonsRoom;
+}
+
 RadioBox MakeRadioBox(QWidget* owner, const QString& title, std::initializer_list<RadioChoice> choices) {
   RadioBox made;
   made.box = new QGroupBox(title, owner);

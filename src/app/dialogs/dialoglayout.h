@@ -48,4 +48,11 @@ RadioBox MakeVoiceBox(QWidget* owner, const char* yesId, const char* noId, QLine
 // accept and reject.
 QDialogButtonBox* MakeOkCancel(QDialog* dialog);
 
+// The width a window needs for the window manager to show its whole title:
+// the title in the window's font made bold (as title bars mostly write it)
+// and room for the bar's icon and buttons, and as much again on the other
+// side where the title is centred. A dialog narrower than its title widens
+// to it; a title too long for a plain dialog is better shortened.
+int TitleBarWidth(const QWidget& window);
+
 }  // namespace alacrity

@@ -8,6 +8,7 @@
 
 #include "app/messagebox.h"
 #include "data/configuration_file.h"
+#include "data/file_io.h"
 #include "data/protocol_file.h"
 #include "filechooser.h"
 
@@ -53,8 +54,8 @@ void SaveConfigurationCommand(QWidget* parent, const QString& programDir, const 
   const QString path = Choose(parent, SetupFileRequest::Kind::Save, programDir,
                               ConfigurationFileFilter, ConfigurationFileSuffix);
   if (path.isEmpty()) return;
-  if (!SaveConfiguration(ToPath(path), data)) {
-    ShowMessageBox(parent, QString::fromLatin1(MessageFileSaveError));
+  if (const WriteResult written = SaveConfiguration(ToPath(path), data); !written) {
+    ShowIfAny(parent, WithFailure(MessageFileSaveError, written.failure));
   }
 }
 

@@ -31,8 +31,9 @@ inline constexpr const char* ProtocolFileSuffix = "alyprt";
 // Command 32781. A name that does not exist gives the built-in defaults
 // without a message; a file with another header shows "Incompatible data".
 void OpenConfigurationCommand(QWidget* parent, const QString& programDir, DocumentData& data);
-// Command 32782. A file that cannot be written shows "File Save Error": the
-// operator asked for this file and must know it was not written.
+// Command 32782. A file that cannot be written shows "File Save Error", and
+// below it the file and why: the operator asked for this file and must know
+// it was not written.
 void SaveConfigurationCommand(QWidget* parent, const QString& programDir, const DocumentData& data);
 // Command 32783: protocol, customVoice and protocolLoaded, or the load's
 // message ("Error opening file", "Incompatible protocol", ...).
