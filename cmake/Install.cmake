@@ -3,9 +3,10 @@
 
 # Install rules: the programs, the subject register library, the desktop
 # entry, icon and AppStream metainfo, the udev rule of the USB response box,
-# the manual pages and the package's documentation. Included at the end of
-# the top-level CMakeLists.txt, when every target exists; the Debian package
-# (cmake/Packaging.cmake) is made from these rules.
+# the manual pages and the documentation (the README, the manual and the
+# format notes). Included at the end of the top-level CMakeLists.txt, when
+# every target exists; the Debian package (cmake/Packaging.cmake) is made
+# from these rules.
 #
 #   cmake --install build/release --prefix /usr/local --strip
 include(GNUInstallDirs)
@@ -111,8 +112,15 @@ foreach(page IN LISTS man_pages)
   install(FILES ${generated_dir}/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 install(FILES ${packaging_dir}/debian/copyright ${generated_dir}/doc/changelog.gz
-  ${PROJECT_SOURCE_DIR}/README.md
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The documentation keeps the layout of the source tree, so the relative
+# links between README.md, HACKING.md and docs/ hold in the installed copy.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/HACKING.md
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/install.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual ${PROJECT_SOURCE_DIR}/docs/formats
+  DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
+  FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
 # The notices of the header-only libraries compiled into the programs; the
 # copyright file above lists them too.
 install(FILES ${packaging_dir}/licenses/CLI11.txt ${packaging_dir}/licenses/nlohmann-json.txt

@@ -7,7 +7,7 @@
 // run's set-up and every answered stimulus as soon as the run controller sees
 // it, so that a crash or a power cut loses no answer that reached the disk.
 //
-// Layout (little-endian; docs/journal-format.md):
+// Layout (little-endian; docs/formats/journal-format.md):
 //   "ALYJRNL\n"  uint32 version  uint32 L  L bytes of set-up  uint32 crc32
 //   then one 48-byte record per answer (16 bytes in version 1):
 //   int32 stimulus  int32 responseMs  int32 button nibble

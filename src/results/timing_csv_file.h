@@ -4,8 +4,8 @@
 #pragma once
 
 // The timing record beside a data file (`<name>.timing.csv`, see
-// docs/timing-csv.md): saved with the data file in one step, and read back
-// only when it belongs to the data file beside it.
+// docs/formats/timing-csv.md): saved with the data file in one step, and read
+// back only when it belongs to the data file beside it.
 
 #include <filesystem>
 #include <optional>
