@@ -4,13 +4,12 @@
 #include "results/bids_dataset.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
 
 #include "data/enums.h"
-#include "results/stimulus_record.h"
+#include "results/stimulus_columns.h"
 #include "results/test_time_text.h"
 
 namespace alacrity {
@@ -18,53 +17,8 @@ namespace {
 
 constexpr std::string_view Missing = "n/a";
 constexpr std::string_view TaskLabel = "choicert";
-
-struct Level {
-  std::string_view value;
-  std::string_view meaning;
-};
-
-struct Column {
-  std::string_view name;
-  std::string_view description;
-  std::string_view units;  // empty: none
-  std::array<Level, 4> levels{};
-};
-
-constexpr std::array<Column, 10> Columns = {{
-    {"stimulus", "Number of the stimulus in the test, from 1", ""},
-    {"object",
-     "Shape shown; n/a when a press of several buttons replaced it",
-     "",
-     {{{"circle", "circle, answered by button 1"},
-       {"cross", "cross, answered by button 2"},
-       {"square", "square, answered by button 3"},
-       {"triangle", "triangle, answered by button 4"}}}},
-    {"generation_ms", "Waiting time before the stimulus appeared", "ms"},
-    {"response_ms",
-     "Response time from the onset of the stimulus to the press, counted in the response box's "
-     "ticks (1.44 per ms); 0 when none was recorded",
-     "ms"},
-    {"total_ms", "generation_ms + response_ms", "ms"},
-    {"button", "Button pressed, 1 to 4 as printed on the box; n/a when not one single button", ""},
-    {"quality",
-     "Whether the button answered the shape shown",
-     "",
-     {{{"correct", "the button of the shape shown"}, {"false", "any other button or buttons"}}}},
-    {"background",
-     "Background colour of the test",
-     "",
-     {{{"white", "white"}, {"blue", "blue"}, {"green", "green"}, {"black", "black"}}}},
-    {"false_response",
-     "What a wrong button did in this test",
-     "",
-     {{{"accepted", "it ended the stimulus as a false response"},
-       {"not accepted", "it was ignored until the right button"}}}},
-    {"object_color",
-     "Colour of the shape shown",
-     "",
-     {{{"red", "red"}, {"green", "green"}, {"blue", "blue"}, {"yellow", "yellow"}}}},
-}};
+constexpr RowFormat BidsRows{
+    .separator = '\t', .lineEnd = "\n", .missing = Missing, .correctAsQuality = true};
 
 std::string_view OrMissing(std::string_view value) { return value.empty() ? Missing : value; }
 
@@ -104,14 +58,17 @@ std::string SidecarJson() {
       "  \"TaskName\": \"" + std::string(TaskLabel) + "\",\n"
       "  \"TaskDescription\": \"Visual four-choice reaction time: each shape is answered with its "
       "own button\",\n";
-  for (std::size_t i = 0; i < Columns.size(); ++i) {
-    const Column& c = Columns[i];
-    out += "  " + JsonString(c.name) + ": {\"Description\": " + JsonString(c.description);
-    if (!c.units.empty()) out += ", \"Units\": " + JsonString(c.units);
-    if (!c.levels[0].value.empty()) {
+  for (std::size_t i = 0; i < StimulusColumns.size(); ++i) {
+    const StimulusColumn& c = StimulusColumns[i];
+    const std::string_view description =
+        c.bidsDescription.empty() ? c.psychDsDescription : c.bidsDescription;
+    out += "  " + JsonString(ColumnName(c, BidsRows)) + ": {\"Description\": " +
+           JsonString(description);
+    if (!c.unit.empty()) out += ", \"Units\": " + JsonString(c.unit);
+    if (!c.bidsLevels[0].value.empty()) {
       out += ", \"Levels\": {";
       bool first = true;
-      for (const Level& level : c.levels) {
+      for (const ColumnLevel& level : c.bidsLevels) {
         if (level.value.empty()) continue;
         if (!first) out += ", ";
         first = false;
@@ -119,37 +76,15 @@ std::string SidecarJson() {
       }
       out += "}";
     }
-    out += i + 1 < Columns.size() ? "},\n" : "}\n";
+    out += i + 1 < StimulusColumns.size() ? "},\n" : "}\n";
   }
   return out + "}\n";
 }
 
 std::string BehTsv(const DocumentData& data) {
   std::string out;
-  for (std::size_t i = 0; i < Columns.size(); ++i) {
-    if (i > 0) out += '\t';
-    out += Columns[i].name;
-  }
-  out += '\n';
-  const std::string_view background = OrMissing(BackgroundKey(data.runConfiguration.background));
-  const std::string_view falseResponse =
-      OrMissing(FalseResponseKey(data.runConfiguration.falseResponse));
-  const int count = std::clamp(data.results.responseCount, 0, MaxStimulusCount);
-  for (int j = 1; j <= count; ++j) {
-    const StimulusRecord r = MakeStimulusRecord(data.results, data.runConfiguration, j);
-    out += std::to_string(r.stimulus) + '\t';
-    out += OrMissing(r.object);
-    out += '\t' + std::to_string(r.generationMs) + '\t' + std::to_string(r.responseMs) + '\t' +
-           std::to_string(r.totalMs) + '\t';
-    out += r.button ? std::to_string(*r.button) : std::string(Missing);
-    out += r.correct ? "\tcorrect\t" : "\tfalse\t";
-    out += background;
-    out += '\t';
-    out += falseResponse;
-    out += '\t';
-    out += OrMissing(r.objectColor);
-    out += '\n';
-  }
+  AppendStimulusHeader(out, BidsRows, {});
+  AppendStimulusRows(out, BidsRows, {}, data.runConfiguration, data.results);
   return out;
 }
 

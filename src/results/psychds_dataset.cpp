@@ -3,13 +3,11 @@
 
 #include "results/psychds_dataset.h"
 
-#include <algorithm>
 #include <array>
 #include <map>
 #include <string>
 
-#include "results/csv_field.h"
-#include "results/stimulus_record.h"
+#include "results/stimulus_columns.h"
 #include "results/test_time_text.h"
 
 namespace alacrity {
@@ -17,40 +15,19 @@ namespace {
 
 // R and pandas both read "NA" as missing without being told.
 constexpr std::string_view Missing = "NA";
+constexpr RowFormat PsychDsRows{.missing = Missing};
 
-struct Column {
+struct OwnColumn {
   std::string_view name;
   std::string_view description;
-  std::string_view unit;  // empty: none
 };
 
-constexpr std::array<Column, 13> Columns = {{
+// Before the stimulus columns.
+constexpr std::array<OwnColumn, 3> OwnColumns = {{
     {"subject",
-     "Subject keyword: the letters and digits of the subject's name, as in the file name", ""},
-    {"session", "Session keyword: the local test time as YYYYMMDDTHHMMSS, as in the file name", ""},
-    {"test_time", "Start of the test, ISO 8601 local time with its UTC offset", ""},
-    {"stimulus", "Number of the stimulus in the test, from 1", ""},
-    {"object",
-     "Shape shown: circle, cross, square or triangle; NA when a press of several buttons "
-     "replaced it",
-     ""},
-    {"generation_ms", "Waiting time before the stimulus appeared", "ms"},
-    {"response_ms",
-     "Response time from the onset of the stimulus to the press, counted in the "
-     "response box's ticks (1.44 per ms); 0 when none was recorded",
-     "ms"},
-    {"total_ms", "generation_ms + response_ms", "ms"},
-    {"button",
-     "Button pressed, 1 to 4 as printed on the box (1 answers the circle, 2 the cross, "
-     "3 the square, 4 the triangle); NA when not one single button",
-     ""},
-    {"correct", "1 when the button answered the shape shown, else 0", ""},
-    {"background", "Background colour of the test: white, blue, green or black", ""},
-    {"false_response",
-     "Whether a wrong button ended the stimulus (accepted) or was ignored until "
-     "the right one (not accepted)",
-     ""},
-    {"object_color", "Colour of the shape shown: red, green, blue or yellow", ""},
+     "Subject keyword: the letters and digits of the subject's name, as in the file name"},
+    {"session", "Session keyword: the local test time as YYYYMMDDTHHMMSS, as in the file name"},
+    {"test_time", "Start of the test, ISO 8601 local time with its UTC offset"},
 }};
 
 std::string_view OrMissing(std::string_view value) { return value.empty() ? Missing : value; }
@@ -71,60 +48,38 @@ std::string DescriptionJson(std::string_view programVersion) {
       JsonString("alacrity " + std::string(programVersion) +
                  ": response times counted in the response box's ticks, 1.44 per ms") +
       ",\n"
-      "  \"variableMeasured\": [\n";
-  for (std::size_t i = 0; i < Columns.size(); ++i) {
-    const Column& c = Columns[i];
-    out += "    {\"@type\": \"PropertyValue\", \"name\": " + JsonString(c.name) +
-           ", \"description\": " + JsonString(c.description);
-    if (!c.unit.empty()) out += ", \"unitText\": " + JsonString(c.unit);
-    out += i + 1 < Columns.size() ? "},\n" : "}\n";
+      "  \"variableMeasured\": [";
+  bool first = true;
+  const auto variable = [&](std::string_view name, std::string_view description,
+                            std::string_view unit) {
+    out += first ? "\n" : ",\n";
+    first = false;
+    out += "    {\"@type\": \"PropertyValue\", \"name\": " + JsonString(name) +
+           ", \"description\": " + JsonString(description);
+    if (!unit.empty()) out += ", \"unitText\": " + JsonString(unit);
+    out += "}";
+  };
+  for (const OwnColumn& c : OwnColumns) variable(c.name, c.description, {});
+  for (const StimulusColumn& c : StimulusColumns) {
+    variable(ColumnName(c, PsychDsRows), c.psychDsDescription, c.unit);
   }
-  out += "  ]\n}\n";
+  out += "\n  ]\n}\n";
   return out;
 }
 
 std::string DataCsv(const DocumentData& data, std::string_view subject, std::string_view session) {
+  std::string names;
+  for (const OwnColumn& c : OwnColumns) {
+    names += c.name;
+    names += PsychDsRows.separator;
+  }
   std::string out;
-  for (std::size_t i = 0; i < Columns.size(); ++i) {
-    if (i > 0) out += ',';
-    out += Columns[i].name;
-  }
-  out += "\r\n";
-  const std::string testTime =
-      std::string(OrMissing(FormatTestTimeLocalIso(data.results.testTime)));
-  const std::string_view background = OrMissing(BackgroundKey(data.runConfiguration.background));
-  const std::string_view falseResponse =
-      OrMissing(FalseResponseKey(data.runConfiguration.falseResponse));
-  const int count = std::clamp(data.results.responseCount, 0, MaxStimulusCount);
-  for (int j = 1; j <= count; ++j) {
-    const StimulusRecord r = MakeStimulusRecord(data.results, data.runConfiguration, j);
-    out += subject;
-    out += ',';
-    out += session;
-    out += ',';
-    out += testTime;
-    out += ',';
-    out += std::to_string(r.stimulus);
-    out += ',';
-    out += OrMissing(r.object);
-    out += ',';
-    out += std::to_string(r.generationMs);
-    out += ',';
-    out += std::to_string(r.responseMs);
-    out += ',';
-    out += std::to_string(r.totalMs);
-    out += ',';
-    out += r.button ? std::to_string(*r.button) : std::string(Missing);
-    out += ',';
-    out += r.correct ? '1' : '0';
-    out += ',';
-    out += background;
-    out += ',';
-    AppendCsvField(out, falseResponse);
-    out += ',';
-    out += OrMissing(r.objectColor);
-    out += "\r\n";
-  }
+  AppendStimulusHeader(out, PsychDsRows, names);
+  const std::string testTime = FormatTestTimeLocalIso(data.results.testTime);
+  std::string testColumns = std::string(subject) + ',' + std::string(session) + ',';
+  testColumns += OrMissing(testTime);
+  testColumns += ',';
+  AppendStimulusRows(out, PsychDsRows, testColumns, data.runConfiguration, data.results);
   return out;
 }
 

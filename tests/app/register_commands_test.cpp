@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
@@ -26,29 +25,12 @@
 #include "register/prsrg.h"
 #include "register/prsrgtesting.h"
 #include "results/timing_csv_file.h"
+#include "subjectdialoganswers.h"
 #include "views/alacrityview.h"
 
 namespace alacrity::test {
-namespace {
 
-template <typename T>
-T* Child(QDialog& dialog, const char* name) {
-  return dialog.findChild<T*>(QString::fromLatin1(name));
-}
-
-// Answers the register's subject dialog by creating a subject of this name
-// and choosing it.
-void CreateAndChoose(QDialog& dialog, const QString& name) {
-  if (dialog.objectName() == QLatin1String("subjectEditDialog")) {
-    Child<QLineEdit>(dialog, "nameEdit")->setText(name);
-    dialog.accept();
-    return;
-  }
-  QTest::mouseClick(Child<QPushButton>(dialog, "newButton"), Qt::LeftButton);
-  QTest::mouseClick(Child<QPushButton>(dialog, "chooseButton"), Qt::LeftButton);
-}
-
-}  // namespace
+using prsrg::testing::CreateAndChoose;
 
 class RegisterCommandsTest : public QObject {
   Q_OBJECT

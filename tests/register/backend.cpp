@@ -96,14 +96,4 @@ void OnBothBackends::Open(SubjectRegister& reg, const QString& station) {
   ASSERT_TRUE(opened.ok) << opened.message.toStdString();
 }
 
-Subject MakeSubject(const QString& name, int sex, int height, int weight, const QString& comment1) {
-  Subject s;
-  s.name = name;
-  s.sex = sex;
-  s.height = height;
-  s.weight = weight;
-  s.comment1 = comment1;
-  return s;
-}
-
 }  // namespace prsrg::testing

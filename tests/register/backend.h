@@ -70,10 +70,4 @@ class OnBothBackends : public ::testing::TestWithParam<BackendKind> {
                                              ::prsrg::testing::BackendKind::Postgres), \
                            ::prsrg::testing::BackendName)
 
-// A lookup that worked, as its value reads: the id found, or none found.
-inline std::optional<std::optional<qint64>> Found(std::optional<qint64> id) { return id; }
-
-Subject MakeSubject(const QString& name, int sex = 0, int height = 170, int weight = 70,
-                    const QString& comment1 = {});
-
 }  // namespace prsrg::testing

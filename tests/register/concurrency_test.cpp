@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "backend.h"
+#include "registertestsupport.h"
 #include "register/subjectregister.h"
 
 namespace prsrg::testing {

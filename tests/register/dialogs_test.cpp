@@ -22,17 +22,13 @@
 #include "register/subjectdialog.h"
 #include "register/subjecteditdialog.h"
 #include "register/subjectregister.h"
+#include "subjectdialoganswers.h"
 
 namespace prsrg {
 
 namespace {
 
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no control %s", name);
-  return child;
-}
+using testing::Child;
 
 QStringList ListedNames(QWidget& dialog) {
   auto* list = Child<QTreeWidget>(dialog, "subjectList");

@@ -9,7 +9,6 @@
 
 #include <QCommandLinkButton>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -18,8 +17,8 @@
 #include <QTreeWidget>
 
 #include "backend.h"
-#include "data/document_data.h"
-#include "data/test_data_file.h"
+#include "registertestsupport.h"
+#include "subjectdialoganswers.h"
 #include "register/prsrg.h"
 #include "register/prsrgtesting.h"
 
@@ -27,46 +26,6 @@ namespace prsrg::testing {
 namespace {
 
 constexpr int32_t March2026 = 1'772'366'400;  // 2026-03-01 12:00 UTC
-
-alacrity::SubjectInfo Record(const char* name, int32_t sex, int32_t height, int32_t weight,
-                             const char* comment1 = "") {
-  alacrity::SubjectInfo s;
-  s.name = name;
-  s.sex = sex;
-  s.height = height;
-  s.weight = weight;
-  s.comment1 = comment1;
-  return s;
-}
-
-void WriteDataFile(const std::string& path, const alacrity::SubjectInfo& subject) {
-  alacrity::DocumentData data;
-  data.subject = subject;
-  data.results.testTime = March2026;
-  const std::vector<uint8_t> bytes = alacrity::EncodeTestData(data);
-  ASSERT_TRUE(QDir().mkpath(QFileInfo(QString::fromStdString(path)).path()));
-  QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
-
-template <typename T>
-T* Child(QDialog& dialog, const char* name) {
-  return dialog.findChild<T*>(QString::fromLatin1(name));
-}
-
-// Answers the subject dialog: creates a subject with this name (through the
-// editor) and chooses it.
-void CreateAndChoose(QDialog& dialog, const QString& name) {
-  if (dialog.objectName() == QLatin1String("subjectEditDialog")) {
-    Child<QLineEdit>(dialog, "nameEdit")->setText(name);
-    dialog.accept();
-    return;
-  }
-  ASSERT_EQ(dialog.objectName(), QStringLiteral("subjectDialog"));
-  QTest::mouseClick(Child<QPushButton>(dialog, "newButton"), Qt::LeftButton);
-  QTest::mouseClick(Child<QPushButton>(dialog, "chooseButton"), Qt::LeftButton);
-}
 
 class RegisterOperations : public OnBothBackends {
  protected:
@@ -103,7 +62,7 @@ class RegisterOperations : public OnBothBackends {
   }
 
   alacrity::SubjectInfo Current() {
-    alacrity::SubjectInfo s = Record("(unchanged)", 9, 9, 9);
+    alacrity::SubjectInfo s = ToSubjectInfo(MakeSubject(QStringLiteral("(unchanged)"), 9, 9, 9));
     PrsrgNaplnSDA(&s);
     return s;
   }
@@ -122,9 +81,10 @@ TEST_P(RegisterOperations, BeforeInitEveryOperationFailsCleanly) {
   EXPECT_TRUE(m_messages.isEmpty()) << "asking is no failure";
 
   EXPECT_FALSE(PSubjectDialog());
-  alacrity::SubjectInfo record = Record("Jane", 0, 160, 50);
+  const alacrity::SubjectInfo jane = ToSubjectInfo(MakeSubject(QStringLiteral("Jane"), 0, 160, 50));
+  alacrity::SubjectInfo record = jane;
   PrsrgNaplnSDA(&record);
-  EXPECT_EQ(record, Record("Jane", 0, 160, 50));
+  EXPECT_EQ(record, jane);
   PrsrgKonvertSDA(&record);
   EXPECT_EQ(Dir(), "");
   std::string data = "x";
@@ -218,7 +178,8 @@ TEST_P(RegisterOperations, OpenFindsTheSubjectOfAFileInItsDirectory) {
   NewCurrentSubject(QStringLiteral("Doe Jane"));
   std::string janes;
   PrsrgDataNameA(March2026, &janes);
-  WriteDataFile(janes + "/t1.aly", Record("whatever the file says", 1, 1, 1));
+  WriteDataFile(QString::fromStdString(janes + "/t1.aly"),
+                MakeSubject(QStringLiteral("whatever the file says"), 1, 1, 1), March2026);
   NewCurrentSubject(QStringLiteral("Doe John"));
 
   PrsrgPodlaDatA(janes + "/t1.aly");
@@ -229,9 +190,10 @@ TEST_P(RegisterOperations, OpenFindsTheSubjectOfAFileInItsDirectory) {
 TEST_P(RegisterOperations, OpenOfAnUnknownFileAdoptsItsSubjectAndKnowsTheFileNextTime) {
   Init();
   NewCurrentSubject(QStringLiteral("Doe John"));
-  const alacrity::SubjectInfo stranger = Record("Novák Ján", 1, 182, 79, "visitor");
+  const alacrity::SubjectInfo stranger = ToSubjectInfo(
+      MakeSubject(QStringLiteral("Novák Ján"), 1, 182, 79, QStringLiteral("visitor")));
   const std::string file = (m_backend->Root() + QStringLiteral("/../usb/x.aly")).toStdString();
-  WriteDataFile(file, stranger);
+  WriteDataFile(QString::fromStdString(file), stranger, March2026);
 
   // What Open does: the file's subject is unknown, so the program hands the
   // record read from the file to the register.

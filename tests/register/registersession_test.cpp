@@ -15,13 +15,14 @@
 #include <QFileInfo>
 
 #include "backend.h"
-#include "data/document_data.h"
-#include "data/test_data_file.h"
+#include "registertestsupport.h"
 #include "register/database.h"
 #include "register/registerpaths.h"
 
 namespace prsrg::testing {
 namespace {
+
+constexpr int32_t October2025 = 1'760'000'000;  // 2025-10-09 08:53 UTC
 
 class RegisterSessionTest : public OnBothBackends {
  protected:
@@ -35,36 +36,10 @@ class RegisterSessionTest : public OnBothBackends {
 
   SubjectRegister& Reg() { return *m_session.Register(); }
 
-  qint64 Create(const Subject& s) {
-    Result<qint64> id = Reg().Create(s);
-    EXPECT_TRUE(id.Ok()) << id.message.toStdString();
-    return id.value.value_or(0);
-  }
-
-  std::optional<qint64> CurrentId() {
-    Result<std::optional<Subject>> current = m_session.Current();
-    EXPECT_TRUE(current.Ok()) << current.message.toStdString();
-    if (!current.Ok() || !*current.value) return std::nullopt;
-    return (*current.value)->id;
-  }
-
   QString SubjectDirectoryOf(qint64 id) {
     Result<QString> directory = Reg().Directory(id);
     EXPECT_TRUE(directory.Ok()) << directory.message.toStdString();
     return directory.value.value_or(QString());
-  }
-
-  // A test data file as the program saves it, with this subject record.
-  static void WriteDataFile(const QString& path, const Subject& subject) {
-    alacrity::DocumentData data;
-    data.subject = ToSubjectInfo(subject);
-    data.results.responseCount = 1;
-    data.results.testTime = 1'760'000'000;
-    const std::vector<uint8_t> bytes = alacrity::EncodeTestData(data);
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
   }
 
   QString Elsewhere(const QString& name) const { return QDir(m_elsewhere.path()).filePath(name); }
@@ -85,7 +60,7 @@ TEST_P(RegisterSessionTest, WithoutCurrentSubjectTheDirectoriesAreEmpty) {
 }
 
 TEST_P(RegisterSessionTest, DataDirectoryIsAFolderForTheTestsYear) {
-  const qint64 id = Create(MakeSubject(QStringLiteral("Doe Jane")));
+  const qint64 id = CreateOk(Reg(), MakeSubject(QStringLiteral("Doe Jane")));
   ASSERT_TRUE(Reg().Choose(id).ok);
   const QString subjectDirectory = SubjectDirectoryOf(id);
   EXPECT_EQ(m_session.SubjectDirectory().value, subjectDirectory);
@@ -105,17 +80,18 @@ TEST_P(RegisterSessionTest, DataDirectoryIsAFolderForTheTestsYear) {
 }
 
 TEST_P(RegisterSessionTest, FileInASubjectsDirectoryMakesThatSubjectCurrent) {
-  const qint64 jane = Create(MakeSubject(QStringLiteral("Doe Jane")));
-  const qint64 john = Create(MakeSubject(QStringLiteral("Doe John"), 1));
+  const qint64 jane = CreateOk(Reg(), MakeSubject(QStringLiteral("Doe Jane")));
+  const qint64 john = CreateOk(Reg(), MakeSubject(QStringLiteral("Doe John"), 1));
   const QString janes = SubjectDirectoryOf(jane);
   ASSERT_TRUE(Reg().Choose(john).ok);
 
   // Deep inside, through ".." and through a link to the register root.
   const QString file = janes + QStringLiteral("/2026/../2025/t.aly");
-  WriteDataFile(janes + QStringLiteral("/2025/t.aly"), MakeSubject(QStringLiteral("someone else")));
+  WriteDataFile(janes + QStringLiteral("/2025/t.aly"), MakeSubject(QStringLiteral("someone else")),
+                October2025);
   QDir().mkpath(janes + QStringLiteral("/2026"));
   ASSERT_TRUE(m_session.FollowDataFile(file).ok);
-  EXPECT_EQ(CurrentId(), jane) << "the directory decides, not the record in the file";
+  EXPECT_EQ(CurrentId(m_session), jane) << "the directory decides, not the record in the file";
 
   ASSERT_TRUE(Reg().Choose(john).ok);
   const QString link = Elsewhere(QStringLiteral("root-link"));
@@ -124,30 +100,30 @@ TEST_P(RegisterSessionTest, FileInASubjectsDirectoryMakesThatSubjectCurrent) {
                   .FollowDataFile(link + QLatin1Char('/') + QFileInfo(janes).fileName() +
                                   QStringLiteral("/2025/t.aly"))
                   .ok);
-  EXPECT_EQ(CurrentId(), jane);
+  EXPECT_EQ(CurrentId(m_session), jane);
 }
 
 TEST_P(RegisterSessionTest, ADirectoryWhoseNameStartsLikeASubjectsIsNotThatSubjects) {
-  const qint64 jane = Create(MakeSubject(QStringLiteral("Doe")));
+  const qint64 jane = CreateOk(Reg(), MakeSubject(QStringLiteral("Doe")));
   const QString janes = SubjectDirectoryOf(jane);  // .../Doe_0001
   ASSERT_TRUE(Reg().Choose(jane).ok);
   // .../Doe_00010 is no subject's directory, although Doe_0001 is its prefix.
   const QString file = janes + QStringLiteral("0/x.aly");
-  WriteDataFile(file, MakeSubject(QStringLiteral("Nobody")));
+  WriteDataFile(file, MakeSubject(QStringLiteral("Nobody")), October2025);
   ASSERT_TRUE(m_session.FollowDataFile(file).ok);
-  EXPECT_EQ(CurrentId(), std::nullopt);
+  EXPECT_EQ(CurrentId(m_session), std::nullopt);
 }
 
 TEST_P(RegisterSessionTest, FileElsewhereIsFoundByItsRecordAndThenByItsPath) {
   const Subject janeRecord =
       MakeSubject(QStringLiteral("Doe Jane"), 0, 165, 60, QStringLiteral("x"));
-  const qint64 jane = Create(janeRecord);
-  Create(MakeSubject(QStringLiteral("Doe John"), 1));
+  const qint64 jane = CreateOk(Reg(), janeRecord);
+  CreateOk(Reg(), MakeSubject(QStringLiteral("Doe John"), 1));
   const QString file = Elsewhere(QStringLiteral("usb/jane.aly"));
-  WriteDataFile(file, janeRecord);
+  WriteDataFile(file, janeRecord, October2025);
 
   ASSERT_TRUE(m_session.FollowDataFile(file).ok);
-  EXPECT_EQ(CurrentId(), jane);
+  EXPECT_EQ(CurrentId(m_session), jane);
   EXPECT_EQ(Reg().SubjectOfDataFile(CanonicalPath(file)).value, Found(jane));
 
   // Edited in the register later, the file still belongs to her.
@@ -157,21 +133,21 @@ TEST_P(RegisterSessionTest, FileElsewhereIsFoundByItsRecordAndThenByItsPath) {
   ASSERT_TRUE(Reg().Update(renamed).ok);
   ASSERT_TRUE(Reg().Choose(std::nullopt).ok);
   ASSERT_TRUE(m_session.FollowDataFile(file).ok);
-  EXPECT_EQ(CurrentId(), jane);
+  EXPECT_EQ(CurrentId(m_session), jane);
 }
 
 TEST_P(RegisterSessionTest, UnknownFileLeavesNoCurrentSubjectAndAdoptRecordsIt) {
-  const qint64 john = Create(MakeSubject(QStringLiteral("Doe John"), 1));
+  const qint64 john = CreateOk(Reg(), MakeSubject(QStringLiteral("Doe John"), 1));
   ASSERT_TRUE(Reg().Choose(john).ok);
   const Subject stranger = MakeSubject(QString::fromUtf8("Štefánik Milan"), 1, 180, 80);
   const QString file = Elsewhere(QStringLiteral("stranger.aly"));
-  WriteDataFile(file, stranger);
+  WriteDataFile(file, stranger, October2025);
 
   ASSERT_TRUE(m_session.FollowDataFile(file).ok);
-  EXPECT_EQ(CurrentId(), std::nullopt) << "the program then hands the file's record over";
+  EXPECT_EQ(CurrentId(m_session), std::nullopt) << "the program then hands the file's record over";
 
   ASSERT_TRUE(m_session.Adopt(stranger).ok);
-  const std::optional<qint64> adopted = CurrentId();
+  const std::optional<qint64> adopted = CurrentId(m_session);
   ASSERT_TRUE(adopted.has_value());
   EXPECT_NE(*adopted, john);
   EXPECT_TRUE(SameRecord(**Reg().Find(*adopted).value, stranger));
@@ -179,16 +155,16 @@ TEST_P(RegisterSessionTest, UnknownFileLeavesNoCurrentSubjectAndAdoptRecordsIt) 
   // Round trip: the same file now finds the adopted subject straight away.
   ASSERT_TRUE(Reg().Choose(john).ok);
   ASSERT_TRUE(m_session.FollowDataFile(file).ok);
-  EXPECT_EQ(CurrentId(), adopted);
+  EXPECT_EQ(CurrentId(m_session), adopted);
   // And adopting the same record again makes no second subject.
   ASSERT_TRUE(m_session.Adopt(stranger).ok);
-  EXPECT_EQ(CurrentId(), adopted);
+  EXPECT_EQ(CurrentId(m_session), adopted);
   EXPECT_EQ(Reg().Search(QStringLiteral("stefanik")).value->size(), 1);
 }
 
 TEST_P(RegisterSessionTest, AdoptOnlyRecordsTheFileFollowedJustBefore) {
   const QString file = Elsewhere(QStringLiteral("a.aly"));
-  WriteDataFile(file, MakeSubject(QStringLiteral("A")));
+  WriteDataFile(file, MakeSubject(QStringLiteral("A")), October2025);
   ASSERT_TRUE(m_session.FollowDataFile(file).ok);
   m_session.ForgetUnplacedFile();  // what any other operation in between does
   ASSERT_TRUE(m_session.Adopt(MakeSubject(QStringLiteral("B"))).ok);
@@ -196,7 +172,7 @@ TEST_P(RegisterSessionTest, AdoptOnlyRecordsTheFileFollowedJustBefore) {
 }
 
 TEST_P(RegisterSessionTest, FileThatIsNoDataFileOrMissingFindsNobody) {
-  const qint64 john = Create(MakeSubject(QStringLiteral("John")));
+  const qint64 john = CreateOk(Reg(), MakeSubject(QStringLiteral("John")));
   ASSERT_TRUE(Reg().Choose(john).ok);
   const QString junk = Elsewhere(QStringLiteral("junk.aly"));
   QFile file(junk);
@@ -204,16 +180,16 @@ TEST_P(RegisterSessionTest, FileThatIsNoDataFileOrMissingFindsNobody) {
   file.write("not a data file");
   file.close();
   EXPECT_TRUE(m_session.FollowDataFile(junk).ok);
-  EXPECT_EQ(CurrentId(), std::nullopt);
+  EXPECT_EQ(CurrentId(m_session), std::nullopt);
   EXPECT_TRUE(m_session.FollowDataFile(Elsewhere(QStringLiteral("missing/x.aly"))).ok);
-  EXPECT_EQ(CurrentId(), std::nullopt);
+  EXPECT_EQ(CurrentId(m_session), std::nullopt);
 }
 
 TEST_P(RegisterSessionTest, FileWhoseOwnerCannotBeLookedUpLeavesNoCurrentSubject) {
-  const qint64 john = Create(MakeSubject(QStringLiteral("John")));
+  const qint64 john = CreateOk(Reg(), MakeSubject(QStringLiteral("John")));
   ASSERT_TRUE(Reg().Choose(john).ok);
   const QString file = Elsewhere(QStringLiteral("jane.aly"));
-  WriteDataFile(file, MakeSubject(QStringLiteral("Jane")));
+  WriteDataFile(file, MakeSubject(QStringLiteral("Jane")), October2025);
   // Another program breaks the register under this one.
   Database other;
   const QString connection = m_backend->ConnectionString();
@@ -224,11 +200,11 @@ TEST_P(RegisterSessionTest, FileWhoseOwnerCannotBeLookedUpLeavesNoCurrentSubject
   ASSERT_TRUE(other.Run(QStringLiteral("DROP TABLE data_files")).Ok());
 
   EXPECT_FALSE(m_session.FollowDataFile(file).ok);
-  EXPECT_EQ(CurrentId(), std::nullopt) << "John must not stand for the file's subject";
+  EXPECT_EQ(CurrentId(m_session), std::nullopt) << "John must not stand for the file's subject";
 }
 
 TEST_P(RegisterSessionTest, OpeningAnotherRootThatFailsKeepsTheOpenRegister) {
-  const qint64 john = Create(MakeSubject(QStringLiteral("John")));
+  const qint64 john = CreateOk(Reg(), MakeSubject(QStringLiteral("John")));
   ASSERT_TRUE(Reg().Choose(john).ok);
   const QString blocked = Elsewhere(QStringLiteral("file"));
   QFile file(blocked);
@@ -240,7 +216,7 @@ TEST_P(RegisterSessionTest, OpeningAnotherRootThatFailsKeepsTheOpenRegister) {
   EXPECT_TRUE(refused.message.contains(QStringLiteral("could not be created")))
       << refused.message.toStdString();
   EXPECT_TRUE(m_session.IsOpen());
-  EXPECT_EQ(CurrentId(), john);
+  EXPECT_EQ(CurrentId(m_session), john);
 }
 
 PRSRG_ON_BOTH_BACKENDS(RegisterSessionTest);

@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 
 #include "backend.h"
+#include "registertestsupport.h"
 #include "register/database.h"
 #include "register/subjectregister.h"
 

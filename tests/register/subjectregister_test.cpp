@@ -14,17 +14,12 @@
 #include <vector>
 
 #include "backend.h"
+#include "registertestsupport.h"
 
 namespace prsrg::testing {
 namespace {
 
 using RegisterStore = OnBothBackends;
-
-qint64 CreateOk(SubjectRegister& reg, const Subject& s) {
-  Result<qint64> id = reg.Create(s);
-  EXPECT_TRUE(id.Ok()) << id.message.toStdString();
-  return id.value.value_or(0);
-}
 
 Subject FindOk(SubjectRegister& reg, qint64 id) {
   Result<std::optional<Subject>> found = reg.Find(id);
@@ -39,13 +34,6 @@ QStringList Names(const Result<QList<Subject>>& found) {
     for (const Subject& s : *found.value) names << s.name;
   }
   return names;
-}
-
-std::optional<qint64> CurrentId(SubjectRegister& reg) {
-  Result<std::optional<Subject>> current = reg.Current();
-  EXPECT_TRUE(current.Ok()) << current.message.toStdString();
-  if (!current.Ok() || !*current.value) return std::nullopt;
-  return (*current.value)->id;
 }
 
 TEST_P(RegisterStore, CreatedSubjectReadsBackWithEveryField) {

@@ -20,10 +20,16 @@ namespace alacrity {
 
 namespace {
 
-// Colour groups list their buttons in StimulusColor order.
-RadioBox ColorBox(QWidget* owner, const char* title, std::initializer_list<RadioChoice> ids) {
-  return MakeRadioBox(owner, DialogText(title), ids);
-}
+// The look boxes' control ids, the shapes in the order their colours stand.
+constexpr LookBoxIds LookIds{
+    .colors = {{{ObjectKind::Square, {"1055", "1014", "1015", "1016"}},
+                {ObjectKind::Circle, {"1056", "1022", "1023", "1024"}},
+                {ObjectKind::Triangle, {"1029", "1030", "1035", "1036"}},
+                {ObjectKind::Cross, {"1037", "1038", "1039", "1040"}}}},
+    .background = {"1017", "1018", "1019", "1020"},
+    .falseResponse = {"1054", "1009"},
+    .voice = {"1061", "1011"},
+};
 
 }  // namespace
 
@@ -87,33 +93,7 @@ void CCustomDlg::BuildControls() {
   timingRow->addWidget(fixed);
 
   // Middle: the colour of each shape, side by side.
-  auto* colors = new QGroupBox(tr("Color Assigment"), this);
-  const RadioBox square = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "S&quare"),
-                                   {{"1055", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                                    {"1014", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                                    {"1015", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                                    {"1016", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  const RadioBox circle = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "&Circle"),
-                                   {{"1056", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                                    {"1022", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                                    {"1023", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                                    {"1024", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  const RadioBox triangle = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "&Triangel"),
-                                     {{"1029", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                                      {"1030", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                                      {"1035", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                                      {"1036", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  const RadioBox cross = ColorBox(colors, QT_TRANSLATE_NOOP("Dialog", "Cr&oss"),
-                                  {{"1037", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                                   {"1038", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                                   {"1039", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                                   {"1040", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  m_squareColor = square.group;
-  m_circleColor = circle.group;
-  m_triangleColor = triangle.group;
-  m_crossColor = cross.group;
-  auto* colorsLayout = new QHBoxLayout(colors);
-  for (const RadioBox& shape : {square, circle, triangle, cross}) colorsLayout->addWidget(shape.box);
+  m_colorBoxes = MakeColorBoxes(this, tr("Color Assigment"), LookIds);
 
   // Bottom: the objects, the background, the false-response rule, the voice.
   auto* objects = new QGroupBox(tr("Ob&ject to be generated"), this);
@@ -131,31 +111,18 @@ void CCustomDlg::BuildControls() {
   }
   objectsLayout->addStretch();
 
-  const RadioBox background =
-      MakeRadioBox(this, DialogText(QT_TRANSLATE_NOOP("Dialog", "Bac&kground color")),
-                   {{"1017", QT_TRANSLATE_NOOP("Dialog", "White")},
-                    {"1018", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                    {"1019", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                    {"1020", QT_TRANSLATE_NOOP("Dialog", "Black")}});
-  m_background = background.group;
-  const RadioBox falseResponse =
-      MakeRadioBox(this, tr("Fal&se Response"),
-                   {{"1054", QT_TRANSLATE_NOOP("Dialog", "Accepted")},
-                    {"1009", QT_TRANSLATE_NOOP("Dialog", "Not Accepted")}});
-  m_falseResponse = falseResponse.group;
-
-  const RadioBox voice = MakeVoiceBox(this, "1061", "1011", m_voiceLead);
-  m_voiceSignal = voice.group;
+  m_settingBoxes = MakeSettingBoxes(this, tr("Fal&se Response"), LookIds);
 
   auto* settingsRow = new QHBoxLayout;
-  for (QGroupBox* box : {objects, background.box, falseResponse.box, voice.box}) {
+  for (QGroupBox* box : {objects, m_settingBoxes.background.box,
+                         m_settingBoxes.falseResponse.box, m_settingBoxes.voice.box}) {
     settingsRow->addWidget(box);
   }
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(countRow);
   layout->addLayout(timingRow);
-  layout->addWidget(colors);
+  layout->addWidget(m_colorBoxes.frame);
   layout->addLayout(settingsRow);
   layout->addWidget(MakeOkCancel(this));
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -170,17 +137,10 @@ bool CCustomDlg::Exchange(DataExchange::Direction direction) {
   dx.Int(m_randomUpper, m_configuration.randomUpperMs, 100, 5000);
   dx.Int(m_fixedTime, m_configuration.fixedTimeMs, 100, 5000);
   dx.Radio(m_timingMode, m_configuration.timingMode);
-  dx.Radio(m_background, m_configuration.background);
   for (std::size_t object = 0; object < m_objectBoxes.size(); ++object) {
     dx.Check(m_objectBoxes[object], m_generateObject[object]);
   }
-  dx.Radio(m_falseResponse, m_configuration.falseResponse);
-  dx.Radio(m_circleColor, m_configuration.circleColor);
-  dx.Radio(m_crossColor, m_configuration.crossColor);
-  dx.Radio(m_squareColor, m_configuration.squareColor);
-  dx.Radio(m_triangleColor, m_configuration.triangleColor);
-  dx.Int(m_voiceLead, m_voice.voiceLeadMs, 0, 5000);
-  dx.Radio(m_voiceSignal, m_voice.voiceSignal);
+  ExchangeLook(dx, m_colorBoxes, m_settingBoxes, m_configuration, m_voice);
   return dx.Ok();
 }
 

@@ -15,6 +15,7 @@
 
 #include "data/records.h"
 #include "dialogs/dataexchange.h"
+#include "dialogs/lookboxes.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -48,16 +49,10 @@ class CCustomDlg : public QDialog {
   QLineEdit* m_randomLower = nullptr;    // 1026
   QLineEdit* m_randomUpper = nullptr;    // 1027
   QLineEdit* m_fixedTime = nullptr;      // 1028
-  QLineEdit* m_voiceLead = nullptr;      // 1059
   QButtonGroup* m_timingMode = nullptr;
-  QButtonGroup* m_background = nullptr;
-  QButtonGroup* m_falseResponse = nullptr;
-  QButtonGroup* m_circleColor = nullptr;
-  QButtonGroup* m_crossColor = nullptr;
-  QButtonGroup* m_squareColor = nullptr;
-  QButtonGroup* m_triangleColor = nullptr;
-  QButtonGroup* m_voiceSignal = nullptr;
   std::array<QCheckBox*, 4> m_objectBoxes{};  // by ObjectKind
+  ColorBoxes m_colorBoxes;
+  SettingBoxes m_settingBoxes;
 };
 
 }  // namespace alacrity

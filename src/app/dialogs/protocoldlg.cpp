@@ -30,6 +30,17 @@ ProtocolItem& Slot(DocumentData& data, int32_t index) {
   return data.protocol.items[static_cast<std::size_t>(index)];
 }
 
+// The look boxes' control ids, the shapes in the order their colours stand.
+constexpr LookBoxIds LookIds{
+    .colors = {{{ObjectKind::Cross, {"1031", "1032", "1033", "1034"}},
+                {ObjectKind::Circle, {"1013", "1014", "1015", "1016"}},
+                {ObjectKind::Square, {"1008", "1010", "1011", "1012"}},
+                {ObjectKind::Triangle, {"1026", "1027", "1029", "1030"}}}},
+    .background = {"1017", "1018", "1019", "1020"},
+    .falseResponse = {"1007", "1009"},
+    .voice = {"1062", "1006"},
+};
+
 QPushButton* MakeButton(QWidget* owner, const char* id, const char* text) {
   auto* button =
       new QPushButton(QCoreApplication::translate("alacrity::CProtocolDlg", text), owner);
@@ -106,52 +117,14 @@ void CProtocolDlg::BuildControls() {
   top->addLayout(itemColumn);
 
   // Below: the settings that hold for the whole protocol.
-  auto* colors = new QGroupBox(tr("Color Assigment"), this);
-  const RadioBox cross = MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "Cr&oss")),
-                                      {{"1031", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                                       {"1032", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                                       {"1033", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                                       {"1034", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  const RadioBox circle = MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "&Circle")),
-                                       {{"1013", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                                        {"1014", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                                        {"1015", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                                        {"1016", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  const RadioBox square = MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "S&quare")),
-                                       {{"1008", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                                        {"1010", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                                        {"1011", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                                        {"1012", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  const RadioBox triangle =
-      MakeRadioBox(colors, DialogText(QT_TRANSLATE_NOOP("Dialog", "&Triangel")),
-                   {{"1026", QT_TRANSLATE_NOOP("Dialog", "Red")},
-                    {"1027", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                    {"1029", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                    {"1030", QT_TRANSLATE_NOOP("Dialog", "Yellow")}});
-  m_crossColor = cross.group;
-  m_circleColor = circle.group;
-  m_squareColor = square.group;
-  m_triangleColor = triangle.group;
-  auto* colorsLayout = new QHBoxLayout(colors);
-  for (const RadioBox& shape : {cross, circle, square, triangle}) colorsLayout->addWidget(shape.box);
-
-  const RadioBox background =
-      MakeRadioBox(this, DialogText(QT_TRANSLATE_NOOP("Dialog", "Bac&kground color")),
-                   {{"1017", QT_TRANSLATE_NOOP("Dialog", "White")},
-                    {"1018", QT_TRANSLATE_NOOP("Dialog", "Blue")},
-                    {"1019", QT_TRANSLATE_NOOP("Dialog", "Green")},
-                    {"1020", QT_TRANSLATE_NOOP("Dialog", "Black")}});
-  m_background = background.group;
-  const RadioBox falseResponse =
-      MakeRadioBox(this, tr("Fasle &Response"),
-                   {{"1007", QT_TRANSLATE_NOOP("Dialog", "Accepted")},
-                    {"1009", QT_TRANSLATE_NOOP("Dialog", "Not Accepted")}});
-  m_falseResponse = falseResponse.group;
-  const RadioBox voice = MakeVoiceBox(this, "1062", "1006", m_voiceLead);
-  m_voiceSignal = voice.group;
+  m_colorBoxes = MakeColorBoxes(this, tr("Color Assigment"), LookIds);
+  m_settingBoxes = MakeSettingBoxes(this, tr("Fasle &Response"), LookIds);
 
   auto* settings = new QHBoxLayout;
-  for (QGroupBox* box : {background.box, falseResponse.box, voice.box}) settings->addWidget(box);
+  for (QGroupBox* box : {m_settingBoxes.background.box, m_settingBoxes.falseResponse.box,
+                         m_settingBoxes.voice.box}) {
+    settings->addWidget(box);
+  }
 
   // Save keeps the dialog open, so it stands apart from OK and Cancel.
   QPushButton* save = MakeButton(this, "1040", QT_TR_NOOP("&Save"));
@@ -163,7 +136,7 @@ void CProtocolDlg::BuildControls() {
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
-  layout->addWidget(colors);
+  layout->addWidget(m_colorBoxes.frame);
   layout->addLayout(settings);
   layout->addLayout(closing);
 }
@@ -172,15 +145,8 @@ bool CProtocolDlg::Exchange(DataExchange::Direction direction) {
   DataExchange dx(this, direction);
   dx.Text(m_nameEdit, m_name);
   dx.Int(m_generationEdit, m_generationMs, 100, 60000);
-  dx.Radio(m_background, m_settings.background);
   dx.Radio(m_objectGroup, m_object);
-  dx.Radio(m_crossColor, m_settings.crossColor);
-  dx.Radio(m_circleColor, m_settings.circleColor);
-  dx.Radio(m_squareColor, m_settings.squareColor);
-  dx.Radio(m_triangleColor, m_settings.triangleColor);
-  dx.Radio(m_falseResponse, m_settings.falseResponse);
-  dx.Radio(m_voiceSignal, m_voice.voiceSignal);
-  dx.Int(m_voiceLead, m_voice.voiceLeadMs, 0, 5000);
+  ExchangeLook(dx, m_colorBoxes, m_settingBoxes, m_settings, m_voice);
   return dx.Ok();
 }
 

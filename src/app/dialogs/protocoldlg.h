@@ -17,6 +17,7 @@
 
 #include "data/records.h"
 #include "dialogs/dataexchange.h"
+#include "dialogs/lookboxes.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -79,15 +80,9 @@ class CProtocolDlg : public QDialog {
   CProtocolItemList* m_list = nullptr;  // 1035
   QLineEdit* m_nameEdit = nullptr;      // 1025
   QLineEdit* m_generationEdit = nullptr;  // 1028
-  QLineEdit* m_voiceLead = nullptr;     // 1059
-  QButtonGroup* m_background = nullptr;
   QButtonGroup* m_objectGroup = nullptr;
-  QButtonGroup* m_crossColor = nullptr;
-  QButtonGroup* m_circleColor = nullptr;
-  QButtonGroup* m_squareColor = nullptr;
-  QButtonGroup* m_triangleColor = nullptr;
-  QButtonGroup* m_falseResponse = nullptr;
-  QButtonGroup* m_voiceSignal = nullptr;
+  ColorBoxes m_colorBoxes;
+  SettingBoxes m_settingBoxes;
 };
 
 }  // namespace alacrity
