@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "chartoutput.h"
+#include "chart/chartoutput.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "charts.h"
-#include "layoutpainter.h"
+#include "chart/charts.h"
+#include "report/layoutpainter.h"
 #include "results/report_layout.h"
 
 namespace alacrity {

@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "reportprinter.h"
+#include "report/reportprinter.h"
 #include "results/chart_figures.h"
 
 QT_BEGIN_NAMESPACE

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "charts.h"
+#include "chart/charts.h"
 
 #include <QBarCategoryAxis>
 #include <QBoxPlotSeries>

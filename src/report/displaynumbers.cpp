@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "displaynumbers.h"
+#include "report/displaynumbers.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "layoutpainter.h"
+#include "report/layoutpainter.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@
 #include <QString>
 
 #include "data/text_encoding.h"
-#include "reporttexts.h"
+#include "report/reporttexts.h"
 
 namespace alacrity {
 namespace {

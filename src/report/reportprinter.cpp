@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "reportprinter.h"
+#include "report/reportprinter.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "layoutpainter.h"
+#include "report/layoutpainter.h"
 #include "results/report_pages.h"
 #include "results/timing_layout.h"
 

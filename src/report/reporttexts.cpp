@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "reporttexts.h"
+#include "report/reporttexts.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "displaynumbers.h"
-#include "texttemplate.h"
+#include "report/displaynumbers.h"
+#include "report/texttemplate.h"
 
 namespace alacrity {
 namespace {

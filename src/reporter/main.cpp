@@ -19,11 +19,11 @@
 #include <string_view>
 #include <utility>
 
-#include "chartoutput.h"
+#include "chart/chartoutput.h"
 #include "data/text_encoding.h"
 #include "program/legal_notice.h"
 #include "program/standard_streams.h"
-#include "reportprinter.h"
+#include "report/reportprinter.h"
 #include "results/header_block.h"
 #include "toolsupport/cli_support.h"
 #include "toolsupport/exit_codes.h"

@@ -21,7 +21,7 @@
 
 #include "application/language.h"
 #include "apptestsupport.h"
-#include "charts.h"
+#include "chart/charts.h"
 #include "commandids.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/commdlg.h"
@@ -33,9 +33,9 @@
 #include "dialogs/stimulusscreendlg.h"
 #include "dialogs/subjectdlg.h"
 #include "dialogs/subjecttexts.h"
-#include "displaynumbers.h"
 #include "link/serial_devices.h"
-#include "reporttexts.h"
+#include "report/displaynumbers.h"
+#include "report/reporttexts.h"
 
 namespace alacrity::test {
 namespace {

@@ -17,8 +17,8 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "chartoutput.h"
-#include "charts.h"
+#include "chart/chartoutput.h"
+#include "chart/charts.h"
 #include "data/enums.h"
 #include "results/chart_figures.h"
 

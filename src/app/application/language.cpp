@@ -10,7 +10,7 @@
 #include <QTranslator>
 
 #include "dialogs/subjecttexts.h"
-#include "displaynumbers.h"
+#include "report/displaynumbers.h"
 
 namespace alacrity {
 namespace {

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "reporttexts.h"
+#include "report/reporttexts.h"
 #include "results/columns.h"
 #include "views/mlheaderctrl.h"
 

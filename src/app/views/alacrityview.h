@@ -25,8 +25,8 @@
 #include "data/run_timing.h"
 #include "engine/run_controller.h"
 #include "engine/timing_record.h"
-#include "layoutpainter.h"
-#include "reportprinter.h"
+#include "report/layoutpainter.h"
+#include "report/reportprinter.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "data/enums.h"
-#include "displaynumbers.h"
 #include "engine/figure_geometry.h"
 #include "engine/host_clock.h"
-#include "layoutpainter.h"
-#include "reporttexts.h"
+#include "report/displaynumbers.h"
+#include "report/layoutpainter.h"
+#include "report/reporttexts.h"
 #include "results/box_check.h"
 #include "results/header_block.h"
 #include "results/report_layout.h"

@@ -8,7 +8,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 
-#include "chartoutput.h"
+#include "chart/chartoutput.h"
 #include "results/chart_figures.h"
 #include "results/report_pages.h"
 #include "views/alacritylist.h"

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "charts.h"
+#include "chart/charts.h"
 
 namespace alacrity {
 namespace {

@@ -9,7 +9,7 @@
 #include <QTransform>
 
 #include "dialogs/subjecttexts.h"
-#include "layoutpainter.h"
+#include "report/layoutpainter.h"
 #include "results/report_layout.h"
 
 namespace alacrity {

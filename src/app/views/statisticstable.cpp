@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "displaynumbers.h"
+#include "report/displaynumbers.h"
 #include "results/summary_table.h"
 
 namespace alacrity {
