@@ -223,6 +223,7 @@ bool BoxSimulator::Start(std::unique_ptr<BoxByteSource> source, BoxSimulatorOpti
   options.stallMs = std::clamp(options.stallMs, 0, MaxStepMs);
   m_stop.store(false);
   m_finished.store(false);
+  m_stallEndedNs.store(0);
   try {
     m_streamer = std::thread(&BoxSimulator::Stream, this, std::move(source), options);
   } catch (const std::exception&) {
@@ -276,6 +277,11 @@ void BoxSimulator::Stream(std::unique_ptr<BoxByteSource> source, BoxSimulatorOpt
     }
     SleepUntil(dueTime);
     if (m_stop.load()) break;
+    if (stalled && m_stallEndedNs.load() == 0) {
+      timespec now{};
+      ::clock_gettime(CLOCK_MONOTONIC, &now);
+      m_stallEndedNs.store(int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec);
+    }
     std::size_t count = 0;
     if (!sourceEnded) {
       count = source->Read(std::span(burst.data(), size));

@@ -120,6 +120,9 @@ class BoxSimulator {
   void Stop();
   // True once the source has ended and streaming stopped by itself.
   bool Finished() const { return m_finished.load(); }
+  // When the bytes held back by a stall were written, on CLOCK_MONOTONIC in
+  // nanoseconds; 0 before. No reader can have received them earlier.
+  int64_t StallEndedNs() const { return m_stallEndedNs.load(); }
 
   // Waits until whoever reads the device has taken every byte written, for
   // at most `timeoutMs`. False on timeout.
@@ -149,6 +152,7 @@ class BoxSimulator {
   std::atomic<bool> m_finished{false};    // written by the streaming thread
   std::atomic<int64_t> m_sent{0};         // written by the streaming thread
   std::atomic<int64_t> m_dropped{0};      // written by the streaming thread
+  std::atomic<int64_t> m_stallEndedNs{0};  // written by the streaming thread
 };
 
 }  // namespace alacrity

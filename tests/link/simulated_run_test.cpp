@@ -118,11 +118,11 @@ TEST_F(SimulatedRunTest, TheTimingRecordHoldsTheEngineBytesAndAStallShowsAsAMark
     EXPECT_EQ(timing.stimuli[i].responseByte, bytes[i][1]) << "stimulus " << i + 1;
     EXPECT_EQ(TicksToMilliseconds(bytes[i][1] - bytes[i][0]), data->results.responseMs[i + 1]);
   }
-  // The stall's bytes came at once as it ended, when byte 1016 fell due:
-  // the second answer (byte 937) reached the host about 55 ms later than
-  // its count says.
-  EXPECT_GT(timing.stimuli[1].responseHostNs - timing.stimuli[1].onsetHostNs,
-            (937 - 649) * 694'444 + 40'000'000);
+  // The second answer (byte 937) was held back by the stall: it carries
+  // the time it arrived, after the simulator sent it, not the time it was
+  // due. (How much later depends on the machine's load; this does not.)
+  ASSERT_GT(simulator.StallEndedNs(), 0);
+  EXPECT_GE(timing.stimuli[1].responseHostNs, simulator.StallEndedNs());
   const std::string csv = TimingCsv(timing, {});
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
   EXPECT_NE(csv.find("\r\n2,649,"), std::string::npos);
