@@ -15,6 +15,32 @@
 
 namespace alacrity {
 
+// How a stimulus's frame reached the screen, as the display system said.
+enum class PresentMode : int32_t {
+  Unknown = 0,
+  Flip = 1,        // the frame's buffer became the scanned-out one
+  Copy = 2,        // copied into the scanned-out buffer
+  Composited = 3,  // a compositor composed it into a frame of its own
+};
+
+// How far a presented time can be trusted, from best to worst.
+enum class PresentQuality : int32_t {
+  None = 0,            // no presented time
+  Exact = 1,           // a page flip with the hardware's own timestamp
+  FrameBounded = 2,    // a copy, or between two frame counters: within one refresh
+  LowerBound = 3,      // a compositor in the way: shown at this time at the earliest
+  SimulatedClock = 4,  // a virtual display (Xvfb, headless Weston, Xwayland): no physical meaning
+};
+
+// When the display system presented a frame.
+struct Presentation {
+  int64_t hostNs = 0;          // CLOCK_MONOTONIC nanoseconds; 0: none
+  int64_t refreshNs = 0;       // the display's refresh interval; 0: unknown or variable
+  int64_t frameCounter = -1;   // the display's frame counter (X MSC, Wayland sequence); -1: none
+  PresentMode mode = PresentMode::Unknown;
+  PresentQuality quality = PresentQuality::None;
+};
+
 // Times are CLOCK_MONOTONIC nanoseconds; byte numbers count the bytes
 // received since the link started, from 1 (the engine's totalTicks).
 struct StimulusTiming {
@@ -24,6 +50,8 @@ struct StimulusTiming {
   int64_t paintedHostNs = 0;   // when the window handed the stimulus to the display; 0: never
   int32_t responseByte = 0;    // the byte accepted as the response; 0: none
   int64_t responseHostNs = 0;  // when the reader received it
+  Presentation presented;      // when the display presented its frame
+  int32_t lightByte = 0;       // the first byte after the onset whose light bit was set; 0: none
 };
 
 // A point on the box's own time line: `bytes` bytes had been received when

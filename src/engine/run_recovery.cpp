@@ -49,8 +49,14 @@ std::optional<RunTiming> JournalledTiming(const JournalImage& image) {
   RunTiming timing;
   for (const JournalAnswer& answer : image.answers) {
     if (answer.onsetByte == 0) continue;
-    timing.stimuli.push_back({answer.stimulus, answer.onsetByte, answer.onsetHostNs,
-                              answer.paintedHostNs, answer.responseByte, answer.responseHostNs});
+    StimulusTiming stimulus;
+    stimulus.stimulus = answer.stimulus;
+    stimulus.onsetByte = answer.onsetByte;
+    stimulus.onsetHostNs = answer.onsetHostNs;
+    stimulus.paintedHostNs = answer.paintedHostNs;
+    stimulus.responseByte = answer.responseByte;
+    stimulus.responseHostNs = answer.responseHostNs;
+    timing.stimuli.push_back(stimulus);
   }
   if (timing.stimuli.empty()) return std::nullopt;
   return timing;

@@ -25,6 +25,12 @@ void TimingRecord::Reset() {
     stimulus.responseByte.store(0, Relaxed);
     stimulus.responseHostNs.store(0, Relaxed);
     stimulus.paintedHostNs.store(0, Relaxed);
+    stimulus.lightByte.store(0, Relaxed);
+    stimulus.presentedRefreshNs.store(0, Relaxed);
+    stimulus.presentedFrame.store(-1, Relaxed);
+    stimulus.presentedMode.store(0, Relaxed);
+    stimulus.presentedQuality.store(0, Relaxed);
+    stimulus.presentedHostNs.store(0, Relaxed);
   }
   m_chunkNs = 0;
   m_pauseEndNs = 0;
@@ -176,6 +182,27 @@ bool TimingRecord::NotePainted(int32_t stimulus, int64_t hostNs) {
   return true;
 }
 
+bool TimingRecord::NotePresented(int32_t stimulus, const Presentation& presented) {
+  if (!InRange(stimulus) || presented.hostNs == 0) return false;
+  Stimulus& slot = m_stimuli[static_cast<std::size_t>(stimulus)];
+  if (slot.onsetByte.load(std::memory_order_acquire) == 0) return false;
+  if (slot.presentedHostNs.load(Relaxed) != 0) return false;
+  slot.presentedRefreshNs.store(presented.refreshNs, Relaxed);
+  slot.presentedFrame.store(presented.frameCounter, Relaxed);
+  slot.presentedMode.store(static_cast<int32_t>(presented.mode), Relaxed);
+  slot.presentedQuality.store(static_cast<int32_t>(presented.quality), Relaxed);
+  // Last: whoever sees the time sees the rest.
+  slot.presentedHostNs.store(presented.hostNs, std::memory_order_release);
+  return true;
+}
+
+void TimingRecord::NoteLight(int32_t stimulus, int32_t byte) {
+  if (!InRange(stimulus)) return;
+  Stimulus& slot = m_stimuli[static_cast<std::size_t>(stimulus)];
+  if (slot.onsetByte.load(Relaxed) == 0 || slot.lightByte.load(Relaxed) != 0) return;
+  slot.lightByte.store(byte, Relaxed);
+}
+
 ByteArrival TimingRecord::Arrival() const {
   ByteArrival arrival;
   arrival.bytes = m_bytes.load(Relaxed);
@@ -195,12 +222,22 @@ StimulusTiming TimingRecord::StimulusAt(int32_t stimulus) const {
   const Stimulus& slot = m_stimuli[static_cast<std::size_t>(stimulus)];
   const int32_t onsetByte = slot.onsetByte.load(std::memory_order_acquire);
   const int32_t responseByte = slot.responseByte.load(std::memory_order_acquire);
+  Presentation presented;
+  presented.hostNs = slot.presentedHostNs.load(std::memory_order_acquire);
+  if (presented.hostNs != 0) {
+    presented.refreshNs = slot.presentedRefreshNs.load(Relaxed);
+    presented.frameCounter = slot.presentedFrame.load(Relaxed);
+    presented.mode = static_cast<PresentMode>(slot.presentedMode.load(Relaxed));
+    presented.quality = static_cast<PresentQuality>(slot.presentedQuality.load(Relaxed));
+  }
   return {.stimulus = stimulus,
           .onsetByte = onsetByte,
           .onsetHostNs = slot.onsetHostNs.load(Relaxed),
           .paintedHostNs = slot.paintedHostNs.load(Relaxed),
           .responseByte = responseByte,
-          .responseHostNs = slot.responseHostNs.load(Relaxed)};
+          .responseHostNs = slot.responseHostNs.load(Relaxed),
+          .presented = presented,
+          .lightByte = slot.lightByte.load(Relaxed)};
 }
 
 TimingRecord& TheTimingRecord() {

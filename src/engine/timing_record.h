@@ -52,12 +52,20 @@ class TimingRecord {
   void NoteResponse(int32_t stimulus, int32_t byte);
   // Reader thread, through the engine: the button nibble of the next byte.
   void NoteButtons(uint8_t nibble);
+  // Reader thread, through the engine: `byte` is the first since the onset
+  // of `stimulus` in which the box's light sensor saw the screen light up.
+  // Only the first counts, and only once the count has started.
+  void NoteLight(int32_t stimulus, int32_t byte);
 
   // Window thread: stimulus `stimulus` was handed to the display at
   // `hostNs`. Only the first paint after its onset counts; false when it
   // was not noted (already painted, or its count has not started: the window
   // drew a number the reader had only just moved to).
   bool NotePainted(int32_t stimulus, int64_t hostNs);
+  // The presentation thread (the display system's events): the frame of
+  // `stimulus` was presented. Only the first presentation after its onset
+  // counts; false when it was not noted.
+  bool NotePresented(int32_t stimulus, const Presentation& presented);
 
   // Any thread, while the run goes on: the arrival figures so far.
   ByteArrival Arrival() const;
@@ -76,6 +84,13 @@ class TimingRecord {
     std::atomic<int32_t> responseByte{0};    // reader
     std::atomic<int64_t> responseHostNs{0};  // reader
     std::atomic<int64_t> paintedHostNs{0};   // window
+    std::atomic<int32_t> lightByte{0};       // reader
+    // Written by the presentation thread, the time last with release.
+    std::atomic<int64_t> presentedRefreshNs{0};
+    std::atomic<int64_t> presentedFrame{-1};
+    std::atomic<int32_t> presentedMode{0};
+    std::atomic<int32_t> presentedQuality{0};
+    std::atomic<int64_t> presentedHostNs{0};
   };
   // The published fit, each field a word of its own.
   struct SharedRate {

@@ -80,7 +80,13 @@ class RegisterCommandsTest : public QObject {
     static RunTiming timing;
     timing.stimuli.clear();
     for (int32_t i = 1; i <= count; ++i) {
-      timing.stimuli.push_back({i, 1000 * i, 5'000'000'000LL * i, 0, 1000 * i + 400, 6'000'000'000LL * i});
+      StimulusTiming row;
+      row.stimulus = i;
+      row.onsetByte = 1000 * i;
+      row.onsetHostNs = 5'000'000'000LL * i;
+      row.responseByte = 1000 * i + 400;
+      row.responseHostNs = 6'000'000'000LL * i;
+      timing.stimuli.push_back(row);
     }
     return timing;
   }

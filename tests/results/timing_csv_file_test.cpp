@@ -18,6 +18,19 @@
 namespace alacrity {
 namespace {
 
+// A stimulus's host times, in the order of the record's first columns.
+StimulusTiming Timed(int32_t stimulus, int32_t onsetByte, int64_t onsetHostNs,
+                     int64_t paintedHostNs, int32_t responseByte, int64_t responseHostNs) {
+  StimulusTiming timed;
+  timed.stimulus = stimulus;
+  timed.onsetByte = onsetByte;
+  timed.onsetHostNs = onsetHostNs;
+  timed.paintedHostNs = paintedHostNs;
+  timed.responseByte = responseByte;
+  timed.responseHostNs = responseHostNs;
+  return timed;
+}
+
 namespace fs = std::filesystem;
 using testing::ReadAll;
 using testing::TempDir;
@@ -36,7 +49,7 @@ std::unique_ptr<DocumentData> Results(int32_t answers, int32_t testTime) {
 RunTiming Timing(int32_t stimuli) {
   RunTiming timing;
   for (int32_t i = 1; i <= stimuli; ++i) {
-    timing.stimuli.push_back({i, 1000 * i, 5'000'000'000LL * i, 0, 1000 * i + 500, 6'000'000'000LL * i});
+    timing.stimuli.push_back(Timed(i, 1000 * i, 5'000'000'000LL * i, 0, 1000 * i + 500, 6'000'000'000LL * i));
   }
   return timing;
 }

@@ -13,6 +13,19 @@
 namespace alacrity {
 namespace {
 
+// A stimulus's host times, in the order of the record's first columns.
+StimulusTiming Timed(int32_t stimulus, int32_t onsetByte, int64_t onsetHostNs,
+                     int64_t paintedHostNs, int32_t responseByte, int64_t responseHostNs) {
+  StimulusTiming timed;
+  timed.stimulus = stimulus;
+  timed.onsetByte = onsetByte;
+  timed.onsetHostNs = onsetHostNs;
+  timed.paintedHostNs = paintedHostNs;
+  timed.responseByte = responseByte;
+  timed.responseHostNs = responseHostNs;
+  return timed;
+}
+
 constexpr int64_t Ms = 1'000'000;
 
 // A run whose stimuli were painted `delaysMs` after their onset bytes and
@@ -24,9 +37,9 @@ RunTiming TimedRun(const std::vector<double>& delaysMs, double bytesPerSecond, d
   int32_t number = 1;
   for (const double delay : delaysMs) {
     const int64_t onsetNs = number * 1000 * Ms;
-    timing.stimuli.push_back({number, number * 1440, onsetNs,
+    timing.stimuli.push_back(Timed(number, number * 1440, onsetNs,
                               onsetNs + static_cast<int64_t>(delay * static_cast<double>(Ms)),
-                              number * 1440 + answerBytes, onsetNs + 208 * Ms});
+                              number * 1440 + answerBytes, onsetNs + 208 * Ms));
     ++number;
   }
   timing.arrival.bytes = 14400;
@@ -45,7 +58,7 @@ TEST(TimingReportTest, FiguresAreNearestRankPercentilesOfThePaintedStimuli) {
   std::vector<double> delays;
   for (int i = 1; i <= 200; ++i) delays.push_back(0.01 * i);  // 0.01 .. 2.00 ms
   RunTiming timing = TimedRun(delays, 1440.0, 5.0);
-  timing.stimuli.push_back({201, 9999, 1, 0, 0, 0});  // never painted, never answered
+  timing.stimuli.push_back(Timed(201, 9999, 1, 0, 0, 0));  // never painted, never answered
   const TimingFigures figures = ComputeTimingFigures(timing);
   EXPECT_EQ(figures.stimuli, 201);
   EXPECT_EQ(figures.painted, 200);
@@ -157,8 +170,8 @@ TEST(TimingReportTest, AMarkedLineAndItsMeaningAreBothRedInTheBlock) {
 
 TEST(TimingReportTest, CsvHasOneRowPerStimulusWithEmptyFieldsForWhatDidNotHappen) {
   RunTiming timing;
-  timing.stimuli = {{1, 433, 5'000'000'000, 5'000'412'345, 733, 5'208'000'000},
-                    {2, 1200, 6'000'000'000, 0, 0, 0}};
+  timing.stimuli = {Timed(1, 433, 5'000'000'000, 5'000'412'345, 733, 5'208'000'000),
+                    Timed(2, 1200, 6'000'000'000, 0, 0, 0)};
   // Every row names the data file: its test time and CRC-32.
   EXPECT_EQ(TimingCsv(timing, {-5, 0x0badf00d}),
             "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"

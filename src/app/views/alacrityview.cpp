@@ -6,12 +6,14 @@
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QString>
+#include <QWindow>
 
 #include "dialogs/messagebox.h"
 #include "display/displayhandover.h"
 #include "display/displayserver.h"
 #include "display/engineannouncer.h"
 #include "display/onsetwait.h"
+#include "display/presentationtimes.h"
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "views/alacritylist.h"
@@ -60,6 +62,12 @@ CAlacrityView::CAlacrityView(AppContext& context, ViewHost& host, QWidget* paren
         OnTimer();
       },
       this);
+  // The sink runs on the presentation thread: it keeps the record itself,
+  // never the view.
+  m_presentation = MakePresentationTimes(
+      [record = m_timing](int32_t frame, const alacrity::Presentation& presented) {
+        record->NotePresented(frame, presented);
+      });
   UseTimingRecord(m_timing);
   m_lastResponseCount = context.data.results.responseCount;
   HideList();
@@ -133,6 +141,15 @@ void CAlacrityView::OnTimer() {
 
 void CAlacrityView::Repaint() {
   m_paintedStimulus = 0;
+  QWindow* shownIn = window()->windowHandle();
+  // The display system is asked about a stimulus's first frame before it
+  // is handed over (a Wayland feedback goes with the next commit).
+  if (const int32_t stimulus = m_context.runState.current.load();
+      shownIn != nullptr && m_controller.Mode() == TestRun &&
+      m_controller.ShownPhase() == WaitResponse && stimulus != m_presentationAsked) {
+    m_presentationAsked = stimulus;
+    m_presentation->BeforeHandOver(*shownIn, stimulus);
+  }
   if (m_testBackgroundShown && m_controller.Mode() == TestRun &&
       m_controller.ShownPhase() > WaitStart) {
     repaint(FigureArea());
@@ -141,7 +158,10 @@ void CAlacrityView::Repaint() {
   }
   // Only the first paint of a stimulus counts; the hand-over wait is paid
   // only when a stimulus was drawn.
-  if (m_paintedStimulus > 0) m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
+  if (m_paintedStimulus > 0) {
+    m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
+    if (shownIn != nullptr) m_presentation->AfterHandOver(*shownIn, m_paintedStimulus);
+  }
   if (m_controller.Mode() == TestRun && m_controller.ShownPhase() == Foreperiod) ArmOnsetWait();
 }
 
@@ -165,7 +185,11 @@ void CAlacrityView::ShowBarControl(int controlId, bool show) {
   m_host.ShowBarControl(controlId, show ? 1 : 0);
 }
 
-void CAlacrityView::EnterFullScreen() { m_host.EnterFullScreen(); }
+void CAlacrityView::EnterFullScreen() {
+  m_host.EnterFullScreen();
+  if (QWindow* shownIn = window()->windowHandle()) m_presentation->PrepareStimulusWindow(*shownIn);
+  m_presentationAsked = 0;
+}
 
 void CAlacrityView::LeaveFullScreen() { m_host.LeaveFullScreen(); }
 

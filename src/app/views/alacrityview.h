@@ -38,6 +38,7 @@ class AlacrityList;
 class ChartPanel;
 class EngineAnnouncer;
 class OnsetWait;
+class PresentationTimes;
 class StatisticsTable;
 class ViewHost;
 
@@ -91,6 +92,8 @@ class CAlacrityView : public QWidget, public RunWindow {
   void SetSafetyNetTimerMs(int ms) { m_safetyNetMs = ms; }
   // The wait that shows a stimulus without the announcement's wake-up.
   const OnsetWait& Onset() const { return *m_onsetWait; }
+  // The display system's word on when each stimulus frame was presented.
+  PresentationTimes& Presentation() { return *m_presentation; }
   // The self-check line at the bottom of the device check's screen.
   std::string CheckStatusText() const;
   // What fails the box so far, shown above that line: the marked lines of
@@ -210,6 +213,10 @@ class CAlacrityView : public QWidget, public RunWindow {
   // The stimulus the latest paint showed, 0 for none: Repaint notes when it
   // was handed to the display.
   int32_t m_paintedStimulus = 0;
+  // Asks the display system when each stimulus frame was presented; the
+  // stimulus it was last asked about, so each is asked about once.
+  std::unique_ptr<PresentationTimes> m_presentation;
+  int32_t m_presentationAsked = 0;
   // The whole test screen shows the run's background: from then on a new
   // phase or stimulus changes the figure's area only, and only that is
   // painted and handed to the display.

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "display/presentationtimes.h"
+
+#include <QGuiApplication>
+
+#include <utility>
+
+namespace alacrity {
+namespace {
+
+// The platforms that tell nothing of their frames: offscreen, minimal, or
+// a build without the X or Wayland libraries.
+class NoPresentationTimes final : public PresentationTimes {
+ public:
+  void BeforeHandOver(QWindow&, int32_t) override {}
+  void AfterHandOver(QWindow&, int32_t) override {}
+  PresentationSupport Support() const override { return {}; }
+};
+
+}  // namespace
+
+std::unique_ptr<PresentationTimes> MakePresentationTimes(PresentedSink sink) {
+  const QString platform = QGuiApplication::platformName();
+  (void)sink;
+  (void)platform;
+  return std::make_unique<NoPresentationTimes>();
+}
+
+}  // namespace alacrity
