@@ -68,24 +68,26 @@ class WaylandFeedbackTest : public QObject {
     QTest::addColumn<bool>("virtualOutput");
     QTest::addColumn<PresentMode>("mode");
     QTest::addColumn<PresentQuality>("quality");
-    QTest::newRow("scanned out, hardware timed") << (Vsync | HwClock | HwCompletion | ZeroCopy) << false
-                                                 << PresentMode::Flip << PresentQuality::Exact;
+    const auto row = [](const char* name, uint32_t flags, bool virtualOutput, PresentMode mode,
+                        PresentQuality quality) {
+      QTest::newRow(name) << flags << virtualOutput << mode << quality;
+    };
+    const uint32_t all = Vsync | HwClock | HwCompletion | ZeroCopy;
+    row("scanned out, hardware timed", all, false, PresentMode::Flip, PresentQuality::Exact);
     // The compositor's own frame flipped and timed by the hardware: the
     // time the light came, composed or not.
-    QTest::newRow("composed, hardware timed") << (Vsync | HwClock | HwCompletion) << false
-                                              << PresentMode::Composited << PresentQuality::Exact;
-    QTest::newRow("at a retrace, software clock") << (Vsync | HwCompletion | ZeroCopy) << false
-                                                  << PresentMode::Flip << PresentQuality::FrameBounded;
-    QTest::newRow("at a retrace, guessed") << (Vsync | HwClock) << false << PresentMode::Composited
-                                           << PresentQuality::FrameBounded;
-    QTest::newRow("no retrace") << (HwClock | HwCompletion) << false << PresentMode::Composited
-                                << PresentQuality::LowerBound;
-    QTest::newRow("no flags") << uint32_t{0} << false << PresentMode::Composited
-                              << PresentQuality::LowerBound;
-    QTest::newRow("virtual output, every flag") << (Vsync | HwClock | HwCompletion | ZeroCopy) << true
-                                                << PresentMode::Flip << PresentQuality::SimulatedClock;
-    QTest::newRow("virtual output, no flags") << uint32_t{0} << true << PresentMode::Composited
-                                              << PresentQuality::SimulatedClock;
+    row("composed, hardware timed", Vsync | HwClock | HwCompletion, false, PresentMode::Composited,
+        PresentQuality::Exact);
+    row("at a retrace, software clock", Vsync | HwCompletion | ZeroCopy, false, PresentMode::Flip,
+        PresentQuality::FrameBounded);
+    row("at a retrace, guessed", Vsync | HwClock, false, PresentMode::Composited,
+        PresentQuality::FrameBounded);
+    row("no retrace", HwClock | HwCompletion, false, PresentMode::Composited,
+        PresentQuality::LowerBound);
+    row("no flags", 0, false, PresentMode::Composited, PresentQuality::LowerBound);
+    row("virtual output, every flag", all, true, PresentMode::Flip, PresentQuality::SimulatedClock);
+    row("virtual output, no flags", 0, true, PresentMode::Composited,
+        PresentQuality::SimulatedClock);
   }
   void flagsSayHowFarTheTimeIsTrusted() {
     QFETCH(uint32_t, flags);
@@ -120,13 +122,16 @@ class WaylandFeedbackTest : public QObject {
     QTest::addColumn<QString>("make");
     QTest::addColumn<QString>("model");
     QTest::addColumn<bool>("isVirtual");
-    QTest::newRow("Weston headless") << "weston" << "headless" << true;
-    QTest::newRow("wlroots headless") << "headless" << "headless" << true;
-    QTest::newRow("Mutter virtual monitor") << "MetaProducts Inc." << "MetaMonitor" << true;
-    QTest::newRow("Weston in X11") << "weston-X11" << "none" << true;
-    QTest::newRow("Weston remote desktop") << "weston" << "rdp" << true;
-    QTest::newRow("a monitor") << "Dell Inc." << "DELL U2720Q" << false;
-    QTest::newRow("a laptop panel") << "BOE" << "0x0BCA" << false;
+    const auto row = [](const char* name, const char* make, const char* model, bool isVirtual) {
+      QTest::newRow(name) << QString::fromLatin1(make) << QString::fromLatin1(model) << isVirtual;
+    };
+    row("Weston headless", "weston", "headless", true);
+    row("wlroots headless", "headless", "headless", true);
+    row("Mutter virtual monitor", "MetaProducts Inc.", "MetaMonitor", true);
+    row("Weston in X11", "weston-X11", "none", true);
+    row("Weston remote desktop", "weston", "rdp", true);
+    row("a monitor", "Dell Inc.", "DELL U2720Q", false);
+    row("a laptop panel", "BOE", "0x0BCA", false);
   }
   void virtualOutputsAreKnownByMakeAndModel() {
     QFETCH(QString, make);

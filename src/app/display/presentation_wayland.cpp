@@ -164,13 +164,15 @@ class WaylandPresentationTimes final : public PresentationTimes {
     // Both answers end the feedback object; the client frees its proxy.
     wp_presentation_feedback_destroy(feedback->proxy);
     const std::lock_guard lock(m_pendingMutex);
-    std::erase_if(m_pending, [feedback](const std::unique_ptr<Feedback>& f) { return f.get() == feedback; });
+    std::erase_if(m_pending,
+                  [feedback](const std::unique_ptr<Feedback>& f) { return f.get() == feedback; });
   }
 
   static void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface,
                        uint32_t version) {
     auto* self = static_cast<WaylandPresentationTimes*>(data);
-    if (std::strcmp(interface, wp_presentation_interface.name) == 0 && self->m_presentation == nullptr) {
+    if (std::strcmp(interface, wp_presentation_interface.name) == 0 &&
+        self->m_presentation == nullptr) {
       self->m_presentation = static_cast<wp_presentation*>(
           wl_registry_bind(registry, name, &wp_presentation_interface, 1));
       wp_presentation_add_listener(self->m_presentation, &PresentationListener, self);
@@ -218,16 +220,15 @@ class WaylandPresentationTimes final : public PresentationTimes {
     }
   }
 
-  static void OnPresented(void* data, FeedbackProxy*, uint32_t secondsHigh,
-                          uint32_t secondsLow, uint32_t nanoseconds, uint32_t refresh,
-                          uint32_t sequenceHigh, uint32_t sequenceLow, uint32_t flags) {
+  static void OnPresented(void* data, FeedbackProxy*, uint32_t secondsHigh, uint32_t secondsLow,
+                          uint32_t nanoseconds, uint32_t refresh, uint32_t sequenceHigh,
+                          uint32_t sequenceLow, uint32_t flags) {
     auto* feedback = static_cast<Feedback*>(data);
-    const WaylandPresented presented{
-        .seconds = (uint64_t{secondsHigh} << 32) | secondsLow,
-        .nanoseconds = nanoseconds,
-        .refreshNs = refresh,
-        .sequence = (uint64_t{sequenceHigh} << 32) | sequenceLow,
-        .flags = flags};
+    const WaylandPresented presented{.seconds = (uint64_t{secondsHigh} << 32) | secondsLow,
+                                     .nanoseconds = nanoseconds,
+                                     .refreshNs = refresh,
+                                     .sequence = (uint64_t{sequenceHigh} << 32) | sequenceLow,
+                                     .flags = flags};
     feedback->owner->Finish(feedback, &presented);
   }
 

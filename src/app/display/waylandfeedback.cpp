@@ -96,7 +96,8 @@ Presentation PresentationOf(const WaylandPresented& presented, const ClockPair& 
                             ? -1
                             : static_cast<int64_t>(std::min<uint64_t>(presented.sequence, Largest));
   const uint32_t flags = presented.flags;
-  result.mode = (flags & WaylandPresentedZeroCopy) != 0 ? PresentMode::Flip : PresentMode::Composited;
+  result.mode =
+      (flags & WaylandPresentedZeroCopy) != 0 ? PresentMode::Flip : PresentMode::Composited;
   constexpr uint32_t Hardware =
       WaylandPresentedVsync | WaylandPresentedHwClock | WaylandPresentedHwCompletion;
   if (virtualOutput) {

@@ -3,9 +3,9 @@
 
 #include "display/waylandnative.h"
 
+#include <qpa/qplatformnativeinterface.h>
 #include <QGuiApplication>
 #include <QWindow>
-#include <qpa/qplatformnativeinterface.h>
 
 namespace alacrity {
 namespace {
