@@ -39,8 +39,10 @@ file(WRITE ${ALACRITY_QT_TEST_SCREEN} [=[
 
 # SCREENS names another offscreen configuration (several screens, other
 # pixel ratios); the program's settings go to a directory of the test too.
+# RUNNER is a command the test runs under (one that starts a display server
+# and chooses the platform); it exits 77 to skip.
 function(alacrity_add_qt_test name)
-  cmake_parse_arguments(ARG "" "SCREENS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "SCREENS" "SOURCES;LIBS;RUNNER" ${ARGN})
   if(NOT ARG_SCREENS)
     set(ARG_SCREENS ${ALACRITY_QT_TEST_SCREEN})
   endif()
@@ -49,7 +51,10 @@ function(alacrity_add_qt_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test alacrity_warnings)
   set(home ${CMAKE_CURRENT_BINARY_DIR}/${name}.home)
   file(MAKE_DIRECTORY ${home})
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${name}>)
+  if(ARG_RUNNER)
+    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
+  endif()
   set_property(GLOBAL APPEND PROPERTY ALACRITY_APP_TESTS ${name})
   set_tests_properties(${name} PROPERTIES LABELS app ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${ARG_SCREENS};TZ=UTC;LC_ALL=C;XDG_RUNTIME_DIR=${ALACRITY_QT_TEST_RUNTIME_DIR};ALACRITY_HOME=${home};XDG_CONFIG_HOME=${home}/config")

@@ -7,6 +7,10 @@
 
 #include <utility>
 
+#ifdef ALACRITY_HAVE_WAYLAND_PRESENTATION
+#include "display/presentation_wayland.h"
+#endif
+
 namespace alacrity {
 namespace {
 
@@ -23,6 +27,11 @@ class NoPresentationTimes final : public PresentationTimes {
 
 std::unique_ptr<PresentationTimes> MakePresentationTimes(PresentedSink sink) {
   const QString platform = QGuiApplication::platformName();
+#ifdef ALACRITY_HAVE_WAYLAND_PRESENTATION
+  if (platform.startsWith(QLatin1String("wayland"))) {
+    if (auto times = MakeWaylandPresentationTimes(sink)) return times;
+  }
+#endif
   (void)sink;
   (void)platform;
   return std::make_unique<NoPresentationTimes>();

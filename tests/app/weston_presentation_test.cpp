@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A real test shown through a headless Weston (scripts/with-weston starts
+// it): the compositor tells when each stimulus frame was presented, and the
+// record keeps it against the frame clock the compositor reports.
+
+#include <QTest>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include "apptestsupport.h"
+#include "commandids.h"
+#include "data/enums.h"
+#include "display/presentationtimes.h"
+#include "engine/engine.h"
+#include "engine/host_clock.h"
+#include "engine/simulated_subject.h"
+#include "views/alacrityview.h"
+
+namespace alacrity::test {
+
+class WestonPresentationTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void everyStimulusFrameHasItsPresentedTime() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+      QSKIP("needs a Wayland compositor (scripts/with-weston)");
+    }
+    constexpr int Stimuli = 8;
+    FrameFixture f;
+    MessageRecorder boxes;
+    CAlacrityView& view = f.frame->View();
+    const PresentationSupport support = view.Presentation().Support();
+    QCOMPARE(support.method, QStringLiteral("Wayland presentation-time"));
+    QVERIFY2(support.simulated, "a headless output was not taken for a virtual one");
+
+    view.SetSafetyNetTimerMs(600'000);
+    f.data->customConfiguration.timingMode = Code(TimingMode::Fixed);
+    f.data->customConfiguration.fixedTimeMs = 100;
+    view.SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, Stimuli}; });
+    f.frame->RunCommand(IdPerform);
+    std::atomic<bool> stop{false};
+    std::thread reader([&] {
+      SimulatedSubject person({150.0, 10.0, 0.0}, 3);
+      const auto period = std::chrono::nanoseconds(1'000'000'000 / 1440);
+      auto due = std::chrono::steady_clock::now();
+      while (!stop.load() && f.state->done.load() == 0) {
+        due += period;
+        std::this_thread::sleep_until(due);
+        OnBytesReceived(MonotonicNowNs(), 1);
+        OnDeviceByte(person.NextByte(*f.state, *f.data));
+      }
+    });
+    const bool ended = QTest::qWaitFor([&] { return f.data->idle == 1; }, 30'000);
+    stop = true;
+    reader.join();
+    QVERIFY(ended);
+    const RunTiming* timing = view.TimingOfResults();
+    QVERIFY(timing != nullptr);
+    QCOMPARE(static_cast<int>(timing->stimuli.size()), Stimuli);
+    std::vector<double> onsetToPresentedMs;
+    int64_t previousCounter = -1;
+    for (std::size_t i = 0; i < timing->stimuli.size(); ++i) {
+      const StimulusTiming& row = timing->stimuli[i];
+      const Presentation& p = row.presented;
+      const QByteArray which = QByteArray::number(row.stimulus);
+      QVERIFY2(p.hostNs != 0, which);
+      QCOMPARE(p.quality, PresentQuality::SimulatedClock);
+      QCOMPARE(p.mode, PresentMode::Composited);
+      // The output's 60 Hz, as its frame clock reports it.
+      QVERIFY2(std::abs(p.refreshNs - 16'666'667) < 10'000, which);
+      // Weston's clock (CLOCK_MONOTONIC_RAW) carried over to the record's:
+      // shown after the hand-over, and before the next stimulus began.
+      QVERIFY2(p.hostNs > row.paintedHostNs, which);
+      if (i + 1 < timing->stimuli.size()) {
+        QVERIFY2(p.hostNs < timing->stimuli[i + 1].onsetHostNs, which);
+      }
+      // Weston 10's headless output counts no retraces; where an output
+      // does, its counter rises from frame to frame.
+      if (p.frameCounter >= 0) {
+        QVERIFY2(p.frameCounter > previousCounter, which);
+        previousCounter = p.frameCounter;
+      }
+      onsetToPresentedMs.push_back(static_cast<double>(p.hostNs - row.onsetHostNs) / 1e6);
+    }
+    std::sort(onsetToPresentedMs.begin(), onsetToPresentedMs.end());
+    qInfo("onset to presented: median %.1f ms, longest %.1f ms over %d stimuli",
+          onsetToPresentedMs[onsetToPresentedMs.size() / 2], onsetToPresentedMs.back(), Stimuli);
+  }
+};
+
+}  // namespace alacrity::test
+
+QTEST_MAIN(alacrity::test::WestonPresentationTest)
+#include "weston_presentation_test.moc"
