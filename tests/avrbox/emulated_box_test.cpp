@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// alacrity-avrbox, the firmware on a simulated chip in real time, read by
+// alacrity-cli as any serial box is read: a whole test comes out exactly as
+// the bytes the firmware sent dictate, and check-box calls the box sound,
+// its restart on the port's opening included.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "../cli/cli_runner.h"
+
+extern char** environ;
+
+namespace alacrity {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::CliResult;
+using testing::RunCli;
+using testing::TempDir;
+
+// alacrity-avrbox running beside the test; stopped with SIGTERM at the end.
+class RunningBox {
+ public:
+  explicit RunningBox(std::vector<std::string> arguments) {
+    int out[2];
+    if (::pipe(out) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    arguments.insert(arguments.begin(), {ALACRITY_AVRBOX, "--firmware", ALACRITY_FIRMWARE_ELF});
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&m_pid, ALACRITY_AVRBOX, &actions, nullptr, argv.data(), environ) != 0) {
+      m_pid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    // The device line; the pipe closes with the program should it fail.
+    char c = 0;
+    while (::read(out[0], &c, 1) == 1 && c != '\n') m_device += c;
+    ::close(out[0]);
+  }
+  ~RunningBox() {
+    if (m_pid <= 0) return;
+    ::kill(m_pid, SIGTERM);
+    int status = 0;
+    ::waitpid(m_pid, &status, 0);
+  }
+  RunningBox(const RunningBox&) = delete;
+  RunningBox& operator=(const RunningBox&) = delete;
+
+  const std::string& Device() const { return m_device; }
+
+ private:
+  pid_t m_pid = -1;
+  std::string m_device;
+};
+
+TEST(EmulatedBox, AWholeTestGivesExactlyTheTimesOfTheBytesTheFirmwareSent) {
+  TempDir dir;
+  const std::string sent = (dir / "sent.bin").string();
+  const std::vector<std::string> run = {"run", "--count", "3", "--seed", "5", "--time", "1173103389"};
+  {
+    RunningBox box(
+        {"--script", "300:1:100 400:2:80 500:3:120 600:4:90 700:1+L:100", "--record", sent});
+    ASSERT_FALSE(box.Device().empty());
+    std::vector<std::string> fromBox = run;
+    fromBox.insert(fromBox.end(), {"--device", box.Device(), "-o", (dir / "box.aly").string()});
+    const CliResult live = RunCli(fromBox, {.limit = std::chrono::seconds(60)});
+    ASSERT_EQ(live.exitCode, 0) << live.err;
+    EXPECT_THAT(live.out, HasSubstr("3 of 3 stimuli answered"));
+  }
+
+  // The same set-up fed the bytes the firmware sent since its restart.
+  std::vector<std::string> fromBytes = run;
+  fromBytes.insert(fromBytes.end(), {"--stream", sent, "-o", (dir / "bytes.aly").string()});
+  ASSERT_EQ(RunCli(fromBytes).exitCode, 0);
+  EXPECT_EQ(testing::ReadAll(dir / "box.aly"), testing::ReadAll(dir / "bytes.aly"));
+}
+
+TEST(EmulatedBox, CheckBoxCallsItSoundThoughItRestartsWhenItsPortOpens) {
+  // The older Nano bootloader waits longer than Optiboot's second.
+  CliResult check;
+  for (int attempt = 0; attempt < 3 && check.exitCode != 0; ++attempt) {
+    RunningBox box({"--boot-ms", "1800"});
+    ASSERT_FALSE(box.Device().empty());
+    check = RunCli({"check-box", "--device", box.Device(), "--seconds", "2"});
+    ASSERT_THAT(check.out, HasSubstr("Response box on")) << check.out;
+    ASSERT_EQ(check.out.find("! Box rate"), std::string::npos) << check.out;
+  }
+  // A machine busy with other work can hold the reader (or the chip) back
+  // for 20 ms itself, which the check rightly reports as a gap.
+  if (check.exitCode != 0 && check.out.find("! Longest gap") != std::string::npos) {
+    GTEST_SKIP() << "this machine held the reader back three times: " << check.out;
+  }
+  EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+  EXPECT_THAT(check.out, HasSubstr("The box is sound."));
+}
+
+}  // namespace
+}  // namespace alacrity
