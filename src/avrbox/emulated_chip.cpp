@@ -9,6 +9,7 @@
 #include <sim_avr.h>
 #include <sim_cycle_timers.h>
 #include <sim_elf.h>
+#include <sim_hex.h>
 #include <sim_io.h>
 #include <sim_irq.h>
 #include <sys/stat.h>
@@ -66,38 +67,60 @@ int DataBitsOf(uint8_t controlB, uint8_t controlC) {
   }
 }
 
-}  // namespace
-
-std::unique_ptr<EmulatedChip> EmulatedChip::Load(const std::string& elfPath, std::string& error) {
-  // simavr's reader neither says why a file failed nor copes with a
-  // directory; a plain look first gives the reason.
-  struct stat status{};
-  if (::stat(elfPath.c_str(), &status) != 0) {
-    error = elfPath + ": " + std::strerror(errno);
-    return nullptr;
-  }
-  if (!S_ISREG(status.st_mode)) {
-    error = elfPath + ": not a regular file";
-    return nullptr;
-  }
-  avr_global_logger_set(&LogErrorsOnly);
+bool LoadElf(avr_t* avr, const std::string& path) {
   elf_firmware_t firmware{};
-  if (elf_read_firmware(elfPath.c_str(), &firmware) != 0 || firmware.flashsize == 0) {
-    error = elfPath + ": no AVR program in it (an .elf built for the ATmega328P is needed)";
-    return nullptr;
-  }
+  if (elf_read_firmware(path.c_str(), &firmware) != 0 || firmware.flashsize == 0) return false;
   // The binary flashed onto a board names neither chip nor clock: the board
   // has them.
   std::strncpy(firmware.mmcu, "atmega328p", sizeof firmware.mmcu - 1);
-  firmware.frequency = ClockHz;
-  avr_t* avr = avr_make_mcu_by_name(firmware.mmcu);
+  firmware.frequency = EmulatedChip::ClockHz;
+  avr_load_firmware(avr, &firmware);
+  return true;
+}
+
+// What avrdude writes into the flash, chunk by chunk.
+bool LoadHex(avr_t* avr, const std::string& path) {
+  ihex_chunk_p chunks = nullptr;
+  const int count = read_ihex_chunks(path.c_str(), &chunks);
+  bool loaded = false;
+  for (int i = 0; i < count; ++i) {
+    const ihex_chunk_t& chunk = chunks[i];
+    if (chunk.size == 0 || chunk.baseaddr + chunk.size > avr->flashend + 1) continue;
+    avr_loadcode(avr, chunk.data, chunk.size, chunk.baseaddr);
+    loaded = true;
+  }
+  if (count > 0) free_ihex_chunks(chunks);
+  avr->frequency = EmulatedChip::ClockHz;
+  return loaded;
+}
+
+}  // namespace
+
+std::unique_ptr<EmulatedChip> EmulatedChip::Load(const std::string& path, std::string& error) {
+  // simavr's reader neither says why a file failed nor copes with a
+  // directory; a plain look first gives the reason.
+  struct stat status{};
+  if (::stat(path.c_str(), &status) != 0) {
+    error = path + ": " + std::strerror(errno);
+    return nullptr;
+  }
+  if (!S_ISREG(status.st_mode)) {
+    error = path + ": not a regular file";
+    return nullptr;
+  }
+  avr_global_logger_set(&LogErrorsOnly);
+  avr_t* avr = avr_make_mcu_by_name("atmega328p");
   if (avr == nullptr || avr_init(avr) != 0) {
     error = "the simulator has no ATmega328P";
     return nullptr;
   }
   avr->log = LOG_ERROR;
-  avr_load_firmware(avr, &firmware);
   std::unique_ptr<EmulatedChip> chip(new EmulatedChip(avr));
+  const bool loaded = path.ends_with(".hex") ? LoadHex(avr, path) : LoadElf(avr, path);
+  if (!loaded) {
+    error = path + ": no AVR program in it (an .elf or .hex built for the ATmega328P is needed)";
+    return nullptr;
+  }
   return chip;
 }
 

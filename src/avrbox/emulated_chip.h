@@ -43,9 +43,10 @@ class EmulatedChip {
  public:
   static constexpr uint32_t ClockHz = 16'000'000;
 
-  // Loads the firmware onto a fresh chip; nothing, with a reason in `error`,
-  // when the file cannot be read or holds no AVR program.
-  static std::unique_ptr<EmulatedChip> Load(const std::string& elfPath, std::string& error);
+  // Loads the firmware onto a fresh chip, from the .elf the compiler wrote or
+  // the .hex that is flashed onto a board; nothing, with a reason in
+  // `error`, when the file cannot be read or holds no AVR program.
+  static std::unique_ptr<EmulatedChip> Load(const std::string& path, std::string& error);
   ~EmulatedChip();
   EmulatedChip(const EmulatedChip&) = delete;
   EmulatedChip& operator=(const EmulatedChip&) = delete;

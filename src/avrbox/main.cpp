@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
       "second; set ALACRITY_COM1 to that device."};
   app.set_version_flag("--version", VersionText("alacrity-avrbox"));
   Options options;
-  app.add_option("--firmware", options.firmware, "The firmware to run (.elf)")
+  app.add_option("--firmware", options.firmware, "The firmware to run (.hex or .elf)")
       ->capture_default_str();
   auto* script = app.add_option(
       "--script", options.script,

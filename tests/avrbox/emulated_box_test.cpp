@@ -4,7 +4,8 @@
 // alacrity-avrbox, the firmware on a simulated chip in real time, read by
 // alacrity-cli as any serial box is read: a whole test comes out exactly as
 // the bytes the firmware sent dictate, and check-box calls the box sound,
-// its restart on the port's opening included.
+// its restart on the port's opening included; and the window's self-test
+// passes on it.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -108,6 +109,23 @@ TEST(EmulatedBox, CheckBoxCallsItSoundThoughItRestartsWhenItsPortOpens) {
   }
   EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
   EXPECT_THAT(check.out, HasSubstr("The box is sound."));
+}
+
+// The window's own check of the station: the device check, then a test of
+// three stimuli, each opening of the port restarting the box.
+TEST(EmulatedBox, TheWindowsSelfTestPassesOnIt) {
+  RunningBox box({"--script", "300:1+2+3+4:150", "--loop"});
+  ASSERT_FALSE(box.Device().empty());
+  TempDir home;
+  const std::vector<std::string> environment = {
+      "ALACRITY_COM1=" + box.Device(), "QT_QPA_PLATFORM=offscreen", "HOME=" + home.path().string(),
+      "XDG_CONFIG_HOME=" + (home / "config").string(), "XDG_RUNTIME_DIR=" + home.path().string(),
+      "TZ=UTC", "LC_ALL=C"};
+  const CliResult result = testing::RunProgram(ALACRITY_PROGRAM, {"--self-test"}, &environment,
+                                               {.limit = std::chrono::seconds(120)});
+  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+  EXPECT_THAT(result.out, HasSubstr("test: 3 of 3 stimuli answered"));
+  EXPECT_THAT(result.out, HasSubstr("self-test passed"));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The alacrity authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The response box's firmware, the very binary flashed onto a board, on a
-// simulated ATmega328P run faster than real time: its tick, its line, and
-// where each input lands in the status byte.
+// The response box's firmware on a simulated ATmega328P run faster than real
+// time, from the .elf and from the very .hex flashed onto a board: its tick,
+// its line, and where each input lands in the status byte.
 
 #include <gtest/gtest.h>
 
@@ -22,11 +22,11 @@ struct SentByte {
   uint64_t cycle;
 };
 
-class FirmwareTest : public ::testing::Test {
+class FirmwareTest : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     std::string error;
-    chip = EmulatedChip::Load(ALACRITY_FIRMWARE_ELF, error);
+    chip = EmulatedChip::Load(GetParam(), error);
     ASSERT_TRUE(chip) << error;
     chip->SetByteSink([this](uint8_t byte, uint64_t cycle) { sent.push_back({byte, cycle}); });
   }
@@ -47,7 +47,7 @@ class FirmwareTest : public ::testing::Test {
   std::vector<SentByte> sent;
 };
 
-TEST_F(FirmwareTest, SendsOneByteEveryTickWithoutACycleOfDrift) {
+TEST_P(FirmwareTest, SendsOneByteEveryTickWithoutACycleOfDrift) {
   RunBytes(1);
   // 16 MHz / 11111 = 1440.0144 bytes a second.
   ASSERT_EQ(chip->TickCycles(), 11111);
@@ -70,7 +70,7 @@ TEST_F(FirmwareTest, SendsOneByteEveryTickWithoutACycleOfDrift) {
   EXPECT_EQ(sent.back().cycle - sent.front().cycle, Periods * 11111);
 }
 
-TEST_F(FirmwareTest, TheLineIsFiveDataBitsNoParityOneStopNear14400Baud) {
+TEST_P(FirmwareTest, TheLineIsFiveDataBitsNoParityOneStopNear14400Baud) {
   RunBytes(1);
   const LineSettings line = chip->Line();
   EXPECT_TRUE(line.transmitting);
@@ -88,7 +88,7 @@ TEST_F(FirmwareTest, TheLineIsFiveDataBitsNoParityOneStopNear14400Baud) {
   EXPECT_LE(10 * bitCycles, chip->TickCycles());
 }
 
-TEST_F(FirmwareTest, EachButtonAndTheLightSensorLandOnTheirBit) {
+TEST_P(FirmwareTest, EachButtonAndTheLightSensorLandOnTheirBit) {
   EXPECT_EQ(RunBytes(3), 0) << "idle inputs read as held: no pull-ups?";
   for (const int inputs : {0x01, 0x02, 0x04, 0x08, 0x10, 0x1F}) {
     chip->SetInputs(static_cast<uint8_t>(inputs));
@@ -98,7 +98,7 @@ TEST_F(FirmwareTest, EachButtonAndTheLightSensorLandOnTheirBit) {
   }
 }
 
-TEST_F(FirmwareTest, AScriptedPressShowsFromTheFirstTickAfterItToTheFirstAfterItsRelease) {
+TEST_P(FirmwareTest, AScriptedPressShowsFromTheFirstTickAfterItToTheFirstAfterItsRelease) {
   std::string error;
   const auto steps = ParsePressScript("10:2+L:5", error);
   ASSERT_TRUE(steps) << error;
@@ -116,6 +116,18 @@ TEST_F(FirmwareTest, AScriptedPressShowsFromTheFirstTickAfterItToTheFirstAfterIt
     held += down ? 1 : 0;
   }
   EXPECT_EQ(held, 7u);  // 5 ms of 1440 ticks a second
+}
+
+INSTANTIATE_TEST_SUITE_P(CompiledAndFlashed, FirmwareTest,
+                         ::testing::Values(ALACRITY_FIRMWARE_ELF, ALACRITY_FIRMWARE_HEX));
+
+TEST(EmulatedChipLoad, AFileWithoutAProgramIsRefusedWithTheReason) {
+  std::string error;
+  EXPECT_EQ(EmulatedChip::Load("/nonexistent/box.hex", error), nullptr);
+  EXPECT_EQ(error, "/nonexistent/box.hex: No such file or directory");
+  EXPECT_EQ(EmulatedChip::Load(ALACRITY_TEST_DATA_DIR "/small.aly", error), nullptr);
+  EXPECT_EQ(error, ALACRITY_TEST_DATA_DIR
+            "/small.aly: no AVR program in it (an .elf or .hex built for the ATmega328P is needed)");
 }
 
 }  // namespace
