@@ -23,6 +23,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -56,8 +57,16 @@ constexpr uint64_t SliceCycles = EmulatedChip::ClockHz / 1000;
 // for a programmer after a reset before it starts the firmware.
 constexpr int DefaultBootMs = 1000;
 
+// The firmware installed with the program, found from where the program is.
+std::string InstalledFirmware() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return ALACRITY_FIRMWARE_BESIDE;
+  return (program.parent_path() / ALACRITY_FIRMWARE_BESIDE).lexically_normal().string();
+}
+
 struct Options {
-  std::string firmware = ALACRITY_INSTALLED_FIRMWARE;
+  std::string firmware = InstalledFirmware();
   std::string script;
   std::string scriptFile;
   bool scriptGiven = false;
