@@ -159,8 +159,14 @@ void EmulatedChip::EdgesOnly() {
   avr_extint_set_strict_lvl_trig(m_avr, 1, 0);
 }
 
-void EmulatedChip::SetInputs(uint8_t status) {
-  m_inputs = status;
+void EmulatedChip::SetOutsideInputs(uint8_t status) {
+  m_outsideInputs = status;
+  SetInputs(m_inputs);
+}
+
+void EmulatedChip::SetInputs(uint8_t inputs) {
+  m_inputs = inputs;
+  const uint8_t status = inputs | m_outsideInputs;
   // An active input pulls its pin to ground and holds it there even when the
   // firmware rewrites the port; an idle one floats at what the chip's
   // pull-up makes of it, or low without one.

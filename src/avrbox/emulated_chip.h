@@ -63,6 +63,9 @@ class EmulatedChip {
   void SetInputSource(InputSource source);
   // The inputs as they are from now on.
   void SetInputs(uint8_t status);
+  // Inputs held from outside besides (the screen under the light sensor, as
+  // a program under test tells it), active whatever SetInputs says.
+  void SetOutsideInputs(uint8_t status);
 
   // While the chip sleeps, wait until the wall clock reaches the cycle it
   // wakes at, counting from now = the current cycle; or never wait.
@@ -97,6 +100,7 @@ class EmulatedChip {
   InputSource m_inputSource;
   std::optional<InputChange> m_pending;  // the next change, its timer set
   uint8_t m_inputs = 0;
+  uint8_t m_outsideInputs = 0;
   bool m_paced = false;
   int64_t m_wallOriginNs = 0;  // CLOCK_MONOTONIC at cycle m_wallOriginCycle
   uint64_t m_wallOriginCycle = 0;

@@ -7,15 +7,20 @@
 // the chip's serial line to it, the chip running in step with the wall clock
 // (1440 bytes a second); a press script drives its buttons and light sensor.
 // Like most Arduino-class boards, the box restarts when its port is opened
-// and stays silent while the bootloader waits. Runs until SIGINT or SIGTERM
-// (or, with --exit-at-end, until the script has been played and read).
-// Exit codes: 0 success, 1 an unreadable firmware, record file or no
-// terminal, 2 a usage error.
+// and stays silent while the bootloader waits. A named pipe can tell it what
+// the light sensor sees, for a program under test that draws the patch the
+// sensor sits on. Runs until SIGINT or SIGTERM (or, with --exit-at-end, until
+// the script has been played and read). Exit codes: 0 success, 1 an
+// unreadable firmware, record file or light pipe, no terminal, or a firmware
+// that stopped, 2 a usage error.
 
 #include <CLI/CLI.hpp>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/signalfd.h>
+#include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -75,6 +80,7 @@ struct Options {
   int bootMs = DefaultBootMs;
   bool noReset = false;
   std::string record;
+  std::string lightFrom;
 };
 
 int64_t NowNs() {
@@ -186,16 +192,59 @@ class Box {
   int64_t m_dropped = 0;
 };
 
+// The screen under the light sensor as a program under test tells it, on a
+// named pipe: each '1' lights the sensor, each '0' darkens it, from the
+// moment it is read; other bytes are ignored.
+class LightFromPipe {
+ public:
+  ~LightFromPipe() {
+    if (m_fd != -1) ::close(m_fd);
+  }
+  // False (errno set) when `path` is no named pipe or cannot be opened.
+  bool Open(const std::string& path) {
+    struct stat status{};
+    if (::stat(path.c_str(), &status) != 0) return false;
+    if (!S_ISFIFO(status.st_mode)) {
+      errno = EINVAL;
+      return false;
+    }
+    // Read and write, so that a writer closing it leaves no end of file
+    // behind to poll on forever.
+    m_fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    return m_fd != -1;
+  }
+  int Descriptor() const { return m_fd; }
+  // The sensor's state after what has been written since the last look.
+  std::optional<bool> Read() {
+    std::optional<bool> lit;
+    std::array<char, 256> buffer{};
+    ssize_t length = 0;
+    while (m_fd != -1 && (length = ::read(m_fd, buffer.data(), buffer.size())) > 0) {
+      for (ssize_t i = 0; i < length; ++i) {
+        if (buffer[static_cast<std::size_t>(i)] == '1') lit = true;
+        if (buffer[static_cast<std::size_t>(i)] == '0') lit = false;
+      }
+    }
+    return lit;
+  }
+
+ private:
+  int m_fd = -1;
+};
+
 // Whether SIGINT or SIGTERM came; never blocks.
 bool StopAsked(int signals) {
   signalfd_siginfo info{};
   return ::read(signals, &info, sizeof info) == static_cast<ssize_t>(sizeof info);
 }
 
-int Serve(Box& box, const Options& options, int signals, OpenedWatch* opens) {
+int Serve(Box& box, EmulatedChip& chip, const Options& options, int signals, OpenedWatch* opens,
+          LightFromPipe& light) {
   int64_t bootEndNs = -1;  // while the bootloader waits: when it gives up
   while (true) {
-    std::array<pollfd, 2> fds{{{signals, POLLIN, 0}, {opens ? opens->Descriptor() : -1, POLLIN, 0}}};
+    std::array<pollfd, 3> fds{{{signals, POLLIN, 0},
+                               {opens ? opens->Descriptor() : -1, POLLIN, 0},
+                               {light.Descriptor(), POLLIN, 0}}};
     int timeoutMs = 0;
     if (!box.Running()) {
       timeoutMs = bootEndNs < 0 ? -1
@@ -203,6 +252,9 @@ int Serve(Box& box, const Options& options, int signals, OpenedWatch* opens) {
     }
     if (::poll(fds.data(), fds.size(), timeoutMs) < 0 && errno != EINTR) return ExitFailed;
     if (StopAsked(signals)) return ExitOk;
+    if (const std::optional<bool> lit = light.Read()) {
+      chip.SetOutsideInputs(*lit ? LightSensorBit : 0);
+    }
     if (opens && opens->Opened()) {
       // DTR rose: the board resets, and its bootloader holds the firmware
       // back for a while.
@@ -262,6 +314,9 @@ int main(int argc, char** argv) {
       ->excludes(bootMs);
   app.add_option("--record", options.record,
                  "Write the bytes the firmware sent since it last started to this file");
+  app.add_option("--light-from", options.lightFrom,
+                 "A named pipe telling what the light sensor sees: each '1' written lights it, "
+                 "each '0' darkens it, as it is read (besides L in the script)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -304,6 +359,12 @@ int main(int argc, char** argv) {
     std::cerr << options.record << ": " << std::strerror(errno) << "\n";
     return ExitFailed;
   }
+  LightFromPipe light;
+  if (!options.lightFrom.empty() && !light.Open(options.lightFrom)) {
+    std::cerr << options.lightFrom << ": "
+              << (errno == EINVAL ? std::string("not a named pipe") : std::strerror(errno)) << "\n";
+    return ExitFailed;
+  }
   OpenedWatch opens;
   if (!options.noReset && !opens.Watch(terminal.DevicePath())) {
     std::cerr << "cannot watch " << terminal.DevicePath() << ": " << std::strerror(errno) << "\n";
@@ -315,7 +376,7 @@ int main(int argc, char** argv) {
   // One line, flushed: scripts wait for it.
   if (!WriteStandardOutput(terminal.DevicePath() + "\n")) return ExitFailed;
 
-  exitCode = Serve(box, options, signals, options.noReset ? nullptr : &opens);
+  exitCode = Serve(box, *chip, options, signals, options.noReset ? nullptr : &opens, light);
   if (exitCode == ExitOk && options.exitAtEnd) (void)terminal.WaitUntilRead(DrainTimeoutMs);
   if (!recording.Close()) {
     std::cerr << options.record << ": " << std::strerror(errno) << "\n";

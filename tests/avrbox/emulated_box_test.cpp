@@ -4,13 +4,16 @@
 // alacrity-avrbox, the firmware on a simulated chip in real time, read by
 // alacrity-cli as any serial box is read: a whole test comes out exactly as
 // the bytes the firmware sent dictate, and check-box calls the box sound,
-// its restart on the port's opening included; and the window's self-test
-// passes on it.
+// its restart on the port's opening included; a pipe tells it what the
+// light sensor sees; and the window's self-test passes on it.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,6 +112,41 @@ TEST(EmulatedBox, CheckBoxCallsItSoundThoughItRestartsWhenItsPortOpens) {
   }
   EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
   EXPECT_THAT(check.out, HasSubstr("The box is sound."));
+}
+
+// Reads bytes from the box until one satisfies `wanted`; false after 2880
+// bytes (two seconds) or two seconds without any.
+template <typename Wanted>
+bool ReadUntil(int device, Wanted wanted) {
+  for (int read = 0; read < 2880;) {
+    pollfd ready{device, POLLIN, 0};
+    if (::poll(&ready, 1, 2000) != 1) return false;
+    uint8_t byte = 0;
+    if (::read(device, &byte, 1) != 1) return false;
+    if (wanted(byte)) return true;
+    ++read;
+  }
+  return false;
+}
+
+// A program under test tells what its screen shows under the light sensor.
+TEST(EmulatedBox, WhatAPipeSaysOfTheScreenLightsTheSensorsBit) {
+  TempDir dir;
+  const std::string pipe = (dir / "light").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  RunningBox box({"--no-reset", "--light-from", pipe});
+  ASSERT_FALSE(box.Device().empty());
+  const int device = ::open(box.Device().c_str(), O_RDONLY | O_NOCTTY);
+  const int screen = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(device, 0);
+  ASSERT_GE(screen, 0);
+  EXPECT_TRUE(ReadUntil(device, [](uint8_t byte) { return byte == 0; }));
+  ASSERT_EQ(::write(screen, "1", 1), 1);
+  EXPECT_TRUE(ReadUntil(device, [](uint8_t byte) { return byte == 0x10; }));
+  ASSERT_EQ(::write(screen, "0", 1), 1);
+  EXPECT_TRUE(ReadUntil(device, [](uint8_t byte) { return byte == 0; }));
+  ::close(screen);
+  ::close(device);
 }
 
 // The window's own check of the station: the device check, then a test of
