@@ -15,10 +15,8 @@
 // that stopped, 2 a usage error.
 
 #include <CLI/CLI.hpp>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/signalfd.h>
-#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -37,6 +35,7 @@
 
 #include "data/file_io.h"
 #include "emulated_chip.h"
+#include "light_pipe.h"
 #include "link/box_simulator.h"
 #include "link/pseudo_terminal.h"
 #include "opened_watch.h"
@@ -192,46 +191,6 @@ class Box {
   int64_t m_dropped = 0;
 };
 
-// The screen under the light sensor as a program under test tells it, on a
-// named pipe: each '1' lights the sensor, each '0' darkens it, from the
-// moment it is read; other bytes are ignored.
-class LightFromPipe {
- public:
-  ~LightFromPipe() {
-    if (m_fd != -1) ::close(m_fd);
-  }
-  // False (errno set) when `path` is no named pipe or cannot be opened.
-  bool Open(const std::string& path) {
-    struct stat status{};
-    if (::stat(path.c_str(), &status) != 0) return false;
-    if (!S_ISFIFO(status.st_mode)) {
-      errno = EINVAL;
-      return false;
-    }
-    // Read and write, so that a writer closing it leaves no end of file
-    // behind to poll on forever.
-    m_fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    return m_fd != -1;
-  }
-  int Descriptor() const { return m_fd; }
-  // The sensor's state after what has been written since the last look.
-  std::optional<bool> Read() {
-    std::optional<bool> lit;
-    std::array<char, 256> buffer{};
-    ssize_t length = 0;
-    while (m_fd != -1 && (length = ::read(m_fd, buffer.data(), buffer.size())) > 0) {
-      for (ssize_t i = 0; i < length; ++i) {
-        if (buffer[static_cast<std::size_t>(i)] == '1') lit = true;
-        if (buffer[static_cast<std::size_t>(i)] == '0') lit = false;
-      }
-    }
-    return lit;
-  }
-
- private:
-  int m_fd = -1;
-};
-
 // Whether SIGINT or SIGTERM came; never blocks.
 bool StopAsked(int signals) {
   signalfd_siginfo info{};
@@ -239,7 +198,7 @@ bool StopAsked(int signals) {
 }
 
 int Serve(Box& box, EmulatedChip& chip, const Options& options, int signals, OpenedWatch* opens,
-          LightFromPipe& light) {
+          LightPipe& light) {
   int64_t bootEndNs = -1;  // while the bootloader waits: when it gives up
   while (true) {
     std::array<pollfd, 3> fds{{{signals, POLLIN, 0},
@@ -247,8 +206,9 @@ int Serve(Box& box, EmulatedChip& chip, const Options& options, int signals, Ope
                                {light.Descriptor(), POLLIN, 0}}};
     int timeoutMs = 0;
     if (!box.Running()) {
-      timeoutMs = bootEndNs < 0 ? -1
-                                : static_cast<int>(std::max<int64_t>(0, bootEndNs - NowNs()) / 1'000'000);
+      // Rounded up, so the wait never ends just short of the boot's end.
+      const int64_t leftNs = std::max<int64_t>(0, bootEndNs - NowNs());
+      timeoutMs = bootEndNs < 0 ? -1 : static_cast<int>((leftNs + 999'999) / 1'000'000);
     }
     if (::poll(fds.data(), fds.size(), timeoutMs) < 0 && errno != EINTR) return ExitFailed;
     if (StopAsked(signals)) return ExitOk;
@@ -359,7 +319,7 @@ int main(int argc, char** argv) {
     std::cerr << options.record << ": " << std::strerror(errno) << "\n";
     return ExitFailed;
   }
-  LightFromPipe light;
+  LightPipe light;
   if (!options.lightFrom.empty() && !light.Open(options.lightFrom)) {
     std::cerr << options.lightFrom << ": "
               << (errno == EINVAL ? std::string("not a named pipe") : std::strerror(errno)) << "\n";
