@@ -7,10 +7,16 @@
 #   make demo   a headless test with a simulated subject
 #   make test   installs what is missing, builds and runs every test
 #   make package  the Debian package, build/$(PRESET)/alacrity_<version>_<arch>.deb
+#   make firmware the response box firmware, build/$(PRESET)/firmware/alacrity-box.hex
+#   make flash PORT=/dev/ttyUSB0  flashes it onto an Arduino-class board
 PRESET ?= release
 FUZZ_SECONDS ?= 60
+# The board's bootloader speed: 115200 for Optiboot (Uno, current Nanos),
+# 57600 for a Nano with the old bootloader.
+FLASH_BAUD ?= 115200
 
-.PHONY: all deps build test package run demo screenshots sanitize tsan noregister fuzz bench format clean
+.PHONY: all deps build test package run demo screenshots sanitize tsan noregister fuzz bench format clean \
+	firmware flash
 
 all: build
 
@@ -28,6 +34,18 @@ test: build
 # install rules of the build: builds nothing that is up to date.
 package: build
 	cmake --build --preset $(PRESET) --target package
+
+firmware: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) --target firmware
+
+# Flashes through the board's bootloader (avrdude is not needed for anything
+# else, so it is not among the packages install-deps brings).
+flash: firmware
+	@if [ -z "$(PORT)" ]; then echo "make flash PORT=/dev/ttyUSB0 (or /dev/ttyACM0)"; exit 2; fi
+	@command -v avrdude >/dev/null || { echo "make flash needs avrdude: apt-get install avrdude"; exit 2; }
+	avrdude -p atmega328p -c arduino -P $(PORT) -b $(FLASH_BAUD) -D \
+		-U flash:w:build/$(PRESET)/firmware/alacrity-box.hex:i
 
 run: build
 	build/$(PRESET)/src/app/alacrity --keyboard-box

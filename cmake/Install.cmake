@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Install rules: the programs, the subject register library, the desktop
-# entry, icon and AppStream metainfo, the udev rule of the USB response box,
-# the manual pages and the documentation (the README, the manual and the
-# format notes). Included at the end of the top-level CMakeLists.txt, when
+# entry, icon and AppStream metainfo, the udev rules of the response box and
+# its firmware, the manual pages and the documentation (the README, the
+# manual and the format notes). Included at the end of the top-level CMakeLists.txt, when
 # every target exists; the Debian package (cmake/Packaging.cmake) is made
 # from these rules.
 #
@@ -21,7 +21,7 @@ set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(generated_dir ${PROJECT_BINARY_DIR}/packaging)
 
 # --- Programs ---------------------------------------------------------------
-set(alacrity_programs alacrity alacrity-cli alacrity-boxsim)
+set(alacrity_programs alacrity alacrity-cli alacrity-boxsim alacrity-avrbox)
 if(TARGET alacrity-report)
   list(APPEND alacrity_programs alacrity-report)
 endif()
@@ -79,7 +79,7 @@ function(alacrity_gzip source output)
   set(compressed_files ${compressed_files} ${output} PARENT_SCOPE)
 endfunction()
 
-set(man_pages alacrity.1 alacrity-cli.1 alacrity-boxsim.1)
+set(man_pages alacrity.1 alacrity-cli.1 alacrity-boxsim.1 alacrity-avrbox.1)
 if(TARGET alacrity-report)
   list(APPEND man_pages alacrity-report.1)
 endif()
@@ -105,7 +105,11 @@ install(FILES ${icon_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x
 
 # --- The response box -------------------------------------------------------------
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/udev/70-alacrity-ftdi.rules
+  ${PROJECT_SOURCE_DIR}/packaging/udev/70-alacrity-serial-box.rules
   DESTINATION ${ALACRITY_UDEV_RULES_DIR})
+# The firmware of the box a lab builds, ready for avrdude and for
+# alacrity-avrbox.
+install(FILES ${ALACRITY_FIRMWARE_HEX} DESTINATION ${CMAKE_INSTALL_DATADIR}/alacrity/firmware)
 
 # --- Manual pages and documentation -------------------------------------------------
 foreach(page IN LISTS man_pages)
@@ -120,7 +124,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/HACKING.md
 install(FILES ${PROJECT_SOURCE_DIR}/docs/install.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual ${PROJECT_SOURCE_DIR}/docs/formats
   DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
-  FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
+  FILES_MATCHING PATTERN "*.md" PATTERN "*.png" PATTERN "*.svg")
 # The notices of the header-only libraries compiled into the programs; the
 # copyright file above lists them too.
 install(FILES ${packaging_dir}/licenses/CLI11.txt ${packaging_dir}/licenses/nlohmann-json.txt

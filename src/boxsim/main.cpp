@@ -145,7 +145,8 @@ int main(int argc, char** argv) {
   auto* script = app.add_option(
       "--script", options.script,
       "Presses as WAIT:BUTTONS:HOLD steps in ms, e.g. \"500:1:100, 1200:3:150\" (button 1 held "
-      "100 ms after 500 ms idle, then button 3 ...); buttons 1..4, several as 1+2");
+      "100 ms after 500 ms idle, then button 3 ...); buttons 1..4, L the light sensor seeing "
+      "light, several as 1+2");
   auto* scriptFile = app.add_option("--script-file", options.scriptFile,
                                     "The same steps from a file; '#' starts a comment")
                          ->check(CLI::ExistingFile);

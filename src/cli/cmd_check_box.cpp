@@ -18,6 +18,7 @@
 
 #include "commands.h"
 #include "data/document_data.h"
+#include "engine/box_silence.h"
 #include "engine/engine.h"
 #include "engine/host_clock.h"
 #include "engine/timing_record.h"
@@ -31,8 +32,6 @@
 namespace alacrity::cli {
 namespace {
 
-// A box that has sent nothing for this long is not there (or not switched on).
-constexpr auto SilenceLimit = std::chrono::seconds(1);
 constexpr auto PollStep = std::chrono::milliseconds(20);
 
 struct CheckOptions {
@@ -97,16 +96,21 @@ int CheckBox(const CheckOptions& options) {
     UseTimingRecord(nullptr);
     return ExitRefused;
   }
-  const auto start = std::chrono::steady_clock::now();
-  const auto end = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                               std::chrono::duration<double>(options.seconds));
+  const int64_t openedNs = MonotonicNowNs();
+  // The check lasts as asked from the box's first byte: one that restarts
+  // as its port opens is silent for a while before it.
+  const auto measuring = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                             std::chrono::duration<double>(options.seconds))
+                             .count();
   bool silent = false;
-  while (std::chrono::steady_clock::now() < end) {
+  while (true) {
     std::this_thread::sleep_for(PollStep);
-    if (record->Arrival().bytes == 0 && std::chrono::steady_clock::now() - start >= SilenceLimit) {
+    const ByteArrival arrival = record->Arrival();
+    if (arrival.bytes == 0 && BoxIsSilent(arrival, openedNs, MonotonicNowNs())) {
       silent = true;
       break;
     }
+    if (arrival.bytes > 0 && MonotonicNowNs() - arrival.firstNs >= measuring) break;
   }
   // Bytes stop coming with the close; the silence before it counts.
   const int64_t endNs = MonotonicNowNs();

@@ -3,10 +3,12 @@
 
 // run: a whole test without a window. The run is set up exactly as Perform
 // sets it up, every byte goes to the engine in order as the link's reader
-// would hand it over, and the run ends exactly as Stop ends it.
+// would hand it over (from a file, a simulated subject, or a box on a
+// serial device), and the run ends exactly as Stop ends it.
 
 #include <CLI/CLI.hpp>
 
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <iostream>
@@ -14,6 +16,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "commands.h"
 #include "data/configuration_file.h"
@@ -21,12 +24,16 @@
 #include "data/protocol_file.h"
 #include "data/test_data_file.h"
 #include "data_files.h"
+#include "engine/box_silence.h"
 #include "engine/engine.h"
+#include "engine/host_clock.h"
 #include "engine/random.h"
 #include "engine/run_finish.h"
 #include "engine/schedule.h"
 #include "engine/simulated_subject.h"
 #include "engine/tick_clock.h"
+#include "engine/timing_record.h"
+#include "link/serial_link.h"
 #include "toolsupport/cli_support.h"
 #include "toolsupport/exit_codes.h"
 
@@ -39,6 +46,7 @@ struct RunOptions {
   std::optional<int32_t> count;
   std::string stream;
   std::string subject;
+  std::string device;
   std::optional<uint32_t> seed;
   std::optional<int64_t> time;
   std::string output;
@@ -124,6 +132,29 @@ void FeedSubject(const SubjectModel& model, uint64_t seed, RunState& state, cons
   }
 }
 
+// The box on a serial device, read as the window reads it during a test,
+// until the run is done. Nobody sees a stimulus here: for boxes a script or
+// a machine presses. A box that falls silent or away ends the run with the
+// answers so far, as Stop would, and the run fails.
+int FeedDevice(const std::string& path, RunState& state) {
+  SerialLink link;
+  const int64_t openedNs = MonotonicNowNs();
+  if (link.SerialOpenDevice(path) != 1) {
+    std::cerr << "Cannot open the response box's port: " << link.OpenFailure() << "\n";
+    return ExitRefused;
+  }
+  const TimingRecord& record = *UsedTimingRecord();
+  bool stopped = false;
+  while (state.done.load() == 0 && !stopped) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    stopped = link.ReaderEnded() || BoxIsSilent(record.Arrival(), openedNs, MonotonicNowNs());
+  }
+  link.SerialClose();
+  if (!stopped) return ExitOk;
+  std::cerr << "The response box on " << path << " stopped sending; the answers so far are kept.\n";
+  return ExitRefused;
+}
+
 int RunTest(const RunOptions& options) {
   const bool protocolMode = !options.protocol.empty();
   std::optional<SubjectModel> model;
@@ -160,27 +191,44 @@ int RunTest(const RunOptions& options) {
   state->serialOnly = 0;
   state->checkMode = 0;
   state->phase = WaitStart;
+  // A box on a device gives host times worth keeping beside the data file.
+  auto record = std::make_unique<TimingRecord>();
+  const bool fromDevice = !options.device.empty();
+  if (fromDevice) UseTimingRecord(record.get());
   AttachEngine(*state, *data);
 
+  int code = ExitOk;
   if (model) {
     FeedSubject(*model, seed, *state, *data);
-  } else if (const int code = FeedStream(options.stream, *state); code != ExitOk) {
+  } else if (fromDevice) {
+    code = FeedDevice(options.device, *state);
+    UseTimingRecord(nullptr);
+    // Nothing opened, nothing to keep.
+    if (code != ExitOk && record->Arrival().bytes == 0) return code;
+  } else if (code = FeedStream(options.stream, *state); code != ExitOk) {
     return code;
   }
 
   FinishRun(*state, *data);
-  // No host times here: a timing record of an earlier file of that name goes.
-  if (!SaveTestDataOrReport(options.output, *data, nullptr)) return ExitRefused;
+  // Without a box, no host times: a timing record of an earlier file of that
+  // name goes.
+  const std::optional<RunTiming> timing =
+      fromDevice ? std::optional(record->Snapshot(state->stimulusCount.load())) : std::nullopt;
+  if (!SaveTestDataOrReport(options.output, *data, timing ? &*timing : nullptr)) {
+    return ExitRefused;
+  }
   std::cout << data->results.responseCount << " of " << state->stimulusCount.load()
             << " stimuli answered, saved to " << options.output << '\n';
-  return ExitOk;
+  return code;
 }
 
 }  // namespace
 
 Command AddRunCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
-      "run", "Run a test headless from a byte stream or a simulated subject and save its data file");
+      "run",
+      "Run a test headless from a byte stream, a simulated subject or a box on a serial device "
+      "and save its data file");
   auto options = std::make_shared<RunOptions>();
   command->add_option("--config", options->config,
                       "Configuration file (.alycfg); default: the built-in configuration");
@@ -192,8 +240,13 @@ Command AddRunCommand(CLI::App& app) {
                                      "File of status bytes as the box sends them, one per tick");
   auto* subject = command->add_option("--subject", options->subject,
                                       "Simulated subject MEAN_MS[,SD_MS[,ERROR_RATE]]");
-  stream->excludes(subject);
-  subject->excludes(stream);
+  auto* device = command->add_option(
+      "--device", options->device,
+      "A response box on this serial device (e.g. /dev/ttyUSB0), pressed by a script or a "
+      "machine: nobody sees a stimulus");
+  stream->excludes(subject, device);
+  subject->excludes(stream, device);
+  device->excludes(stream, subject);
   command->add_option("--seed", options->seed, "Random generator seed (default: the current time)");
   command->add_option("--time", options->time,
                       "Test time in seconds since 1970 (default: now)");
@@ -202,8 +255,8 @@ Command AddRunCommand(CLI::App& app) {
     return CommandFiles{{options->config, options->protocol, options->stream}, {options->output}};
   };
   const auto run = [options] {
-    if (options->stream.empty() && options->subject.empty()) {
-      std::cerr << "run needs --stream or --subject\n";
+    if (options->stream.empty() && options->subject.empty() && options->device.empty()) {
+      std::cerr << "run needs --stream, --subject or --device\n";
       return ExitUsage;
     }
     return RunTest(*options);

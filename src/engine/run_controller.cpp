@@ -155,9 +155,7 @@ bool RunController::BoxFellSilent() const {
   if (m_mode != TestRun || m_data.idle != 0 || m_linkStartedNs == 0 || timing == nullptr) {
     return false;
   }
-  const ByteArrival arrival = timing->Arrival();
-  const int64_t lastHeard = arrival.bytes > 0 ? std::max(arrival.lastNs, m_linkStartedNs) : m_linkStartedNs;
-  return m_now() - lastHeard >= SilentBoxNs;
+  return BoxIsSilent(timing->Arrival(), m_linkStartedNs, m_now());
 }
 
 void RunController::OnTimer() {

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "box_silence.h"
 #include "data/document_data.h"
 #include "host_clock.h"
 #include "run_journal_sink.h"
@@ -113,9 +114,6 @@ class RunLink {
 inline constexpr std::string_view NoticeBoxStoppedSending =
     "The response box stopped sending. Press Stop: the answers so far are kept.";
 
-// A box streams all the time: this long without a byte, it is not there or
-// has stopped.
-inline constexpr int64_t SilentBoxNs = 1'000'000'000;
 
 class RunController {
  public:

@@ -3,18 +3,12 @@
 
 #include "box_simulator.h"
 
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <termios.h>
 #include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <chrono>
-#include <cstdlib>
 #include <exception>
 
 #include "keyboard_box.h"
@@ -57,13 +51,18 @@ std::optional<int32_t> ParseMilliseconds(std::string_view text) {
 }
 
 std::optional<uint8_t> ParseButtons(std::string_view text) {
-  uint8_t nibble = 0;
+  uint8_t inputs = 0;
   while (true) {
     const std::size_t plus = text.find('+');
-    const std::string_view number = text.substr(0, plus);
-    if (number.size() != 1 || number[0] < '1' || number[0] > '4') return std::nullopt;
-    nibble = static_cast<uint8_t>(nibble | (1u << (number[0] - '1')));
-    if (plus == std::string_view::npos) return nibble;
+    const std::string_view name = text.substr(0, plus);
+    if (name == "L") {
+      inputs |= LightSensorBit;
+    } else if (name.size() == 1 && name[0] >= '1' && name[0] <= '4') {
+      inputs = static_cast<uint8_t>(inputs | (1u << (name[0] - '1')));
+    } else {
+      return std::nullopt;
+    }
+    if (plus == std::string_view::npos) return inputs;
     text.remove_prefix(plus + 1);
   }
 }
@@ -130,7 +129,7 @@ std::optional<std::vector<PressStep>> ParsePressScript(std::string_view text, st
     if (!step) {
       error = "step " + std::to_string(steps.size() + 1) + " \"" + std::string(token) +
               "\": expected WAIT:BUTTONS:HOLD, milliseconds 0.." + std::to_string(MaxStepMs) +
-              " (HOLD at least 1) and buttons 1..4 joined by '+'";
+              " (HOLD at least 1) and buttons 1..4 or L (the light sensor) joined by '+'";
       return std::nullopt;
     }
     steps.push_back(*step);
@@ -174,46 +173,10 @@ std::size_t ScriptedSubject::Read(std::span<uint8_t> out) {
 
 BoxSimulator::~BoxSimulator() { Close(); }
 
-bool BoxSimulator::Open() {
-  if (m_master != -1) {
-    errno = EBUSY;
-    return false;
-  }
-  const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (master < 0) return false;
-  std::array<char, 128> name{};
-  termios raw{};
-  // Non-blocking writes: a full queue (nobody reading) drops bytes instead of
-  // stalling the clock.
-  const int flags = ::fcntl(master, F_GETFL);
-  if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
-      ::ptsname_r(master, name.data(), name.size()) != 0 || flags < 0 ||
-      ::fcntl(master, F_SETFL, flags | O_NONBLOCK) != 0 || ::tcgetattr(master, &raw) != 0) {
-    const int saved = errno;
-    ::close(master);
-    errno = saved;
-    return false;
-  }
-  // Raw, so that the bytes arrive exactly as written: no echo filling the
-  // master's queue, no CR/LF translation, no ^C/^S handling of status bytes
-  // before the program has set the port up itself.
-  ::cfmakeraw(&raw);
-  const int slave = ::open(name.data(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (::tcsetattr(master, TCSANOW, &raw) != 0 || slave < 0) {
-    const int saved = errno;
-    if (slave >= 0) ::close(slave);
-    ::close(master);
-    errno = saved;
-    return false;
-  }
-  m_master = master;
-  m_slave = slave;
-  m_devicePath = name.data();
-  return true;
-}
+bool BoxSimulator::Open() { return m_terminal.Open(); }
 
 bool BoxSimulator::Start(std::unique_ptr<BoxByteSource> source, BoxSimulatorOptions options) {
-  if (m_master == -1 || !source) return false;
+  if (m_terminal.DevicePath().empty() || !source) return false;
   if (m_streamer.joinable()) {
     if (!m_finished.load()) return false;  // still streaming
     m_streamer.join();
@@ -237,25 +200,11 @@ void BoxSimulator::Stop() {
   if (m_streamer.joinable()) m_streamer.join();
 }
 
-bool BoxSimulator::WaitUntilRead(int timeoutMs) const {
-  if (m_slave == -1) return false;
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (true) {
-    int queued = 0;
-    if (::ioctl(m_slave, FIONREAD, &queued) != 0) return false;
-    if (queued == 0) return true;
-    if (std::chrono::steady_clock::now() >= giveUp) return false;
-    ::usleep(1000);
-  }
-}
+bool BoxSimulator::WaitUntilRead(int timeoutMs) const { return m_terminal.WaitUntilRead(timeoutMs); }
 
 void BoxSimulator::Close() {
   Stop();
-  if (m_slave != -1) ::close(m_slave);
-  if (m_master != -1) ::close(m_master);
-  m_slave = -1;
-  m_master = -1;
-  m_devicePath.clear();
+  m_terminal.Close();
 }
 
 void BoxSimulator::Stream(std::unique_ptr<BoxByteSource> source, BoxSimulatorOptions options) {
@@ -301,17 +250,7 @@ void BoxSimulator::Stream(std::unique_ptr<BoxByteSource> source, BoxSimulatorOpt
 }
 
 void BoxSimulator::Deliver(std::span<const uint8_t> bytes) {
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t result = ::write(m_master, bytes.data() + written, bytes.size() - written);
-    if (result > 0) {
-      written += static_cast<std::size_t>(result);
-    } else if (result < 0 && errno == EINTR) {
-      continue;
-    } else {
-      break;  // the queue is full: nobody has read for seconds
-    }
-  }
+  const std::size_t written = m_terminal.Write(bytes);
   m_sent.fetch_add(static_cast<int64_t>(written));
   m_dropped.fetch_add(static_cast<int64_t>(bytes.size() - written));
 }

@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+#include "pseudo_terminal.h"
+
 namespace alacrity {
 
 // Where the simulated box's status bytes come from.
@@ -43,8 +45,12 @@ class RecordedStream : public BoxByteSource {
   std::size_t m_next = 0;
 };
 
+// The status bit of the light sensor on a box that has one.
+inline constexpr uint8_t LightSensorBit = 0x10;
+
 // One step of a scripted subject: after `waitMs` with all buttons up, hold
-// `buttons` (a nibble, bit k for button k + 1) for `holdMs`.
+// `buttons` (bit k for button k + 1; bit 4 the light sensor of a box that
+// has one, seeing light) for `holdMs`.
 struct PressStep {
   int32_t waitMs = 0;
   uint8_t buttons = 0;
@@ -56,7 +62,8 @@ inline constexpr int32_t MaxStepMs = 3'600'000;
 
 // Parses a press script: steps "WAIT:BUTTONS:HOLD" in milliseconds, separated
 // by commas, blanks or line breaks, with '#' starting a comment to the end of
-// the line. BUTTONS is a button number 1..4 or several joined by '+' ("1+2").
+// the line. BUTTONS is a button number 1..4, or L for the light sensor
+// seeing light, or several joined by '+' ("1+2", "3+L").
 // Example: "500:1:100, 1200:3:150" presses button 1 for 100 ms after 500 ms,
 // then button 3 for 150 ms after 1200 ms more. Nothing, with a reason in
 // `error`, when the text is malformed or holds no step.
@@ -111,7 +118,7 @@ class BoxSimulator {
   bool Open();
   // The device to open as the box's serial port ("/dev/pts/N"); "" when
   // closed.
-  const std::string& DevicePath() const { return m_devicePath; }
+  const std::string& DevicePath() const { return m_terminal.DevicePath(); }
 
   // Starts streaming `source` at the options' rate on a thread of its own.
   // False when not open, already streaming, or the thread cannot start.
@@ -141,12 +148,7 @@ class BoxSimulator {
   void Stream(std::unique_ptr<BoxByteSource> source, BoxSimulatorOptions options);
   void Deliver(std::span<const uint8_t> bytes);
 
-  int m_master = -1;  // the controlling side; the streaming thread writes the bytes here
-  // Our own handle on the device: keeps the terminal's settings and queue in
-  // place while the program under test opens and closes the port, and lets
-  // WaitUntilRead see the queue.
-  int m_slave = -1;
-  std::string m_devicePath;
+  PseudoTerminal m_terminal;  // the streaming thread writes the bytes here
   std::thread m_streamer;
   std::atomic<bool> m_stop{false};        // written by Stop
   std::atomic<bool> m_finished{false};    // written by the streaming thread

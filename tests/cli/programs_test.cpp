@@ -29,6 +29,7 @@ constexpr Program Programs[] = {
     {"alacrity-cli", ALACRITY_CLI},
     {"alacrity-report", ALACRITY_REPORT},
     {"alacrity-boxsim", ALACRITY_BOXSIM},
+    {"alacrity-avrbox", ALACRITY_AVRBOX},
 };
 
 TEST(Programs, VersionShowsTheLegalNotice) {
@@ -58,6 +59,10 @@ TEST(Programs, BoxSimulatorStopsWhenItCannotPrintItsDevice) {
                                    {.output = output, .limit = std::chrono::seconds(20)});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_THAT(result.err, HasSubstr("standard output: "));
+    const auto emulated = RunProgram(ALACRITY_AVRBOX, {"--firmware", ALACRITY_FIRMWARE_ELF}, nullptr,
+                                     {.output = output, .limit = std::chrono::seconds(20)});
+    EXPECT_EQ(emulated.exitCode, 1);
+    EXPECT_THAT(emulated.err, HasSubstr("standard output: "));
   }
 }
 

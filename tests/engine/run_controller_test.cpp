@@ -286,7 +286,8 @@ int64_t g_hostNowNs = 0;
 // A box unplugged from a serial port without a carrier line only falls
 // silent: the operator is told after a second, and the notice goes again when
 // the bytes come back (a machine that was too busy to read them). A port with
-// nothing behind it is silent from the start.
+// nothing behind it is silent from the start, once a box would have ended the
+// restart that opening its port may cause.
 TEST_F(RunControllerTest, ABoxSilentForASecondIsReportedUntilItSendsAgain) {
   auto record = std::make_unique<TimingRecord>();
   UseTimingRecord(record.get());
@@ -296,6 +297,7 @@ TEST_F(RunControllerTest, ABoxSilentForASecondIsReportedUntilItSendsAgain) {
     window.notices.clear();
     window.cleared.clear();
     controller.PerformCommand();
+    g_hostNowNs += BoxRestartNs;
     if (sending) OnBytesReceived(g_hostNowNs, 8);
     g_hostNowNs += SilentBoxNs - 1;
     controller.OnTimer();
@@ -309,6 +311,25 @@ TEST_F(RunControllerTest, ABoxSilentForASecondIsReportedUntilItSendsAgain) {
     EXPECT_THAT(window.cleared, ElementsAre(NoticeBoxStoppedSending)) << sending;
     controller.StopRun();
   }
+  UseTimingRecord(nullptr);
+}
+
+// An Arduino-class box restarts as its port opens: a few bytes from before,
+// then silence while its bootloader waits, then the stream.
+TEST_F(RunControllerTest, TheRestartOfABoxAsItsPortOpensIsNoSilence) {
+  auto record = std::make_unique<TimingRecord>();
+  UseTimingRecord(record.get());
+  g_hostNowNs = 50'000'000'000;
+  controller.SetHostClock([] { return g_hostNowNs; });
+  controller.PerformCommand();
+  OnBytesReceived(g_hostNowNs, 3);
+  g_hostNowNs += BoxRestartNs + SilentBoxNs - 1;
+  controller.OnTimer();
+  OnBytesReceived(g_hostNowNs, 8);
+  g_hostNowNs += SilentBoxNs - 1;
+  controller.OnTimer();
+  EXPECT_TRUE(window.notices.empty());
+  controller.StopRun();
   UseTimingRecord(nullptr);
 }
 

@@ -39,8 +39,9 @@ std::vector<PressStep> Script(std::string_view text) {
 }
 
 TEST(PressScript, StepsSeparatorsCommentsAndButtonCombinations) {
-  const auto steps = Script("500:1:100, 1200:3:150\n# a comment: 9:9:9\n0:1+2:1\t40:4:20#tail");
-  ASSERT_EQ(steps.size(), 4u);
+  const auto steps =
+      Script("500:1:100, 1200:3:150\n# a comment: 9:9:9\n0:1+2:1\t40:4:20#tail\n5:L:30 0:3+L:1");
+  ASSERT_EQ(steps.size(), 6u);
   EXPECT_EQ(steps[0].waitMs, 500);
   EXPECT_EQ(steps[0].buttons, 1);
   EXPECT_EQ(steps[0].holdMs, 100);
@@ -49,11 +50,15 @@ TEST(PressScript, StepsSeparatorsCommentsAndButtonCombinations) {
   EXPECT_EQ(steps[2].buttons, 3);
   EXPECT_EQ(steps[3].buttons, 8);
   EXPECT_EQ(steps[3].holdMs, 20);
+  // The light sensor of a box that has one is the fifth bit.
+  EXPECT_EQ(steps[4].buttons, LightSensorBit);
+  EXPECT_EQ(steps[5].buttons, 0x14);
 }
 
 TEST(PressScript, MalformedScriptsAreRefusedWithTheStep) {
   for (const char* text : {"", " # nothing\n", "10:5:10", "10:0:10", "10:1:0", "-1:1:10", "10:1",
-                           "a:1:10", "10:1+:10", "10:1:10:4", "3600001:1:10", "10::10"}) {
+                           "a:1:10", "10:1+:10", "10:1:10:4", "3600001:1:10", "10::10", "10:l:10",
+                           "10:LL:10", "10:5+L:10"}) {
     std::string error;
     EXPECT_FALSE(ParsePressScript(text, error).has_value()) << text;
     EXPECT_FALSE(error.empty()) << text;

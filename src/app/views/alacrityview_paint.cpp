@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "data/enums.h"
+#include "engine/box_silence.h"
 #include "engine/figure_geometry.h"
 #include "engine/host_clock.h"
 #include "report/displaynumbers.h"
@@ -185,10 +186,9 @@ void CAlacrityView::DrawButtonCheck(QPainter& painter, int nibble) const {
 std::string CAlacrityView::CheckStatusText() const {
   const int64_t now = MonotonicNowNs();
   const ByteArrival arrival = m_timing->Arrival();
-  const int64_t lastByteNs = arrival.bytes > 0 ? arrival.lastNs : m_checkStartNs;
   // In the interface language and its decimal sign: only the operator reads it.
   const QString device = QString::fromStdString(m_checkDevice);
-  if (now - std::max(lastByteNs, m_checkStartNs) >= SilentBoxNs) {
+  if (BoxIsSilent(arrival, m_checkStartNs, now)) {
     return tr("No bytes from the response box on %1.").arg(device).toStdString();
   }
   const std::optional<BoxRate> rate = MeasuredBoxRate(arrival);

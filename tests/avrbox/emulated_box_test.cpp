@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 The alacrity authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// alacrity-avrbox, the firmware on a simulated chip in real time, read by
+// alacrity-cli as any serial box is read: a whole test comes out exactly as
+// the bytes the firmware sent dictate, and check-box calls the box sound,
+// its restart on the port's opening included; a pipe tells it what the
+// light sensor sees; and the window's self-test passes on it.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "../cli/cli_runner.h"
+
+extern char** environ;
+
+namespace alacrity {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::CliResult;
+using testing::RunCli;
+using testing::TempDir;
+
+// alacrity-avrbox running beside the test; stopped with SIGTERM at the end.
+class RunningBox {
+ public:
+  explicit RunningBox(std::vector<std::string> arguments) {
+    int out[2];
+    if (::pipe(out) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    arguments.insert(arguments.begin(), {ALACRITY_AVRBOX, "--firmware", ALACRITY_FIRMWARE_ELF});
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&m_pid, ALACRITY_AVRBOX, &actions, nullptr, argv.data(), environ) != 0) {
+      m_pid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    // The device line; the pipe closes with the program should it fail.
+    char c = 0;
+    while (::read(out[0], &c, 1) == 1 && c != '\n') m_device += c;
+    ::close(out[0]);
+  }
+  ~RunningBox() {
+    if (m_pid <= 0) return;
+    ::kill(m_pid, SIGTERM);
+    int status = 0;
+    ::waitpid(m_pid, &status, 0);
+  }
+  RunningBox(const RunningBox&) = delete;
+  RunningBox& operator=(const RunningBox&) = delete;
+
+  const std::string& Device() const { return m_device; }
+
+ private:
+  pid_t m_pid = -1;
+  std::string m_device;
+};
+
+TEST(EmulatedBox, AWholeTestGivesExactlyTheTimesOfTheBytesTheFirmwareSent) {
+  TempDir dir;
+  const std::string sent = (dir / "sent.bin").string();
+  const std::vector<std::string> run = {"run", "--count", "3", "--seed", "5", "--time", "1173103389"};
+  {
+    RunningBox box(
+        {"--script", "300:1:100 400:2:80 500:3:120 600:4:90 700:1+L:100", "--record", sent});
+    ASSERT_FALSE(box.Device().empty());
+    std::vector<std::string> fromBox = run;
+    fromBox.insert(fromBox.end(), {"--device", box.Device(), "-o", (dir / "box.aly").string()});
+    const CliResult live = RunCli(fromBox, {.limit = std::chrono::seconds(60)});
+    ASSERT_EQ(live.exitCode, 0) << live.err;
+    EXPECT_THAT(live.out, HasSubstr("3 of 3 stimuli answered"));
+  }
+
+  // The same set-up fed the bytes the firmware sent since its restart.
+  std::vector<std::string> fromBytes = run;
+  fromBytes.insert(fromBytes.end(), {"--stream", sent, "-o", (dir / "bytes.aly").string()});
+  ASSERT_EQ(RunCli(fromBytes).exitCode, 0);
+  EXPECT_EQ(testing::ReadAll(dir / "box.aly"), testing::ReadAll(dir / "bytes.aly"));
+}
+
+TEST(EmulatedBox, CheckBoxCallsItSoundThoughItRestartsWhenItsPortOpens) {
+  // The older Nano bootloader waits longer than Optiboot's second.
+  CliResult check;
+  for (int attempt = 0; attempt < 3 && check.exitCode != 0; ++attempt) {
+    RunningBox box({"--boot-ms", "1800"});
+    ASSERT_FALSE(box.Device().empty());
+    check = RunCli({"check-box", "--device", box.Device(), "--seconds", "2"});
+    ASSERT_THAT(check.out, HasSubstr("Response box on")) << check.out;
+    ASSERT_EQ(check.out.find("! Box rate"), std::string::npos) << check.out;
+  }
+  // A machine busy with other work can hold the reader (or the chip) back
+  // for 20 ms itself, which the check rightly reports as a gap.
+  if (check.exitCode != 0 && check.out.find("! Longest gap") != std::string::npos) {
+    GTEST_SKIP() << "this machine held the reader back three times: " << check.out;
+  }
+  EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+  EXPECT_THAT(check.out, HasSubstr("The box is sound."));
+}
+
+// Reads bytes from the box until one satisfies `wanted`; false after 2880
+// bytes (two seconds) or two seconds without any.
+template <typename Wanted>
+bool ReadUntil(int device, Wanted wanted) {
+  for (int read = 0; read < 2880;) {
+    pollfd ready{device, POLLIN, 0};
+    if (::poll(&ready, 1, 2000) != 1) return false;
+    uint8_t byte = 0;
+    if (::read(device, &byte, 1) != 1) return false;
+    if (wanted(byte)) return true;
+    ++read;
+  }
+  return false;
+}
+
+// A program under test tells what its screen shows under the light sensor.
+TEST(EmulatedBox, WhatAPipeSaysOfTheScreenLightsTheSensorsBit) {
+  TempDir dir;
+  const std::string pipe = (dir / "light").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  RunningBox box({"--no-reset", "--light-from", pipe});
+  ASSERT_FALSE(box.Device().empty());
+  const int device = ::open(box.Device().c_str(), O_RDONLY | O_NOCTTY);
+  const int screen = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(device, 0);
+  ASSERT_GE(screen, 0);
+  EXPECT_TRUE(ReadUntil(device, [](uint8_t byte) { return byte == 0; }));
+  ASSERT_EQ(::write(screen, "1", 1), 1);
+  EXPECT_TRUE(ReadUntil(device, [](uint8_t byte) { return byte == 0x10; }));
+  ASSERT_EQ(::write(screen, "0", 1), 1);
+  EXPECT_TRUE(ReadUntil(device, [](uint8_t byte) { return byte == 0; }));
+  ::close(screen);
+  ::close(device);
+}
+
+// The window's own check of the station: the device check, then a test of
+// three stimuli, each opening of the port restarting the box.
+TEST(EmulatedBox, TheWindowsSelfTestPassesOnIt) {
+  RunningBox box({"--script", "300:1+2+3+4:150", "--loop"});
+  ASSERT_FALSE(box.Device().empty());
+  TempDir home;
+  const std::vector<std::string> environment = {
+      "ALACRITY_COM1=" + box.Device(), "QT_QPA_PLATFORM=offscreen", "HOME=" + home.path().string(),
+      "XDG_CONFIG_HOME=" + (home / "config").string(), "XDG_RUNTIME_DIR=" + home.path().string(),
+      "TZ=UTC", "LC_ALL=C"};
+  const CliResult result = testing::RunProgram(ALACRITY_PROGRAM, {"--self-test"}, &environment,
+                                               {.limit = std::chrono::seconds(120)});
+  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+  EXPECT_THAT(result.out, HasSubstr("test: 3 of 3 stimuli answered"));
+  EXPECT_THAT(result.out, HasSubstr("self-test passed"));
+}
+
+}  // namespace
+}  // namespace alacrity
