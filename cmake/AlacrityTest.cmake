@@ -39,20 +39,37 @@ file(WRITE ${ALACRITY_QT_TEST_SCREEN} [=[
 
 # SCREENS names another offscreen configuration (several screens, other
 # pixel ratios); the program's settings go to a directory of the test too.
+# X11 runs the test on an X server instead, an Xvfb of its own at 1024 x 768
+# (xvfb-run -a takes a free display), for what only a server can tell; such
+# a test is left out where xvfb-run is missing.
+find_program(ALACRITY_XVFB_RUN xvfb-run)
 function(alacrity_add_qt_test name)
-  cmake_parse_arguments(ARG "" "SCREENS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "X11" "SCREENS" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_SCREENS)
     set(ARG_SCREENS ${ALACRITY_QT_TEST_SCREEN})
+  endif()
+  if(ARG_X11 AND NOT ALACRITY_XVFB_RUN)
+    message(STATUS "${name} left out: no xvfb-run")
+    return()
   endif()
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test alacrity_warnings)
   set(home ${CMAKE_CURRENT_BINARY_DIR}/${name}.home)
   file(MAKE_DIRECTORY ${home})
-  add_test(NAME ${name} COMMAND ${name})
   set_property(GLOBAL APPEND PROPERTY ALACRITY_APP_TESTS ${name})
+  if(ARG_X11)
+    add_test(NAME ${name}
+      COMMAND ${ALACRITY_XVFB_RUN} -a -s "-screen 0 1024x768x24" $<TARGET_FILE:${name}>)
+    set(platform xcb)
+    # A server that never answers must not hold the run up for long.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+    set(platform offscreen:configfile=${ARG_SCREENS})
+  endif()
   set_tests_properties(${name} PROPERTIES LABELS app ENVIRONMENT
-    "QT_QPA_PLATFORM=offscreen:configfile=${ARG_SCREENS};TZ=UTC;LC_ALL=C;XDG_RUNTIME_DIR=${ALACRITY_QT_TEST_RUNTIME_DIR};ALACRITY_HOME=${home};XDG_CONFIG_HOME=${home}/config")
+    "QT_QPA_PLATFORM=${platform};TZ=UTC;LC_ALL=C;XDG_RUNTIME_DIR=${ALACRITY_QT_TEST_RUNTIME_DIR};ALACRITY_HOME=${home};XDG_CONFIG_HOME=${home}/config")
 endfunction()
 
 # Three screens side by side for the stimulus screen: the operator's at a

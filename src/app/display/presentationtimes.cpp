@@ -7,6 +7,10 @@
 
 #include <utility>
 
+#ifdef ALACRITY_HAVE_XCB_PRESENT
+#include "display/presentation_x11.h"
+#endif
+
 namespace alacrity {
 namespace {
 
@@ -23,6 +27,11 @@ class NoPresentationTimes final : public PresentationTimes {
 
 std::unique_ptr<PresentationTimes> MakePresentationTimes(PresentedSink sink) {
   const QString platform = QGuiApplication::platformName();
+#ifdef ALACRITY_HAVE_XCB_PRESENT
+  if (platform == QLatin1String("xcb")) {
+    if (auto x11 = MakeX11PresentationTimes(sink)) return x11;
+  }
+#endif
   (void)sink;
   (void)platform;
   return std::make_unique<NoPresentationTimes>();
