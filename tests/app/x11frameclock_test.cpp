@@ -25,7 +25,8 @@ class X11FrameClockTest : public QObject {
     QTest::addColumn<bool>("compositor");
     QTest::addColumn<PresentMode>("mode");
     QTest::addColumn<PresentQuality>("quality");
-    QTest::newRow("a screen of its own") << false << false << PresentMode::Copy << PresentQuality::FrameBounded;
+    QTest::newRow("a screen of its own")
+        << false << false << PresentMode::Copy << PresentQuality::FrameBounded;
     QTest::newRow("a compositor") << false << true << PresentMode::Composited << PresentQuality::LowerBound;
     QTest::newRow("Xvfb") << true << false << PresentMode::Copy << PresentQuality::SimulatedClock;
     QTest::newRow("Xwayland") << true << true << PresentMode::Composited << PresentQuality::SimulatedClock;
@@ -46,9 +47,11 @@ class X11FrameClockTest : public QObject {
     QTest::addColumn<int>("referenceMsc");  // -1: none
     QTest::addColumn<qint64>("hostNs");     // 0: no presentation
     QTest::addColumn<qint64>("refreshNs");
-    QTest::newRow("60 frames a second") << quint64{10'016'000} << 940 << qint64{10'016'000'000} << qint64{16'666'666};
-    QTest::newRow("no earlier answer") << quint64{10'016'000} << -1 << qint64{10'016'000'000} << qint64{0};
-    QTest::newRow("a counter that went back") << quint64{10'016'000} << 1001 << qint64{10'016'000'000} << qint64{0};
+    constexpr quint64 BlankUs = 10'016'000;
+    constexpr qint64 BlankNs = 10'016'000'000;
+    QTest::newRow("60 frames a second") << BlankUs << 940 << BlankNs << qint64{16'666'666};
+    QTest::newRow("no earlier answer") << BlankUs << -1 << BlankNs << qint64{0};
+    QTest::newRow("a counter that went back") << BlankUs << 1001 << BlankNs << qint64{0};
     QTest::newRow("before the ask: another clock") << quint64{2'000'000} << 940 << qint64{0} << qint64{0};
     QTest::newRow("after the read: another clock") << quint64{900'000'000} << 940 << qint64{0} << qint64{0};
     QTest::newRow("beyond any host time") << ~quint64{0} << 940 << qint64{0} << qint64{0};
