@@ -7,6 +7,10 @@
 //    (flushed; on X11 after a server round trip), over 200 stimuli answered
 //    by a simulated subject; also from the engine entering WaitResponse to
 //    the end of the paint, and the share of stimuli over 1 ms;
+//  - from the onset byte to the frame the display presented, where the
+//    display system tells (X11's Present, Wayland's presentation-time; run
+//    under xvfb-run with QT_QPA_PLATFORM=xcb for X11), with the share of
+//    stimuli that missed a frame;
 //  - CPU use of the whole program while a test waits for its start, with
 //    the box sending 1440 bytes a second and only the safety-net timer: the
 //    real serial reader on a simulated box, which streams from a process of
@@ -219,6 +223,40 @@ class PaintStart : public QObject {
   }
 };
 
+// What the display system said of the stimulus frames, where it said
+// anything (on X11 and Wayland). A stimulus missed a frame when a blank
+// passed between its onset and the one that presented it: it came more
+// than a refresh interval after the onset. On a made-up clock that counts
+// nothing real: Xvfb's rounds to the nearest frame, so half its stimuli
+// seem to miss one.
+void PrintPresented(const RunTiming& timing) {
+  static constexpr std::array<const char*, 5> Qualities = {"none", "exact", "frame-bounded",
+                                                           "lower bound", "simulated clock"};
+  std::vector<double> presentedMs;
+  int missed = 0;
+  PresentQuality quality = PresentQuality::None;
+  double refreshMs = 0.0;
+  for (const StimulusTiming& row : timing.stimuli) {
+    if (row.presented.hostNs == 0) continue;
+    const int64_t delayNs = row.presented.hostNs - row.onsetHostNs;
+    presentedMs.push_back(static_cast<double>(delayNs) / 1e6);
+    if (row.presented.refreshNs > 0 && delayNs > row.presented.refreshNs) ++missed;
+    quality = row.presented.quality;
+    refreshMs = static_cast<double>(row.presented.refreshNs) / 1e6;
+  }
+  if (presentedMs.empty()) {
+    std::printf("onset byte received -> presented: the display system told nothing\n");
+    return;
+  }
+  const auto kind = static_cast<std::size_t>(quality);
+  std::printf("onset byte received -> presented (%zu of %zu stimuli, %s, refresh %.3f ms):\n",
+              presentedMs.size(), timing.stimuli.size(), kind < Qualities.size() ? Qualities[kind] : "?",
+              refreshMs);
+  std::printf("  median %.3f ms   p99 %.3f ms   max %.3f ms   missed a frame: %.1f %%\n",
+              Percentile(presentedMs, 0.5), Percentile(presentedMs, 0.99), Percentile(presentedMs, 1.0),
+              100.0 * missed / static_cast<double>(presentedMs.size()));
+}
+
 void MeasureLag(int stimuli, double speed) {
   Bench bench(speed, true);
   std::vector<int64_t> paintedNs(ResultCapacity, 0);
@@ -269,6 +307,7 @@ void MeasureLag(int stimuli, double speed) {
                 Percentile(delaysMs, 0.5), Percentile(delaysMs, 0.99), Percentile(delaysMs, 1.0));
     std::printf("  stimuli over 1 ms: %.1f %%\n",
                 delaysMs.empty() ? 0.0 : 100.0 * static_cast<double>(over) / static_cast<double>(delaysMs.size()));
+    PrintPresented(*timing);
   }
   std::printf("  responses recorded: %d\n", bench.data->results.responseCount);
   std::printf("  shown by the wait ahead of the onset: %d   waits given up: %d\n",

@@ -10,6 +10,9 @@
 #ifdef ALACRITY_HAVE_WAYLAND_PRESENTATION
 #include "display/presentation_wayland.h"
 #endif
+#ifdef ALACRITY_HAVE_XCB_PRESENT
+#include "display/presentation_x11.h"
+#endif
 
 namespace alacrity {
 namespace {
@@ -30,6 +33,11 @@ std::unique_ptr<PresentationTimes> MakePresentationTimes(PresentedSink sink) {
 #ifdef ALACRITY_HAVE_WAYLAND_PRESENTATION
   if (platform.startsWith(QLatin1String("wayland"))) {
     if (auto times = MakeWaylandPresentationTimes(sink)) return times;
+  }
+#endif
+#ifdef ALACRITY_HAVE_XCB_PRESENT
+  if (platform == QLatin1String("xcb")) {
+    if (auto x11 = MakeX11PresentationTimes(sink)) return x11;
   }
 #endif
   (void)sink;

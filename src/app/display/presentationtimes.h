@@ -48,8 +48,10 @@ class PresentationTimes {
   // handed over in `window`: Wayland attaches its feedback to the next
   // commit of the window's surface.
   virtual void BeforeHandOver(QWindow& window, int32_t frame) = 0;
-  // Window thread, right after the frame was handed over (the X server has
-  // the image): X11 asks to be told of the frame it falls into.
+  // Window thread, right after the frame was painted and flushed to the
+  // display server, before the program waits for the server to take it:
+  // X11 asks to be told of the first frame that shows it, a request the
+  // server handles right after the frame's image.
   virtual void AfterHandOver(QWindow& window, int32_t frame) = 0;
   // Window thread, while nothing is asked: the full-screen stimulus window
   // asks a compositor to stay out of its way, where the platform can.

@@ -157,10 +157,12 @@ void CAlacrityView::Repaint() {
     repaint();
   }
   // Only the first paint of a stimulus counts; the hand-over wait is paid
-  // only when a stimulus was drawn.
+  // only when a stimulus was drawn. The display system is asked about the
+  // frame before that wait, so that the X server takes the question right
+  // after the frame's image.
   if (m_paintedStimulus > 0) {
-    m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
     if (shownIn != nullptr) m_presentation->AfterHandOver(*shownIn, m_paintedStimulus);
+    m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
   }
   if (m_controller.Mode() == TestRun && m_controller.ShownPhase() == Foreperiod) ArmOnsetWait();
 }
