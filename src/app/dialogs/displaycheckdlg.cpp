@@ -3,6 +3,7 @@
 
 #include "dialogs/displaycheckdlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -44,7 +45,7 @@ CDisplayCheckDlg::CDisplayCheckDlg(const DisplayCheckTexts& texts, QWidget* pare
   // its longest.
   auto* figures = new QFormLayout;
   for (const auto& [label, value] : texts.figures) {
-    figures->addRow(label + QLatin1Char(':'), SelectableLabel(value, this));
+    figures->addRow(label, SelectableLabel(value, this));
   }
 
   auto* layout = new QVBoxLayout(this);
@@ -59,7 +60,9 @@ CDisplayCheckDlg::CDisplayCheckDlg(const DisplayCheckTexts& texts, QWidget* pare
       items += QStringLiteral("<li>%1</li>").arg(advice.toHtmlEscaped());
     }
     QLabel* advice = SelectableLabel(
-        QStringLiteral("<p>%1</p><ul>%2</ul>").arg(tr("What to change:").toHtmlEscaped(), items),
+        QStringLiteral("<p>%1</p><ul>%2</ul>")
+            .arg(QCoreApplication::translate("DisplayCheck", "What to change:").toHtmlEscaped(),
+                 items),
         this);
     advice->setObjectName(QStringLiteral("advice"));
     advice->setTextFormat(Qt::RichText);

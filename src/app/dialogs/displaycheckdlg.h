@@ -22,7 +22,7 @@ struct DisplayCheckTexts {
   // Information: trusted; Warning: usable with a stated error; Critical:
   // not to be trusted.
   QStyle::StandardPixmap icon = QStyle::SP_MessageBoxCritical;
-  QList<QPair<QString, QString>> figures;  // label, value
+  QList<QPair<QString, QString>> figures;  // label with its colon, value
   QStringList advice;                      // most important first
 };
 

@@ -170,16 +170,16 @@ DisplayCheckTexts DescribeDisplayCheck(const DisplayCheckRun& run,
                : verdict.trust == DisplayTrust::Usable ? QStyle::SP_MessageBoxWarning
                                                        : QStyle::SP_MessageBoxCritical;
   texts.figures = {
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Stimulus screen")), run.screen},
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Display system")),
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Stimulus screen:")), run.screen},
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Display system:")),
        Words::DisplaySystem(run)},
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Frames")), Words::Frames(run, verdict)},
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Refresh")), Words::Refresh(verdict)},
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Hand-over to presented")),
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Frames:")), Words::Frames(run, verdict)},
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Refresh:")), Words::Refresh(verdict)},
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Hand-over to presented:")),
        Words::Presented(verdict)},
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Presented by")), Words::Mode(verdict.mode)},
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Quality")), Words::Quality(verdict.quality)},
-      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Panel lag")), Words::PanelLag(run.facts)},
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Presented by:")), Words::Mode(verdict.mode)},
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Quality:")), Words::Quality(verdict.quality)},
+      {Words::Label(QT_TRANSLATE_NOOP("DisplayCheck", "Panel lag:")), Words::PanelLag(run.facts)},
   };
   for (const DisplayAdvice advice : verdict.advice) {
     texts.advice << Words::Advice(advice, run, verdict);
@@ -190,7 +190,7 @@ DisplayCheckTexts DescribeDisplayCheck(const DisplayCheckRun& run,
 QString DisplayCheckPlainText(const DisplayCheckTexts& texts) {
   QString out = texts.headline + QLatin1Char('\n');
   for (const auto& [label, value] : texts.figures) {
-    out += QStringLiteral("%1: %2\n").arg(label, value);
+    out += QStringLiteral("%1 %2\n").arg(label, value);
   }
   if (!texts.advice.isEmpty()) {
     out += QCoreApplication::translate("DisplayCheck", "What to change:") + QLatin1Char('\n');
