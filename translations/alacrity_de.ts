@@ -318,6 +318,18 @@
         <source>C&amp;hart</source>
         <translation>&amp;Diagramm</translation>
     </message>
+    <message>
+        <source>Check &amp;Display</source>
+        <translation>&amp;Anzeige prüfen</translation>
+    </message>
+    <message>
+        <source>Show frames on the stimulus screen and say whether its timing can be trusted</source>
+        <translation>Bilder auf dem Reizbildschirm zeigen und sagen, ob seinem Timing zu trauen ist</translation>
+    </message>
+    <message>
+        <source>Check Display</source>
+        <translation>Anzeige prüfen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -352,6 +364,10 @@
     <message>
         <source>Unknown language &quot;%1&quot;; available: %2.</source>
         <translation>Unbekannte Sprache „%1“; verfügbar: %2.</translation>
+    </message>
+    <message>
+        <source>Check the stimulus screen&apos;s timing: show frames on it for 2 seconds, print how far its presented times can be trusted and what to change, and quit (status 0 only when they can be trusted).</source>
+        <translation>Das Timing des Reizbildschirms prüfen: 2 Sekunden lang Bilder darauf zeigen, ausgeben, wie weit seinen Darstellungszeiten zu trauen ist und was zu ändern ist, und beenden (Status 0 nur, wenn ihnen zu trauen ist).</translation>
     </message>
 </context>
 <context>
@@ -497,6 +513,189 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Invalid</source>
         <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>%1 (the chosen %2 is not connected)</source>
+        <translation>%1 (der gewählte %2 ist nicht angeschlossen)</translation>
+    </message>
+    <message>
+        <source>The check was stopped before its end: nothing was judged.</source>
+        <translation>Die Prüfung wurde vor ihrem Ende abgebrochen: nichts wurde beurteilt.</translation>
+    </message>
+    <message>
+        <source>This display can be trusted for timing: each stimulus&apos;s presented time is exact.</source>
+        <translation>Dieser Anzeige ist beim Timing zu trauen: die Darstellungszeit jedes Reizes ist exakt.</translation>
+    </message>
+    <message>
+        <source>This display is usable for timing: each stimulus&apos;s presented time may be off by up to %1 ms, one refresh.</source>
+        <translation>Diese Anzeige ist für das Timing brauchbar: die Darstellungszeit jedes Reizes kann um bis zu %1 ms abweichen, eine Bildwiederholung.</translation>
+    </message>
+    <message>
+        <source>This display tells nothing of its frames: when a stimulus reached the screen cannot be known.</source>
+        <translation>Diese Anzeige meldet nichts über ihre Bilder: wann ein Reiz den Bildschirm erreichte, ist nicht zu erfahren.</translation>
+    </message>
+    <message>
+        <source>This display cannot be trusted for timing.</source>
+        <translation>Dieser Anzeige ist beim Timing nicht zu trauen.</translation>
+    </message>
+    <message>
+        <source>tells nothing of its frames</source>
+        <translation>meldet nichts über ihre Bilder</translation>
+    </message>
+    <message>
+        <source>asked through %1</source>
+        <translation>befragt über %1</translation>
+    </message>
+    <message>
+        <source>behind a compositor</source>
+        <translation>hinter einem Compositor</translation>
+    </message>
+    <message>
+        <source>a virtual display</source>
+        <translation>eine virtuelle Anzeige</translation>
+    </message>
+    <message>
+        <source>%1 shown, none asked about</source>
+        <translation>%1 gezeigt, keines erfragt</translation>
+    </message>
+    <message>
+        <source>%1 shown, %2 reported, %3 a refresh late, %4 never reported</source>
+        <translation>%1 gezeigt, %2 gemeldet, %3 eine Bildwiederholung zu spät, %4 nie gemeldet</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 ms (%2 Hz) as claimed, not measured</source>
+        <translation>%1 ms (%2 Hz) laut Angabe, nicht gemessen</translation>
+    </message>
+    <message>
+        <source>%1 ms (%2 Hz), steady within %3 ms</source>
+        <translation>%1 ms (%2 Hz), gleichmäßig auf %3 ms</translation>
+    </message>
+    <message>
+        <source>not reported</source>
+        <translation>nicht gemeldet</translation>
+    </message>
+    <message>
+        <source>median %1 ms, p99 %2 ms, max %3 ms</source>
+        <translation>Median %1 ms, p99 %2 ms, max. %3 ms</translation>
+    </message>
+    <message>
+        <source>page flip</source>
+        <translation>Seitenwechsel (Page Flip)</translation>
+    </message>
+    <message>
+        <source>copy</source>
+        <translation>Kopie</translation>
+    </message>
+    <message>
+        <source>composed by a compositor</source>
+        <translation>von einem Compositor zusammengesetzt</translation>
+    </message>
+    <message>
+        <source>exact: a page flip with the hardware&apos;s own time</source>
+        <translation>exakt: ein Seitenwechsel mit der eigenen Zeit der Hardware</translation>
+    </message>
+    <message>
+        <source>within one refresh</source>
+        <translation>auf eine Bildwiederholung genau</translation>
+    </message>
+    <message>
+        <source>lower bound only: shown at that time at the earliest</source>
+        <translation>nur Untergrenze: frühestens zu dieser Zeit gezeigt</translation>
+    </message>
+    <message>
+        <source>simulated clock: no physical meaning</source>
+        <translation>simulierte Uhr: ohne physikalische Bedeutung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>%1 ms, measured with a light sensor</source>
+        <translation>%1 ms, mit einem Lichtsensor gemessen</translation>
+    </message>
+    <message>
+        <source>Use a display server that reports its frames (the X Present extension, Wayland&apos;s presentation-time protocol), or measure each stimulus with a light sensor.</source>
+        <translation>Einen Display-Server verwenden, der seine Bilder meldet (die X-Present-Erweiterung, das presentation-time-Protokoll von Wayland), oder jeden Reiz mit einem Lichtsensor messen.</translation>
+    </message>
+    <message>
+        <source>Run the tests in an X11 or Wayland session on the stimulus screen: only there can the display say when each frame was shown; elsewhere only a light sensor can.</source>
+        <translation>Die Tests in einer X11- oder Wayland-Sitzung auf dem Reizbildschirm durchführen: nur dort kann die Anzeige sagen, wann jedes Bild gezeigt wurde; sonst kann es nur ein Lichtsensor.</translation>
+    </message>
+    <message>
+        <source>Check the station&apos;s real screen: a virtual display has no physical frame clock, so its times say nothing of what a subject sees.</source>
+        <translation>Den echten Bildschirm der Station prüfen: eine virtuelle Anzeige hat keine physikalische Bilduhr, ihre Zeiten sagen also nichts darüber, was ein Proband sieht.</translation>
+    </message>
+    <message>
+        <source>Turn off the compositor, or run the tests in a full-screen session without one: a compositor shows each frame a refresh or more after the program hands it over.</source>
+        <translation>Den Compositor abschalten oder die Tests in einer Vollbildsitzung ohne Compositor durchführen: ein Compositor zeigt jedes Bild eine Bildwiederholung oder mehr nach der Übergabe durch das Programm.</translation>
+    </message>
+    <message>
+        <source>Let the display flip the frames instead of copying them (a full-screen window, no compositor, the driver&apos;s page flipping): a copy&apos;s time is known only to within one refresh.</source>
+        <translation>Die Anzeige die Bilder per Seitenwechsel statt als Kopie zeigen lassen (ein Vollbildfenster, kein Compositor, Page Flipping des Treibers): die Zeit einer Kopie ist nur auf eine Bildwiederholung genau bekannt.</translation>
+    </message>
+    <message>
+        <source>Fix the refresh rate: turn off variable refresh (adaptive sync) and the screen&apos;s power saving; the refresh varied by %1 ms.</source>
+        <translation>Die Bildwiederholrate festlegen: variable Bildwiederholung (Adaptive Sync) und den Energiesparmodus des Bildschirms abschalten; die Bildwiederholung schwankte um %1 ms.</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s mode again: it refreshes at %1 Hz, not at the %2 Hz it claims.</source>
+        <translation>Den Modus des Bildschirms neu einstellen: er wiederholt mit %1 Hz, nicht mit den angegebenen %2 Hz.</translation>
+    </message>
+    <message>
+        <source>Close other programs and turn off the compositor: %1 of %2 frames reached the screen a refresh late or never.</source>
+        <translation>Andere Programme schließen und den Compositor abschalten: %1 von %2 Bildern erreichten den Bildschirm eine Bildwiederholung zu spät oder nie.</translation>
+    </message>
+    <message>
+        <source>Measure the panel&apos;s own lag with a light sensor and enter it in Setup &gt; Stimulus Screen: no software can see it.</source>
+        <translation>Die eigene Verzögerung des Panels mit einem Lichtsensor messen und unter Einstellungen &gt; Reizbildschirm eintragen: keine Software kann sie sehen.</translation>
+    </message>
+    <message>
+        <source>Stimulus screen:</source>
+        <translation>Reizbildschirm:</translation>
+    </message>
+    <message>
+        <source>Display system:</source>
+        <translation>Anzeigesystem:</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>Bilder:</translation>
+    </message>
+    <message>
+        <source>Refresh:</source>
+        <translation>Bildwiederholung:</translation>
+    </message>
+    <message>
+        <source>Hand-over to presented:</source>
+        <translation>Übergabe bis Darstellung:</translation>
+    </message>
+    <message>
+        <source>Presented by:</source>
+        <translation>Dargestellt durch:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Panel lag:</source>
+        <translation>Panelverzögerung:</translation>
+    </message>
+    <message>
+        <source>What to change:</source>
+        <translation>Was zu ändern ist:</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1512,13 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>alacrity::CDisplayCheckDlg</name>
+    <message>
+        <source>Display Check</source>
+        <translation>Anzeige prüfen</translation>
+    </message>
+</context>
+<context>
     <name>alacrity::CMainFrame</name>
     <message>
         <source>Test in progress.</source>
@@ -1499,6 +1705,18 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Start &amp;prompt the subject reads (%1):</source>
         <translation>&amp;Startaufforderung für den Probanden (%1):</translation>
+    </message>
+    <message>
+        <source>Panel &amp;lag measured with a light sensor (ms):</source>
+        <translation>Panel&amp;verzögerung, mit einem Lichtsensor gemessen (ms):</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>Enter the panel&apos;s lag in milliseconds, from 0 to %1, or leave it empty while it is not measured.</source>
+        <translation>Die Panelverzögerung in Millisekunden eingeben, von 0 bis %1, oder leer lassen, solange sie nicht gemessen ist.</translation>
     </message>
 </context>
 <context>

@@ -318,6 +318,18 @@
         <source>C&amp;hart</source>
         <translation>&amp;Gráfico</translation>
     </message>
+    <message>
+        <source>Check &amp;Display</source>
+        <translation>Comprobar &amp;pantalla</translation>
+    </message>
+    <message>
+        <source>Show frames on the stimulus screen and say whether its timing can be trusted</source>
+        <translation>Mostrar imágenes en la pantalla de estímulos y decir si su temporización es fiable</translation>
+    </message>
+    <message>
+        <source>Check Display</source>
+        <translation>Comprobar pantalla</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -352,6 +364,10 @@
     <message>
         <source>Unknown language &quot;%1&quot;; available: %2.</source>
         <translation>Idioma desconocido «%1»; disponibles: %2.</translation>
+    </message>
+    <message>
+        <source>Check the stimulus screen&apos;s timing: show frames on it for 2 seconds, print how far its presented times can be trusted and what to change, and quit (status 0 only when they can be trusted).</source>
+        <translation>Comprobar la temporización de la pantalla de estímulos: mostrar imágenes en ella durante 2 segundos, indicar hasta qué punto sus tiempos de presentación son fiables y qué cambiar, y salir (estado 0 solo si son fiables).</translation>
     </message>
 </context>
 <context>
@@ -497,6 +513,189 @@ Do you want to replace it?</source>
     <message>
         <source>Invalid</source>
         <translation>No válido</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>%1 (the chosen %2 is not connected)</source>
+        <translation>%1 (la elegida %2 no está conectada)</translation>
+    </message>
+    <message>
+        <source>The check was stopped before its end: nothing was judged.</source>
+        <translation>La comprobación se detuvo antes de terminar: no se ha juzgado nada.</translation>
+    </message>
+    <message>
+        <source>This display can be trusted for timing: each stimulus&apos;s presented time is exact.</source>
+        <translation>Esta pantalla es fiable para la temporización: el tiempo de presentación de cada estímulo es exacto.</translation>
+    </message>
+    <message>
+        <source>This display is usable for timing: each stimulus&apos;s presented time may be off by up to %1 ms, one refresh.</source>
+        <translation>Esta pantalla es utilizable para la temporización: el tiempo de presentación de cada estímulo puede desviarse hasta %1 ms, un refresco.</translation>
+    </message>
+    <message>
+        <source>This display tells nothing of its frames: when a stimulus reached the screen cannot be known.</source>
+        <translation>Esta pantalla no informa nada de sus imágenes: no se puede saber cuándo llegó un estímulo a la pantalla.</translation>
+    </message>
+    <message>
+        <source>This display cannot be trusted for timing.</source>
+        <translation>Esta pantalla no es fiable para la temporización.</translation>
+    </message>
+    <message>
+        <source>tells nothing of its frames</source>
+        <translation>no informa de sus imágenes</translation>
+    </message>
+    <message>
+        <source>asked through %1</source>
+        <translation>consultado mediante %1</translation>
+    </message>
+    <message>
+        <source>behind a compositor</source>
+        <translation>detrás de un compositor</translation>
+    </message>
+    <message>
+        <source>a virtual display</source>
+        <translation>una pantalla virtual</translation>
+    </message>
+    <message>
+        <source>%1 shown, none asked about</source>
+        <translation>%1 mostradas, ninguna consultada</translation>
+    </message>
+    <message>
+        <source>%1 shown, %2 reported, %3 a refresh late, %4 never reported</source>
+        <translation>%1 mostradas, %2 informadas, %3 con un refresco de retraso, %4 nunca informadas</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>%1 ms (%2 Hz) as claimed, not measured</source>
+        <translation>%1 ms (%2 Hz) según lo indicado, no medido</translation>
+    </message>
+    <message>
+        <source>%1 ms (%2 Hz), steady within %3 ms</source>
+        <translation>%1 ms (%2 Hz), estable con %3 ms de margen</translation>
+    </message>
+    <message>
+        <source>not reported</source>
+        <translation>no informado</translation>
+    </message>
+    <message>
+        <source>median %1 ms, p99 %2 ms, max %3 ms</source>
+        <translation>mediana %1 ms, p99 %2 ms, máx. %3 ms</translation>
+    </message>
+    <message>
+        <source>page flip</source>
+        <translation>cambio de página (page flip)</translation>
+    </message>
+    <message>
+        <source>copy</source>
+        <translation>copia</translation>
+    </message>
+    <message>
+        <source>composed by a compositor</source>
+        <translation>compuesto por un compositor</translation>
+    </message>
+    <message>
+        <source>exact: a page flip with the hardware&apos;s own time</source>
+        <translation>exacto: un cambio de página con la hora propia del hardware</translation>
+    </message>
+    <message>
+        <source>within one refresh</source>
+        <translation>con un refresco de margen</translation>
+    </message>
+    <message>
+        <source>lower bound only: shown at that time at the earliest</source>
+        <translation>solo cota inferior: mostrado como muy pronto en ese momento</translation>
+    </message>
+    <message>
+        <source>simulated clock: no physical meaning</source>
+        <translation>reloj simulado: sin significado físico</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>no medido</translation>
+    </message>
+    <message>
+        <source>%1 ms, measured with a light sensor</source>
+        <translation>%1 ms, medido con un sensor de luz</translation>
+    </message>
+    <message>
+        <source>Use a display server that reports its frames (the X Present extension, Wayland&apos;s presentation-time protocol), or measure each stimulus with a light sensor.</source>
+        <translation>Usar un servidor de pantalla que informe de sus imágenes (la extensión X Present, el protocolo presentation-time de Wayland), o medir cada estímulo con un sensor de luz.</translation>
+    </message>
+    <message>
+        <source>Run the tests in an X11 or Wayland session on the stimulus screen: only there can the display say when each frame was shown; elsewhere only a light sensor can.</source>
+        <translation>Realizar los tests en una sesión X11 o Wayland en la pantalla de estímulos: solo allí puede la pantalla decir cuándo se mostró cada imagen; en otro caso solo puede un sensor de luz.</translation>
+    </message>
+    <message>
+        <source>Check the station&apos;s real screen: a virtual display has no physical frame clock, so its times say nothing of what a subject sees.</source>
+        <translation>Comprobar la pantalla real del puesto: una pantalla virtual no tiene reloj de imágenes físico, así que sus tiempos no dicen nada de lo que ve un sujeto.</translation>
+    </message>
+    <message>
+        <source>Turn off the compositor, or run the tests in a full-screen session without one: a compositor shows each frame a refresh or more after the program hands it over.</source>
+        <translation>Desactivar el compositor, o realizar los tests en una sesión a pantalla completa sin compositor: un compositor muestra cada imagen un refresco o más después de que el programa la entrega.</translation>
+    </message>
+    <message>
+        <source>Let the display flip the frames instead of copying them (a full-screen window, no compositor, the driver&apos;s page flipping): a copy&apos;s time is known only to within one refresh.</source>
+        <translation>Dejar que la pantalla cambie de página en lugar de copiar las imágenes (una ventana a pantalla completa, sin compositor, el cambio de página del controlador): el tiempo de una copia solo se conoce con un refresco de margen.</translation>
+    </message>
+    <message>
+        <source>Fix the refresh rate: turn off variable refresh (adaptive sync) and the screen&apos;s power saving; the refresh varied by %1 ms.</source>
+        <translation>Fijar la frecuencia de refresco: desactivar el refresco variable (adaptive sync) y el ahorro de energía de la pantalla; el refresco varió %1 ms.</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s mode again: it refreshes at %1 Hz, not at the %2 Hz it claims.</source>
+        <translation>Volver a ajustar el modo de la pantalla: refresca a %1 Hz, no a los %2 Hz que indica.</translation>
+    </message>
+    <message>
+        <source>Close other programs and turn off the compositor: %1 of %2 frames reached the screen a refresh late or never.</source>
+        <translation>Cerrar otros programas y desactivar el compositor: %1 de %2 imágenes llegaron a la pantalla con un refresco de retraso o nunca.</translation>
+    </message>
+    <message>
+        <source>Measure the panel&apos;s own lag with a light sensor and enter it in Setup &gt; Stimulus Screen: no software can see it.</source>
+        <translation>Medir el retardo propio del panel con un sensor de luz e introducirlo en Configuración &gt; Pantalla de estímulos: ningún software puede verlo.</translation>
+    </message>
+    <message>
+        <source>Stimulus screen:</source>
+        <translation>Pantalla de estímulos:</translation>
+    </message>
+    <message>
+        <source>Display system:</source>
+        <translation>Sistema de pantalla:</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>Imágenes:</translation>
+    </message>
+    <message>
+        <source>Refresh:</source>
+        <translation>Refresco:</translation>
+    </message>
+    <message>
+        <source>Hand-over to presented:</source>
+        <translation>Entrega a presentación:</translation>
+    </message>
+    <message>
+        <source>Presented by:</source>
+        <translation>Presentado por:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Panel lag:</source>
+        <translation>Retardo del panel:</translation>
+    </message>
+    <message>
+        <source>What to change:</source>
+        <translation>Qué cambiar:</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1512,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>alacrity::CDisplayCheckDlg</name>
+    <message>
+        <source>Display Check</source>
+        <translation>Comprobación de pantalla</translation>
+    </message>
+</context>
+<context>
     <name>alacrity::CMainFrame</name>
     <message>
         <source>Test in progress.</source>
@@ -1499,6 +1705,18 @@ Do you want to replace it?</source>
     <message>
         <source>Start &amp;prompt the subject reads (%1):</source>
         <translation>&amp;Indicación de inicio que lee el sujeto (%1):</translation>
+    </message>
+    <message>
+        <source>Panel &amp;lag measured with a light sensor (ms):</source>
+        <translation>Retardo del pane&amp;l medido con un sensor de luz (ms):</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>no medido</translation>
+    </message>
+    <message>
+        <source>Enter the panel&apos;s lag in milliseconds, from 0 to %1, or leave it empty while it is not measured.</source>
+        <translation>Introducir el retardo del panel en milisegundos, de 0 a %1, o dejarlo vacío mientras no esté medido.</translation>
     </message>
 </context>
 <context>

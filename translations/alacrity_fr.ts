@@ -318,6 +318,18 @@
         <source>C&amp;hart</source>
         <translation>&amp;Graphique</translation>
     </message>
+    <message>
+        <source>Check &amp;Display</source>
+        <translation>Vérifier l&apos;&amp;affichage</translation>
+    </message>
+    <message>
+        <source>Show frames on the stimulus screen and say whether its timing can be trusted</source>
+        <translation>Afficher des images sur l&apos;écran des stimuli et dire si sa chronométrie est fiable</translation>
+    </message>
+    <message>
+        <source>Check Display</source>
+        <translation>Vérifier l&apos;affichage</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -352,6 +364,10 @@
     <message>
         <source>Unknown language &quot;%1&quot;; available: %2.</source>
         <translation>Langue inconnue « %1 » ; disponibles : %2.</translation>
+    </message>
+    <message>
+        <source>Check the stimulus screen&apos;s timing: show frames on it for 2 seconds, print how far its presented times can be trusted and what to change, and quit (status 0 only when they can be trusted).</source>
+        <translation>Vérifier la chronométrie de l&apos;écran des stimuli : y afficher des images pendant 2 secondes, indiquer dans quelle mesure ses temps de présentation sont fiables et ce qu&apos;il faut changer, puis quitter (statut 0 seulement s&apos;ils sont fiables).</translation>
     </message>
 </context>
 <context>
@@ -497,6 +513,189 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Invalid</source>
         <translation>Invalide</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>%1 (the chosen %2 is not connected)</source>
+        <translation>%1 (l&apos;écran choisi %2 n&apos;est pas branché)</translation>
+    </message>
+    <message>
+        <source>The check was stopped before its end: nothing was judged.</source>
+        <translation>La vérification a été arrêtée avant sa fin : rien n&apos;a été jugé.</translation>
+    </message>
+    <message>
+        <source>This display can be trusted for timing: each stimulus&apos;s presented time is exact.</source>
+        <translation>Cet affichage est fiable pour la chronométrie : le temps de présentation de chaque stimulus est exact.</translation>
+    </message>
+    <message>
+        <source>This display is usable for timing: each stimulus&apos;s presented time may be off by up to %1 ms, one refresh.</source>
+        <translation>Cet affichage est utilisable pour la chronométrie : le temps de présentation de chaque stimulus peut s&apos;écarter de %1 ms au plus, un rafraîchissement.</translation>
+    </message>
+    <message>
+        <source>This display tells nothing of its frames: when a stimulus reached the screen cannot be known.</source>
+        <translation>Cet affichage ne dit rien de ses images : on ne peut pas savoir quand un stimulus a atteint l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>This display cannot be trusted for timing.</source>
+        <translation>Cet affichage n&apos;est pas fiable pour la chronométrie.</translation>
+    </message>
+    <message>
+        <source>tells nothing of its frames</source>
+        <translation>ne dit rien de ses images</translation>
+    </message>
+    <message>
+        <source>asked through %1</source>
+        <translation>interrogé par %1</translation>
+    </message>
+    <message>
+        <source>behind a compositor</source>
+        <translation>derrière un compositeur</translation>
+    </message>
+    <message>
+        <source>a virtual display</source>
+        <translation>un affichage virtuel</translation>
+    </message>
+    <message>
+        <source>%1 shown, none asked about</source>
+        <translation>%1 affichées, aucune interrogée</translation>
+    </message>
+    <message>
+        <source>%1 shown, %2 reported, %3 a refresh late, %4 never reported</source>
+        <translation>%1 affichées, %2 signalées, %3 en retard d&apos;un rafraîchissement, %4 jamais signalées</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>%1 ms (%2 Hz) as claimed, not measured</source>
+        <translation>%1 ms (%2 Hz) selon les indications, non mesuré</translation>
+    </message>
+    <message>
+        <source>%1 ms (%2 Hz), steady within %3 ms</source>
+        <translation>%1 ms (%2 Hz), stable à %3 ms près</translation>
+    </message>
+    <message>
+        <source>not reported</source>
+        <translation>non signalé</translation>
+    </message>
+    <message>
+        <source>median %1 ms, p99 %2 ms, max %3 ms</source>
+        <translation>médiane %1 ms, p99 %2 ms, max %3 ms</translation>
+    </message>
+    <message>
+        <source>page flip</source>
+        <translation>échange de page (page flip)</translation>
+    </message>
+    <message>
+        <source>copy</source>
+        <translation>copie</translation>
+    </message>
+    <message>
+        <source>composed by a compositor</source>
+        <translation>composé par un compositeur</translation>
+    </message>
+    <message>
+        <source>exact: a page flip with the hardware&apos;s own time</source>
+        <translation>exact : un échange de page avec l&apos;heure propre du matériel</translation>
+    </message>
+    <message>
+        <source>within one refresh</source>
+        <translation>à un rafraîchissement près</translation>
+    </message>
+    <message>
+        <source>lower bound only: shown at that time at the earliest</source>
+        <translation>borne inférieure seulement : affiché au plus tôt à ce moment</translation>
+    </message>
+    <message>
+        <source>simulated clock: no physical meaning</source>
+        <translation>horloge simulée : sans signification physique</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesuré</translation>
+    </message>
+    <message>
+        <source>%1 ms, measured with a light sensor</source>
+        <translation>%1 ms, mesuré avec un capteur de lumière</translation>
+    </message>
+    <message>
+        <source>Use a display server that reports its frames (the X Present extension, Wayland&apos;s presentation-time protocol), or measure each stimulus with a light sensor.</source>
+        <translation>Utiliser un serveur d&apos;affichage qui signale ses images (l&apos;extension X Present, le protocole presentation-time de Wayland), ou mesurer chaque stimulus avec un capteur de lumière.</translation>
+    </message>
+    <message>
+        <source>Run the tests in an X11 or Wayland session on the stimulus screen: only there can the display say when each frame was shown; elsewhere only a light sensor can.</source>
+        <translation>Passer les tests dans une session X11 ou Wayland sur l&apos;écran des stimuli : là seulement l&apos;affichage peut dire quand chaque image a été montrée ; ailleurs, seul un capteur de lumière le peut.</translation>
+    </message>
+    <message>
+        <source>Check the station&apos;s real screen: a virtual display has no physical frame clock, so its times say nothing of what a subject sees.</source>
+        <translation>Vérifier l&apos;écran réel du poste : un affichage virtuel n&apos;a pas d&apos;horloge d&apos;images physique, ses temps ne disent donc rien de ce que voit un sujet.</translation>
+    </message>
+    <message>
+        <source>Turn off the compositor, or run the tests in a full-screen session without one: a compositor shows each frame a refresh or more after the program hands it over.</source>
+        <translation>Désactiver le compositeur, ou passer les tests dans une session plein écran sans compositeur : un compositeur affiche chaque image un rafraîchissement ou plus après que le programme l&apos;a remise.</translation>
+    </message>
+    <message>
+        <source>Let the display flip the frames instead of copying them (a full-screen window, no compositor, the driver&apos;s page flipping): a copy&apos;s time is known only to within one refresh.</source>
+        <translation>Laisser l&apos;affichage échanger les pages au lieu de copier les images (une fenêtre plein écran, pas de compositeur, l&apos;échange de page du pilote) : le temps d&apos;une copie n&apos;est connu qu&apos;à un rafraîchissement près.</translation>
+    </message>
+    <message>
+        <source>Fix the refresh rate: turn off variable refresh (adaptive sync) and the screen&apos;s power saving; the refresh varied by %1 ms.</source>
+        <translation>Fixer la fréquence de rafraîchissement : désactiver le rafraîchissement variable (adaptive sync) et l&apos;économie d&apos;énergie de l&apos;écran ; le rafraîchissement a varié de %1 ms.</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s mode again: it refreshes at %1 Hz, not at the %2 Hz it claims.</source>
+        <translation>Régler à nouveau le mode de l&apos;écran : il se rafraîchit à %1 Hz, pas aux %2 Hz qu&apos;il annonce.</translation>
+    </message>
+    <message>
+        <source>Close other programs and turn off the compositor: %1 of %2 frames reached the screen a refresh late or never.</source>
+        <translation>Fermer les autres programmes et désactiver le compositeur : %1 images sur %2 ont atteint l&apos;écran un rafraîchissement trop tard ou jamais.</translation>
+    </message>
+    <message>
+        <source>Measure the panel&apos;s own lag with a light sensor and enter it in Setup &gt; Stimulus Screen: no software can see it.</source>
+        <translation>Mesurer le retard propre de la dalle avec un capteur de lumière et le saisir dans Configuration &gt; Écran des stimuli : aucun logiciel ne peut le voir.</translation>
+    </message>
+    <message>
+        <source>Stimulus screen:</source>
+        <translation>Écran des stimuli :</translation>
+    </message>
+    <message>
+        <source>Display system:</source>
+        <translation>Système d&apos;affichage :</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>Images :</translation>
+    </message>
+    <message>
+        <source>Refresh:</source>
+        <translation>Rafraîchissement :</translation>
+    </message>
+    <message>
+        <source>Hand-over to presented:</source>
+        <translation>Remise à présentation :</translation>
+    </message>
+    <message>
+        <source>Presented by:</source>
+        <translation>Présenté par :</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Panel lag:</source>
+        <translation>Retard de la dalle :</translation>
+    </message>
+    <message>
+        <source>What to change:</source>
+        <translation>Ce qu&apos;il faut changer :</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1512,13 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>alacrity::CDisplayCheckDlg</name>
+    <message>
+        <source>Display Check</source>
+        <translation>Vérification de l&apos;affichage</translation>
+    </message>
+</context>
+<context>
     <name>alacrity::CMainFrame</name>
     <message>
         <source>Test in progress.</source>
@@ -1499,6 +1705,18 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Start &amp;prompt the subject reads (%1):</source>
         <translation>&amp;Invitation de départ lue par le sujet (%1) :</translation>
+    </message>
+    <message>
+        <source>Panel &amp;lag measured with a light sensor (ms):</source>
+        <translation>&amp;Retard de la dalle mesuré avec un capteur de lumière (ms) :</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesuré</translation>
+    </message>
+    <message>
+        <source>Enter the panel&apos;s lag in milliseconds, from 0 to %1, or leave it empty while it is not measured.</source>
+        <translation>Saisir le retard de la dalle en millisecondes, de 0 à %1, ou laisser vide tant qu&apos;il n&apos;est pas mesuré.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,8 @@ inline constexpr int IdSaveProtocol = 32784;
 inline constexpr int IdAppAbout = 57664;
 // Setup > "Stimulus Screen": a number of its own, clear of every other.
 inline constexpr int IdStimulusScreen = 32810;
+// Exercise > "Check Display", beside it.
+inline constexpr int IdCheckDisplay = 32811;
 
 // Commands without a menu item.
 inline constexpr int IdShowNeutralView = 32770;

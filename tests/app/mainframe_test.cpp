@@ -80,7 +80,7 @@ class MainFrameTest : public QObject {
         {"&Open...\tCtrl+O", "&Save", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...",
          "-", "E&xit"},
         {"&Subject Info"},
-        {"&Perform", "&Check"},
+        {"&Perform", "&Check", "Check &Display"},
         {"&Response by Response", "&Split Summary", "Res&ult", "-", "St&atistics", "C&hart"},
         {"&Custom Configuration", "C&reate protocol", "CO&MM Port", "S&timulus Screen…",
          "-", "&Open Configuration",

@@ -118,7 +118,7 @@ class RunTest : public QObject {
     QCOMPARE(bar->parentWidget(), &View());  // over the view, which covers the screen
 
     // A running test locks out whatever would touch its results.
-    for (const int id : {IdPerform, IdCheck, IdFileOpen, IdFileSave}) {
+    for (const int id : {IdPerform, IdCheck, IdCheckDisplay, IdFileOpen, IdFileSave}) {
       QVERIFY2(!f->frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
     }
     QVERIFY(f->frame->Action(IdStop)->isEnabled());

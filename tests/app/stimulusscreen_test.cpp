@@ -9,12 +9,14 @@
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
 
 #include <cstddef>
+#include <optional>
 
 #include "adapters/keyboardboxkeys.h"
 #include "apptestsupport.h"
@@ -97,6 +99,46 @@ class StimulusScreenTest : public QObject {
     list2->setCurrentRow(0);
     again.accept();
     QCOMPARE(StoredStimulusScreen(), QString());
+  }
+
+  // The panel's lag as a light sensor measured it, with either decimal
+  // sign; empty is not measured, and anything else is refused with the
+  // dialog kept open and nothing stored.
+  void panelLagRoundTripsThroughTheDialog_data() {
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<double>("stored");  // -1: not measured
+    QTest::addColumn<QString>("shownAgain");
+    QTest::newRow("measured") << "12.5" << true << 12.5 << "12.5";
+    QTest::newRow("decimal comma") << " 8,25 " << true << 8.25 << "8.25";
+    QTest::newRow("none at all") << "0" << true << 0.0 << "0";
+    QTest::newRow("emptied") << "" << true << -1.0 << "";
+    QTest::newRow("negative") << "-3" << false << 20.0 << "20";
+    QTest::newRow("no number") << "fast" << false << 20.0 << "20";
+    QTest::newRow("beyond any panel") << "900" << false << 20.0 << "20";
+  }
+  void panelLagRoundTripsThroughTheDialog() {
+    QFETCH(QString, entered);
+    QFETCH(bool, accepted);
+    QFETCH(double, stored);
+    QFETCH(QString, shownAgain);
+    StorePanelLagMs(20.0);
+    {
+      CStimulusScreenDlg dialog(f->frame.get());
+      auto* lag = dialog.findChild<QLineEdit*>(QStringLiteral("panelLag"));
+      QCOMPARE(lag->text(), QStringLiteral("20"));
+      lag->setText(entered);
+      dialog.show();
+      dialog.accept();
+      QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+      QCOMPARE(dialog.isVisible(), !accepted);
+      QCOMPARE(boxes->messages.size(), accepted ? 0 : 1);
+    }
+    const std::optional<double> lagMs = StoredPanelLagMs();
+    QCOMPARE(lagMs.value_or(-1.0), stored);
+    CStimulusScreenDlg again(f->frame.get());
+    QCOMPARE(again.findChild<QLineEdit*>(QStringLiteral("panelLag"))->text(), shownAgain);
+    StorePanelLagMs(std::nullopt);
   }
 
   // The test on the subject's screen; the main window keeps its place, its

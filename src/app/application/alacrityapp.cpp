@@ -14,6 +14,7 @@
 #include "adapters/registerfront.h"
 #include "adapters/signalsound.h"
 #include "appcontext.h"
+#include "application/checkdisplay.h"
 #include "application/commandline.h"
 #include "application/journalrecovery.h"
 #include "application/screenshottour.h"
@@ -53,6 +54,14 @@ bool CAlacrityApp::InitInstance() {
   const QCommandLineOption& screenshot = options.screenshot;
   const QCommandLineOption& selfTest = options.selfTest;
   parser.process(*this);  // --help, --version and mistakes end the program here
+
+  // The display alone: no configuration, journal, register or main window,
+  // so nothing of the station's is read or written but its screen choice.
+  if (parser.isSet(options.checkDisplay)) {
+    m_checkDisplayOnly = true;
+    QTimer::singleShot(0, this, [] { QCoreApplication::exit(CheckDisplayFromCommandLine()); });
+    return true;
+  }
 
   // Before anything that could show a box or write a file.
   if (parser.isSet(selfTest)) {
@@ -134,6 +143,7 @@ bool CAlacrityApp::InitInstance() {
 }
 
 int CAlacrityApp::ExitInstance(int exitCode) {
+  if (m_checkDisplayOnly) return exitCode;
   (void)SaveExitConfiguration(m_paths, TheDocumentData());
   return exitCode;
 }

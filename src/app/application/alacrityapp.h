@@ -34,7 +34,8 @@ class CAlacrityApp : public QApplication {
   // Start-up; false ends the program at once.
   bool InitInstance();
   // Writes the configuration to the default configuration file (a failure is
-  // silent) and passes the exit code on.
+  // silent; nothing after --check-display, which read none) and passes the
+  // exit code on.
   int ExitInstance(int exitCode);
 
   // Plays the signal sound unless `suppress` is nonzero; 1 when a sound was
@@ -48,6 +49,7 @@ class CAlacrityApp : public QApplication {
   // First, so it goes last: its box hook and its home outlast everything
   // that may show a box or hold a file there.
   std::unique_ptr<SelfTestSession> m_selfTest;
+  bool m_checkDisplayOnly = false;
   ProgramPaths m_paths;
   std::unique_ptr<SignalSound> m_signal;
   std::unique_ptr<DeviceRunLink> m_link;

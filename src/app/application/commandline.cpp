@@ -49,6 +49,13 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
               "check and a test of 3 stimuli on the response box, print how it went and quit "
               "(status 1 on failure).")),
       QCommandLineOption(
+          QStringLiteral("check-display"),
+          QCoreApplication::translate(
+              "CommandLine",
+              "Check the stimulus screen's timing: show frames on it for 2 seconds, print how far "
+              "its presented times can be trusted and what to change, and quit (status 0 only "
+              "when they can be trusted).")),
+      QCommandLineOption(
           QStringLiteral("language"),
           QCoreApplication::translate("CommandLine",
                                       "Show the program in language CODE (%1) instead of the "
@@ -59,6 +66,7 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
   parser.addOption(options.keyboardBox);
   parser.addOption(options.screenshot);
   parser.addOption(options.selfTest);
+  parser.addOption(options.checkDisplay);
   parser.addOption(options.language);
   return options;
 }

@@ -15,6 +15,7 @@ struct ProgramOptions {
   QCommandLineOption keyboardBox;
   QCommandLineOption screenshot;
   QCommandLineOption selfTest;
+  QCommandLineOption checkDisplay;
   QCommandLineOption language;
 };
 

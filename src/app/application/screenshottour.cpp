@@ -3,7 +3,9 @@
 
 #include "application/screenshottour.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -60,6 +62,7 @@ class Tour {
     ShortTest();
     ResultViews();
     DeviceCheck();
+    DisplayCheck();
     FigureGallery();
   }
 
@@ -68,11 +71,14 @@ class Tour {
 
   void Shot(const QString& name, int settleMs = 150) {
     Wait(settleMs);  // let the window manager settle the size
-    const QString path = QDir(m_directory).filePath(QStringLiteral("%1-%2.png").arg(++m_count, 2, 10, QLatin1Char('0')).arg(name));
     // Tests and checks may be shown on another screen than the main window.
-    QWidget* shown = m_frame.View().window();
-    shown->grab().save(path);
-    QTextStream(stdout) << path << " " << shown->width() << "x" << shown->height() << Qt::endl;
+    ShotOf(*m_frame.View().window(), name);
+  }
+
+  void ShotOf(QWidget& shown, const QString& name) {
+    const QString path = QDir(m_directory).filePath(QStringLiteral("%1-%2.png").arg(++m_count, 2, 10, QLatin1Char('0')).arg(name));
+    shown.grab().save(path);
+    QTextStream(stdout) << path << " " << shown.width() << "x" << shown.height() << Qt::endl;
   }
 
   void MainWindow() { Shot(QStringLiteral("main-window")); }
@@ -183,6 +189,31 @@ class Tour {
     m_press(0);
     m_frame.RunCommand(IdStop);
     Wait(100);
+  }
+
+  // The stimulus screen's settings, then Exercise > "Check Display" and its
+  // verdict, each dialog photographed once it is up and then closed.
+  void DisplayCheck() {
+    // Polled rather than waited for: a wait here would run inside the
+    // check's own event loop and hold it up.
+    const auto shootModal = [this](const QString& name) {
+      auto* poll = new QTimer(&m_frame);
+      QObject::connect(poll, &QTimer::timeout, poll, [this, poll, name] {
+        // The check's full-screen window is modal too, before its verdict.
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        Wait(150);
+        ShotOf(*dialog, name);
+        dialog->close();
+      });
+      poll->start(20);
+    };
+    shootModal(QStringLiteral("stimulus-screen"));
+    m_frame.RunCommand(IdStimulusScreen);
+    shootModal(QStringLiteral("display-check"));
+    m_frame.RunCommand(IdCheckDisplay);
   }
 
   // Every shape on every background, drawn by the view's own painting as a

@@ -6,8 +6,9 @@
 // A debugging aid: walks the program through its screens and saves each one
 // as a PNG, so the painting can be looked at on a machine without a person
 // at a response box. Runs a real short test on the keyboard box, shows its
-// result views and the print preview, runs a device check, then draws the
-// figure of every shape on every background.
+// result views and the print preview, runs a device check, shows the
+// stimulus screen's settings and the display check's verdict, then draws
+// the figure of every shape on every background.
 
 #include <QString>
 

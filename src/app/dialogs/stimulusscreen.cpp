@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QVariant>
 
 #include <cmath>
 
@@ -14,6 +15,7 @@ namespace alacrity {
 namespace {
 
 constexpr const char* StimulusScreenKey = "display/stimulusScreen";
+constexpr const char* PanelLagKey = "display/panelLagMs";
 
 QSettings ProgramSettings() {
   return QSettings(QStringLiteral("alacrity"), QStringLiteral("alacrity"));
@@ -29,6 +31,25 @@ void StoreStimulusScreen(const QString& name) {
     settings.remove(QLatin1String(StimulusScreenKey));
   } else {
     settings.setValue(QLatin1String(StimulusScreenKey), name);
+  }
+}
+
+std::optional<double> StoredPanelLagMs() {
+  const QVariant stored = ProgramSettings().value(QLatin1String(PanelLagKey));
+  bool ok = false;
+  const double lagMs = stored.toDouble(&ok);
+  // A value edited into the file by hand that is no lag at all counts as
+  // not measured, rather than shifting every presented time.
+  if (!stored.isValid() || !ok || !(lagMs >= 0.0 && lagMs <= MaxPanelLagMs)) return std::nullopt;
+  return lagMs;
+}
+
+void StorePanelLagMs(std::optional<double> lagMs) {
+  QSettings settings = ProgramSettings();
+  if (lagMs) {
+    settings.setValue(QLatin1String(PanelLagKey), *lagMs);
+  } else {
+    settings.remove(QLatin1String(PanelLagKey));
   }
 }
 

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QScreen;
 
 namespace alacrity {
@@ -18,6 +20,15 @@ namespace alacrity {
 // "HDMI-1"), or empty for the main window's screen.
 QString StoredStimulusScreen();
 void StoreStimulusScreen(const QString& name);
+
+// The panel's own lag in milliseconds, from the moment the display presents
+// a frame to light on the panel, as a light sensor measured it on this
+// station; none until someone has. No software sees it: the display's
+// presented times stop where it begins.
+inline constexpr double MaxPanelLagMs = 500.0;
+std::optional<double> StoredPanelLagMs();
+// None removes it: not measured.
+void StorePanelLagMs(std::optional<double> lagMs);
 
 // "HDMI-1 - 1920 x 1080, 60 Hz", with the scaling when it is not 1.
 QString DescribeScreen(const QScreen& screen);

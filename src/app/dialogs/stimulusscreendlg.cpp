@@ -11,11 +11,33 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "dialogs/dialoglayout.h"
+#include "dialogs/messagebox.h"
 #include "dialogs/stimulusscreen.h"
 #include "dialogs/subjecttexts.h"
+#include "report/displaynumbers.h"
 
 namespace alacrity {
+namespace {
+
+struct PanelLagEntry {
+  bool valid = false;
+  std::optional<double> lagMs;  // none: not measured
+};
+
+// Milliseconds with either decimal sign; empty is not measured.
+PanelLagEntry ParsePanelLag(QString text) {
+  text = text.trimmed();
+  if (text.isEmpty()) return {true, std::nullopt};
+  bool ok = false;
+  const double lagMs = text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+  if (!ok || !(lagMs >= 0.0 && lagMs <= MaxPanelLagMs)) return {};
+  return {true, lagMs};
+}
+
+}  // namespace
 
 CStimulusScreenDlg::CStimulusScreenDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Stimulus Screen"));
@@ -53,11 +75,24 @@ CStimulusScreenDlg::CStimulusScreenDlg(QWidget* parent) : QDialog(parent) {
   m_prompt->setPlaceholderText(DefaultStartPrompt());
   promptLabel->setBuddy(m_prompt);
 
+  // What the display's presented times cannot hold: the panel's own lag,
+  // added to them in the timing record.
+  auto* lagLabel = new QLabel(tr("Panel &lag measured with a light sensor (ms):"), this);
+  m_panelLag = new QLineEdit(this);
+  m_panelLag->setObjectName(QStringLiteral("panelLag"));
+  m_panelLag->setPlaceholderText(tr("not measured"));
+  if (const std::optional<double> lagMs = StoredPanelLagMs()) {
+    m_panelLag->setText(DisplayFigure(QString::number(*lagMs, 'g', 6)));
+  }
+  lagLabel->setBuddy(m_panelLag);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(m_list);
   layout->addWidget(promptLabel);
   layout->addWidget(m_prompt);
+  layout->addWidget(lagLabel);
+  layout->addWidget(m_panelLag);
   layout->addWidget(MakeOkCancel(this));
 }
 
@@ -67,6 +102,16 @@ QString CStimulusScreenDlg::Chosen() const {
 }
 
 void CStimulusScreenDlg::accept() {
+  const PanelLagEntry entry = ParsePanelLag(m_panelLag->text());
+  if (!entry.valid) {
+    ShowMessageBox(this, tr("Enter the panel's lag in milliseconds, from 0 to %1, or leave it "
+                            "empty while it is not measured.")
+                             .arg(MaxPanelLagMs));
+    m_panelLag->setFocus();
+    m_panelLag->selectAll();
+    return;
+  }
+  StorePanelLagMs(entry.lagMs);
   StoreStimulusScreen(Chosen());
   StoreStartPrompt(InterfaceLanguage(), m_prompt->text());
   QDialog::accept();

@@ -6,8 +6,9 @@
 // "Stimulus Screen": the monitor that shows tests and device checks, listed
 // by name, size and refresh rate; the first entry is the main window's
 // screen, wherever that is. Under the list, the start prompt the subject
-// reads in the interface language (empty: the built-in one). OK stores both
-// in the program's settings.
+// reads in the interface language (empty: the built-in one) and the panel's
+// lag as a light sensor measured it (empty: not measured). OK stores them
+// in the program's settings, or none when the lag is no lag.
 
 #include <QDialog>
 #include <QString>
@@ -31,6 +32,7 @@ class CStimulusScreenDlg : public QDialog {
  private:
   QListWidget* m_list = nullptr;  // "screenList"
   QLineEdit* m_prompt = nullptr;  // "startPrompt"
+  QLineEdit* m_panelLag = nullptr;  // "panelLag"
 };
 
 }  // namespace alacrity

@@ -14,7 +14,7 @@ namespace {
 
 // The framework's own commands carry the framework's standard prompts; the
 // program's own commands have a prompt only where one was ever written.
-constexpr std::array<CommandSpec, 31> CommandTable = {{
+constexpr std::array<CommandSpec, 32> CommandTable = {{
     {IdFileNew, "actionNew", QT_TRANSLATE_NOOP("Command", "&New"), "Ctrl+N",
      QT_TRANSLATE_NOOP("Command", "Create a new document"), QT_TRANSLATE_NOOP("Command", "New"), "",
      true},
@@ -43,6 +43,11 @@ constexpr std::array<CommandSpec, 31> CommandTable = {{
      ":/icons/perform.svg", true},
     {IdCheck, "actionCheck", QT_TRANSLATE_NOOP("Command", "&Check"), "", "", "",
      ":/icons/check.svg", true},
+    {IdCheckDisplay, "actionCheckDisplay", QT_TRANSLATE_NOOP("Command", "Check &Display"), "",
+     QT_TRANSLATE_NOOP("Command",
+                       "Show frames on the stimulus screen and say whether its timing can be "
+                       "trusted"),
+     QT_TRANSLATE_NOOP("Command", "Check Display"), "", true},
     {IdResponseByResponse, "actionResponseByResponse",
      QT_TRANSLATE_NOOP("Command", "&Response by Response"), "", "", "", ":/icons/response.svg",
      true},
@@ -90,7 +95,7 @@ constexpr std::array<CommandSpec, 31> CommandTable = {{
 constexpr std::array FileItems = {IdFileOpen, IdFileSave, 0, IdFilePrint, IdFilePrintPreview,
                                   IdFilePrintSetup, 0, IdAppExit};
 constexpr std::array SubjectItems = {IdSubjectInfo};
-constexpr std::array ExerciseItems = {IdPerform, IdCheck};
+constexpr std::array ExerciseItems = {IdPerform, IdCheck, IdCheckDisplay};
 constexpr std::array ViewItems = {IdResponseByResponse, IdSplitSummary, IdResult, 0, IdStatistics,
                                   IdChart};
 constexpr std::array SetupItems = {IdCustomConfiguration, IdCreateProtocol, IdCommPort,

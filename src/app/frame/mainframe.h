@@ -77,6 +77,9 @@ class CMainFrame : public QMainWindow, public ViewHost {
   QScreen* ViewScreen() const override;
   // Setup > "Stimulus Screen".
   void StimulusScreenCommand();
+  // Exercise > "Check Display": frames on the stimulus screen, then the
+  // verdict on its timing.
+  void CheckDisplayCommand();
   // A screen was unplugged; a run shown on it comes to the main window's.
   void OnScreenRemoved(QScreen* removed);
   // Adds a sentence to the bar's notice (or the status bar's message).

@@ -63,11 +63,12 @@ QString CommandText(const char* text) { return QCoreApplication::translate("Comm
 // run, while the reader thread is still writing them. (Open Configuration
 // belongs here because a configuration file carries a response count.) The
 // print commands open modal dialogs, which would hold up the timer that
-// puts the stimuli on screen.
+// puts the stimuli on screen; the display check would cover the stimuli
+// with its own frames.
 constexpr std::array LockedWhileRunning = {
     IdPerform,      IdCheck,  IdFileOpen, IdFileSave,          IdResponseByResponse,
     IdSplitSummary, IdResult, IdDelete,   IdOpenConfiguration, IdFilePrint,
-    IdFilePrintPreview, IdFilePrintSetup, IdStatistics, IdChart};
+    IdFilePrintPreview, IdFilePrintSetup, IdStatistics, IdChart, IdCheckDisplay};
 
 // The View commands show results: without any there is nothing to show.
 bool NeedsResults(int id) {
@@ -108,6 +109,7 @@ void CMainFrame::ConnectCommands() {
   route(IdAppExit, [this] { close(); });
   route(IdPerform, [this] { m_view->PerformCommand(); });
   route(IdCheck, [this] { m_view->CheckCommand(); });
+  route(IdCheckDisplay, [this] { CheckDisplayCommand(); });
   route(IdStart, [this] { m_view->StartRun(); });
   route(IdStop, [this] { m_view->StopRun(); });
   route(IdShowNeutralView, [this] { m_view->ShowNeutralView(); });

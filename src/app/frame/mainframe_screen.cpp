@@ -3,7 +3,8 @@
 
 // CMainFrame: the stimulus screen. A run on another monitor moves the view
 // into a full-screen window of its own there, so the subject sees only the
-// test while the operator keeps the main window, its bar and its Stop.
+// test while the operator keeps the main window, its bar and its Stop. The
+// display check looks at the same screen.
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,7 +14,10 @@
 
 #include "commandids.h"
 #include "dialogs/stimulusscreen.h"
+#include "dialogs/displaycheckdlg.h"
 #include "dialogs/stimulusscreendlg.h"
+#include "display/displaycheck.h"
+#include "display/displaychecktexts.h"
 #include "frame/mainframe.h"
 #include "views/alacrityview.h"
 
@@ -26,6 +30,15 @@ QScreen* CMainFrame::ViewScreen() const {
 void CMainFrame::StimulusScreenCommand() {
   CStimulusScreenDlg dialog(this);
   if (dialog.exec() == QDialog::Accepted) m_missingScreenNoted.clear();
+}
+
+void CMainFrame::CheckDisplayCommand() {
+  const DisplayCheckRun run = RunDisplayCheckOnStimulusScreen(*screen());
+  // Esc: the operator wants the screen back, not a verdict on half a check.
+  if (run.stopped) return;
+  CDisplayCheckDlg dialog(DescribeDisplayCheck(run, JudgeDisplayCheck(run.frames, run.facts)),
+                          this);
+  dialog.exec();
 }
 
 void CMainFrame::CreateStimulusWindow() {
