@@ -26,7 +26,7 @@
 #include "engine/run_finish.h"
 #include "engine/schedule.h"
 #include "engine/simulated_subject.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 #include "toolsupport/cli_support.h"
 #include "toolsupport/exit_codes.h"
 

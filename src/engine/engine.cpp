@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "data/enums.h"
-#include "tick_clock.h"
+#include "data/tick_clock.h"
 #include "timing_record.h"
 
 namespace alacrity {

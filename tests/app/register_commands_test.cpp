@@ -21,7 +21,7 @@
 #include "data/test_data_file.h"
 #include "engine/engine.h"
 #include "engine/simulated_subject.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 #include "register/prsrg.h"
 #include "register/prsrgtesting.h"
 #include "results/timing_csv_file.h"

@@ -19,7 +19,7 @@
 #include "engine/random.h"
 #include "engine/run_recovery.h"
 #include "engine/simulated_subject.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 #include "engine/timing_record.h"
 
 namespace alacrity {

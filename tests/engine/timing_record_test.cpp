@@ -16,7 +16,7 @@
 #include "data/box_rate.h"
 #include "engine/engine.h"
 #include "engine/simulated_subject.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 
 namespace alacrity {
 namespace {
