@@ -280,7 +280,7 @@ class RegisterCommandsTest : public QObject {
     QCOMPARE(lines.size(), 5);  // header, three rows, the empty end
     for (int i = 1; i <= 3; ++i) {
       const QList<QByteArray> fields = lines[i].trimmed().split(',');
-      QCOMPARE(fields.size(), 9);
+      QCOMPARE(fields.size(), 19);
       QCOMPARE(fields[0].toInt(), i);
       QVERIFY(!fields[3].isEmpty());  // painted
       const int32_t bytes = fields[5].toInt() - fields[1].toInt();
