@@ -82,7 +82,8 @@ void RunController::StartRun() {
   m_state.portIndex = m_data.portIndex;
   m_state.serialOnly = 0;
   m_state.checkMode = 0;
-  m_state.lightSensor = m_station.lightSensor ? 1 : 0;
+  m_runStation = m_station;
+  m_state.lightSensor = m_runStation.lightSensor ? 1 : 0;
   m_state.phase = WaitStart;
   // Written before the link opens, so every answer has a journal to go to.
   m_journalled = 0;
@@ -91,7 +92,7 @@ void RunController::StartRun() {
   m_journalState = JournalState::Writing;
   if (m_journal) {
     if (const auto error = m_journal->BeginRun(m_data, m_performMode, m_state.stimulusCount.load(),
-                                               m_station)) {
+                                               m_runStation)) {
       m_journalState = JournalState::NotBegun;
       m_window.ShowMessage(std::string(MessageNoJournal) + *error);
     }
@@ -253,6 +254,8 @@ void RunController::JournalNewAnswers() {
   const int32_t answered =
       std::min(m_state.current.load(std::memory_order_acquire) - 1, m_state.stimulusCount.load());
   const TimingRecord* timing = UsedTimingRecord();
+  // The run's, whatever the settings became since its start.
+  const bool lightSensor = m_state.lightSensor.load() != 0;
   while (m_journalled < answered && m_journalState == JournalState::Writing) {
     const int32_t stimulus = m_journalled + 1;
     const auto slot = static_cast<std::size_t>(stimulus);
@@ -273,7 +276,7 @@ void RunController::JournalNewAnswers() {
     ++m_journalled;
     const bool presented = noted.presented.hostNs != 0;
     const bool light = noted.lightByte != 0;
-    if (timing != nullptr && (!presented || (m_station.lightSensor && !light))) {
+    if (timing != nullptr && (!presented || (lightSensor && !light))) {
       m_awaited.push_back({stimulus, presented, light});
     }
   }
@@ -287,6 +290,7 @@ void RunController::JournalLateTimings() {
   const uint32_t notes = timing->FrameNotes();
   if (notes == m_frameNotesSeen) return;
   m_frameNotesSeen = notes;
+  const bool lightSensor = m_state.lightSensor.load() != 0;
   std::erase_if(m_awaited, [&](AwaitedTiming& awaited) {
     const StimulusTiming now = timing->StimulusAt(awaited.stimulus);
     const bool presented = now.presented.hostNs != 0;
@@ -296,7 +300,7 @@ void RunController::JournalLateTimings() {
       awaited.presented = presented;
       awaited.light = light;
     }
-    return presented && (light || !m_station.lightSensor);
+    return presented && (light || !lightSensor);
   });
 }
 

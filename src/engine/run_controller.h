@@ -156,6 +156,9 @@ class RunController {
   // they apply from the next Start or Check on, and go into the run's journal.
   void SetStation(const StationTiming& station) { m_station = station; }
   const StationTiming& Station() const { return m_station; }
+  // What the test in progress, or the last one, was started with: its
+  // timing names this, whatever the settings became since.
+  const StationTiming& RunStation() const { return m_runStation; }
 
   ViewMode Mode() const { return m_mode; }
   void SetMode(ViewMode mode) { m_mode = mode; }
@@ -189,6 +192,7 @@ class RunController {
   int m_timerMs = 0;  // the period the timer runs at, 0 when stopped
   PerformMode m_performMode = PerformMode::Custom;  // of the run in progress, for its journal
   StationTiming m_station;
+  StationTiming m_runStation;
 
   // A journalled answer whose frame's presentation or light onset had not
   // come yet when it was handed over: what had come by then.

@@ -244,7 +244,7 @@ void CAlacrityView::RunStopped(bool test) {
   if (!test) return;
   m_runTiming = m_timing->Snapshot(m_context.runState.stimulusCount.load());
   m_runTiming->display = CurrentDisplayInfo(*this);
-  m_runTiming->station = m_controller.Station();
+  m_runTiming->station = m_controller.RunStation();
   m_runTimingTestTime = m_context.data.results.testTime;
 }
 
