@@ -1106,8 +1106,8 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Panelverzögerung: nicht gemessen (ein Lichtsensor am Bildschirm misst sie)</translation>
     </message>
     <message>
-        <source>Some stimuli reached the screen more than a refresh after they were handed over, or were never reported shown; their response times include the delay.</source>
-        <translation>Einige Reize erschienen mehr als eine Bildwiederholung nach der Übergabe oder wurden nie als dargestellt gemeldet; ihre Reaktionszeiten enthalten die Verzögerung.</translation>
+        <source>Some stimuli reached the screen over a refresh after their hand-over, or were never reported shown; their response times include that.</source>
+        <translation>Einige Reize erschienen über eine Bildwiederholung nach der Übergabe oder wurden nie als dargestellt gemeldet; ihre Reaktionszeiten enthalten das.</translation>
     </message>
     <message>
         <source>The screen&apos;s refresh adds up to one refresh interval that the program cannot see; response times include it.</source>

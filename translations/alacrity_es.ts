@@ -1106,8 +1106,8 @@ Do you want to replace it?</source>
         <translation>Retardo del panel: no medido (un sensor de luz en la pantalla lo mide)</translation>
     </message>
     <message>
-        <source>Some stimuli reached the screen more than a refresh after they were handed over, or were never reported shown; their response times include the delay.</source>
-        <translation>Algunos estímulos llegaron a la pantalla más de un refresco después de entregarse, o nunca se informaron mostrados; sus tiempos de respuesta incluyen el retraso.</translation>
+        <source>Some stimuli reached the screen over a refresh after their hand-over, or were never reported shown; their response times include that.</source>
+        <translation>Algunos estímulos llegaron a la pantalla más de un refresco después de entregarse, o nunca se informaron mostrados; sus tiempos de respuesta lo incluyen.</translation>
     </message>
     <message>
         <source>The screen&apos;s refresh adds up to one refresh interval that the program cannot see; response times include it.</source>

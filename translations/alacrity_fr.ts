@@ -1106,8 +1106,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>Retard de la dalle : non mesuré (un capteur de lumière sur l&apos;écran le mesure)</translation>
     </message>
     <message>
-        <source>Some stimuli reached the screen more than a refresh after they were handed over, or were never reported shown; their response times include the delay.</source>
-        <translation>Certains stimuli ont atteint l&apos;écran plus d&apos;un rafraîchissement après leur remise, ou n&apos;ont jamais été signalés affichés ; leurs temps de réponse incluent ce retard.</translation>
+        <source>Some stimuli reached the screen over a refresh after their hand-over, or were never reported shown; their response times include that.</source>
+        <translation>Des stimuli ont atteint l&apos;écran plus d&apos;un rafraîchissement après leur remise, ou n&apos;ont jamais été signalés affichés ; leurs temps de réponse l&apos;incluent.</translation>
     </message>
     <message>
         <source>The screen&apos;s refresh adds up to one refresh interval that the program cannot see; response times include it.</source>

@@ -67,9 +67,9 @@ constexpr const char* NameLabel = QT_TRANSLATE_NOOP("Report", "Name: ");
     QT_TRANSLATE_NOOP("Report",
                       "Presentation times: simulated clock (a virtual display: no physical meaning)"),
     QT_TRANSLATE_NOOP("Report", "Panel lag: not measured (a light sensor on the screen measures it)"),
-    QT_TRANSLATE_NOOP("Report", "Some stimuli reached the screen more than a refresh after they "
-                                "were handed over, or were never reported shown; their response "
-                                "times include the delay."),
+    QT_TRANSLATE_NOOP("Report", "Some stimuli reached the screen over a refresh after their "
+                                "hand-over, or were never reported shown; their response times "
+                                "include that."),
     QT_TRANSLATE_NOOP("Report", "The screen's refresh adds up to one refresh interval that the "
                                 "program cannot see; response times include it."),
     QT_TRANSLATE_NOOP("Report", "Each presented time is known only to within one refresh; response "

@@ -17,8 +17,8 @@ namespace {
 constexpr double NanosecondsPerMs = 1e6;
 
 constexpr std::string_view MeaningMissedFrame =
-    "Some stimuli reached the screen more than a refresh after they were handed over, or were "
-    "never reported shown; their response times include the delay.";
+    "Some stimuli reached the screen over a refresh after their hand-over, or were never "
+    "reported shown; their response times include that.";
 constexpr std::string_view MeaningLightMissed =
     "The light sensor did not see every stimulus: it may sit off the marker, or the marker was "
     "not drawn; those stimuli have no light onset.";
