@@ -150,8 +150,8 @@ std::vector<TimingLine> PresentationLines(const PresentationFigures& figures) {
   if (figures.presented == 0) {
     lines.push_back({"Onset to presented: not reported by the display system", false, ""});
   } else {
-    TimingLine presented{"Onset to presented: median " + Ms(figures.medianMs) + " ms, p99 " +
-                             Ms(figures.p99Ms) + " ms, max " + Ms(figures.maxMs) + " ms (" +
+    TimingLine presented{"Onset to presented: " +
+                             SpreadText(figures.medianMs, figures.p99Ms, figures.maxMs) + " (" +
                              std::to_string(figures.presented) + " stimuli); missed a frame: " +
                              std::to_string(figures.missedFrame),
                          false, ""};
@@ -176,8 +176,8 @@ std::vector<TimingLine> PresentationLines(const PresentationFigures& figures) {
   if (figures.lightSeen == 0) {
     light.text = "Onset to light: none of " + std::to_string(figures.stimuli) + " stimuli seen";
   } else {
-    light.text = "Onset to light: median " + Ms(figures.lightMedianMs) + " ms, p99 " +
-                 Ms(figures.lightP99Ms) + " ms, max " + Ms(figures.lightMaxMs) + " ms (" +
+    light.text = "Onset to light: " +
+                 SpreadText(figures.lightMedianMs, figures.lightP99Ms, figures.lightMaxMs) + " (" +
                  std::to_string(figures.lightSeen) + " of " + std::to_string(figures.stimuli) +
                  " stimuli seen)";
   }

@@ -97,6 +97,11 @@ double Percentile(const std::vector<double>& sorted, double share) {
   return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
 }
 
+std::string SpreadText(double medianMs, double p99Ms, double maxMs) {
+  return "median " + FormatFixed(medianMs, 2) + " ms, p99 " + FormatFixed(p99Ms, 2) + " ms, max " +
+         FormatFixed(maxMs, 2) + " ms";
+}
+
 std::string FormatFixed(double value, int decimals) {
   std::array<char, 64> text{};
   const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
@@ -201,10 +206,9 @@ std::vector<TimingLine> TimingReportLines(const TimingFigures& figures) {
   if (figures.painted == 0) {
     lines.push_back({"Display delay: no stimulus painted", false, ""});
   } else {
-    TimingLine delay{"Display delay: median " + FormatFixed(figures.delayMedianMs, 2) + " ms, p99 " +
-                         FormatFixed(figures.delayP99Ms, 2) + " ms, max " +
-                         FormatFixed(figures.delayMaxMs, 2) + " ms (" +
-                         std::to_string(figures.painted) + " stimuli)",
+    TimingLine delay{"Display delay: " +
+                         SpreadText(figures.delayMedianMs, figures.delayP99Ms, figures.delayMaxMs) +
+                         " (" + std::to_string(figures.painted) + " stimuli)",
                      false, ""};
     if (figures.display.refreshHz > 0 && figures.delayP99Ms > 1000.0 / figures.display.refreshHz) {
       delay.marked = true;
