@@ -1276,6 +1276,94 @@ Soll die Datei ersetzt werden?</translation>
         <source>Buttons held throughout: %1</source>
         <translation>Durchgehend gedrückte Tasten: %1</translation>
     </message>
+    <message>
+        <source>Onset to presented: not reported by the display system</source>
+        <translation>Beginn bis Darstellung: vom Anzeigesystem nicht gemeldet</translation>
+    </message>
+    <message>
+        <source>Presentation times: none (the display system reports no presented frames)</source>
+        <translation>Darstellungszeiten: keine (das Anzeigesystem meldet keine dargestellten Bilder)</translation>
+    </message>
+    <message>
+        <source>Presentation times: exact (page flips timed by the display hardware)</source>
+        <translation>Darstellungszeiten: genau (Bildwechsel, von der Grafikhardware gestempelt)</translation>
+    </message>
+    <message>
+        <source>Presentation times: frame-bounded (known to within one refresh)</source>
+        <translation>Darstellungszeiten: auf ein Bild genau (bis auf eine Bildwiederholung bekannt)</translation>
+    </message>
+    <message>
+        <source>Presentation times: lower bound only (a compositor is in the way)</source>
+        <translation>Darstellungszeiten: nur Untergrenze (ein Compositor steht dazwischen)</translation>
+    </message>
+    <message>
+        <source>Presentation times: simulated clock (a virtual display: no physical meaning)</source>
+        <translation>Darstellungszeiten: simulierte Uhr (virtuelle Anzeige, ohne physikalische Bedeutung)</translation>
+    </message>
+    <message>
+        <source>Panel lag: not measured (a light sensor on the screen measures it)</source>
+        <translation>Panelverzögerung: nicht gemessen (ein Lichtsensor am Bildschirm misst sie)</translation>
+    </message>
+    <message>
+        <source>Some stimuli reached the screen over a refresh after their hand-over, or were never reported shown; their response times include that.</source>
+        <translation>Einige Reize erschienen über eine Bildwiederholung nach der Übergabe oder wurden nie als dargestellt gemeldet; ihre Reaktionszeiten enthalten das.</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s refresh adds up to one refresh interval that the program cannot see; response times include it.</source>
+        <translation>Die Bildwiederholung des Bildschirms fügt bis zu ein Wiederholintervall hinzu, das das Programm nicht sieht; die Reaktionszeiten enthalten es.</translation>
+    </message>
+    <message>
+        <source>Each presented time is known only to within one refresh; response times include the delay to the screen.</source>
+        <translation>Jede Darstellungszeit ist nur auf eine Bildwiederholung genau bekannt; die Reaktionszeiten enthalten die Verzögerung bis zum Bildschirm.</translation>
+    </message>
+    <message>
+        <source>A compositor may show each frame a refresh or more after the time given; response times include that delay.</source>
+        <translation>Ein Compositor kann jedes Bild eine Bildwiederholung oder mehr nach der angegebenen Zeit zeigen; die Reaktionszeiten enthalten diese Verzögerung.</translation>
+    </message>
+    <message>
+        <source>The display is virtual: its times say nothing of a real screen, whose refresh would add up to one refresh interval that response times include.</source>
+        <translation>Die Anzeige ist virtuell: ihre Zeiten sagen nichts über einen echten Bildschirm, dessen Bildwiederholung bis zu ein Wiederholintervall hinzufügen würde, das die Reaktionszeiten enthalten.</translation>
+    </message>
+    <message>
+        <source>The light sensor did not see every stimulus: it may sit off the marker, or the marker was not drawn; those stimuli have no light onset.</source>
+        <translation>Der Lichtsensor hat nicht jeden Reiz gesehen: er sitzt vielleicht neben der Markierung, oder die Markierung wurde nicht gezeichnet; diese Reize haben keinen Lichtbeginn.</translation>
+    </message>
+    <message>
+        <source>Onset to presented: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli); missed a frame: %5</source>
+        <translation>Beginn bis Darstellung: Median %1 ms, p99 %2 ms, max. %3 ms (%4 Reize); ein Bild verpasst: %5</translation>
+    </message>
+    <message>
+        <source>Panel lag: %1 ms, measured with a light sensor; included in onset to presented</source>
+        <translation>Panelverzögerung: %1 ms, mit einem Lichtsensor gemessen; in Beginn bis Darstellung enthalten</translation>
+    </message>
+    <message>
+        <source>Onset to light: median %1 ms, p99 %2 ms, max %3 ms (%4 of %5 stimuli seen)</source>
+        <translation>Beginn bis Licht: Median %1 ms, p99 %2 ms, max. %3 ms (%4 von %5 Reizen gesehen)</translation>
+    </message>
+    <message>
+        <source>Onset to light: none of %1 stimuli seen</source>
+        <translation>Beginn bis Licht: keiner von %1 Reizen gesehen</translation>
+    </message>
+    <message>
+        <source>Light after presented: median %1 ms, from %2 to %3 ms (%4 stimuli)</source>
+        <translation>Licht nach Darstellung: Median %1 ms, von %2 bis %3 ms (%4 Reize)</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s refresh adds 0–%1 ms that the program cannot see; response times include it.</source>
+        <translation>Die Bildwiederholung des Bildschirms fügt 0–%1 ms hinzu, die das Programm nicht sieht; die Reaktionszeiten enthalten sie.</translation>
+    </message>
+    <message>
+        <source>Each presented time is known only to within one refresh (0–%1 ms); response times include the delay to the screen.</source>
+        <translation>Jede Darstellungszeit ist nur auf eine Bildwiederholung genau bekannt (0–%1 ms); die Reaktionszeiten enthalten die Verzögerung bis zum Bildschirm.</translation>
+    </message>
+    <message>
+        <source>A compositor may show each frame a refresh (%1 ms) or more after the time given; response times include that delay.</source>
+        <translation>Ein Compositor kann jedes Bild eine Bildwiederholung (%1 ms) oder mehr nach der angegebenen Zeit zeigen; die Reaktionszeiten enthalten diese Verzögerung.</translation>
+    </message>
+    <message>
+        <source>The display is virtual: its times say nothing of a real screen, whose refresh would add 0–%1 ms that response times include.</source>
+        <translation>Die Anzeige ist virtuell: ihre Zeiten sagen nichts über einen echten Bildschirm, dessen Bildwiederholung 0–%1 ms hinzufügen würde, die die Reaktionszeiten enthalten.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsTable</name>

@@ -1276,6 +1276,94 @@ Do you want to replace it?</source>
         <source>Buttons held throughout: %1</source>
         <translation>Botones pulsados todo el tiempo: %1</translation>
     </message>
+    <message>
+        <source>Onset to presented: not reported by the display system</source>
+        <translation>Inicio a presentación: el sistema de pantalla no lo informa</translation>
+    </message>
+    <message>
+        <source>Presentation times: none (the display system reports no presented frames)</source>
+        <translation>Tiempos de presentación: ninguno (el sistema de pantalla no informa de imágenes presentadas)</translation>
+    </message>
+    <message>
+        <source>Presentation times: exact (page flips timed by the display hardware)</source>
+        <translation>Tiempos de presentación: exactos (cambios de página fechados por el hardware de pantalla)</translation>
+    </message>
+    <message>
+        <source>Presentation times: frame-bounded (known to within one refresh)</source>
+        <translation>Tiempos de presentación: acotados a una imagen (conocidos con un refresco de margen)</translation>
+    </message>
+    <message>
+        <source>Presentation times: lower bound only (a compositor is in the way)</source>
+        <translation>Tiempos de presentación: solo cota inferior (hay un compositor en medio)</translation>
+    </message>
+    <message>
+        <source>Presentation times: simulated clock (a virtual display: no physical meaning)</source>
+        <translation>Tiempos de presentación: reloj simulado (pantalla virtual, sin significado físico)</translation>
+    </message>
+    <message>
+        <source>Panel lag: not measured (a light sensor on the screen measures it)</source>
+        <translation>Retardo del panel: no medido (un sensor de luz en la pantalla lo mide)</translation>
+    </message>
+    <message>
+        <source>Some stimuli reached the screen over a refresh after their hand-over, or were never reported shown; their response times include that.</source>
+        <translation>Algunos estímulos llegaron a la pantalla más de un refresco después de entregarse, o nunca se informaron mostrados; sus tiempos de respuesta lo incluyen.</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s refresh adds up to one refresh interval that the program cannot see; response times include it.</source>
+        <translation>El refresco de la pantalla añade hasta un intervalo de refresco que el programa no ve; los tiempos de respuesta lo incluyen.</translation>
+    </message>
+    <message>
+        <source>Each presented time is known only to within one refresh; response times include the delay to the screen.</source>
+        <translation>Cada tiempo de presentación solo se conoce con un refresco de margen; los tiempos de respuesta incluyen el retraso hasta la pantalla.</translation>
+    </message>
+    <message>
+        <source>A compositor may show each frame a refresh or more after the time given; response times include that delay.</source>
+        <translation>Un compositor puede mostrar cada imagen un refresco o más después del tiempo indicado; los tiempos de respuesta incluyen ese retraso.</translation>
+    </message>
+    <message>
+        <source>The display is virtual: its times say nothing of a real screen, whose refresh would add up to one refresh interval that response times include.</source>
+        <translation>La pantalla es virtual: sus tiempos no dicen nada de una pantalla real, cuyo refresco añadiría hasta un intervalo de refresco que los tiempos de respuesta incluyen.</translation>
+    </message>
+    <message>
+        <source>The light sensor did not see every stimulus: it may sit off the marker, or the marker was not drawn; those stimuli have no light onset.</source>
+        <translation>El sensor de luz no vio todos los estímulos: puede estar fuera de la marca, o la marca no se dibujó; esos estímulos no tienen inicio de luz.</translation>
+    </message>
+    <message>
+        <source>Onset to presented: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli); missed a frame: %5</source>
+        <translation>Inicio a presentación: mediana %1 ms, p99 %2 ms, máx. %3 ms (%4 estímulos); imagen perdida: %5</translation>
+    </message>
+    <message>
+        <source>Panel lag: %1 ms, measured with a light sensor; included in onset to presented</source>
+        <translation>Retardo del panel: %1 ms, medido con un sensor de luz; incluido en inicio a presentación</translation>
+    </message>
+    <message>
+        <source>Onset to light: median %1 ms, p99 %2 ms, max %3 ms (%4 of %5 stimuli seen)</source>
+        <translation>Inicio a luz: mediana %1 ms, p99 %2 ms, máx. %3 ms (%4 de %5 estímulos vistos)</translation>
+    </message>
+    <message>
+        <source>Onset to light: none of %1 stimuli seen</source>
+        <translation>Inicio a luz: ninguno de %1 estímulos visto</translation>
+    </message>
+    <message>
+        <source>Light after presented: median %1 ms, from %2 to %3 ms (%4 stimuli)</source>
+        <translation>Luz tras presentación: mediana %1 ms, de %2 a %3 ms (%4 estímulos)</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s refresh adds 0–%1 ms that the program cannot see; response times include it.</source>
+        <translation>El refresco de la pantalla añade 0–%1 ms que el programa no ve; los tiempos de respuesta los incluyen.</translation>
+    </message>
+    <message>
+        <source>Each presented time is known only to within one refresh (0–%1 ms); response times include the delay to the screen.</source>
+        <translation>Cada tiempo de presentación solo se conoce con un refresco de margen (0–%1 ms); los tiempos de respuesta incluyen el retraso hasta la pantalla.</translation>
+    </message>
+    <message>
+        <source>A compositor may show each frame a refresh (%1 ms) or more after the time given; response times include that delay.</source>
+        <translation>Un compositor puede mostrar cada imagen un refresco (%1 ms) o más después del tiempo indicado; los tiempos de respuesta incluyen ese retraso.</translation>
+    </message>
+    <message>
+        <source>The display is virtual: its times say nothing of a real screen, whose refresh would add 0–%1 ms that response times include.</source>
+        <translation>La pantalla es virtual: sus tiempos no dicen nada de una pantalla real, cuyo refresco añadiría 0–%1 ms que los tiempos de respuesta incluyen.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsTable</name>

@@ -1276,6 +1276,94 @@ Voulez-vous le remplacer ?</translation>
         <source>Buttons held throughout: %1</source>
         <translation>Boutons enfoncés en permanence : %1</translation>
     </message>
+    <message>
+        <source>Onset to presented: not reported by the display system</source>
+        <translation>Début à présentation : non signalé par le système d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Presentation times: none (the display system reports no presented frames)</source>
+        <translation>Temps de présentation : aucun (le système d&apos;affichage ne signale aucune image présentée)</translation>
+    </message>
+    <message>
+        <source>Presentation times: exact (page flips timed by the display hardware)</source>
+        <translation>Temps de présentation : exacts (changements de page horodatés par le matériel d&apos;affichage)</translation>
+    </message>
+    <message>
+        <source>Presentation times: frame-bounded (known to within one refresh)</source>
+        <translation>Temps de présentation : à une image près (connus à un rafraîchissement près)</translation>
+    </message>
+    <message>
+        <source>Presentation times: lower bound only (a compositor is in the way)</source>
+        <translation>Temps de présentation : borne inférieure seulement (un compositeur s&apos;interpose)</translation>
+    </message>
+    <message>
+        <source>Presentation times: simulated clock (a virtual display: no physical meaning)</source>
+        <translation>Temps de présentation : horloge simulée (affichage virtuel, sans signification physique)</translation>
+    </message>
+    <message>
+        <source>Panel lag: not measured (a light sensor on the screen measures it)</source>
+        <translation>Retard de la dalle : non mesuré (un capteur de lumière sur l&apos;écran le mesure)</translation>
+    </message>
+    <message>
+        <source>Some stimuli reached the screen over a refresh after their hand-over, or were never reported shown; their response times include that.</source>
+        <translation>Des stimuli ont atteint l&apos;écran plus d&apos;un rafraîchissement après leur remise, ou n&apos;ont jamais été signalés affichés ; leurs temps de réponse l&apos;incluent.</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s refresh adds up to one refresh interval that the program cannot see; response times include it.</source>
+        <translation>Le rafraîchissement de l&apos;écran ajoute jusqu&apos;à un intervalle de rafraîchissement que le programme ne voit pas ; les temps de réponse l&apos;incluent.</translation>
+    </message>
+    <message>
+        <source>Each presented time is known only to within one refresh; response times include the delay to the screen.</source>
+        <translation>Chaque temps de présentation n&apos;est connu qu&apos;à un rafraîchissement près ; les temps de réponse incluent le retard jusqu&apos;à l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>A compositor may show each frame a refresh or more after the time given; response times include that delay.</source>
+        <translation>Un compositeur peut afficher chaque image un rafraîchissement ou plus après le temps indiqué ; les temps de réponse incluent ce retard.</translation>
+    </message>
+    <message>
+        <source>The display is virtual: its times say nothing of a real screen, whose refresh would add up to one refresh interval that response times include.</source>
+        <translation>L&apos;affichage est virtuel : ses temps ne disent rien d&apos;un écran réel, dont le rafraîchissement ajouterait jusqu&apos;à un intervalle de rafraîchissement que les temps de réponse incluent.</translation>
+    </message>
+    <message>
+        <source>The light sensor did not see every stimulus: it may sit off the marker, or the marker was not drawn; those stimuli have no light onset.</source>
+        <translation>Le capteur de lumière n&apos;a pas vu chaque stimulus : il est peut-être à côté du repère, ou le repère n&apos;a pas été dessiné ; ces stimuli n&apos;ont pas de début de lumière.</translation>
+    </message>
+    <message>
+        <source>Onset to presented: median %1 ms, p99 %2 ms, max %3 ms (%4 stimuli); missed a frame: %5</source>
+        <translation>Début à présentation : médiane %1 ms, p99 %2 ms, max %3 ms (%4 stimuli) ; image manquée : %5</translation>
+    </message>
+    <message>
+        <source>Panel lag: %1 ms, measured with a light sensor; included in onset to presented</source>
+        <translation>Retard de la dalle : %1 ms, mesuré avec un capteur de lumière ; inclus dans début à présentation</translation>
+    </message>
+    <message>
+        <source>Onset to light: median %1 ms, p99 %2 ms, max %3 ms (%4 of %5 stimuli seen)</source>
+        <translation>Début à lumière : médiane %1 ms, p99 %2 ms, max %3 ms (%4 stimuli vus sur %5)</translation>
+    </message>
+    <message>
+        <source>Onset to light: none of %1 stimuli seen</source>
+        <translation>Début à lumière : aucun des %1 stimuli vu</translation>
+    </message>
+    <message>
+        <source>Light after presented: median %1 ms, from %2 to %3 ms (%4 stimuli)</source>
+        <translation>Lumière après présentation : médiane %1 ms, de %2 à %3 ms (%4 stimuli)</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s refresh adds 0–%1 ms that the program cannot see; response times include it.</source>
+        <translation>Le rafraîchissement de l&apos;écran ajoute 0–%1 ms que le programme ne voit pas ; les temps de réponse les incluent.</translation>
+    </message>
+    <message>
+        <source>Each presented time is known only to within one refresh (0–%1 ms); response times include the delay to the screen.</source>
+        <translation>Chaque temps de présentation n&apos;est connu qu&apos;à un rafraîchissement près (0–%1 ms) ; les temps de réponse incluent le retard jusqu&apos;à l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>A compositor may show each frame a refresh (%1 ms) or more after the time given; response times include that delay.</source>
+        <translation>Un compositeur peut afficher chaque image un rafraîchissement (%1 ms) ou plus après le temps indiqué ; les temps de réponse incluent ce retard.</translation>
+    </message>
+    <message>
+        <source>The display is virtual: its times say nothing of a real screen, whose refresh would add 0–%1 ms that response times include.</source>
+        <translation>L&apos;affichage est virtuel : ses temps ne disent rien d&apos;un écran réel, dont le rafraîchissement ajouterait 0–%1 ms que les temps de réponse incluent.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsTable</name>

@@ -23,6 +23,7 @@
 #include "data/run_journal.h"
 #include "data/test_data_file.h"
 #include "data/text_encoding.h"
+#include "results/presentation.h"
 #include "results/timing_csv_file.h"
 #include "toolsupport/cli_support.h"
 #include "toolsupport/exit_codes.h"
@@ -135,6 +136,21 @@ Json SubjectJson(const SubjectInfo& s) {
               {"comment3", TextJson(s.comment3)}};
 }
 
+// A frame's presentation; null when none was reported.
+Json PresentedJson(const Presentation& presented) {
+  if (presented.hostNs == 0) return nullptr;
+  return Json{{"hostNs", presented.hostNs},
+              {"refreshNs", presented.refreshNs},
+              {"frameCounter", presented.frameCounter >= 0 ? Json(presented.frameCounter) : Json(nullptr)},
+              {"mode", PresentModeKey(presented.mode)},
+              {"quality", PresentQualityKey(presented.quality)}};
+}
+
+Json StationJson(const StationTiming& station) {
+  return Json{{"lightSensor", station.lightSensor},
+              {"panelLagUs", station.panelLagUs ? Json(*station.panelLagUs) : Json(nullptr)}};
+}
+
 Json JournalJson(const JournalImage& image) {
   const JournalSetUp& s = image.setUp;
   Json answers = Json::array();
@@ -147,8 +163,13 @@ Json JournalJson(const JournalImage& image) {
       answer["responseByte"] = a.responseByte;
       answer["responseHostNs"] = a.responseHostNs;
     }
+    if (image.version >= 3) {
+      answer["presented"] = PresentedJson(a.presented);
+      answer["lightByte"] = a.lightByte;
+    }
     answers.push_back(std::move(answer));
   }
+  Json station = image.version >= 3 ? StationJson(s.station) : Json(nullptr);
   return Json{
       {"format", "journal"},
       {"version", image.version},
@@ -165,6 +186,7 @@ Json JournalJson(const JournalImage& image) {
             {"buttonIndex", s.slotZero.buttonIndex},
             {"generationMs", s.slotZero.generationMs}}},
       {"schedule", ItemsJson(s.schedule)},
+      {"station", std::move(station)},
       {"answers", std::move(answers)},
       {"droppedBytes", image.droppedBytes},
   };
@@ -190,12 +212,15 @@ int PrintTimingRecord(const std::filesystem::path& path) {
                            {"onsetHostNs", row.onsetHostNs},
                            {"paintedHostNs", optional(row.paintedHostNs)},
                            {"responseByte", optional(row.responseByte)},
-                           {"responseHostNs", optional(row.responseHostNs)}});
+                           {"responseHostNs", optional(row.responseHostNs)},
+                           {"presented", PresentedJson(row.presented)},
+                           {"lightByte", optional(row.lightByte)}});
   }
   const bool belongs = read.state == TimingRecordState::Belongs;
   const Json json{
       {"format", "timing"},
       {"dataFile", belongs ? Json(dataFile.string()) : Json(nullptr)},
+      {"station", StationJson(read.timing->station)},
       {"stimuli", std::move(stimuli)},
   };
   return WriteOutput({}, json.dump(2) + '\n') ? ExitOk : ExitRefused;

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,9 @@ int RunExport(const ExportOptions& options) {
   for (const std::string& file : files) {
     const auto data = LoadTestDataOrReport(file);
     if (!data) return ExitRefused;
-    AppendTidyCsvRows(table, file, data->subject, data->runConfiguration, data->results);
+    const std::optional<RunTiming> timing = TimingRecordOrNote(file);
+    AppendTidyCsvRows(table, file, data->subject, data->runConfiguration, data->results,
+                      timing ? &*timing : nullptr);
   }
   return WriteOutput(options.output, table) ? ExitOk : ExitRefused;
 }

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "data/file_io.h"
 #include "results/bids_dataset.h"
@@ -117,11 +118,14 @@ int ExportDataset(const std::string& format, const std::vector<std::string>& fil
     return ExitRefused;
   }
   std::vector<std::unique_ptr<DocumentData>> loaded;
+  std::vector<std::unique_ptr<RunTiming>> timings;
   std::vector<DatasetTest> tests;
   for (const std::string& file : files) {
     loaded.push_back(LoadTestDataOrReport(file));
     if (!loaded.back()) return ExitRefused;
-    tests.push_back({file, loaded.back().get()});
+    std::optional<RunTiming> timing = TimingRecordOrNote(file);
+    timings.push_back(timing ? std::make_unique<RunTiming>(std::move(*timing)) : nullptr);
+    tests.push_back({file, loaded.back().get(), timings.back().get()});
   }
   const std::vector<DatasetFile> dataset = format == "bids"
                                                ? MakeBidsDataset(tests, ALACRITY_VERSION)

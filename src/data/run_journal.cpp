@@ -66,10 +66,26 @@ uint64_t GetUint64(const uint8_t* in) {
 
 // A record's CRC comes last and covers everything before it.
 constexpr std::size_t RecordCrcAt = JournalRecordBytes - CrcBytes;
+// The panel lag of a station that has not measured it.
+constexpr int32_t LagNotMeasured = -1;
+// Beyond any panel; keeps a damaged lag from passing for one.
+constexpr int32_t MaxPanelLagUs = 1'000'000;
 
 ParseResult<JournalImage> Damaged() { return {std::nullopt, MessageDamagedJournal}; }
 
-bool ReadSetUp(ByteReader& reader, JournalSetUp& s) {
+bool ReadStation(ByteReader& reader, StationTiming& station) {
+  int32_t lightSensor = 0;
+  int32_t lagUs = 0;
+  if (!reader.Int32(lightSensor) || !reader.Int32(lagUs)) return false;
+  if (lightSensor < 0 || lightSensor > 1 || lagUs < LagNotMeasured || lagUs > MaxPanelLagUs) {
+    return false;
+  }
+  station.lightSensor = lightSensor == 1;
+  if (lagUs != LagNotMeasured) station.panelLagUs = lagUs;
+  return true;
+}
+
+bool ReadSetUp(ByteReader& reader, uint32_t version, JournalSetUp& s) {
   int32_t count = 0;
   if (!reader.Int32(s.performMode) || !ReadRecord(reader, s.runConfiguration) ||
       !ReadRecord(reader, s.runVoice) || !ReadRecord(reader, s.runProtocolHeader) ||
@@ -90,7 +106,45 @@ bool ReadSetUp(ByteReader& reader, JournalSetUp& s) {
     // The schedule's objects are drawn and indexed by shape.
     if (item.object < 0 || item.object > 3) return false;
   }
-  return true;
+  return version < 3 || ReadStation(reader, s.station);
+}
+
+// A repeat carries the answer it repeats unchanged; only times may differ.
+bool SameAnswer(const JournalAnswer& a, const JournalAnswer& b) {
+  return a.stimulus == b.stimulus && a.responseMs == b.responseMs && a.buttons == b.buttons &&
+         a.onsetByte == b.onsetByte && a.responseByte == b.responseByte;
+}
+
+JournalAnswer DecodeRecord(const uint8_t* record, uint32_t version) {
+  JournalAnswer answer;
+  answer.stimulus = static_cast<int32_t>(GetUint32(record));
+  answer.responseMs = static_cast<int32_t>(GetUint32(record + 4));
+  answer.buttons = static_cast<int32_t>(GetUint32(record + 8));
+  if (version >= 2) {
+    answer.onsetByte = static_cast<int32_t>(GetUint32(record + 12));
+    answer.onsetHostNs = static_cast<int64_t>(GetUint64(record + 16));
+    answer.paintedHostNs = static_cast<int64_t>(GetUint64(record + 24));
+    answer.responseByte = static_cast<int32_t>(GetUint32(record + 32));
+    answer.responseHostNs = static_cast<int64_t>(GetUint64(record + 36));
+  }
+  if (version >= 3) {
+    Presentation& presented = answer.presented;
+    presented.hostNs = static_cast<int64_t>(GetUint64(record + 44));
+    presented.refreshNs = static_cast<int64_t>(GetUint64(record + 52));
+    presented.frameCounter = static_cast<int64_t>(GetUint64(record + 60));
+    // Kinds this program does not know read as unknown, and none with them.
+    const auto mode = static_cast<int32_t>(GetUint32(record + 68));
+    const auto quality = static_cast<int32_t>(GetUint32(record + 72));
+    presented.mode = mode >= 0 && mode <= static_cast<int32_t>(PresentMode::Composited)
+                         ? static_cast<PresentMode>(mode)
+                         : PresentMode::Unknown;
+    presented.quality =
+        quality >= 0 && quality <= static_cast<int32_t>(PresentQuality::SimulatedClock)
+            ? static_cast<PresentQuality>(quality)
+            : PresentQuality::None;
+    answer.lightByte = static_cast<int32_t>(GetUint32(record + 76));
+  }
+  return answer;
 }
 
 bool WriteAllAt(int fd, const uint8_t* data, std::size_t size, off_t offset) {
@@ -166,10 +220,21 @@ bool PrepareDirectory(const std::filesystem::path& directory, std::string& error
 
 }  // namespace
 
-JournalSetUp JournalSetUpOf(const DocumentData& data, int32_t performMode, int32_t stimulusCount) {
+std::size_t JournalRecordBytesOf(uint32_t version) {
+  if (version == 1) return JournalRecordBytesVersion1;
+  return version == 2 ? JournalRecordBytesVersion2 : JournalRecordBytes;
+}
+
+JournalSetUp JournalSetUpOf(const DocumentData& data, int32_t performMode, int32_t stimulusCount,
+                            const StationTiming& station) {
   const TestResults& results = data.results;
   JournalSetUp setUp;
   setUp.performMode = performMode;
+  setUp.station = station;
+  // A lag beyond what a file may hold is no measurement.
+  if (station.panelLagUs && (*station.panelLagUs < 0 || *station.panelLagUs > MaxPanelLagUs)) {
+    setUp.station.panelLagUs.reset();
+  }
   setUp.runConfiguration = data.runConfiguration;
   setUp.runVoice = data.runVoice;
   setUp.runProtocolHeader = data.runProtocolHeader;
@@ -207,6 +272,8 @@ EncodedJournalHeader EncodeJournalHeader(const JournalSetUp& s) {
   }
   payload.Int32(static_cast<int32_t>(s.schedule.size()));
   for (const ProtocolItem& item : s.schedule) WriteRecord(payload, item);
+  payload.Int32(s.station.lightSensor ? 1 : 0);
+  payload.Int32(s.station.panelLagUs.value_or(LagNotMeasured));
 
   EncodedJournalHeader header;
   const std::vector<uint8_t>& body = payload.Data();
@@ -233,13 +300,18 @@ std::array<uint8_t, JournalRecordBytes> EncodeJournalRecord(const JournalAnswer&
   PutUint64(out + 24, static_cast<uint64_t>(answer.paintedHostNs));
   PutUint32(out + 32, static_cast<uint32_t>(answer.responseByte));
   PutUint64(out + 36, static_cast<uint64_t>(answer.responseHostNs));
+  PutUint64(out + 44, static_cast<uint64_t>(answer.presented.hostNs));
+  PutUint64(out + 52, static_cast<uint64_t>(answer.presented.refreshNs));
+  PutUint64(out + 60, static_cast<uint64_t>(answer.presented.frameCounter));
+  PutUint32(out + 68, static_cast<uint32_t>(answer.presented.mode));
+  PutUint32(out + 72, static_cast<uint32_t>(answer.presented.quality));
+  PutUint32(out + 76, static_cast<uint32_t>(answer.lightByte));
   PutUint32(out + RecordCrcAt, Crc(headerCrc, out, RecordCrcAt));
   return record;
 }
 
 std::size_t DroppedAnswers(const JournalImage& image) {
-  const std::size_t recordBytes =
-      image.version == 1 ? JournalRecordBytesVersion1 : JournalRecordBytes;
+  const std::size_t recordBytes = JournalRecordBytesOf(image.version);
   const std::size_t records = (image.droppedBytes + recordBytes - 1) / recordBytes;
   const std::size_t open = image.setUp.schedule.size() - std::min(image.setUp.schedule.size(),
                                                                    image.answers.size());
@@ -271,29 +343,29 @@ ParseResult<JournalImage> ParseRunJournal(std::span<const uint8_t> bytes) {
   JournalImage image;
   image.version = version;
   ByteReader reader(bytes.subspan(HeaderLeadBytes, length));
-  if (!ReadSetUp(reader, image.setUp) || reader.Remaining() != 0) return Damaged();
+  if (!ReadSetUp(reader, version, image.setUp) || reader.Remaining() != 0) return Damaged();
 
-  // A record counts only when it is whole, sound and the next answer of the
-  // schedule; the first that is not ends what can be trusted.
+  // A record counts only when it is whole, sound, and the next answer of the
+  // schedule or a repeat of an earlier one; the first that is not ends what
+  // can be trusted.
   std::size_t offset = crcAt + CrcBytes;
   const std::size_t scheduled = image.setUp.schedule.size();
-  const std::size_t recordBytes = version == 1 ? JournalRecordBytesVersion1 : JournalRecordBytes;
+  const std::size_t recordBytes = JournalRecordBytesOf(version);
   const std::size_t crcOffset = recordBytes - CrcBytes;
-  while (bytes.size() - offset >= recordBytes && image.answers.size() < scheduled) {
+  while (bytes.size() - offset >= recordBytes) {
     const uint8_t* record = bytes.data() + offset;
     if (Crc(headerCrc, record, crcOffset) != GetUint32(record + crcOffset)) break;
-    JournalAnswer answer{static_cast<int32_t>(GetUint32(record)),
-                         static_cast<int32_t>(GetUint32(record + 4)),
-                         static_cast<int32_t>(GetUint32(record + 8))};
-    if (version >= 2) {
-      answer.onsetByte = static_cast<int32_t>(GetUint32(record + 12));
-      answer.onsetHostNs = static_cast<int64_t>(GetUint64(record + 16));
-      answer.paintedHostNs = static_cast<int64_t>(GetUint64(record + 24));
-      answer.responseByte = static_cast<int32_t>(GetUint32(record + 32));
-      answer.responseHostNs = static_cast<int64_t>(GetUint64(record + 36));
+    const JournalAnswer answer = DecodeRecord(record, version);
+    const std::size_t answered = image.answers.size();
+    if (answer.stimulus == static_cast<int32_t>(answered) + 1 && answered < scheduled) {
+      image.answers.push_back(answer);
+    } else if (version >= 3 && answer.stimulus >= 1 &&
+               answer.stimulus <= static_cast<int32_t>(answered) &&
+               SameAnswer(image.answers[static_cast<std::size_t>(answer.stimulus) - 1], answer)) {
+      image.answers[static_cast<std::size_t>(answer.stimulus) - 1] = answer;
+    } else {
+      break;
     }
-    if (answer.stimulus != static_cast<int32_t>(image.answers.size()) + 1) break;
-    image.answers.push_back(answer);
     offset += recordBytes;
   }
   image.droppedBytes = bytes.size() - offset;
@@ -363,15 +435,24 @@ std::unique_ptr<RunJournal> RunJournal::Hold(const std::filesystem::path& path) 
 }
 
 bool RunJournal::Append(const JournalAnswer& answer) {
-  if (m_failed || m_fd < 0 || answer.stimulus != m_answers + 1) return false;
+  if (answer.stimulus != m_answers + 1 || !Write(answer)) return false;
+  ++m_answers;
+  return true;
+}
+
+bool RunJournal::Amend(const JournalAnswer& answer) {
+  return answer.stimulus >= 1 && answer.stimulus <= m_answers && Write(answer);
+}
+
+bool RunJournal::Write(const JournalAnswer& answer) {
+  if (m_failed || m_fd < 0) return false;
   const auto record = EncodeJournalRecord(answer, m_headerCrc);
-  const auto offset =
-      static_cast<off_t>(m_headerBytes + static_cast<std::size_t>(m_answers) * JournalRecordBytes);
+  const auto offset = static_cast<off_t>(m_headerBytes + m_records * JournalRecordBytes);
   if (!WriteAllAt(m_fd, record.data(), record.size(), offset) || !SyncData(m_fd)) {
     m_failed = true;
     return false;
   }
-  ++m_answers;
+  ++m_records;
   return true;
 }
 

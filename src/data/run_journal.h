@@ -9,13 +9,18 @@
 //
 // Layout (little-endian; docs/formats/journal-format.md):
 //   "ALYJRNL\n"  uint32 version  uint32 L  L bytes of set-up  uint32 crc32
-//   then one 48-byte record per answer (16 bytes in version 1):
+//   then one record per answer (84 bytes; 48 in version 2, 16 in version 1):
 //   int32 stimulus  int32 responseMs  int32 button nibble
-//   [version 2: int32 onset byte  int64 onset ns  int64 painted ns
-//               int32 response byte  int64 response ns]  uint32 crc32
-// The header's CRC covers everything before it; a record's CRC covers its
-// first 12 bytes and is seeded with the header's CRC, so a record only fits
-// the journal it was written for.
+//   [version 2 on: int32 onset byte  int64 onset ns  int64 painted ns
+//                  int32 response byte  int64 response ns]
+//   [version 3 on: int64 presented ns  int64 refresh ns  int64 frame counter
+//                  int32 present mode  int32 quality  int32 light byte]
+//   uint32 crc32
+// From version 3 on, a record may also repeat an earlier answer with host
+// times that came after it was written (its frame's presentation, its light
+// onset). The header's CRC covers everything before it; a record's CRC
+// covers all of the record before it and is seeded with the header's CRC,
+// so a record only fits the journal it was written for.
 
 #include <array>
 #include <cstddef>
@@ -29,16 +34,20 @@
 
 #include "document_data.h"
 #include "file_outcome.h"
+#include "run_timing.h"
 #include "test_data_file.h"
 
 namespace alacrity {
 
 inline constexpr std::string_view JournalMagic = "ALYJRNL\n";
-inline constexpr uint32_t JournalFormatVersion = 2;
-// What this program writes; version 1 journals, still read, hold 16 bytes
-// (no host times).
-inline constexpr std::size_t JournalRecordBytes = 48;
+inline constexpr uint32_t JournalFormatVersion = 3;
+// What this program writes; earlier journals, still read, hold 48 bytes (no
+// presentation or light) in version 2 and 16 (no host times) in version 1.
+inline constexpr std::size_t JournalRecordBytes = 84;
+inline constexpr std::size_t JournalRecordBytesVersion2 = 48;
 inline constexpr std::size_t JournalRecordBytesVersion1 = 16;
+// The size of a record in a journal of `version`.
+std::size_t JournalRecordBytesOf(uint32_t version);
 inline constexpr std::string_view JournalExtension = ".alyjournal";
 inline constexpr std::string_view DamagedJournalSuffix = ".damaged";
 
@@ -59,6 +68,7 @@ struct JournalSetUp {
   int32_t testTime = 0;
   ResultEntry slotZero;  // slot 0 of the result arrays, carried as held
   std::vector<ProtocolItem> schedule;  // stimuli 1..n: generation time, object
+  StationTiming station;  // version 3 on; none before
 
   bool operator==(const JournalSetUp&) const = default;
 };
@@ -74,6 +84,9 @@ struct JournalAnswer {
   int64_t paintedHostNs = 0;
   int32_t responseByte = 0;
   int64_t responseHostNs = 0;
+  // Version 3 on; none before.
+  Presentation presented{};
+  int32_t lightByte = 0;
 
   bool operator==(const JournalAnswer&) const = default;
 };
@@ -88,7 +101,8 @@ struct JournalImage {
 };
 
 // The set-up of the run that Perform has just prepared in `data`.
-JournalSetUp JournalSetUpOf(const DocumentData& data, int32_t performMode, int32_t stimulusCount);
+JournalSetUp JournalSetUpOf(const DocumentData& data, int32_t performMode, int32_t stimulusCount,
+                            const StationTiming& station = {});
 
 // The header (magic to header CRC), and the CRC that seeds every record's.
 struct EncodedJournalHeader {
@@ -108,7 +122,9 @@ bool IsRunJournal(std::span<const uint8_t> bytes);
 
 // "Journal of a newer version" for a version above ours; "Damaged journal"
 // for anything wrong in the header. Records are read up to the first one that
-// is short, fails its CRC or is not the next stimulus of the schedule.
+// is short, fails its CRC, or is neither the next stimulus of the schedule
+// nor a repeat of an earlier answer (the same answer, later times), which
+// replaces that answer's host times.
 ParseResult<JournalImage> ParseRunJournal(std::span<const uint8_t> bytes);
 
 // The data file a restored journal becomes is built by the engine (it
@@ -139,6 +155,10 @@ class RunJournal {
   // more answers, since after a failed flush the kernel may already have
   // dropped the pages it could not write.
   [[nodiscard]] bool Append(const JournalAnswer& answer);
+  // Writes an answer already appended again, with the host times known now,
+  // in the same way. An answer's record is never written over: a torn write
+  // could cost it.
+  [[nodiscard]] bool Amend(const JournalAnswer& answer);
 
   // Deletes the file. False when it could not be deleted.
   bool Remove();
@@ -151,11 +171,14 @@ class RunJournal {
   RunJournal(int fd, std::filesystem::path path, uint32_t headerCrc, std::size_t headerBytes,
              int32_t answers);
 
+  bool Write(const JournalAnswer& answer);
+
   int m_fd = -1;
   std::filesystem::path m_path;
   uint32_t m_headerCrc = 0;
   std::size_t m_headerBytes = 0;
   int32_t m_answers = 0;
+  std::size_t m_records = 0;  // answers and repeats
   bool m_failed = false;
 };
 

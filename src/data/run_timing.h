@@ -10,6 +10,7 @@
 // what the screen and the host added around them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ struct Presentation {
   int64_t frameCounter = -1;   // the display's frame counter (X MSC, Wayland sequence); -1: none
   PresentMode mode = PresentMode::Unknown;
   PresentQuality quality = PresentQuality::None;
+
+  bool operator==(const Presentation&) const = default;
 };
 
 // Times are CLOCK_MONOTONIC nanoseconds; byte numbers count the bytes
@@ -50,7 +53,7 @@ struct StimulusTiming {
   int64_t paintedHostNs = 0;   // when the window handed the stimulus to the display; 0: never
   int32_t responseByte = 0;    // the byte accepted as the response; 0: none
   int64_t responseHostNs = 0;  // when the reader received it
-  Presentation presented;      // when the display presented its frame
+  Presentation presented{};    // when the display presented its frame
   int32_t lightByte = 0;       // the first byte after the onset whose light bit was set; 0: none
 };
 
@@ -103,10 +106,23 @@ struct DisplayInfo {
   double refreshHz = 0.0;  // 0: unknown
 };
 
+// What the station adds to its runs' timing, from the operator's settings.
+struct StationTiming {
+  // The box's fifth bit is a light sensor on the stimulus marker. Off unless
+  // set: other boxes may send anything above the four button bits.
+  bool lightSensor = false;
+  // The panel's own lag (light after the presented frame), measured with a
+  // light sensor, in microseconds; none: not measured.
+  std::optional<int32_t> panelLagUs;
+
+  bool operator==(const StationTiming&) const = default;
+};
+
 struct RunTiming {
   std::vector<StimulusTiming> stimuli;  // one per stimulus whose response count started
   ByteArrival arrival;
   DisplayInfo display;
+  StationTiming station;
 };
 
 }  // namespace alacrity

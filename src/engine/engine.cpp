@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "data/enums.h"
-#include "tick_clock.h"
+#include "data/tick_clock.h"
 #include "timing_record.h"
 
 namespace alacrity {
@@ -45,6 +45,15 @@ DocumentData* g_data = nullptr;
 TimingRecord* g_timing = nullptr;
 int32_t g_phaseTicks = 0;
 int32_t g_voiceThreshold = 0;
+// The light sensor on the box's fifth bit: whether there is one, the
+// stimulus whose light is awaited (0: none), the byte its count started
+// with, and whether the sensor has seen the screen dark since.
+bool g_lightSensor = false;
+int32_t g_lightStimulus = 0;
+int32_t g_lightFrom = 0;
+bool g_lightDark = false;
+
+constexpr uint8_t LightBit = 0x10;
 
 // Each shared word has one writer on the byte path, so a load and a store
 // replace a read-modify-write.
@@ -67,6 +76,23 @@ void Announce() {
 void EnterWaitResponse(RunState& state, int32_t current) {
   Store(state.phase, WaitResponse);
   if (g_timing != nullptr) g_timing->NoteOnset(current, Load(state.totalTicks));
+  g_lightStimulus = current;
+  g_lightFrom = Load(state.totalTicks);
+}
+
+// The light of a stimulus is the first rising edge of the sensor's bit after
+// its onset byte: light still on from the stimulus before (no dark frame in
+// between) is not this one's. It is awaited until the next onset, so a
+// panel slower than the answer is still timed.
+void FollowLight(const RunState& state, bool lit) {
+  if (g_lightStimulus == 0) return;
+  if (Load(state.totalTicks) == g_lightFrom || !lit) {
+    g_lightDark = !lit;
+    return;
+  }
+  if (!g_lightDark) return;
+  if (g_timing != nullptr) g_timing->NoteLight(g_lightStimulus, Load(state.totalTicks));
+  g_lightStimulus = 0;
 }
 
 // When the warning signal of a stimulus falls due: once more than
@@ -219,6 +245,11 @@ void AttachEngine(RunState& state, DocumentData& data) {
   Store(voiceDeferred, 0);
   g_phaseTicks = 0;
   g_voiceThreshold = 0;
+  g_lightSensor = Load(state.lightSensor) != 0;
+  g_lightStimulus = 0;
+  g_lightFrom = 0;
+  g_lightDark = false;
+  Store(state.lastLight, 0);
   if (g_timing != nullptr) g_timing->Reset();
   g_state = &state;
   g_data = &data;
@@ -256,9 +287,12 @@ void OnDeviceByte(uint8_t byte) {
   // how often they change.
   if (g_timing != nullptr) g_timing->NoteButtons(nibble);
 
+  const bool lit = g_lightSensor && (byte & LightBit) != 0;
   if (Load(state.checkMode) != 0) {
-    if (Load(state.lastButtons) != nibble) {
+    const int32_t light = lit ? 1 : 0;
+    if (Load(state.lastButtons) != nibble || Load(state.lastLight) != light) {
       Store(state.lastButtons, nibble);
+      Store(state.lastLight, light);
       Announce();
     }
     return;
@@ -293,6 +327,8 @@ void OnDeviceByte(uint8_t byte) {
     default:
       break;
   }
+  // After the phase, so that an onset byte starts its own stimulus's wait.
+  if (g_lightSensor) FollowLight(state, lit);
 }
 
 }  // namespace alacrity

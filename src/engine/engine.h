@@ -30,10 +30,10 @@ void InstallSyncLineHook(SyncLineHook hook);
 void CallSyncLineHook(int level);
 
 // The window layer fills this in: called on the reader thread right after a
-// byte changed `phase` or `current` (in a device check: the held buttons) or
-// raised `voiceDue`, so the screen and the signal can follow without
-// polling. It must return at once: it runs between two bytes of the stream.
-// Null (the default) announces nothing.
+// byte changed `phase` or `current` (in a device check: the held buttons or
+// the light sensor) or raised `voiceDue`, so the screen and the signal can
+// follow without polling. It must return at once: it runs between two bytes
+// of the stream. Null (the default) announces nothing.
 using AnnounceHook = void (*)();
 void InstallAnnounceHook(AnnounceHook hook);
 
@@ -44,8 +44,10 @@ void UseTimingRecord(TimingRecord* record);
 TimingRecord* UsedTimingRecord();
 
 // Called by the link as it starts, before the reader exists: points the engine
-// at the run and the data, and sets totalTicks = 0, done = 0, clears voiceDue
-// and voiceDeferred and, unless checkMode, current = 1.
+// at the run and the data, and sets totalTicks = 0, done = 0, clears voiceDue,
+// voiceDeferred and lastLight and, unless checkMode, current = 1. With
+// `lightSensor` set, the box's fifth bit is a light sensor: each stimulus's
+// light onset is noted in the timing record (the counting never looks at it).
 void AttachEngine(RunState& state, DocumentData& data);
 
 // Consumes one received byte.

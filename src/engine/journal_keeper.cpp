@@ -12,9 +12,10 @@ JournalKeeper::JournalKeeper(std::filesystem::path directory) : m_directory(std:
 JournalKeeper::~JournalKeeper() { StopWriter(); }
 
 std::optional<std::string> JournalKeeper::BeginRun(const DocumentData& data, PerformMode mode,
-                                                   int32_t stimulusCount) {
+                                                   int32_t stimulusCount,
+                                                   const StationTiming& station) {
   Discard();
-  JournalSetUp setUp = JournalSetUpOf(data, static_cast<int32_t>(mode), stimulusCount);
+  JournalSetUp setUp = JournalSetUpOf(data, static_cast<int32_t>(mode), stimulusCount, station);
   if (m_subjectSource) m_subjectSource(setUp.subject);
   std::string error;
   m_journal = RunJournal::Create(m_directory, setUp, error);
@@ -25,30 +26,41 @@ std::optional<std::string> JournalKeeper::BeginRun(const DocumentData& data, Per
 
 void JournalKeeper::NoteTiming(const StimulusTiming& timing) {
   // Only the next answer's slot: the writer may be reading earlier ones.
-  if (timing.stimulus != m_queued.load() + 1 || timing.stimulus > MaxStimulusCount) return;
-  Slot& slot = m_slots[static_cast<std::size_t>(timing.stimulus)];
-  slot.onsetByte.store(timing.onsetByte);
-  slot.onsetHostNs.store(timing.onsetHostNs);
-  slot.paintedHostNs.store(timing.paintedHostNs);
-  slot.responseByte.store(timing.responseByte);
-  slot.responseHostNs.store(timing.responseHostNs);
+  if (timing.stimulus != m_answers.load() + 1 || timing.stimulus > MaxStimulusCount) return;
+  StoreTiming(m_slots[static_cast<std::size_t>(timing.stimulus)], timing);
 }
 
 bool JournalKeeper::RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) {
-  const int32_t queued = m_queued.load();
-  if (!m_writer.joinable() || m_failed.load() || stimulus != queued + 1 ||
-      stimulus > MaxStimulusCount) {
+  const int32_t answers = m_answers.load();
+  const std::size_t queued = m_queued.load();
+  if (!m_writer.joinable() || m_failed.load() || stimulus != answers + 1 ||
+      stimulus > MaxStimulusCount || queued == RecordCapacity) {
     return false;
   }
   Slot& slot = m_slots[static_cast<std::size_t>(stimulus)];
   slot.responseMs.store(responseMs);
   slot.buttons.store(buttons);
-  m_queued.store(stimulus);
+  m_records[queued].store(stimulus);
+  m_answers.store(stimulus);
+  m_queued.store(queued + 1);
   // The next stimulus's slot starts without times of an earlier run.
   if (stimulus < MaxStimulusCount) ClearTiming(m_slots[static_cast<std::size_t>(stimulus) + 1]);
   m_wake.fetch_add(1);
   m_wake.notify_one();
   return true;
+}
+
+void JournalKeeper::AmendTiming(const StimulusTiming& timing) {
+  const std::size_t queued = m_queued.load();
+  if (!m_writer.joinable() || m_failed.load() || timing.stimulus < 1 ||
+      timing.stimulus > m_answers.load() || queued == RecordCapacity) {
+    return;
+  }
+  StoreTiming(m_slots[static_cast<std::size_t>(timing.stimulus)], timing);
+  m_records[queued].store(timing.stimulus);
+  m_queued.store(queued + 1);
+  m_wake.fetch_add(1);
+  m_wake.notify_one();
 }
 
 bool JournalKeeper::Flush() {
@@ -76,16 +88,45 @@ std::filesystem::path JournalKeeper::Current() const {
   return m_journal ? m_journal->Path() : std::filesystem::path();
 }
 
-void JournalKeeper::ClearTiming(Slot& slot) {
-  slot.onsetByte.store(0);
-  slot.onsetHostNs.store(0);
-  slot.paintedHostNs.store(0);
-  slot.responseByte.store(0);
-  slot.responseHostNs.store(0);
+void JournalKeeper::ClearTiming(Slot& slot) { StoreTiming(slot, {}); }
+
+void JournalKeeper::StoreTiming(Slot& slot, const StimulusTiming& timing) {
+  slot.onsetByte.store(timing.onsetByte);
+  slot.onsetHostNs.store(timing.onsetHostNs);
+  slot.paintedHostNs.store(timing.paintedHostNs);
+  slot.responseByte.store(timing.responseByte);
+  slot.responseHostNs.store(timing.responseHostNs);
+  slot.refreshNs.store(timing.presented.refreshNs);
+  slot.frameCounter.store(timing.presented.frameCounter);
+  slot.presentMode.store(static_cast<int32_t>(timing.presented.mode));
+  slot.presentQuality.store(static_cast<int32_t>(timing.presented.quality));
+  // Last: the writer takes the rest of the presentation only with its time.
+  slot.presentedHostNs.store(timing.presented.hostNs);
+  slot.lightByte.store(timing.lightByte);
+}
+
+JournalAnswer JournalKeeper::AnswerIn(const Slot& slot, int32_t stimulus) {
+  JournalAnswer answer;
+  answer.stimulus = stimulus;
+  answer.responseMs = slot.responseMs.load();
+  answer.buttons = slot.buttons.load();
+  answer.onsetByte = slot.onsetByte.load();
+  answer.onsetHostNs = slot.onsetHostNs.load();
+  answer.paintedHostNs = slot.paintedHostNs.load();
+  answer.responseByte = slot.responseByte.load();
+  answer.responseHostNs = slot.responseHostNs.load();
+  if (const int64_t presentedNs = slot.presentedHostNs.load(); presentedNs != 0) {
+    answer.presented = {presentedNs, slot.refreshNs.load(), slot.frameCounter.load(),
+                        static_cast<PresentMode>(slot.presentMode.load()),
+                        static_cast<PresentQuality>(slot.presentQuality.load())};
+  }
+  answer.lightByte = slot.lightByte.load();
+  return answer;
 }
 
 void JournalKeeper::StartWriter() {
   ClearTiming(m_slots[1]);
+  m_answers.store(0);
   m_queued.store(0);
   m_written.store(0);
   m_failed.store(false);
@@ -107,16 +148,16 @@ void JournalKeeper::WriterLoop() {
     // the wait below at once.
     const uint32_t seen = m_wake.load();
     while (!m_failed.load() && m_written.load() < m_queued.load()) {
-      const int32_t stimulus = m_written.load() + 1;
-      const Slot& slot = m_slots[static_cast<std::size_t>(stimulus)];
-      if (!m_journal->Append({stimulus, slot.responseMs.load(), slot.buttons.load(),
-                              slot.onsetByte.load(), slot.onsetHostNs.load(),
-                              slot.paintedHostNs.load(), slot.responseByte.load(),
-                              slot.responseHostNs.load()})) {
+      const std::size_t record = m_written.load();
+      const int32_t stimulus = m_records[record].load();
+      const JournalAnswer answer = AnswerIn(m_slots[static_cast<std::size_t>(stimulus)], stimulus);
+      const bool written = stimulus == m_journal->Answers() + 1 ? m_journal->Append(answer)
+                                                                : m_journal->Amend(answer);
+      if (!written) {
         m_failed.store(true);
         break;
       }
-      m_written.store(stimulus);
+      m_written.store(record + 1);
     }
     // Stopping comes after the queue is written: every answer handed over
     // reaches the disk unless the disk refuses it.

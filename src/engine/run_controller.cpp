@@ -82,12 +82,17 @@ void RunController::StartRun() {
   m_state.portIndex = m_data.portIndex;
   m_state.serialOnly = 0;
   m_state.checkMode = 0;
+  m_runStation = m_station;
+  m_state.lightSensor = m_runStation.lightSensor ? 1 : 0;
   m_state.phase = WaitStart;
   // Written before the link opens, so every answer has a journal to go to.
   m_journalled = 0;
+  m_awaited.clear();
+  m_frameNotesSeen = 0;
   m_journalState = JournalState::Writing;
   if (m_journal) {
-    if (const auto error = m_journal->BeginRun(m_data, m_performMode, m_state.stimulusCount.load())) {
+    if (const auto error = m_journal->BeginRun(m_data, m_performMode, m_state.stimulusCount.load(),
+                                               m_runStation)) {
       m_journalState = JournalState::NotBegun;
       m_window.ShowMessage(std::string(MessageNoJournal) + *error);
     }
@@ -115,6 +120,7 @@ void RunController::CheckCommand() {
   m_state.portIndex = m_data.portIndex;
   m_state.serialOnly = 0;
   m_state.checkMode = 1;
+  m_state.lightSensor = m_station.lightSensor ? 1 : 0;
   if (m_link.Start(&m_state) == 0) {
     // A failed check shows no Stop button, so the link's active mark must be
     // cleared here or every later start would be refused.
@@ -206,6 +212,8 @@ void RunController::StopRun() {
     if (m_journal && m_journalState == JournalState::Writing && !m_journal->Flush()) {
       m_journalState = JournalState::Broken;
     }
+    // The journal takes nothing after its flush.
+    m_awaited.clear();
   }
   FinishRun(m_state, m_data);
   m_window.RunStopped(m_state.checkMode.load() == 0);
@@ -243,21 +251,55 @@ void RunController::JournalNewAnswers() {
   // complete before `current` passes it.
   const int32_t answered =
       std::min(m_state.current.load(std::memory_order_acquire) - 1, m_state.stimulusCount.load());
+  const TimingRecord* timing = UsedTimingRecord();
+  // The run's, whatever the settings became since its start.
+  const bool lightSensor = m_state.lightSensor.load() != 0;
   while (m_journalled < answered && m_journalState == JournalState::Writing) {
-    const auto slot = static_cast<std::size_t>(m_journalled + 1);
+    const int32_t stimulus = m_journalled + 1;
+    const auto slot = static_cast<std::size_t>(stimulus);
     // The answer's byte and its paint are noted by now: the answer came at
-    // least 69 ms after the stimulus went up.
-    if (const TimingRecord* timing = UsedTimingRecord(); timing != nullptr) {
-      m_journal->NoteTiming(timing->StimulusAt(m_journalled + 1));
+    // least 69 ms after the stimulus went up. Its frame's presentation and
+    // light onset usually are too, but may still come.
+    StimulusTiming noted;
+    if (timing != nullptr) {
+      noted = timing->StimulusAt(stimulus);
+      m_journal->NoteTiming(noted);
     }
-    if (!m_journal->RecordAnswer(m_journalled + 1, m_data.results.responseMs[slot],
+    if (!m_journal->RecordAnswer(stimulus, m_data.results.responseMs[slot],
                                  m_data.results.buttonIndex[slot])) {
       // Shown once the run is over; a box now would disturb the subject.
       m_journalState = JournalState::Broken;
       break;
     }
     ++m_journalled;
+    const bool presented = noted.presented.hostNs != 0;
+    const bool light = noted.lightByte != 0;
+    if (timing != nullptr && (!presented || (lightSensor && !light))) {
+      m_awaited.push_back({stimulus, presented, light});
+    }
   }
+  JournalLateTimings();
+}
+
+void RunController::JournalLateTimings() {
+  const TimingRecord* timing = UsedTimingRecord();
+  if (timing == nullptr || m_awaited.empty() || m_journalState != JournalState::Writing) return;
+  // Read before the stimuli: a note counted here is seen below.
+  const uint32_t notes = timing->FrameNotes();
+  if (notes == m_frameNotesSeen) return;
+  m_frameNotesSeen = notes;
+  const bool lightSensor = m_state.lightSensor.load() != 0;
+  std::erase_if(m_awaited, [&](AwaitedTiming& awaited) {
+    const StimulusTiming now = timing->StimulusAt(awaited.stimulus);
+    const bool presented = now.presented.hostNs != 0;
+    const bool light = now.lightByte != 0;
+    if (presented != awaited.presented || light != awaited.light) {
+      m_journal->AmendTiming(now);
+      awaited.presented = presented;
+      awaited.light = light;
+    }
+    return presented && (light || !lightSensor);
+  });
 }
 
 void RunController::OnStimulusDrawn(int32_t phase) {

@@ -12,9 +12,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "box_silence.h"
 #include "data/document_data.h"
+#include "data/run_timing.h"
 #include "host_clock.h"
 #include "run_journal_sink.h"
 #include "run_state.h"
@@ -148,6 +150,14 @@ class RunController {
   // The host clock the silence of the box is judged by (tests set their own).
   void SetHostClock(int64_t (*now)()) { m_now = now; }
 
+  // The station's light sensor and panel lag, from the operator's settings:
+  // they apply from the next Start or Check on, and go into the run's journal.
+  void SetStation(const StationTiming& station) { m_station = station; }
+  const StationTiming& Station() const { return m_station; }
+  // What the test in progress, or the last one, was started with: its
+  // timing names this, whatever the settings became since.
+  const StationTiming& RunStation() const { return m_runStation; }
+
   ViewMode Mode() const { return m_mode; }
   void SetMode(ViewMode mode) { m_mode = mode; }
   int32_t ShownPhase() const { return m_shownPhase; }
@@ -179,10 +189,24 @@ class RunController {
   int64_t m_linkStartedNs = 0;  // when the link of the test in progress opened
   int m_timerMs = 0;  // the period the timer runs at, 0 when stopped
   PerformMode m_performMode = PerformMode::Custom;  // of the run in progress, for its journal
+  StationTiming m_station;
+  StationTiming m_runStation;
+
+  // A journalled answer whose frame's presentation or light onset had not
+  // come yet when it was handed over: what had come by then.
+  struct AwaitedTiming {
+    int32_t stimulus = 0;
+    bool presented = false;
+    bool light = false;
+  };
+  std::vector<AwaitedTiming> m_awaited;
+  uint32_t m_frameNotesSeen = 0;  // the timing record's FrameNotes at the last look
 
   // Hands the journal every answer the engine has recorded since the last
-  // call; the engine publishes an answer by advancing `current`.
+  // call (the engine publishes an answer by advancing `current`), then the
+  // presentations and light onsets that came after their answers.
   void JournalNewAnswers();
+  void JournalLateTimings();
 };
 
 }  // namespace alacrity

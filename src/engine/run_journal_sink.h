@@ -22,13 +22,18 @@ class RunJournalSink {
  public:
   virtual ~RunJournalSink() = default;
 
-  // A test was set up in `data` and its link is about to open: a new journal
-  // replaces whatever this sink held. The reason, when none can be written.
+  // A test was set up in `data` on a station with `station` and its link is
+  // about to open: a new journal replaces whatever this sink held. The
+  // reason, when none can be written.
   virtual std::optional<std::string> BeginRun(const DocumentData& data, PerformMode mode,
-                                              int32_t stimulusCount) = 0;
+                                              int32_t stimulusCount,
+                                              const StationTiming& station) = 0;
   // The host times of the stimulus whose answer is handed over next; called
   // right before its RecordAnswer when they are known.
   virtual void NoteTiming(const StimulusTiming& /*timing*/) {}
+  // The host times of a stimulus whose answer was handed over before its
+  // frame's presentation or its light onset came: everything noted of it now.
+  virtual void AmendTiming(const StimulusTiming& /*timing*/) {}
   // Stimulus `stimulus` was answered (raw nibble); called once per stimulus,
   // in order. False when the journal cannot take it.
   virtual bool RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) = 0;

@@ -56,9 +56,12 @@ std::optional<RunTiming> JournalledTiming(const JournalImage& image) {
     stimulus.paintedHostNs = answer.paintedHostNs;
     stimulus.responseByte = answer.responseByte;
     stimulus.responseHostNs = answer.responseHostNs;
+    stimulus.presented = answer.presented;
+    stimulus.lightByte = answer.lightByte;
     timing.stimuli.push_back(stimulus);
   }
   if (timing.stimuli.empty()) return std::nullopt;
+  timing.station = image.setUp.station;
   return timing;
 }
 

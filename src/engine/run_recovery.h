@@ -22,8 +22,9 @@ namespace alacrity {
 void RestoreJournalledRun(const JournalImage& image, DocumentData& data);
 
 // The host times the journal kept of its answers (version 2 on), one per
-// answered stimulus whose onset was noted; nothing when it kept none. The
-// arrival figures and the display are not journalled.
+// answered stimulus whose onset was noted, with the station's light sensor
+// and panel lag (version 3 on); nothing when it kept none. The arrival
+// figures and the display are not journalled.
 std::optional<RunTiming> JournalledTiming(const JournalImage& image);
 
 }  // namespace alacrity

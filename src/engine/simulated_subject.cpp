@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "tick_clock.h"
+#include "data/tick_clock.h"
 
 namespace alacrity {
 

@@ -52,6 +52,7 @@ void TimingRecord::Reset() {
   m_bounces.store(0, Relaxed);
   m_busiestSecond.store(0, Relaxed);
   m_heldThroughout.store(0, Relaxed);
+  m_frameNotes.store(0, Relaxed);
   PublishRate();
   // Publishes the cleared words to whichever thread starts the reader.
   m_rateSequence.store(0, std::memory_order_release);
@@ -193,6 +194,7 @@ bool TimingRecord::NotePresented(int32_t stimulus, const Presentation& presented
   slot.presentedQuality.store(static_cast<int32_t>(presented.quality), Relaxed);
   // Last: whoever sees the time sees the rest.
   slot.presentedHostNs.store(presented.hostNs, std::memory_order_release);
+  m_frameNotes.fetch_add(1, std::memory_order_release);
   return true;
 }
 
@@ -201,6 +203,7 @@ void TimingRecord::NoteLight(int32_t stimulus, int32_t byte) {
   Stimulus& slot = m_stimuli[static_cast<std::size_t>(stimulus)];
   if (slot.onsetByte.load(Relaxed) == 0 || slot.lightByte.load(Relaxed) != 0) return;
   slot.lightByte.store(byte, Relaxed);
+  m_frameNotes.fetch_add(1, std::memory_order_release);
 }
 
 ByteArrival TimingRecord::Arrival() const {

@@ -69,6 +69,9 @@ class TimingRecord {
 
   // Any thread, while the run goes on: the arrival figures so far.
   ByteArrival Arrival() const;
+  // Any thread: changes whenever a presentation or a light onset is noted,
+  // so a look for late arrivals costs nothing while none came.
+  uint32_t FrameNotes() const { return m_frameNotes.load(std::memory_order_acquire); }
 
   // What is noted of one stimulus so far (zeros for what is not).
   StimulusTiming StimulusAt(int32_t stimulus) const;
@@ -138,6 +141,8 @@ class TimingRecord {
   std::atomic<int64_t> m_bounces{0};
   std::atomic<int64_t> m_busiestSecond{0};
   std::atomic<int32_t> m_heldThroughout{0};
+  // Bumped by the presentation thread and the reader alike.
+  std::atomic<uint32_t> m_frameNotes{0};
 };
 
 // The process-wide record the window layer hands the engine. It lives as

@@ -56,6 +56,32 @@ constexpr const char* NameLabel = QT_TRANSLATE_NOOP("Report", "Name: ");
                                 "presses."),
     QT_TRANSLATE_NOOP("Report", "Answers bunched at the shortest time that counts were not given "
                                 "by a person: the box sends presses by itself."),
+    // The presented frames and the light sensor.
+    QT_TRANSLATE_NOOP("Report", "Onset to presented: not reported by the display system"),
+    QT_TRANSLATE_NOOP("Report",
+                      "Presentation times: none (the display system reports no presented frames)"),
+    QT_TRANSLATE_NOOP("Report",
+                      "Presentation times: exact (page flips timed by the display hardware)"),
+    QT_TRANSLATE_NOOP("Report", "Presentation times: frame-bounded (known to within one refresh)"),
+    QT_TRANSLATE_NOOP("Report", "Presentation times: lower bound only (a compositor is in the way)"),
+    QT_TRANSLATE_NOOP("Report",
+                      "Presentation times: simulated clock (a virtual display: no physical meaning)"),
+    QT_TRANSLATE_NOOP("Report", "Panel lag: not measured (a light sensor on the screen measures it)"),
+    QT_TRANSLATE_NOOP("Report", "Some stimuli reached the screen over a refresh after their "
+                                "hand-over, or were never reported shown; their response times "
+                                "include that."),
+    QT_TRANSLATE_NOOP("Report", "The screen's refresh adds up to one refresh interval that the "
+                                "program cannot see; response times include it."),
+    QT_TRANSLATE_NOOP("Report", "Each presented time is known only to within one refresh; response "
+                                "times include the delay to the screen."),
+    QT_TRANSLATE_NOOP("Report", "A compositor may show each frame a refresh or more after the time "
+                                "given; response times include that delay."),
+    QT_TRANSLATE_NOOP("Report", "The display is virtual: its times say nothing of a real screen, "
+                                "whose refresh would add up to one refresh interval that response "
+                                "times include."),
+    QT_TRANSLATE_NOOP("Report", "The light sensor did not see every stimulus: it may sit off the "
+                                "marker, or the marker was not drawn; those stimuli have no light "
+                                "onset."),
     // A check of the box: its lines beyond the report's.
     QT_TRANSLATE_NOOP("Report", "Buttons held throughout: none"),
     QT_TRANSLATE_NOOP("Report", "The box stopped sending: it was switched off or unplugged, or its "
@@ -74,6 +100,22 @@ constexpr const char* Templates[] = {
     QT_TRANSLATE_NOOP("Report",
                       "Button changes: %1, at most %2 in one second; bounces (within 10 ms): %3"),
     QT_TRANSLATE_NOOP("Report", "Answers within 5 ms of the 69 ms floor: %1 of %2"),
+    QT_TRANSLATE_NOOP("Report", "Onset to presented: median %1 ms, p99 %2 ms, max %3 ms (%4 "
+                                "stimuli); missed a frame: %5"),
+    QT_TRANSLATE_NOOP("Report",
+                      "Panel lag: %1 ms, measured with a light sensor; included in onset to presented"),
+    QT_TRANSLATE_NOOP("Report", "Onset to light: median %1 ms, p99 %2 ms, max %3 ms (%4 of %5 "
+                                "stimuli seen)"),
+    QT_TRANSLATE_NOOP("Report", "Onset to light: none of %1 stimuli seen"),
+    QT_TRANSLATE_NOOP("Report", "Light after presented: median %1 ms, from %2 to %3 ms (%4 stimuli)"),
+    QT_TRANSLATE_NOOP("Report", "The screen's refresh adds 0–%1 ms that the program cannot see; "
+                                "response times include it."),
+    QT_TRANSLATE_NOOP("Report", "Each presented time is known only to within one refresh (0–%1 "
+                                "ms); response times include the delay to the screen."),
+    QT_TRANSLATE_NOOP("Report", "A compositor may show each frame a refresh (%1 ms) or more after "
+                                "the time given; response times include that delay."),
+    QT_TRANSLATE_NOOP("Report", "The display is virtual: its times say nothing of a real screen, "
+                                "whose refresh would add 0–%1 ms that response times include."),
     QT_TRANSLATE_NOOP("Report", "No bytes for the last %1 ms of the check"),
     QT_TRANSLATE_NOOP("Report", "Buttons held throughout: %1"),
     QT_TRANSLATE_NOOP("Report", "Display: unknown, %1 Hz refresh"),

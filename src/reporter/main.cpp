@@ -15,6 +15,7 @@
 #include <QByteArray>
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -68,6 +69,14 @@ int WriteReport(const ViewOptions& view, const std::string& output) {
   content.rows = std::move(rows.rows);
   content.averageText = rows.averageText.value_or(std::string());
   content.title = ReportTitle(content.kind);
+  // The result page shows the timing report as the window prints it, from
+  // the record saved beside the data file.
+  if (content.kind == ReportKind::Result) {
+    if (const std::optional<RunTiming> timing = TimingRecordOrNote(view.path);
+        timing && !timing->stimuli.empty()) {
+      content.timing = TimingReportLines(ComputeTimingFigures(*timing));
+    }
+  }
   return WriteBytes(output, ReportPdf(content), "the report could not be painted");
 }
 

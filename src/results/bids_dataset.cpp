@@ -81,10 +81,11 @@ std::string SidecarJson() {
   return out + "}\n";
 }
 
-std::string BehTsv(const DocumentData& data) {
+std::string BehTsv(const DatasetTest& test) {
   std::string out;
   AppendStimulusHeader(out, BidsRows, {});
-  AppendStimulusRows(out, BidsRows, {}, data.runConfiguration, data.results);
+  AppendStimulusRows(out, BidsRows, {}, test.data->runConfiguration, test.data->results,
+                     test.timing);
   return out;
 }
 
@@ -128,7 +129,7 @@ std::vector<DatasetFile> MakeBidsDataset(const std::vector<DatasetTest>& tests,
       const DocumentData& data = *tests[indices[run]].data;
       const std::string stem = "beh/" + subject + "_task-" + std::string(TaskLabel) + "_run-" +
                                std::to_string(run + 1) + "_beh";
-      files.push_back({subject + "/" + stem + ".tsv", BehTsv(data)});
+      files.push_back({subject + "/" + stem + ".tsv", BehTsv(tests[indices[run]])});
       files.push_back({subject + "/" + stem + ".json", SidecarJson()});
       const std::string time = FormatTestTimeIso(data.results.testTime);
       scans += stem + ".tsv\t" + std::string(OrMissing(time)) + '\n';

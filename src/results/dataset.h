@@ -13,13 +13,16 @@
 
 #include "data/document_data.h"
 #include "data/folder_io.h"
+#include "data/run_timing.h"
 
 namespace alacrity {
 
-// One loaded test data file and the label (its path) it was named by.
+// One loaded test data file and the label (its path) it was named by, with
+// its timing record when one belongs to it.
 struct DatasetTest {
   std::string label;
   const DocumentData* data = nullptr;
+  const RunTiming* timing = nullptr;
 };
 
 // A file of the dataset: its path inside the dataset's folder and its bytes.

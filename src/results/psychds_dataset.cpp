@@ -67,7 +67,8 @@ std::string DescriptionJson(std::string_view programVersion) {
   return out;
 }
 
-std::string DataCsv(const DocumentData& data, std::string_view subject, std::string_view session) {
+std::string DataCsv(const DatasetTest& test, std::string_view subject, std::string_view session) {
+  const DocumentData& data = *test.data;
   std::string names;
   for (const OwnColumn& c : OwnColumns) {
     names += c.name;
@@ -79,7 +80,8 @@ std::string DataCsv(const DocumentData& data, std::string_view subject, std::str
   std::string testColumns = std::string(subject) + ',' + std::string(session) + ',';
   testColumns += OrMissing(testTime);
   testColumns += ',';
-  AppendStimulusRows(out, PsychDsRows, testColumns, data.runConfiguration, data.results);
+  AppendStimulusRows(out, PsychDsRows, testColumns, data.runConfiguration, data.results,
+                     test.timing);
   return out;
 }
 
@@ -99,7 +101,7 @@ std::vector<DatasetFile> MakePsychDsDataset(const std::vector<DatasetTest>& test
     if (session.empty()) session = "unknown";
     std::string stem = "subject-" + subjects[i] + "_session-" + session;
     if (const int n = ++seen[stem]; n > 1) stem += "_run-" + std::to_string(n);
-    files.push_back({"data/" + stem + "_data.csv", DataCsv(data, subjects[i], session)});
+    files.push_back({"data/" + stem + "_data.csv", DataCsv(tests[i], subjects[i], session)});
   }
   return files;
 }

@@ -4,7 +4,11 @@
 #include "results/stimulus_columns.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
+#include "data/tick_clock.h"
+#include "results/presentation.h"
 #include "results/stimulus_record.h"
 
 namespace alacrity {
@@ -14,9 +18,32 @@ constexpr std::string_view QualityName = "quality";
 constexpr std::string_view QualityCorrect = "correct";
 constexpr std::string_view QualityFalse = "false";
 
+// The record's row of each stimulus 1..count (null where it has none), or
+// nothing at all unless every answered stimulus's bytes give the response
+// time the results hold: a record is kept with its first numbering, and
+// once lines were deleted its rows no longer match the results'.
+std::vector<const StimulusTiming*> TimingByStimulus(const RunTiming* timing,
+                                                    const TestResults& results, int count) {
+  if (timing == nullptr) return {};
+  std::vector<const StimulusTiming*> rows(static_cast<std::size_t>(count) + 1, nullptr);
+  for (const StimulusTiming& row : timing->stimuli) {
+    if (row.stimulus >= 1 && row.stimulus <= count) rows[static_cast<std::size_t>(row.stimulus)] = &row;
+  }
+  for (int j = 1; j <= count; ++j) {
+    const int32_t responseMs = results.responseMs[static_cast<std::size_t>(j)];
+    if (responseMs == 0) continue;
+    const StimulusTiming* row = rows[static_cast<std::size_t>(j)];
+    if (row == nullptr || row->responseByte == 0 ||
+        TicksToMilliseconds(row->responseByte - row->onsetByte) != responseMs) {
+      return {};
+    }
+  }
+  return rows;
+}
+
 }  // namespace
 
-const std::array<StimulusColumn, 10> StimulusColumns = {{
+const std::array<StimulusColumn, 12> StimulusColumns = {{
     {StimulusField::Stimulus, "stimulus", "", "Number of the stimulus in the test, from 1", ""},
     {StimulusField::Object,
      "object",
@@ -66,6 +93,21 @@ const std::array<StimulusColumn, 10> StimulusColumns = {{
      "Colour of the shape shown: red, green, blue or yellow",
      "Colour of the shape shown",
      {{{"red", "red"}, {"green", "green"}, {"blue", "blue"}, {"yellow", "yellow"}}}},
+    {StimulusField::ResponseFromPresentedMs, "response_from_presented_ms", "ms",
+     "Response time counted from the moment the display presented the stimulus's frame: "
+     "response_ms less the delay from the onset to the presented frame (with the panel's lag "
+     "where measured), truncated to whole ms; NA unless that moment is known exactly or to "
+     "within one refresh (the timing record beside the test data file says how)",
+     "Response time counted from the presented frame of the stimulus: response_ms less the delay "
+     "from the onset to that frame; n/a unless the frame's time was exact or known to within one "
+     "refresh"},
+    {StimulusField::ResponseFromLightMs, "response_from_light_ms", "ms",
+     "Response time counted from the moment the response box's light sensor saw the stimulus "
+     "light up the screen, in the box's ticks (1.44 per ms), truncated to whole ms; negative for "
+     "a press before the light; NA without a light sensor or where it did not see the stimulus",
+     "Response time counted from the light onset the response box's light sensor saw on the "
+     "screen, in the box's ticks; n/a without a light sensor or where it did not see the "
+     "stimulus"},
 }};
 
 std::string_view ColumnName(const StimulusColumn& column, const RowFormat& format) {
@@ -83,7 +125,8 @@ void AppendStimulusHeader(std::string& out, const RowFormat& format, std::string
 }
 
 void AppendStimulusRows(std::string& out, const RowFormat& format, std::string_view prefix,
-                        const TestConfiguration& runConfiguration, const TestResults& results) {
+                        const TestConfiguration& runConfiguration, const TestResults& results,
+                        const RunTiming* timing) {
   const auto orMissing = [&format](std::string_view value) {
     return value.empty() ? format.missing : value;
   };
@@ -92,8 +135,13 @@ void AppendStimulusRows(std::string& out, const RowFormat& format, std::string_v
   const std::string_view falseResponse =
       orMissing(FalseResponseKey(runConfiguration.falseResponse));
   const int count = std::clamp(results.responseCount, 0, MaxStimulusCount);
+  const std::vector<const StimulusTiming*> timed = TimingByStimulus(timing, results, count);
+  const auto orMissingTime = [&format](std::optional<int32_t> ms) {
+    return ms ? std::to_string(*ms) : std::string(format.missing);
+  };
   for (int j = 1; j <= count; ++j) {
     const StimulusRecord r = MakeStimulusRecord(results, runConfiguration, j);
+    const StimulusTiming* t = timed.empty() ? nullptr : timed[static_cast<std::size_t>(j)];
     out += prefix;
     for (std::size_t i = 0; i < StimulusColumns.size(); ++i) {
       if (i > 0) out += format.separator;
@@ -118,6 +166,13 @@ void AppendStimulusRows(std::string& out, const RowFormat& format, std::string_v
         case StimulusField::Background: out += background; break;
         case StimulusField::FalseResponse: out += falseResponse; break;
         case StimulusField::ObjectColor: out += orMissing(r.objectColor); break;
+        case StimulusField::ResponseFromPresentedMs:
+          out += orMissingTime(t != nullptr ? ResponseFromPresentedMs(*t, timing->station)
+                                            : std::nullopt);
+          break;
+        case StimulusField::ResponseFromLightMs:
+          out += orMissingTime(t != nullptr ? ResponseFromLightMs(*t) : std::nullopt);
+          break;
       }
     }
     out += format.lineEnd;

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "data/records.h"
+#include "data/run_timing.h"
 
 namespace alacrity {
 
@@ -29,6 +30,8 @@ enum class StimulusField {
   Background,
   FalseResponse,
   ObjectColor,
+  ResponseFromPresentedMs,
+  ResponseFromLightMs,
 };
 
 struct ColumnLevel {
@@ -49,7 +52,7 @@ struct StimulusColumn {
 };
 
 // In the order of the rows.
-extern const std::array<StimulusColumn, 10> StimulusColumns;
+extern const std::array<StimulusColumn, 12> StimulusColumns;
 
 struct RowFormat {
   char separator = ',';
@@ -68,8 +71,12 @@ void AppendStimulusHeader(std::string& out, const RowFormat& format, std::string
 
 // One line per stimulus 1..responseCount: `prefix` (the format's own first
 // columns for this test, each followed by the separator) and the stimulus
-// columns.
+// columns. The response times from the presented frame and from the light
+// come from `timing`, the test's timing record; they are missing without
+// one, and where it does not describe these results stimulus by stimulus
+// (lines were deleted since).
 void AppendStimulusRows(std::string& out, const RowFormat& format, std::string_view prefix,
-                        const TestConfiguration& runConfiguration, const TestResults& results);
+                        const TestConfiguration& runConfiguration, const TestResults& results,
+                        const RunTiming* timing);
 
 }  // namespace alacrity

@@ -23,7 +23,8 @@ std::string TidyCsvHeaderLine() {
 }
 
 void AppendTidyCsvRows(std::string& out, std::string_view fileLabel, const SubjectInfo& subject,
-                       const TestConfiguration& runConfiguration, const TestResults& results) {
+                       const TestConfiguration& runConfiguration, const TestResults& results,
+                       const RunTiming* timing) {
   // Identical for every row of the file; encoded once.
   std::string fileColumns;
   AppendCsvField(fileColumns, ToDisplayUtf8(fileLabel));
@@ -32,7 +33,7 @@ void AppendTidyCsvRows(std::string& out, std::string_view fileLabel, const Subje
   fileColumns += ',';
   fileColumns += FormatTestTimeIso(results.testTime);
   fileColumns += ',';
-  AppendStimulusRows(out, TidyRows, fileColumns, runConfiguration, results);
+  AppendStimulusRows(out, TidyRows, fileColumns, runConfiguration, results, timing);
 }
 
 }  // namespace alacrity

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -14,6 +15,7 @@
 
 #include "data/file_io.h"
 #include "data/test_data_file.h"
+#include "results/presentation.h"
 #include "results/timing_report.h"
 
 namespace alacrity {
@@ -29,6 +31,19 @@ constexpr std::array<std::string_view, 7> FirstColumns = {
 // From the second version on: the data file the record belongs to.
 constexpr std::string_view TestTimeColumn = "data_file_test_time";
 constexpr std::string_view CrcColumn = "data_file_crc32";
+
+// From the third version on: the presented frame, the panel's lag and the
+// light sensor. The derived delays after them are not read back.
+constexpr std::string_view PresentedColumn = "presented_host_ns";
+constexpr std::string_view RefreshColumn = "refresh_ns";
+constexpr std::string_view FrameColumn = "frame_counter";
+constexpr std::string_view ModeColumn = "present_mode";
+constexpr std::string_view QualityColumn = "presentation_quality";
+constexpr std::string_view PanelLagColumn = "panel_lag_ms";
+constexpr std::string_view LightSensorColumn = "light_sensor";
+constexpr std::string_view LightByteColumn = "light_byte";
+// Beyond any panel: a larger lag is no measurement.
+constexpr double MaxPanelLagMs = 1000.0;
 
 constexpr std::string_view NotOurs = "is no timing record this program wrote";
 
@@ -56,7 +71,70 @@ struct ParsedRecord {
   std::vector<StimulusTiming> rows;
   std::vector<DataFileIdentity> owners;  // one per row; none in the first version
   bool namesDataFile = false;
+  StationTiming station;  // the same in every row
 };
+
+// Where each column of the third version stands in the header, when it does.
+struct PresentationColumns {
+  std::optional<std::size_t> presented, refresh, frame, mode, quality, panelLag, lightSensor,
+      lightByte;
+};
+
+PresentationColumns FindPresentationColumns(const std::vector<std::string_view>& header) {
+  const auto at = [&header](std::string_view name) -> std::optional<std::size_t> {
+    const auto found = std::find(header.begin(), header.end(), name);
+    if (found == header.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - header.begin());
+  };
+  return {at(PresentedColumn), at(RefreshColumn),  at(FrameColumn),       at(ModeColumn),
+          at(QualityColumn),   at(PanelLagColumn), at(LightSensorColumn), at(LightByteColumn)};
+}
+
+// "8.500" as 8500 microseconds; empty: not measured.
+bool ParsePanelLag(std::string_view field, std::optional<int32_t>& lagUs) {
+  lagUs.reset();
+  if (field.empty()) return true;
+  double ms = 0.0;
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), ms);
+  if (error != std::errc{} || end != field.data() + field.size() || !(ms >= 0.0) ||
+      ms > MaxPanelLagMs) {
+    return false;
+  }
+  lagUs = static_cast<int32_t>(std::lround(ms * 1000.0));
+  return true;
+}
+
+// The third version's fields of one row into `row` and `station`.
+bool ParsePresentation(const std::vector<std::string_view>& fields, const PresentationColumns& at,
+                       StimulusTiming& row, StationTiming& station) {
+  const auto field = [&fields](const std::optional<std::size_t>& column) {
+    return column ? fields[*column] : std::string_view();
+  };
+  Presentation& presented = row.presented;
+  if (!ParseNumber(field(at.presented), presented.hostNs, true) ||
+      !ParseNumber(field(at.refresh), presented.refreshNs, true) ||
+      !ParseNumber(field(at.lightByte), row.lightByte, true)) {
+    return false;
+  }
+  if (!field(at.frame).empty() && !ParseNumber(field(at.frame), presented.frameCounter)) return false;
+  if (field(at.frame).empty()) presented.frameCounter = -1;
+  if (at.mode) {
+    const auto mode = PresentModeOfKey(field(at.mode));
+    if (!mode) return false;
+    presented.mode = *mode;
+  }
+  if (at.quality) {
+    const auto quality = PresentQualityOfKey(field(at.quality));
+    if (!quality) return false;
+    presented.quality = *quality;
+  }
+  if (at.lightSensor) {
+    const std::string_view sensor = field(at.lightSensor);
+    if (sensor != "0" && sensor != "1") return false;
+    station.lightSensor = sensor == "1";
+  }
+  return ParsePanelLag(field(at.panelLag), station.panelLagUs);
+}
 
 std::optional<ParsedRecord> ParseRecord(std::string_view text, std::string& why) {
   std::vector<std::string_view> lines = Split(text, '\n');
@@ -77,6 +155,7 @@ std::optional<ParsedRecord> ParseRecord(std::string_view text, std::string& why)
   }
   const auto testTimeAt = std::find(header.begin(), header.end(), TestTimeColumn);
   const auto crcAt = std::find(header.begin(), header.end(), CrcColumn);
+  const PresentationColumns presentation = FindPresentationColumns(header);
   ParsedRecord record;
   record.namesDataFile = testTimeAt != header.end() && crcAt != header.end();
 
@@ -97,10 +176,14 @@ std::optional<ParsedRecord> ParseRecord(std::string_view text, std::string& why)
               column(crcAt).size() == 8 && ParseNumber(column(crcAt), owner.crc32, false, 16);
       record.owners.push_back(owner);
     }
+    StationTiming station;
+    valid = valid && ParsePresentation(fields, presentation, row, station) &&
+            (record.rows.empty() || station == record.station);
     if (!valid) {
       why = "is damaged at line " + std::to_string(number + 1);
       return std::nullopt;
     }
+    record.station = station;
     record.rows.push_back(row);
   }
   return record;
@@ -188,6 +271,7 @@ TimingRecordRead ReadTimingRecord(const std::filesystem::path& record,
   }
   read.timing.emplace();
   read.timing->stimuli = std::move(parsed->rows);
+  read.timing->station = parsed->station;
   return read;
 }
 

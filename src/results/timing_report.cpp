@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "results/presentation.h"
+
 namespace alacrity {
 namespace {
 
@@ -27,13 +29,6 @@ constexpr std::string_view MeaningGarbage =
 constexpr std::string_view MeaningFloor =
     "Answers bunched at the shortest time that counts were not given by a person: the box sends "
     "presses by itself.";
-
-// Nearest rank: the smallest value that at least `share` of the values do
-// not exceed. `sorted` is not empty.
-double Percentile(const std::vector<double>& sorted, double share) {
-  const auto rank = static_cast<std::size_t>(std::ceil(share * static_cast<double>(sorted.size())));
-  return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
-}
 
 std::string Signed(double value, int decimals) {
   std::string text = FormatFixed(value, decimals);
@@ -69,7 +64,43 @@ void AppendInteger(std::string& out, int64_t value) {
   out.append(digits.data(), end);
 }
 
+// The columns from the third version on: the presented frame, the panel's
+// lag and the light sensor.
+void AppendPresentation(std::string& out, const StimulusTiming& row, const StationTiming& station) {
+  const Presentation& presented = row.presented;
+  const bool known = presented.hostNs != 0;
+  if (known) AppendInteger(out, presented.hostNs);
+  out += ',';
+  if (known) AppendInteger(out, presented.refreshNs);
+  out += ',';
+  if (known && presented.frameCounter >= 0) AppendInteger(out, presented.frameCounter);
+  out += ',';
+  out += PresentModeKey(known ? presented.mode : PresentMode::Unknown);
+  out += ',';
+  out += PresentQualityKey(known ? presented.quality : PresentQuality::None);
+  out += ',';
+  if (const auto ms = OnsetToPresentedMs(row, station)) out += FormatFixed(*ms, 3);
+  out += ',';
+  if (station.panelLagUs) out += FormatFixed(*station.panelLagUs / 1000.0, 3);
+  out += ',';
+  out += station.lightSensor ? '1' : '0';
+  out += ',';
+  if (row.lightByte != 0) AppendInteger(out, row.lightByte);
+  out += ',';
+  if (const auto ms = OnsetToLightMs(row)) out += FormatFixed(*ms, 3);
+}
+
 }  // namespace
+
+double Percentile(const std::vector<double>& sorted, double share) {
+  const auto rank = static_cast<std::size_t>(std::ceil(share * static_cast<double>(sorted.size())));
+  return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
+}
+
+std::string SpreadText(double medianMs, double p99Ms, double maxMs) {
+  return "median " + FormatFixed(medianMs, 2) + " ms, p99 " + FormatFixed(p99Ms, 2) + " ms, max " +
+         FormatFixed(maxMs, 2) + " ms";
+}
 
 std::string FormatFixed(double value, int decimals) {
   std::array<char, 64> text{};
@@ -165,6 +196,8 @@ TimingFigures ComputeTimingFigures(const RunTiming& timing) {
   figures.longestGapMs = static_cast<double>(timing.arrival.longestGapNs) / NanosecondsPerMs;
   figures.buttons = timing.arrival.buttons;
   figures.display = timing.display;
+  figures.arrivalKnown = timing.arrival.firstNs != 0;
+  figures.presentation = ComputePresentationFigures(timing);
   return figures;
 }
 
@@ -173,10 +206,9 @@ std::vector<TimingLine> TimingReportLines(const TimingFigures& figures) {
   if (figures.painted == 0) {
     lines.push_back({"Display delay: no stimulus painted", false, ""});
   } else {
-    TimingLine delay{"Display delay: median " + FormatFixed(figures.delayMedianMs, 2) + " ms, p99 " +
-                         FormatFixed(figures.delayP99Ms, 2) + " ms, max " +
-                         FormatFixed(figures.delayMaxMs, 2) + " ms (" +
-                         std::to_string(figures.painted) + " stimuli)",
+    TimingLine delay{"Display delay: " +
+                         SpreadText(figures.delayMedianMs, figures.delayP99Ms, figures.delayMaxMs) +
+                         " (" + std::to_string(figures.painted) + " stimuli)",
                      false, ""};
     if (figures.display.refreshHz > 0 && figures.delayP99Ms > 1000.0 / figures.display.refreshHz) {
       delay.marked = true;
@@ -184,22 +216,30 @@ std::vector<TimingLine> TimingReportLines(const TimingFigures& figures) {
     }
     lines.push_back(delay);
   }
-  lines.push_back(BoxRateLine(figures.rate));
-  lines.push_back(LongestGapLine(figures.longestGapMs));
-  lines.push_back(ButtonChangesLine(figures.buttons));
+  if (figures.arrivalKnown) {
+    lines.push_back(BoxRateLine(figures.rate));
+    lines.push_back(LongestGapLine(figures.longestGapMs));
+    lines.push_back(ButtonChangesLine(figures.buttons));
+  }
   lines.push_back(FloorLine(figures.answersAtFloor, figures.answers));
-  const std::string server = figures.display.server.empty() ? "unknown" : figures.display.server;
-  const std::string refresh = figures.display.refreshHz > 0
-                                  ? FormatFixed(figures.display.refreshHz, 0) + " Hz refresh"
-                                  : "refresh rate unknown";
-  lines.push_back({"Display: " + server + ", " + refresh, false, ""});
+  if (figures.arrivalKnown) {
+    const std::string server = figures.display.server.empty() ? "unknown" : figures.display.server;
+    const std::string refresh = figures.display.refreshHz > 0
+                                    ? FormatFixed(figures.display.refreshHz, 0) + " Hz refresh"
+                                    : "refresh rate unknown";
+    lines.push_back({"Display: " + server + ", " + refresh, false, ""});
+  }
+  const std::vector<TimingLine> presentation = PresentationLines(figures.presentation);
+  lines.insert(lines.end(), presentation.begin(), presentation.end());
   return lines;
 }
 
 std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile) {
   std::string out =
       "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
-      "response_host_ns,data_file_test_time,data_file_crc32\r\n";
+      "response_host_ns,data_file_test_time,data_file_crc32,presented_host_ns,refresh_ns,"
+      "frame_counter,present_mode,presentation_quality,onset_to_presented_ms,panel_lag_ms,"
+      "light_sensor,light_byte,onset_to_light_ms\r\n";
   std::array<char, 9> crc{};
   std::snprintf(crc.data(), crc.size(), "%08x", static_cast<unsigned>(dataFile.crc32));
   for (const StimulusTiming& row : timing.stimuli) {
@@ -230,6 +270,8 @@ std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile)
     AppendInteger(out, dataFile.testTime);
     out += ',';
     out += crc.data();
+    out += ',';
+    AppendPresentation(out, row, timing.station);
     out += "\r\n";
   }
   return out;

@@ -16,6 +16,8 @@
 #include "data/box_rate.h"
 #include "data/run_timing.h"
 #include "data/test_data_file.h"
+#include "results/presentation_report.h"
+#include "results/timing_line.h"
 
 namespace alacrity {
 
@@ -56,21 +58,23 @@ struct TimingFigures {
   int answers = 0;          // stimuli answered
   int answersAtFloor = 0;   // of them, within FloorBandBytes of FloorBytes
   DisplayInfo display;
+  // False for host times restored from a journal or read from a record:
+  // they keep no arrival figures and name no display.
+  bool arrivalKnown = false;
+  PresentationFigures presentation;
 };
 
 TimingFigures ComputeTimingFigures(const RunTiming& timing);
 
-// One line of the report. A marked line comes with one sentence that says
-// what it means.
-struct TimingLine {
-  std::string text;
-  bool marked = false;
-  std::string meaning;  // empty unless marked
-};
-
 // Display delay, box rate, longest gap, button changes, answers at the
-// floor and display, in that order.
+// floor, display, then the presented frames and the light sensor
+// (PresentationLines), in that order; the rate, the gap, the buttons and the
+// display only where the arrival is known.
 std::vector<TimingLine> TimingReportLines(const TimingFigures& figures);
+
+// Nearest rank: the smallest value that at least `share` of the values do
+// not exceed. `sorted` is not empty.
+double Percentile(const std::vector<double>& sorted, double share);
 
 // "1440.004 ± 0.003": the rate with the digits its uncertainty supports.
 std::string FormatBytesPerSecond(const BoxRate& rate);
@@ -86,6 +90,10 @@ TimingLine ButtonChangesLine(const ButtonActivity& buttons);
 std::string TimingCsv(const RunTiming& timing, const DataFileIdentity& dataFile);
 // "<dir>/<name>.timing.csv" beside "<dir>/<name>.aly".
 std::filesystem::path TimingCsvPathFor(const std::filesystem::path& dataFile);
+
+// "median 0.41 ms, p99 0.46 ms, max 0.52 ms": a delay's spread as the
+// report's lines give it.
+std::string SpreadText(double medianMs, double p99Ms, double maxMs);
 
 // Whole and decimal digits with a '.', whatever the locale.
 std::string FormatFixed(double value, int decimals);

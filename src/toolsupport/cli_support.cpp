@@ -6,9 +6,11 @@
 #include <iostream>
 #include <span>
 #include <system_error>
+#include <utility>
 
 #include "data/file_io.h"
 #include "data/test_data_file.h"
+#include "results/timing_csv_file.h"
 #include "program/standard_streams.h"
 
 namespace alacrity::cli {
@@ -50,6 +52,14 @@ bool OutputIsAnInput(const std::filesystem::path& output,
     }
   }
   return false;
+}
+
+std::optional<RunTiming> TimingRecordOrNote(const std::filesystem::path& dataFile) {
+  TimingRecordRead read = ReadTimingRecordOf(dataFile);
+  if (!read.timing && read.state != TimingRecordState::Absent) {
+    std::cerr << read.failure << "; not used\n";
+  }
+  return std::move(read.timing);
 }
 
 void ReportRefusal(const std::filesystem::path& path, std::string_view message) {

@@ -3,15 +3,17 @@
 
 #pragma once
 
-// Small pieces both command-line programs need: loading a test data file into
-// a fresh document, writing output, and reporting refusals.
+// Small pieces both command-line programs need: loading a test data file and
+// its timing record, writing output, and reporting refusals.
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "data/document_data.h"
+#include "data/run_timing.h"
 
 namespace alacrity::cli {
 
@@ -22,6 +24,12 @@ std::unique_ptr<DocumentData> NewDocument();
 // Loads the test data file into a fresh document; on refusal prints
 // "PATH: message" to stderr and returns null.
 std::unique_ptr<DocumentData> LoadTestDataOrReport(const std::filesystem::path& path);
+
+// The timing record beside a test data file, where it may be used as the
+// window uses it (it names that data file, or is of the first version, which
+// names none). One that may not is told on stderr and left out; none at all
+// says nothing.
+std::optional<RunTiming> TimingRecordOrNote(const std::filesystem::path& dataFile);
 
 // Writes the bytes to the file (atomically) or, for an empty path, to
 // standard output. False, with a message on stderr, when that failed.

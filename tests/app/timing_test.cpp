@@ -115,7 +115,7 @@ class TimingTest : public QObject {
       QVERIFY(row.paintedHostNs >= row.onsetHostNs);
       QVERIFY(row.responseHostNs > row.paintedHostNs);
     }
-    QCOMPARE(View().TimingLinesOfResults().size(), std::size_t{6});
+    QCOMPARE(View().TimingLinesOfResults().size(), std::size_t{9});
 
     // Other results take the timing's place: an opened file has none.
     f->data->results.testTime += 1;

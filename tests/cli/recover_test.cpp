@@ -97,8 +97,11 @@ TEST(CliRecover, JournalBecomesTheDataFileStopWouldHaveSaved) {
   std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(identity->crc32));
   EXPECT_EQ(testing::ReadAll(dir / "out.timing.csv"),
             "stimulus,onset_byte,onset_host_ns,painted_host_ns,display_delay_ms,response_byte,"
-            "response_host_ns,data_file_test_time,data_file_crc32\r\n"
-            "2,2000,9000000000,9000300000,0.300,2580,9402000000,1800000000," + std::string(crc) + "\r\n");
+            "response_host_ns,data_file_test_time,data_file_crc32,presented_host_ns,refresh_ns,"
+            "frame_counter,present_mode,presentation_quality,onset_to_presented_ms,panel_lag_ms,"
+            "light_sensor,light_byte,onset_to_light_ms\r\n"
+            "2,2000,9000000000,9000300000,0.300,2580,9402000000,1800000000," + std::string(crc) +
+                ",,,,unknown,none,,,0,,\r\n");
 
   // dump shows the record of the data file beside it, and refuses it once
   // that data file has changed.

@@ -19,6 +19,7 @@
 #include "cli_runner.h"
 #include "data/test_data_file.h"
 #include "results/report_pages.h"
+#include "results/timing_csv_file.h"
 #include "results/view_rows.h"
 
 namespace alacrity {
@@ -171,6 +172,37 @@ TEST_F(CliReport, EveryViewPrintsItsOwnReport) {
 }
 
 // The leftmost edge (in points) of the word `word` on page 1, from
+// The result page carries the timing report of the record saved beside the
+// data file, as the window prints it; a record that no longer belongs to
+// the file is told and left out.
+TEST_F(CliReport, TheResultPageShowsTheTimingRecordThatBelongsToTheFile) {
+  const auto file = m_dir / "timed.aly";
+  auto data = TestOf(3);
+  RunTiming timing;
+  for (int32_t i = 1; i <= 3; ++i) {
+    StimulusTiming stimulus;
+    stimulus.stimulus = i;
+    stimulus.onsetByte = 1000 * i;
+    stimulus.onsetHostNs = i * 1'000'000'000LL;
+    stimulus.responseByte = stimulus.onsetByte + 300 + i;
+    stimulus.presented = {stimulus.onsetHostNs + 9'000'000, 16'666'667, i, PresentMode::Copy,
+                          PresentQuality::FrameBounded};
+    timing.stimuli.push_back(stimulus);
+  }
+  ASSERT_TRUE(SaveTestDataAndTiming(file, *data, &timing).data.ok);
+  const std::string page = PageText(Report(file, {"--view", "result"}), 1);
+  EXPECT_THAT(page, HasSubstr("Onset to presented: median 9.00 ms"));
+  EXPECT_THAT(page, HasSubstr("Presentation times: frame-bounded (known to within one refresh)"));
+
+  data->subject.comment1 = "changed";
+  ASSERT_TRUE(SaveTestData(file, *data).ok);  // saved again without its record
+  const auto pdf = m_dir / "foreign.pdf";
+  const auto result = RunCli({"report", file.string(), "--view", "result", "-o", pdf.string()});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_THAT(result.err, HasSubstr("timed.timing.csv: was written for another save of"));
+  EXPECT_THAT(PageText(pdf, 1), Not(HasSubstr("Onset to presented")));
+}
+
 // pdftotext's word boxes; negative when it is not there.
 double WordLeft(const std::filesystem::path& pdf, const std::string& word) {
   const auto result = RunProgram("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf.string(), "-"});

@@ -33,6 +33,7 @@ JournalSetUp SampleSetUp() {
   s.testTime = 1800000000;
   s.slotZero = {7, 1, 2, 3};
   s.schedule = {{500, 0}, {1200, 3}, {800, 2}, {650, 1}};
+  s.station = {.lightSensor = true, .panelLagUs = 8500};
   return s;
 }
 
@@ -178,42 +179,115 @@ TEST(RunJournal, DamagedHeaderIsRefused) {
   EXPECT_EQ(ParseRunJournal(newer).message, MessageNewerJournal);
 }
 
-TEST(RunJournal, AnswersCarryTheirHostTimesAndVersionOneJournalsStillRead) {
+void Put(Bytes& bytes, std::size_t at, uint32_t value) {
+  for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// The sample journal as an earlier program wrote it: a header without the
+// station, records of that version's size (the first of today's fields).
+Bytes EarlierJournal(uint32_t version, const std::vector<JournalAnswer>& answers) {
+  constexpr std::size_t StationBytes = 8;
+  Bytes old = EncodeJournalHeader(SampleSetUp()).bytes;
+  old.erase(old.end() - 4 - StationBytes, old.end());
+  old[8] = static_cast<uint8_t>(version);
+  Put(old, 12, static_cast<uint32_t>(old.size() - 16));
+  const auto headerCrc = static_cast<uint32_t>(::crc32(0L, old.data(), static_cast<uInt>(old.size())));
+  old.resize(old.size() + 4);
+  Put(old, old.size() - 4, headerCrc);
+  const std::size_t recordBytes = JournalRecordBytesOf(version);
+  for (const JournalAnswer& answer : answers) {
+    const auto today = EncodeJournalRecord(answer, headerCrc);
+    const std::size_t at = old.size();
+    old.insert(old.end(), today.begin(), today.begin() + static_cast<std::ptrdiff_t>(recordBytes));
+    Put(old, old.size() - 4,
+        static_cast<uint32_t>(::crc32(headerCrc, old.data() + at, static_cast<uInt>(recordBytes - 4))));
+  }
+  return old;
+}
+
+TEST(RunJournal, AnswersCarryTheirHostTimesAndEarlierVersionsStillRead) {
   TempDir dir;
   std::string error;
   auto journal = RunJournal::Create(dir.Path() / "journal", SampleSetUp(), error);
   ASSERT_NE(journal, nullptr) << error;
-  const JournalAnswer timed{1, 312, 1, 433, 5'000'000'123, 5'000'412'345, 883, -9'000'000'000};
+  const JournalAnswer timed{1,           312,         1,
+                            433,         5'000'000'123, 5'000'412'345,
+                            883,         -9'000'000'000,
+                            {5'016'000'000, 16'666'667, 4711, PresentMode::Flip, PresentQuality::Exact},
+                            457};
   ASSERT_TRUE(journal->Append(timed));
   const auto parsed = ParseRunJournal(ReadAll(journal->Path()));
   ASSERT_TRUE(parsed.image) << parsed.message;
-  EXPECT_EQ(parsed.image->version, 2u);
+  EXPECT_EQ(parsed.image->version, 3u);
+  EXPECT_EQ(parsed.image->setUp, SampleSetUp());
   ASSERT_EQ(parsed.image->answers.size(), 1u);
   EXPECT_EQ(parsed.image->answers[0], timed);
 
-  // Version 1, as the program wrote it before: 16-byte records, no times.
-  const EncodedJournalHeader header = EncodeJournalHeader(SampleSetUp());
-  Bytes old = header.bytes;
-  const std::size_t crcAt = old.size() - 4;
-  old[8] = 1;
-  const auto put = [](Bytes& bytes, std::size_t at, uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-  };
-  const auto headerCrc = static_cast<uint32_t>(::crc32(0L, old.data(), static_cast<uInt>(crcAt)));
-  put(old, crcAt, headerCrc);
-  for (const JournalAnswer& answer : SampleAnswers) {
-    const std::size_t at = old.size();
-    old.resize(at + 16);
-    put(old, at, static_cast<uint32_t>(answer.stimulus));
-    put(old, at + 4, static_cast<uint32_t>(answer.responseMs));
-    put(old, at + 8, static_cast<uint32_t>(answer.buttons));
-    put(old, at + 12, static_cast<uint32_t>(::crc32(headerCrc, old.data() + at, 12)));
+  // Version 2 kept no presentation, no light and no station; version 1 no
+  // host times at all.
+  for (const uint32_t version : {1u, 2u}) {
+    const auto earlier = ParseRunJournal(EarlierJournal(version, {timed, SampleAnswers[1]}));
+    ASSERT_TRUE(earlier.image) << version << ": " << earlier.message;
+    EXPECT_EQ(earlier.image->version, version);
+    EXPECT_EQ(earlier.image->setUp.station, StationTiming{});
+    EXPECT_EQ(earlier.image->droppedBytes, 0u);
+    ASSERT_EQ(earlier.image->answers.size(), 2u);
+    JournalAnswer kept{timed.stimulus, timed.responseMs, timed.buttons};
+    if (version == 2) {
+      kept = timed;
+      kept.presented = {};
+      kept.lightByte = 0;
+    }
+    EXPECT_EQ(earlier.image->answers[0], kept) << version;
   }
-  const auto parsedOld = ParseRunJournal(old);
-  ASSERT_TRUE(parsedOld.image) << parsedOld.message;
-  EXPECT_EQ(parsedOld.image->version, 1u);
-  EXPECT_EQ(parsedOld.image->answers, SampleAnswers);
-  EXPECT_EQ(parsedOld.image->droppedBytes, 0u);
+}
+
+// A frame's presentation or its light may come after its answer was
+// written: a repeat of the answer carries it and replaces its times. A
+// repeat that is torn costs only itself; one that names no answer written,
+// or changes the answer, ends what is read.
+TEST(RunJournal, ARepeatGivesAnAnswerItsLaterTimes) {
+  TempDir dir;
+  std::string error;
+  auto journal = RunJournal::Create(dir.Path() / "journal", SampleSetUp(), error);
+  ASSERT_NE(journal, nullptr) << error;
+  for (const JournalAnswer& answer : SampleAnswers) ASSERT_TRUE(journal->Append(answer));
+  JournalAnswer later = SampleAnswers[1];
+  later.presented = {7'000'000'000, 16'666'667, 99, PresentMode::Copy, PresentQuality::FrameBounded};
+  later.lightByte = 1234;
+  EXPECT_FALSE(journal->Amend({4, 100, 1}));
+  ASSERT_TRUE(journal->Amend(later));
+  const Bytes whole = ReadAll(journal->Path());
+  std::vector<JournalAnswer> expected = SampleAnswers;
+  expected[1] = later;
+  const auto parsed = ParseRunJournal(whole);
+  ASSERT_TRUE(parsed.image) << parsed.message;
+  EXPECT_EQ(parsed.image->answers, expected);
+  EXPECT_EQ(parsed.image->droppedBytes, 0u);
+
+  const uint32_t headerCrc = EncodeJournalHeader(SampleSetUp()).crc;
+  JournalAnswer changed = later;
+  changed.responseMs += 1;
+  const auto changedRecord = EncodeJournalRecord(changed, headerCrc);
+  struct Case {
+    const char* what;
+    Bytes bytes;
+    std::vector<JournalAnswer> answers;
+  };
+  const Bytes withoutRepeat(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(JournalRecordBytes));
+  Bytes torn(whole.begin(), whole.end() - 1);
+  Bytes withChanged = withoutRepeat;
+  withChanged.insert(withChanged.end(), changedRecord.begin(), changedRecord.end());
+  const Case cases[] = {
+      {"torn repeat", torn, SampleAnswers},
+      {"repeat changing the answer", withChanged, SampleAnswers},
+  };
+  for (const Case& c : cases) {
+    const auto read = ParseRunJournal(c.bytes);
+    ASSERT_TRUE(read.image) << c.what;
+    EXPECT_EQ(read.image->answers, c.answers) << c.what;
+    EXPECT_GT(read.image->droppedBytes, 0u) << c.what;
+  }
 }
 
 TEST(RunJournal, FindingPassesOverHeldJournalsAndSetsDamagedAside) {

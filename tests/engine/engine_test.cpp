@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 
 namespace alacrity {
 namespace {

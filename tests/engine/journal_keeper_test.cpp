@@ -47,7 +47,7 @@ TEST_F(JournalKeeperTest, HandedOverAnswersReachTheFileAndItsLifeFollowsTheResul
   {
     JournalKeeper keeper(root / "journal");
     keeper.SetSubjectSource([](SubjectInfo& subject) { subject.comment1 = "from the register"; });
-    ASSERT_FALSE(keeper.BeginRun(*data, PerformMode::Custom, 30));
+    ASSERT_FALSE(keeper.BeginRun(*data, PerformMode::Custom, 30, {}));
     path = keeper.Current();
     for (int32_t i = 1; i <= 30; ++i) ASSERT_TRUE(keeper.RecordAnswer(i, 200 + i, 1 << (i % 4)));
     EXPECT_FALSE(keeper.RecordAnswer(30, 1, 1));  // twice
@@ -64,7 +64,7 @@ TEST_F(JournalKeeperTest, HandedOverAnswersReachTheFileAndItsLifeFollowsTheResul
   ASSERT_TRUE(next.Hold(path));
   EXPECT_EQ(next.Current(), path);
   // A new test replaces the restored results and their journal.
-  ASSERT_FALSE(next.BeginRun(*data, PerformMode::Custom, 3));
+  ASSERT_FALSE(next.BeginRun(*data, PerformMode::Custom, 3, {}));
   EXPECT_FALSE(std::filesystem::exists(path));
   const auto second = next.Current();
   next.Discard();  // saved, or given up on purpose
@@ -76,11 +76,43 @@ TEST_F(JournalKeeperTest, UnwritableDirectoryIsReportedAndTakesNoAnswers) {
   std::filesystem::create_directories(root / "file");
   std::ofstream(root / "file" / "journal") << "not a directory";
   JournalKeeper keeper(root / "file" / "journal");
-  const auto error = keeper.BeginRun(*data, PerformMode::Custom, 3);
+  const auto error = keeper.BeginRun(*data, PerformMode::Custom, 3, {});
   ASSERT_TRUE(error);
   EXPECT_NE(error->find("journal"), std::string::npos);
   EXPECT_FALSE(keeper.RecordAnswer(1, 200, 1));
   EXPECT_FALSE(keeper.Flush());
+}
+
+// A frame's presentation or light onset that came after its answer was
+// handed over follows it into the file; the station goes into the header.
+TEST_F(JournalKeeperTest, TimesThatComeAfterTheirAnswerFollowItIntoTheFile) {
+  JournalKeeper keeper(root / "journal");
+  const StationTiming station{.lightSensor = true, .panelLagUs = 5000};
+  ASSERT_FALSE(keeper.BeginRun(*data, PerformMode::Custom, 3, station));
+  StimulusTiming first;
+  first.stimulus = 1;
+  first.onsetByte = 100;
+  first.responseByte = 300;
+  StimulusTiming second = first;
+  second.stimulus = 2;
+  for (const StimulusTiming& timing : {first, second}) {
+    keeper.NoteTiming(timing);
+    ASSERT_TRUE(keeper.RecordAnswer(timing.stimulus, 138, 1));
+  }
+  first.presented = {9'000'000, 16'666'667, 3, PresentMode::Flip, PresentQuality::Exact};
+  first.lightByte = 125;
+  keeper.AmendTiming(first);
+  StimulusTiming third = second;
+  third.stimulus = 3;
+  keeper.AmendTiming(third);  // not answered: nothing to repeat
+  ASSERT_TRUE(keeper.Flush());
+  const JournalImage image = Read(keeper.Current());
+  EXPECT_EQ(image.setUp.station, station);
+  ASSERT_EQ(image.answers.size(), 2u);
+  EXPECT_EQ(image.answers[0].presented, first.presented);
+  EXPECT_EQ(image.answers[0].lightByte, 125);
+  EXPECT_EQ(image.answers[1].presented, Presentation{});
+  keeper.Discard();
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 #include "engine/random.h"
 #include "engine/run_recovery.h"
 #include "engine/simulated_subject.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 #include "engine/timing_record.h"
 
 namespace alacrity {
@@ -400,10 +400,10 @@ TEST_F(RunControllerTest, PerformRefusesAnImpossibleSetUpAndCancelChangesNothing
 class FakeJournal : public RunJournalSink {
  public:
   explicit FakeJournal(const FakeLink& link) : m_link(link) {}
-  std::optional<std::string> BeginRun(const DocumentData& data, PerformMode mode,
-                                      int32_t count) override {
+  std::optional<std::string> BeginRun(const DocumentData& data, PerformMode mode, int32_t count,
+                                      const StationTiming& station) override {
     calls.push_back(m_link.active ? "begin after the link" : "begin");
-    image.setUp = JournalSetUpOf(data, static_cast<int32_t>(mode), count);
+    image.setUp = JournalSetUpOf(data, static_cast<int32_t>(mode), count, station);
     image.answers.clear();
     return beginError;
   }
@@ -411,10 +411,19 @@ class FakeJournal : public RunJournalSink {
   bool RecordAnswer(int32_t stimulus, int32_t responseMs, int32_t buttons) override {
     if (image.answers.size() == failAfter) return false;
     const StimulusTiming& t = pendingTiming;
-    image.answers.push_back({stimulus, responseMs, buttons, t.onsetByte, t.onsetHostNs,
-                             t.paintedHostNs, t.responseByte, t.responseHostNs});
+    JournalAnswer answer{stimulus, responseMs, buttons, t.onsetByte, t.onsetHostNs,
+                         t.paintedHostNs, t.responseByte, t.responseHostNs, t.presented,
+                         t.lightByte};
+    image.answers.push_back(answer);
     pendingTiming = {};
     return true;
+  }
+  // As the journal reads a repeat: the answer's times replaced.
+  void AmendTiming(const StimulusTiming& t) override {
+    ++amendments;
+    JournalAnswer& answer = image.answers.at(static_cast<std::size_t>(t.stimulus) - 1);
+    answer.presented = t.presented;
+    answer.lightByte = t.lightByte;
   }
   bool Flush() override {
     calls.push_back("flush");
@@ -427,6 +436,7 @@ class FakeJournal : public RunJournalSink {
   std::optional<std::string> beginError;
   std::size_t failAfter = 1000;
   StimulusTiming pendingTiming;
+  int amendments = 0;
 
  private:
   const FakeLink& m_link;
@@ -475,6 +485,44 @@ TEST_F(JournalledRunTest, EachAnswerGoesToTheJournalWithItsHostTimes) {
   const std::optional<RunTiming> restored = JournalledTiming(journal.image);
   ASSERT_TRUE(restored.has_value());
   EXPECT_EQ(restored->stimuli.size(), 4u);
+}
+
+// A frame's presentation or light onset usually comes before its answer,
+// but may come after the answer was journalled: it is handed over then,
+// once, and the journal restores it. The station's settings reach the
+// engine and the journal.
+TEST_F(JournalledRunTest, TimesThatComeAfterTheAnswerStillReachTheJournal) {
+  auto record = std::make_unique<TimingRecord>();
+  UseTimingRecord(record.get());
+  journalled.SetStation({.lightSensor = true, .panelLagUs = 3000});
+  window.performChoice = PerformChoice{PerformMode::Custom, 4};
+  journalled.PerformCommand();
+  EXPECT_EQ(state->lightSensor, 1);
+  SimulatedSubject subject({.meanMs = 250, .sdMs = 20}, 2);
+  const auto presented = [](int32_t stimulus) {
+    return Presentation{stimulus * 1'000'000'000LL, 16'666'667, stimulus, PresentMode::Flip,
+                        PresentQuality::Exact};
+  };
+  // Stimulus 2 is presented only after its answer was journalled, the
+  // others at once.
+  while (data->idle == 0 && state->done == 0) {
+    OnDeviceByte(subject.NextByte(*state, *data));
+    const int32_t current = state->current;
+    if (state->phase == WaitResponse && current != 2) record->NotePresented(current, presented(current));
+    journalled.OnTimer();
+    if (current == 3) record->NotePresented(2, presented(2));
+  }
+  UseTimingRecord(nullptr);
+  EXPECT_EQ(journal.amendments, 1);
+  EXPECT_EQ(journal.image.setUp.station, journalled.Station());
+  ASSERT_EQ(journal.image.answers.size(), 4u);
+  for (const JournalAnswer& answer : journal.image.answers) {
+    EXPECT_EQ(answer.presented, presented(answer.stimulus)) << answer.stimulus;
+  }
+  const std::optional<RunTiming> restored = JournalledTiming(journal.image);
+  ASSERT_TRUE(restored.has_value());
+  EXPECT_EQ(restored->station, journalled.Station());
+  EXPECT_EQ(restored->stimuli[1].presented, presented(2));
 }
 
 TEST_F(JournalledRunTest, EveryAnswerIsJournalledAndRestoresAsStopLeftIt) {

@@ -16,7 +16,7 @@
 #include "data/box_rate.h"
 #include "engine/engine.h"
 #include "engine/simulated_subject.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 
 namespace alacrity {
 namespace {
@@ -230,6 +230,83 @@ TEST_F(TimingRecordTest, ButtonChangesBouncesAndHeldButtonsCountInEveryMode) {
   Start({}, 1);
   for (const int byte : {0x10, 0x20, 0x30, 0x41}) OnDeviceByte(static_cast<uint8_t>(byte));
   EXPECT_EQ(record->Arrival().buttons.changes, 1);
+}
+
+// The box's fifth bit as a light sensor on the stimulus marker: each
+// stimulus's light onset is the first rising edge after its onset byte
+// (light left on from the stimulus before is not its own), and no count of
+// the run changes with the sensor or its bit.
+TEST_F(TimingRecordTest, TheLightSensorTimesEachStimulusAndChangesNoCount) {
+  struct Outcome {
+    TestResults results;
+    RunTiming timing;
+  };
+  // The screen lights up `delay` bytes after each onset until the answer;
+  // between stimuli it goes dark, or stays lit once it was.
+  const auto run = [this](bool lightSensor, int32_t delay, bool darkBetween) {
+    state.lightSensor = lightSensor ? 1 : 0;
+    Start({{100, 0}, {0, 1}, {250, 2}});
+    SimulatedSubject person({.meanMs = 200, .sdMs = 40, .errorRate = 0.0}, 3);
+    bool shown = false;
+    bool lit = false;
+    int32_t onset = 0;
+    while (state.done == 0) {
+      const uint8_t nibble = person.NextByte(state, *data);
+      if (shown) lit = lit || state.totalTicks + 1 - onset >= delay;
+      if (!shown && darkBetween) lit = false;
+      OnDeviceByte(static_cast<uint8_t>(nibble | (lit ? 0x10 : 0)));
+      const bool showing = state.phase == WaitResponse;
+      if (showing && !shown) onset = state.totalTicks;
+      shown = showing;
+    }
+    auto outcome = std::make_unique<Outcome>();
+    outcome->results = data->results;
+    outcome->timing = record->Snapshot(state.stimulusCount);
+    return outcome;
+  };
+  const auto reference = run(false, 20, true);
+  ASSERT_EQ(reference->timing.stimuli.size(), 3u);
+  struct Case {
+    const char* what;
+    bool lightSensor;
+    bool darkBetween;
+    std::vector<bool> seen;  // per stimulus: 20 bytes after its onset
+  };
+  const Case cases[] = {
+      {"dark between stimuli", true, true, {true, true, true}},
+      {"lit from the first on", true, false, {true, false, false}},
+      {"no light sensor", false, true, {false, false, false}},
+  };
+  for (const Case& c : cases) {
+    const auto outcome = run(c.lightSensor, 20, c.darkBetween);
+    EXPECT_EQ(outcome->results, reference->results) << c.what;
+    ASSERT_EQ(outcome->timing.stimuli.size(), 3u) << c.what;
+    for (std::size_t i = 0; i < 3; ++i) {
+      const StimulusTiming& row = outcome->timing.stimuli[i];
+      EXPECT_EQ(row.onsetByte, reference->timing.stimuli[i].onsetByte) << c.what;
+      EXPECT_EQ(row.responseByte, reference->timing.stimuli[i].responseByte) << c.what;
+      EXPECT_EQ(row.lightByte, c.seen[i] ? row.onsetByte + 20 : 0) << c.what << " " << i;
+    }
+  }
+  state.lightSensor = 0;
+}
+
+TEST_F(TimingRecordTest, ACheckShowsTheLightSensorOnlyOfABoxThatHasOne) {
+  for (const bool lightSensor : {true, false}) {
+    state.lightSensor = lightSensor ? 1 : 0;
+    Start({}, 1);
+    g_announcements = 0;
+    std::vector<int32_t> shown;
+    for (const int byte : {0x00, 0x10, 0x10, 0x11, 0x01, 0x00}) {
+      OnDeviceByte(static_cast<uint8_t>(byte));
+      shown.push_back(state.lastLight);
+    }
+    const std::vector<int32_t> expected =
+        lightSensor ? std::vector<int32_t>{0, 1, 1, 1, 0, 0} : std::vector<int32_t>(6, 0);
+    EXPECT_EQ(shown, expected) << lightSensor;
+    EXPECT_EQ(g_announcements, lightSensor ? 4 : 2) << lightSensor;
+  }
+  state.lightSensor = 0;
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 #include "engine/simulated_subject.h"
 #include "engine/timing_record.h"
 #include "link/box_simulator.h"

@@ -153,5 +153,46 @@ TEST(TimingCsvFile, ARecordThatCannotBeWrittenRefusesTheWholeSave) {
   EXPECT_TRUE(SaveTestDataAndTiming(dir / (stem + ".aly"), *Results(1, 100), nullptr).data.ok);
 }
 
+// Each class and way of presenting, the light onsets and the station read
+// back as they were written; a class this program does not know is damage.
+TEST(TimingCsvFile, PresentedFramesAndLightOnsetsReadBackAsWritten) {
+  TempDir dir;
+  const fs::path file = dir / "t.aly";
+  using Q = PresentQuality;
+  using M = PresentMode;
+  const Presentation presented[] = {
+      {7'000'000'000, 16'666'667, 12, M::Flip, Q::Exact},
+      {8'000'000'000, 16'666'667, 13, M::Copy, Q::FrameBounded},
+      {9'000'000'000, 0, -1, M::Composited, Q::LowerBound},
+      {10'000'000'000, 16'666'667, 99, M::Unknown, Q::SimulatedClock},
+      {},
+  };
+  RunTiming timing = Timing(5);
+  for (std::size_t i = 0; i < timing.stimuli.size(); ++i) {
+    timing.stimuli[i].presented = presented[i];
+    timing.stimuli[i].lightByte = i % 2 == 0 ? timing.stimuli[i].onsetByte + 30 : 0;
+  }
+  for (const StationTiming station : {StationTiming{true, 8123}, StationTiming{false, std::nullopt}}) {
+    timing.station = station;
+    ASSERT_TRUE(SaveTestDataAndTiming(file, *Results(5, 100), &timing).data.ok);
+    const TimingRecordRead read = ReadTimingRecordOf(file);
+    ASSERT_EQ(read.state, TimingRecordState::Belongs) << read.failure;
+    EXPECT_EQ(read.timing->station, station);
+    ASSERT_EQ(read.timing->stimuli.size(), 5u);
+    for (std::size_t i = 0; i < 5; ++i) {
+      EXPECT_EQ(read.timing->stimuli[i].presented, presented[i]) << i;
+      EXPECT_EQ(read.timing->stimuli[i].lightByte, timing.stimuli[i].lightByte) << i;
+    }
+  }
+  const fs::path record = dir / "t.timing.csv";
+  const auto bytes = ReadAll(record);
+  std::string text(bytes.begin(), bytes.end());
+  text.replace(text.find(",exact,"), 7, ",exactly,");
+  WriteAll(record, Text(text));
+  const TimingRecordRead damaged = ReadTimingRecordOf(file);
+  EXPECT_EQ(damaged.state, TimingRecordState::Unreadable);
+  EXPECT_EQ(damaged.failure, record.string() + ": is damaged at line 2");
+}
+
 }  // namespace
 }  // namespace alacrity

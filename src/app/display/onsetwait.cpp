@@ -17,7 +17,7 @@
 
 #include "engine/host_clock.h"
 #include "engine/run_state.h"
-#include "engine/tick_clock.h"
+#include "data/tick_clock.h"
 #include "engine/timing_record.h"
 #include "results/timing_report.h"
 

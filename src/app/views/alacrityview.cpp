@@ -246,6 +246,7 @@ void CAlacrityView::RunStopped(bool test) {
   if (!test) return;
   m_runTiming = m_timing->Snapshot(m_context.runState.stimulusCount.load());
   m_runTiming->display = CurrentDisplayInfo(*this);
+  m_runTiming->station = m_controller.RunStation();
   m_runTimingTestTime = m_context.data.results.testTime;
 }
 
@@ -265,8 +266,9 @@ void CAlacrityView::AdoptTiming(std::optional<RunTiming> timing) {
 
 std::vector<TimingLine> CAlacrityView::TimingLinesOfResults() const {
   const RunTiming* timing = TimingOfResults();
-  // Without a byte's arrival (restored host times) there is no block.
-  if (timing == nullptr || timing->arrival.firstNs == 0) return {};
+  // Host times restored from a journal or read from a record show what they
+  // hold; only a run just made adds the bytes' arrival and the display.
+  if (timing == nullptr || timing->stimuli.empty()) return {};
   return TimingReportLines(ComputeTimingFigures(*timing));
 }
 
