@@ -3,6 +3,8 @@
 
 #include "display/presentation_wayland.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 
 #include <poll.h>
@@ -34,7 +36,10 @@ using FeedbackProxy = struct wp_presentation_feedback;
 // its own, bound through a wrapper of the display, so Qt's thread never
 // dispatches these events and this thread never dispatches Qt's. Both
 // threads read the one socket through prepare_read, which hands each event
-// to its queue whoever reads it.
+// to its queue whoever reads it. No wl_output is bound here: the compositor
+// tells a surface which outputs it entered by every binding the client
+// holds, and Qt takes any such binding for one of its own. Which outputs
+// are virtual is read from Qt's screens instead.
 class WaylandPresentationTimes final : public PresentationTimes {
  public:
   explicit WaylandPresentationTimes(PresentedSink sink) : m_sink(std::move(sink)) {}
@@ -50,7 +55,6 @@ class WaylandPresentationTimes final : public PresentationTimes {
     for (const std::unique_ptr<Feedback>& feedback : m_pending) {
       wp_presentation_feedback_destroy(feedback->proxy);
     }
-    for (const Output& output : m_outputs) wl_output_destroy(output.proxy);
     if (m_presentation != nullptr) wp_presentation_destroy(m_presentation);
     if (m_registry != nullptr) wl_registry_destroy(m_registry);
     if (m_wrapper != nullptr) wl_proxy_wrapper_destroy(m_wrapper);
@@ -58,7 +62,7 @@ class WaylandPresentationTimes final : public PresentationTimes {
     if (m_stopFd >= 0) ::close(m_stopFd);
   }
 
-  // Window thread: binds the protocol and the outputs and starts reading.
+  // Window thread: binds the protocol and starts reading.
   // False when the compositor does not offer the protocol.
   bool Start() {
     m_display = QtWaylandDisplay();
@@ -71,13 +75,11 @@ class WaylandPresentationTimes final : public PresentationTimes {
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(m_wrapper), m_queue);
     m_registry = wl_display_get_registry(m_wrapper);
     wl_registry_add_listener(m_registry, &RegistryListener, this);
-    // The first round trip brings the globals, the second the clock and
-    // the outputs' make and model.
+    // The first round trip brings the globals, the second the clock.
     for (int trip = 0; trip < 2; ++trip) {
       if (wl_display_roundtrip_queue(m_display, m_queue) < 0) return false;
     }
     if (m_presentation == nullptr || m_clock.load() < 0) return false;
-    UpdateVirtual();
     m_thread = std::thread([this] { Read(); });
     return true;
   }
@@ -88,6 +90,7 @@ class WaylandPresentationTimes final : public PresentationTimes {
     auto feedback = std::make_unique<Feedback>();
     feedback->owner = this;
     feedback->frame = frame;
+    feedback->onVirtual = OnVirtualOutput(window.screen());
     // Under the lock, so the thread finds the feedback in the list once
     // its answer comes (it cannot come before the commit that follows).
     const std::lock_guard lock(m_pendingMutex);
@@ -104,23 +107,25 @@ class WaylandPresentationTimes final : public PresentationTimes {
   }
 
   PresentationSupport Support() const override {
-    return {QStringLiteral("Wayland presentation-time"), true, m_allVirtual.load()};
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool allVirtual = !screens.isEmpty() && std::all_of(screens.begin(), screens.end(),
+                                                              OnVirtualOutput);
+    return {QStringLiteral("Wayland presentation-time"), true, allVirtual};
   }
 
  private:
-  struct Output {
-    wl_output* proxy = nullptr;
-    uint32_t name = 0;  // the global's
-    bool isVirtual = false;
-  };
+  // Window thread: Qt's screen carries its output's make and model.
+  static bool OnVirtualOutput(const QScreen* screen) {
+    return screen != nullptr &&
+           IsVirtualOutput(screen->manufacturer().toStdString(), screen->model().toStdString());
+  }
   // One frame asked about. Written by the window thread until its listener
   // is set, then only by the presentation thread.
   struct Feedback {
     WaylandPresentationTimes* owner = nullptr;
     FeedbackProxy* proxy = nullptr;
     int32_t frame = 0;
-    bool synced = false;  // an output of ours said it timed the frame
-    bool syncedVirtual = false;
+    bool onVirtual = false;  // the window's screen, when asked, has no screen behind it
   };
 
   void Read() {
@@ -145,20 +150,12 @@ class WaylandPresentationTimes final : public PresentationTimes {
     }
   }
 
-  // Presentation thread (and the window thread during Start).
-  void UpdateVirtual() {
-    const bool all = !m_outputs.empty() && std::all_of(m_outputs.begin(), m_outputs.end(),
-                                                       [](const Output& o) { return o.isVirtual; });
-    m_allVirtual.store(all);
-  }
-
   void Finish(Feedback* feedback, const WaylandPresented* presented) {
     if (presented != nullptr) {
       // Read now, a few milliseconds after the frame: the clocks' rates
       // differ by far too little for that to matter.
       const ClockPair clock = ReadClockPair(static_cast<clockid_t>(m_clock.load()));
-      const bool simulated = feedback->synced ? feedback->syncedVirtual : m_allVirtual.load();
-      const Presentation presentation = PresentationOf(*presented, clock, simulated);
+      const Presentation presentation = PresentationOf(*presented, clock, feedback->onVirtual);
       if (presentation.hostNs != 0 && m_sink) m_sink(feedback->frame, presentation);
     }
     // Both answers end the feedback object; the client frees its proxy.
@@ -169,56 +166,25 @@ class WaylandPresentationTimes final : public PresentationTimes {
   }
 
   static void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface,
-                       uint32_t version) {
+                       uint32_t /*version*/) {
     auto* self = static_cast<WaylandPresentationTimes*>(data);
     if (std::strcmp(interface, wp_presentation_interface.name) == 0 &&
         self->m_presentation == nullptr) {
       self->m_presentation = static_cast<wp_presentation*>(
           wl_registry_bind(registry, name, &wp_presentation_interface, 1));
       wp_presentation_add_listener(self->m_presentation, &PresentationListener, self);
-    } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
-      // Version 2 has the geometry (make and model) and nothing this
-      // listener lacks.
-      auto* output = static_cast<wl_output*>(
-          wl_registry_bind(registry, name, &wl_output_interface, std::min(version, 2u)));
-      wl_output_add_listener(output, &OutputListener, self);
-      self->m_outputs.push_back({output, name, false});
     }
   }
 
-  static void OnGlobalRemove(void* data, wl_registry*, uint32_t name) {
-    auto* self = static_cast<WaylandPresentationTimes*>(data);
-    auto& outputs = self->m_outputs;
-    const auto gone = std::find_if(outputs.begin(), outputs.end(),
-                                   [name](const Output& o) { return o.name == name; });
-    if (gone == outputs.end()) return;
-    wl_output_destroy(gone->proxy);
-    outputs.erase(gone);
-    self->UpdateVirtual();
-  }
+  static void OnGlobalRemove(void*, wl_registry*, uint32_t) {}
 
   static void OnClock(void* data, wp_presentation*, uint32_t clock) {
     static_cast<WaylandPresentationTimes*>(data)->m_clock.store(static_cast<int>(clock));
   }
 
-  static void OnGeometry(void* data, wl_output* proxy, int32_t, int32_t, int32_t, int32_t, int32_t,
-                         const char* make, const char* model, int32_t) {
-    auto* self = static_cast<WaylandPresentationTimes*>(data);
-    for (Output& output : self->m_outputs) {
-      if (output.proxy == proxy) output.isVirtual = IsVirtualOutput(make, model);
-    }
-    self->UpdateVirtual();
-  }
-
-  static void OnSyncOutput(void* data, FeedbackProxy*, wl_output* proxy) {
-    auto* feedback = static_cast<Feedback*>(data);
-    // Qt's own bindings of the output are told too; only ours say which.
-    for (const Output& output : feedback->owner->m_outputs) {
-      if (output.proxy != proxy) continue;
-      feedback->synced = true;
-      feedback->syncedVirtual = output.isVirtual;
-    }
-  }
+  // The output that timed the frame; the window's screen said already
+  // whether it is virtual.
+  static void OnSyncOutput(void*, FeedbackProxy*, wl_output*) {}
 
   static void OnPresented(void* data, FeedbackProxy*, uint32_t secondsHigh, uint32_t secondsLow,
                           uint32_t nanoseconds, uint32_t refresh, uint32_t sequenceHigh,
@@ -240,19 +206,9 @@ class WaylandPresentationTimes final : public PresentationTimes {
     feedback->owner->Finish(feedback, nullptr);
   }
 
-  static void Ignore(void*, wl_output*) {}
-  static void IgnoreMode(void*, wl_output*, uint32_t, int32_t, int32_t, int32_t) {}
-  static void IgnoreScale(void*, wl_output*, int32_t) {}
-
   static constexpr wl_registry_listener RegistryListener = {.global = OnGlobal,
                                                             .global_remove = OnGlobalRemove};
   static constexpr wp_presentation_listener PresentationListener = {.clock_id = OnClock};
-  static constexpr wl_output_listener OutputListener = {.geometry = OnGeometry,
-                                                        .mode = IgnoreMode,
-                                                        .done = Ignore,
-                                                        .scale = IgnoreScale,
-                                                        .name = nullptr,
-                                                        .description = nullptr};
   static constexpr wp_presentation_feedback_listener FeedbackListener = {
       .sync_output = OnSyncOutput, .presented = OnPresented, .discarded = OnDiscarded};
 
@@ -264,10 +220,8 @@ class WaylandPresentationTimes final : public PresentationTimes {
   wl_display* m_wrapper = nullptr;  // the display's proxy on m_queue
   wl_registry* m_registry = nullptr;
   wp_presentation* m_presentation = nullptr;
-  std::vector<Output> m_outputs;
   // Written by the compositor's events, read by the window thread.
   std::atomic<int> m_clock{-1};  // the presentation clock's clockid_t; -1 before it is said
-  std::atomic<bool> m_allVirtual{false};
   // Frames asked about and not yet answered: added by the window thread,
   // removed by the presentation thread.
   std::mutex m_pendingMutex;
