@@ -86,9 +86,15 @@ noregister: deps
 fuzz: deps
 	./scripts/run-fuzzers $(FUZZ_SECONDS)
 
+# The window's figures on the three platforms: offscreen (the display tells
+# nothing of its frames), an X server of its own and a headless Weston (onset
+# to presented frame, and the share of stimuli that missed a frame).
 bench: build
 	build/$(PRESET)/bench/alacrity-bench
 	build/$(PRESET)/bench/alacrity-app-bench
+	xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: \
+	  build/$(PRESET)/bench/alacrity-app-bench 60 1 1
+	scripts/with-weston build/$(PRESET)/bench/alacrity-app-bench 60 1 1
 	if [ -x build/$(PRESET)/bench/alacrity-usb-bench ]; then build/$(PRESET)/bench/alacrity-usb-bench; fi
 
 clean:
