@@ -140,7 +140,7 @@ PixelLines BackingStoreLines(const QWidget& widget, const QRect& area) {
           .bytes = pixels.width() * bytesPerPixel};
 }
 
-void SettleBackingStore(QWidget& widget, const QRect& area) {
+void SettleBackingStore(QWidget& widget, const QRegion& region) {
   // Qt's X11 backing store makes a round trip to the server before it
   // paints over the area of its last picture, so as not to write pixels the
   // server may still be reading from shared memory. A stimulus paints
@@ -155,7 +155,7 @@ void SettleBackingStore(QWidget& widget, const QRect& area) {
   }
   QBackingStore* store = widget.backingStore();
   if (store == nullptr || store->paintDevice() == nullptr) return;
-  store->beginPaint(QRegion(QRect(widget.mapTo(widget.window(), area.topLeft()), area.size())));
+  store->beginPaint(region.translated(widget.mapTo(widget.window(), QPoint(0, 0))));
   store->endPaint();
 }
 

@@ -24,6 +24,7 @@
 #include <functional>
 
 class QRect;
+class QRegion;
 class QWidget;
 
 namespace alacrity {
@@ -93,10 +94,10 @@ int64_t EarliestOnsetNs(const TimingRecord& timing, int32_t generationMs);
 // backing store, when that is an image in memory; none otherwise.
 PixelLines BackingStoreLines(const QWidget& widget, const QRect& area);
 
-// Under X11, before a paint of `area` (the widget's logical coordinates):
+// Under X11, before a paint of `region` (the widget's logical coordinates):
 // takes the wait for the server that Qt's backing store makes before it
 // paints where its last picture went, so that the paint itself starts at
 // once. Draws nothing; elsewhere it does nothing at all.
-void SettleBackingStore(QWidget& widget, const QRect& area);
+void SettleBackingStore(QWidget& widget, const QRegion& region);
 
 }  // namespace alacrity
