@@ -36,7 +36,10 @@ bool ValidPort(int portIndex) { return portIndex >= 0 && portIndex < SerialPortC
 }  // namespace
 
 bool StoredLightSensor(int portIndex) {
-  return ValidPort(portIndex) && ProgramSettings().value(SensorKey(portIndex)).toBool();
+  // Only what the dialog writes: a value edited in by hand that is anything
+  // else must not make a box's upper bits count as light.
+  return ValidPort(portIndex) &&
+         ProgramSettings().value(SensorKey(portIndex)).toString() == QLatin1String("true");
 }
 
 void StoreLightSensor(int portIndex, bool present) {

@@ -46,7 +46,7 @@ void PrefetchLine(const PixelLines& lines, int line) {
 
 }  // namespace
 
-OnsetWait::OnsetWait(const RunState& state, std::function<PixelLines()> lines,
+OnsetWait::OnsetWait(const RunState& state, std::function<std::vector<PixelLines>()> lines,
                      std::function<void()> show, QObject* parent)
     : QObject(parent), m_state(state), m_lines(std::move(lines)), m_show(std::move(show)) {
   m_timer.setSingleShot(true);
@@ -80,8 +80,10 @@ void OnsetWait::Cancel() {
 
 void OnsetWait::OnTimeout() {
   const int32_t stimulus = m_stimulus;
-  const PixelLines lines = m_lines ? m_lines() : PixelLines{};
+  std::vector<PixelLines> areas = m_lines ? m_lines() : std::vector<PixelLines>{};
+  std::erase_if(areas, [](const PixelLines& lines) { return lines.count <= 0; });
   const int64_t deadline = m_expectedNs + BoundNs;
+  std::size_t area = 0;
   int line = 0;
   bool waited = false;
   // One line of pixels per look at the run state: the onset is seen within
@@ -93,9 +95,12 @@ void OnsetWait::OnTimeout() {
       ++m_gaveUp;
       return;
     }
-    if (lines.count > 0) {
-      PrefetchLine(lines, line);
-      if (++line == lines.count) line = 0;
+    if (!areas.empty()) {
+      PrefetchLine(areas[area], line);
+      if (++line == areas[area].count) {
+        line = 0;
+        area = (area + 1) % areas.size();
+      }
     }
     Pause();
   }

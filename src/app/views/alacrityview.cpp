@@ -58,7 +58,8 @@ CAlacrityView::CAlacrityView(AppContext& context, ViewHost& host, QWidget* paren
       context.runState,
       [this] {
         SettleBackingStore(*this, StimulusRegion());
-        return BackingStoreLines(*this, FigureArea());
+        return std::vector<PixelLines>{BackingStoreLines(*this, FigureArea()),
+                                       BackingStoreLines(*this, LightMarkerArea())};
       },
       [this] {
         m_announcer->Consume();
