@@ -3,7 +3,8 @@
 
 // alacrity-avrbox, the firmware on a simulated chip in real time, read by
 // alacrity-cli as any serial box is read: a whole test comes out exactly as
-// the bytes the firmware sent dictate, and check-box calls the box sound,
+// the bytes the firmware sent dictate (its light onsets too, with a light
+// sensor), and check-box calls the box sound,
 // its restart on the port's opening included; a pipe tells it what the
 // light sensor sees; and the window's self-test passes on it.
 
@@ -11,13 +12,11 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -25,56 +24,16 @@
 
 #include "../cli/cli_runner.h"
 #include "light_reference.h"
-
-extern char** environ;
+#include "running_box.h"
 
 namespace alacrity {
 namespace {
 
 using ::testing::HasSubstr;
 using testing::CliResult;
+using testing::RunningBox;
 using testing::RunCli;
 using testing::TempDir;
-
-// alacrity-avrbox running beside the test; stopped with SIGTERM at the end.
-class RunningBox {
- public:
-  explicit RunningBox(std::vector<std::string> arguments) {
-    int out[2];
-    if (::pipe(out) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    arguments.insert(arguments.begin(), {ALACRITY_AVRBOX, "--firmware", ALACRITY_FIRMWARE_ELF});
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&m_pid, ALACRITY_AVRBOX, &actions, nullptr, argv.data(), environ) != 0) {
-      m_pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    // The device line; the pipe closes with the program should it fail.
-    char c = 0;
-    while (::read(out[0], &c, 1) == 1 && c != '\n') m_device += c;
-    ::close(out[0]);
-  }
-  ~RunningBox() {
-    if (m_pid <= 0) return;
-    ::kill(m_pid, SIGTERM);
-    int status = 0;
-    ::waitpid(m_pid, &status, 0);
-  }
-  RunningBox(const RunningBox&) = delete;
-  RunningBox& operator=(const RunningBox&) = delete;
-
-  const std::string& Device() const { return m_device; }
-
- private:
-  pid_t m_pid = -1;
-  std::string m_device;
-};
 
 TEST(EmulatedBox, AWholeTestGivesExactlyTheTimesOfTheBytesTheFirmwareSent) {
   TempDir dir;

@@ -14,10 +14,7 @@
 #include <QTest>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -36,57 +33,14 @@
 #include "dialogs/lightsensor.h"
 #include "light_reference.h"
 #include "link/link.h"
+#include "running_box.h"
 #include "views/alacrityview.h"
-
-extern char** environ;
 
 namespace alacrity::test {
 namespace {
 
 constexpr int Stimuli = 4;
 constexpr int LateFrames = 2;
-
-// alacrity-avrbox beside the test until Stop (SIGTERM, which also writes the
-// rest of its record).
-class EmulatedBox {
- public:
-  explicit EmulatedBox(std::vector<std::string> arguments) {
-    int out[2];
-    if (::pipe(out) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    arguments.insert(arguments.begin(), {ALACRITY_AVRBOX, "--firmware", ALACRITY_FIRMWARE_ELF});
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&m_pid, ALACRITY_AVRBOX, &actions, nullptr, argv.data(), environ) != 0) {
-      m_pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    char c = 0;
-    while (::read(out[0], &c, 1) == 1 && c != '\n') m_device += c;
-    ::close(out[0]);
-  }
-  ~EmulatedBox() { Stop(); }
-  EmulatedBox(const EmulatedBox&) = delete;
-  EmulatedBox& operator=(const EmulatedBox&) = delete;
-
-  void Stop() {
-    if (m_pid <= 0) return;
-    ::kill(m_pid, SIGTERM);
-    int status = 0;
-    ::waitpid(m_pid, &status, 0);
-    m_pid = -1;
-  }
-  const std::string& Device() const { return m_device; }
-
- private:
-  pid_t m_pid = -1;
-  std::string m_device;
-};
 
 // What the window told the pipe: the stimulus, light or dark, and how many
 // of the box's bytes the program had received when it did.
@@ -109,7 +63,7 @@ class LightSensorEndToEndTest : public QObject {
     QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
     // A press of every button 500 ms after the one before was let go: each
     // stimulus, 300 ms after the release, is answered 200 ms after it shows.
-    EmulatedBox box({"--script", "500:1+2+3+4:100", "--loop", "--light-from", pipe, "--record", sent});
+    testing::RunningBox box({"--script", "500:1+2+3+4:100", "--loop", "--light-from", pipe, "--record", sent});
     QVERIFY(!box.Device().empty());
     const int screen = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     QVERIFY(screen >= 0);
