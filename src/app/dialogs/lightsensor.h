@@ -6,7 +6,7 @@
 // The light sensor's settings. Whether the box on each COM port has one on
 // its fifth bit belongs to that box (QSettings group "lightSensor", keys
 // "COM1".."COM5", true; no key: none, so no other box's upper bits are ever
-// read as light). Where the stimulus window draws the patch the sensor sits
+// read as light). Where the stimulus window draws the marker the sensor sits
 // on belongs to the station's screen ("display/lightMarkerCorner",
 // "display/lightMarkerSize"). A run takes them, with the panel's lag, as it
 // starts.
@@ -27,7 +27,7 @@ void StoreLightSensor(int portIndex, bool present);
 enum class MarkerCorner : int32_t { BottomLeft = 0, BottomRight = 1, TopLeft = 2, TopRight = 3 };
 inline constexpr int MarkerCornerCount = 4;
 
-// The patch's side in the screen's logical pixels (a centimetre and a half
+// The marker's side in the screen's logical pixels (a centimetre and a half
 // on a common monitor: wider than a sensor module's photodiode and the
 // tape around it).
 inline constexpr int MinMarkerSizePx = 20;

@@ -90,7 +90,7 @@ CStimulusScreenDlg::CStimulusScreenDlg(QWidget* parent) : QDialog(parent) {
   }
   lagLabel->setBuddy(m_panelLag);
 
-  // Where a box's light sensor is taped: the patch turns white with each
+  // Where a box's light sensor is taped: the marker turns white with each
   // stimulus and black with the background.
   const LightMarker marker = StoredLightMarker();
   auto* cornerLabel = new QLabel(tr("Light sensor's marker, &corner:"), this);

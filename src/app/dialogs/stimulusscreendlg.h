@@ -8,7 +8,7 @@
 // screen, wherever that is. Under the list, the start prompt the subject
 // reads in the interface language (empty: the built-in one) and the panel's
 // lag as a light sensor measured it (empty: not measured), and the corner
-// and size of the patch a box's light sensor sits on. OK stores them in the
+// and size of the marker a box's light sensor sits on. OK stores them in the
 // program's settings, or none when the lag is no lag.
 
 #include <QDialog>

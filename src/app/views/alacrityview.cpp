@@ -96,6 +96,12 @@ void CAlacrityView::AfterCommand() {
 void CAlacrityView::TakeStationSettings() {
   m_controller.SetStation(StoredStation(m_context.data.portIndex));
   m_marker = StoredLightMarker();
+  // The marker starts black; stimulus numbers start again at 1.
+  m_checkMarkerLit = false;
+  m_sensorInStep = 0;
+  m_shownLight = 0;
+  m_lateMarkerFor = 0;
+  m_lateMarkerStimulus = 0;
 }
 
 void CAlacrityView::PerformCommand() {
@@ -259,9 +265,6 @@ void CAlacrityView::LeaveFullScreen() { m_host.LeaveFullScreen(); }
 
 void CAlacrityView::StartTimer(int periodMs) {
   if (m_controller.Mode() == DeviceCheck) {
-    m_checkMarkerLit = false;
-    m_sensorInStep = 0;
-    m_shownLight = 0;
     m_checkStartNs = MonotonicNowNs();
     m_checkDevice = m_context.link.DeviceName();
     m_checkLatencyMs = m_context.link.LatencyTimerMs();
@@ -309,7 +312,7 @@ void CAlacrityView::PlaySignal() {
 bool CAlacrityView::SaveData() { return m_host.SaveDataCommand(); }
 
 void CAlacrityView::RunStopped(bool test) {
-  // The patch leaves the screen with the run.
+  // The marker leaves the screen with the run.
   if (m_markerObserver && m_markerReported) {
     m_markerReported = false;
     m_markerObserver(m_context.runState.current.load(), false);

@@ -79,9 +79,9 @@ class CAlacrityView : public QWidget, public RunWindow {
     m_paintObserver = std::move(observer);
   }
 
-  // Test hooks for the light sensor's patch, never set in normal runs. The
+  // Test hooks for the light sensor's marker, never set in normal runs. The
   // observer is told, once the frame is handed to the display, each time
-  // the patch turns white or black (with the stimulus in progress); a
+  // the marker turns white or black (with the stimulus in progress); a
   // delay of N frames turns it white only N refresh intervals after the
   // stimulus was painted, as a slow panel would.
   using LightMarkerObserver = std::function<void(int32_t stimulus, bool lit)>;
@@ -89,10 +89,10 @@ class CAlacrityView : public QWidget, public RunWindow {
     m_markerObserver = std::move(observer);
   }
   void SetLightMarkerDelayFrames(int frames) { m_markerDelayFrames = frames; }
-  // Where the patch is while a run or check shows it; empty otherwise.
+  // Where the marker is while a run or check shows it; empty otherwise.
   QRect LightMarkerArea() const;
   // The lines of the device check that say where the light sensor goes,
-  // what it sees and whether it follows the patch; none without a sensor.
+  // what it sees and whether it follows the marker; none without a sensor.
   QStringList LightSensorGuide() const;
 
   // The host times of the latest test while its results are the ones shown;
@@ -194,21 +194,21 @@ class CAlacrityView : public QWidget, public RunWindow {
   // Where the stimulus figures are drawn, with a pixel to spare.
   QRect FigureArea() const;
   // What a new phase or stimulus repaints once the background shows: the
-  // figure's area and the light sensor's patch.
+  // figure's area and the light sensor's marker.
   QRegion StimulusRegion() const;
-  // The light sensor's patch: whether this run or check shows one, whether
+  // The light sensor's marker: whether this run or check shows one, whether
   // it is white now, and painting it where `region` reaches it.
   bool LightMarkerShown() const;
   bool LightMarkerLit() const;
   void DrawLightMarker(QPainter& painter, const QRegion& region);
-  // Tells the test hook what the patch painted last shows, when that changed.
+  // Tells the test hook what the marker painted last shows, when that changed.
   void ReportLightMarker();
-  // The stimulus's late patch, painted alone.
+  // The stimulus's late marker, painted alone.
   void ShowLateLightMarker();
-  // The check's patch flashes; each half of a flash ends with a look at
+  // The check's marker flashes; each half of a flash ends with a look at
   // whether the sensor saw what was shown.
   void FlashCheckMarker();
-  // The settings a run or a check starts with.
+  // The settings a run or a check starts with, and its marker afresh.
   void TakeStationSettings();
   HeaderBlockTexts HeaderTexts() const;
   void OnTimer();
@@ -266,7 +266,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   // belong to.
   std::optional<RunTiming> m_runTiming;
   int32_t m_runTimingTestTime = 0;
-  // The light sensor's patch of the run or check in progress, as the
+  // The light sensor's marker of the run or check in progress, as the
   // settings were when it started; what the latest paint of it showed
   // (none: not painted) and what the test hook was last told.
   LightMarker m_marker;
@@ -275,9 +275,9 @@ class CAlacrityView : public QWidget, public RunWindow {
   LightMarkerObserver m_markerObserver;
   int m_markerDelayFrames = 0;
   QTimer m_lateMarker;
-  int32_t m_lateMarkerFor = 0;       // whose late patch the timer is for
-  int32_t m_lateMarkerStimulus = 0;  // whose late patch is white now
-  // The device check's patch: white now, and how many halves of a flash in
+  int32_t m_lateMarkerFor = 0;       // whose late marker the timer is for
+  int32_t m_lateMarkerStimulus = 0;  // whose late marker is white now
+  // The device check's marker: white now, and how many halves of a flash in
   // a row the sensor saw as shown; the sensor's state shown last.
   bool m_checkMarkerLit = false;
   int m_sensorInStep = 0;
@@ -296,7 +296,7 @@ class CAlacrityView : public QWidget, public RunWindow {
   static constexpr int CheckGuideLines = 2;
   static constexpr int CheckStatusHeight =
       CheckStatusLineHeight + (CheckGuideLines + CheckFindingLines) * CheckFindingLineHeight;
-  // Two whole flashes of the check's patch seen as shown: the sensor
+  // Two whole flashes of the check's marker seen as shown: the sensor
   // follows it.
   static constexpr int SensorInStepNeeded = 4;
   static constexpr int64_t CheckStatusPeriodNs = 500'000'000;

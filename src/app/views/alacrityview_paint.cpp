@@ -99,7 +99,7 @@ void CAlacrityView::DrawLightMarker(QPainter& painter, const QRegion& region) {
   const bool lit = LightMarkerLit();
   painter.fillRect(area, lit ? Qt::white : Qt::black);
   m_markerPainted = lit;
-  // A patch over the figure's area (a narrow screen) leaves it no longer plain.
+  // A marker over the figure's area (a narrow screen) leaves it no longer plain.
   if (area.intersects(FigureArea())) m_figureAreaBackground.reset();
 }
 
@@ -129,10 +129,10 @@ void CAlacrityView::paintEvent(QPaintEvent* event) {
   switch (mode) {
     case TestRun:
       if (phase >= WaitStart) {
-        // A paint of the figure's area and the light sensor's patch clips to
+        // A paint of the figure's area and the light sensor's marker clips to
         // two rectangles, which costs every figure a slower way of painting
         // than one rectangle does: the figure is painted clipped to its area
-        // alone, the patch after it, in the same frame.
+        // alone, the marker after it, in the same frame.
         if (const QRect marker = LightMarkerArea(); !marker.isEmpty()) {
           if (const QRegion rest = event->region() - marker; rest.rectCount() == 1) {
             painter.setClipRect(rest.boundingRect());
@@ -206,7 +206,7 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase, const QRegion
     }
     return;
   }
-  // Only a paint of the figure's area alone (and the light sensor's patch,
+  // Only a paint of the figure's area alone (and the light sensor's marker,
   // which is painted whole) may leave the fill out.
   if (!plainArea || !(region - area - LightMarkerArea()).isEmpty()) {
     painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
@@ -287,7 +287,7 @@ QStringList CAlacrityView::LightSensorGuide() const {
 
 void CAlacrityView::DrawCheckStatus(QPainter& painter, int32_t background) const {
   // Small type at the bottom, legible on every background, beside the light
-  // sensor's patch where that lies in a bottom corner.
+  // sensor's marker where that lies in a bottom corner.
   const QRect marker = LightMarkerArea();
   const auto textLine = [this, &marker](int top, int lineHeight) {
     QRect line(10, top, width() - 20, lineHeight);
