@@ -11,6 +11,8 @@
 //    display system tells (X11's Present, Wayland's presentation-time; run
 //    under xvfb-run with QT_QPA_PLATFORM=xcb for X11), with the share of
 //    stimuli that missed a frame;
+//  - both without and with a light sensor, whose marker is painted with
+//    each stimulus;
 //  - CPU use of the whole program while a test waits for its start, with
 //    the box sending 1440 bytes a second and only the safety-net timer: the
 //    real serial reader on a simulated box, which streams from a process of
@@ -32,6 +34,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,6 +51,7 @@
 #include "appcontext.h"
 #include "commandids.h"
 #include "data/enums.h"
+#include "dialogs/lightsensor.h"
 #include "dialogs/messagebox.h"
 #include "display/onsetwait.h"
 #include "engine/engine.h"
@@ -257,7 +261,11 @@ void PrintPresented(const RunTiming& timing) {
               100.0 * missed / static_cast<double>(presentedMs.size()));
 }
 
-void MeasureLag(int stimuli, double speed) {
+void MeasureLag(int stimuli, double speed, bool lightSensor) {
+  // The marker a box's light sensor sits on is painted with each stimulus.
+  StoreLightSensor(0, lightSensor);
+  std::printf("%s\n", lightSensor ? "with a light sensor (its marker painted with each stimulus):"
+                                  : "without a light sensor:");
   Bench bench(speed, true);
   std::vector<int64_t> paintedNs(ResultCapacity, 0);
   std::vector<int64_t> paintStartNs(ResultCapacity, 0);
@@ -336,6 +344,27 @@ void MeasureLag(int stimuli, double speed) {
                 static_cast<double>(NowNs() - before) / 1e6 / Paints);
   }
   std::printf("\n");
+  // A stimulus as a run repaints it, the figure's area alone, and with the
+  // light sensor's marker in the same paint; in alternate rounds, so that
+  // the machine's other work weighs on both alike.
+  bench.data->idle = 0;
+  bench.frame->View().Repaint();
+  std::array<double, 2> sums{};
+  constexpr int Rounds = 20;
+  for (int round = 0; round < Rounds; ++round) {
+    for (int32_t marker = 0; marker < 2; ++marker) {
+      state.lightSensor = round % 2 == 0 ? marker : 1 - marker;
+      bench.frame->View().Repaint();
+      const int64_t before = NowNs();
+      for (int i = 0; i < Paints; ++i) bench.frame->View().Repaint();
+      sums[static_cast<std::size_t>(state.lightSensor.load())] +=
+          static_cast<double>(NowNs() - before) / 1e6 / Paints;
+    }
+  }
+  std::printf("  one stimulus repainted as in a run: %.4f ms, with the light sensor's marker %.4f ms\n",
+              sums[0] / Rounds, sums[1] / Rounds);
+  state.lightSensor = 0;
+  bench.data->idle = 1;
   bench.frame->LeaveFullScreen();
   controller.ShowNeutralView();
 }
@@ -384,12 +413,17 @@ int main(int argc, char** argv) {
   const int idleSeconds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 10;
   // Before any thread exists: the child only streams.
   const std::string boxDevice = alacrity::StartIdleBoxProcess();
+  // Settings of its own: the user's station settings (a light sensor, say)
+  // must not change what is measured, nor the runs here change them.
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
   QApplication app(argc, argv);
   alacrity::SetMessageBoxHook([](alacrity::MessageKind, const QString& text) {
     std::fprintf(stderr, "message: %s\n", qPrintable(text));
     return false;
   });
-  alacrity::MeasureLag(stimuli, speed);
+  alacrity::MeasureLag(stimuli, speed, false);
+  alacrity::MeasureLag(stimuli, speed, true);
   alacrity::MeasureIdleCpu(idleSeconds, boxDevice);
   return 0;
 }

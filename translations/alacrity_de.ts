@@ -514,6 +514,22 @@ Soll die Datei ersetzt werden?</translation>
         <source>Invalid</source>
         <translation>Ungültig</translation>
     </message>
+    <message>
+        <source>bottom left</source>
+        <translation>unten links</translation>
+    </message>
+    <message>
+        <source>bottom right</source>
+        <translation>unten rechts</translation>
+    </message>
+    <message>
+        <source>top left</source>
+        <translation>oben links</translation>
+    </message>
+    <message>
+        <source>top right</source>
+        <translation>oben rechts</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
@@ -1536,6 +1552,26 @@ Soll die Datei ersetzt werden?</translation>
         <source>%1 bytes/s</source>
         <translation>%1 Bytes/s</translation>
     </message>
+    <message>
+        <source>The sensor sees light.</source>
+        <translation>Der Sensor sieht Licht.</translation>
+    </message>
+    <message>
+        <source>The sensor sees dark.</source>
+        <translation>Der Sensor sieht Dunkel.</translation>
+    </message>
+    <message>
+        <source>Light sensor: tape it over the flashing marker in the %1 corner of this screen.</source>
+        <translation>Lichtsensor: über der blinkenden Markierung in der Ecke %1 dieses Bildschirms festkleben.</translation>
+    </message>
+    <message>
+        <source>It follows the marker: ready.</source>
+        <translation>Er folgt der Markierung: bereit.</translation>
+    </message>
+    <message>
+        <source>It does not follow the marker yet: centre it on the marker, shade it from the room&apos;s light or turn its module&apos;s screw.</source>
+        <translation>Er folgt der Markierung noch nicht: ihn mittig auf die Markierung setzen, vor dem Raumlicht abschirmen oder die Stellschraube seines Moduls drehen.</translation>
+    </message>
 </context>
 <context>
     <name>alacrity::CCommDlg</name>
@@ -1554,6 +1590,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (nicht vorhanden)</translation>
+    </message>
+    <message>
+        <source>The box has a light sensor on its fifth bit</source>
+        <translation>Die Box hat einen Lichtsensor auf ihrem fünften Bit</translation>
+    </message>
+    <message>
+        <source>A box built with a light sensor over the marker in a corner of the stimulus screen</source>
+        <translation>Eine Box mit einem Lichtsensor über der Markierung in einer Ecke des Reizbildschirms</translation>
     </message>
 </context>
 <context>
@@ -1805,6 +1849,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Enter the panel&apos;s lag in milliseconds, from 0 to %1, or leave it empty while it is not measured.</source>
         <translation>Die Panelverzögerung in Millisekunden eingeben, von 0 bis %1, oder leer lassen, solange sie nicht gemessen ist.</translation>
+    </message>
+    <message>
+        <source>Light sensor&apos;s marker, &amp;corner:</source>
+        <translation>Markierung des Lichtsensors, &amp;Ecke:</translation>
+    </message>
+    <message>
+        <source>Light sensor&apos;s marker, si&amp;ze (pixels):</source>
+        <translation>Markierung des Lichtsensors, &amp;Größe (Pixel):</translation>
     </message>
 </context>
 <context>

@@ -514,6 +514,22 @@ Do you want to replace it?</source>
         <source>Invalid</source>
         <translation>No válido</translation>
     </message>
+    <message>
+        <source>bottom left</source>
+        <translation>inferior izquierda</translation>
+    </message>
+    <message>
+        <source>bottom right</source>
+        <translation>inferior derecha</translation>
+    </message>
+    <message>
+        <source>top left</source>
+        <translation>superior izquierda</translation>
+    </message>
+    <message>
+        <source>top right</source>
+        <translation>superior derecha</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
@@ -1536,6 +1552,26 @@ Do you want to replace it?</source>
         <source>%1 bytes/s</source>
         <translation>%1 bytes/s</translation>
     </message>
+    <message>
+        <source>The sensor sees light.</source>
+        <translation>El sensor ve luz.</translation>
+    </message>
+    <message>
+        <source>The sensor sees dark.</source>
+        <translation>El sensor ve oscuridad.</translation>
+    </message>
+    <message>
+        <source>Light sensor: tape it over the flashing marker in the %1 corner of this screen.</source>
+        <translation>Sensor de luz: fijarlo sobre la marca intermitente en la esquina %1 de esta pantalla.</translation>
+    </message>
+    <message>
+        <source>It follows the marker: ready.</source>
+        <translation>Sigue la marca: listo.</translation>
+    </message>
+    <message>
+        <source>It does not follow the marker yet: centre it on the marker, shade it from the room&apos;s light or turn its module&apos;s screw.</source>
+        <translation>Todavía no sigue la marca: centrarlo sobre la marca, protegerlo de la luz de la sala o girar el tornillo de su módulo.</translation>
+    </message>
 </context>
 <context>
     <name>alacrity::CCommDlg</name>
@@ -1554,6 +1590,14 @@ Do you want to replace it?</source>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (no presente)</translation>
+    </message>
+    <message>
+        <source>The box has a light sensor on its fifth bit</source>
+        <translation>La caja tiene un sensor de luz en su quinto bit</translation>
+    </message>
+    <message>
+        <source>A box built with a light sensor over the marker in a corner of the stimulus screen</source>
+        <translation>Una caja construida con un sensor de luz sobre la marca en una esquina de la pantalla de estímulos</translation>
     </message>
 </context>
 <context>
@@ -1805,6 +1849,14 @@ Do you want to replace it?</source>
     <message>
         <source>Enter the panel&apos;s lag in milliseconds, from 0 to %1, or leave it empty while it is not measured.</source>
         <translation>Introducir el retardo del panel en milisegundos, de 0 a %1, o dejarlo vacío mientras no esté medido.</translation>
+    </message>
+    <message>
+        <source>Light sensor&apos;s marker, &amp;corner:</source>
+        <translation>Marca del sensor de luz, &amp;esquina:</translation>
+    </message>
+    <message>
+        <source>Light sensor&apos;s marker, si&amp;ze (pixels):</source>
+        <translation>Marca del sensor de luz, &amp;tamaño (píxeles):</translation>
     </message>
 </context>
 <context>

@@ -514,6 +514,22 @@ Voulez-vous le remplacer ?</translation>
         <source>Invalid</source>
         <translation>Invalide</translation>
     </message>
+    <message>
+        <source>bottom left</source>
+        <translation>en bas à gauche</translation>
+    </message>
+    <message>
+        <source>bottom right</source>
+        <translation>en bas à droite</translation>
+    </message>
+    <message>
+        <source>top left</source>
+        <translation>en haut à gauche</translation>
+    </message>
+    <message>
+        <source>top right</source>
+        <translation>en haut à droite</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
@@ -1536,6 +1552,26 @@ Voulez-vous le remplacer ?</translation>
         <source>%1 bytes/s</source>
         <translation>%1 octets/s</translation>
     </message>
+    <message>
+        <source>The sensor sees light.</source>
+        <translation>Le capteur voit de la lumière.</translation>
+    </message>
+    <message>
+        <source>The sensor sees dark.</source>
+        <translation>Le capteur voit de l&apos;obscurité.</translation>
+    </message>
+    <message>
+        <source>Light sensor: tape it over the flashing marker in the %1 corner of this screen.</source>
+        <translation>Capteur de lumière : le fixer sur le repère clignotant dans le coin %1 de cet écran.</translation>
+    </message>
+    <message>
+        <source>It follows the marker: ready.</source>
+        <translation>Il suit le repère : prêt.</translation>
+    </message>
+    <message>
+        <source>It does not follow the marker yet: centre it on the marker, shade it from the room&apos;s light or turn its module&apos;s screw.</source>
+        <translation>Il ne suit pas encore le repère : le centrer sur le repère, le protéger de la lumière de la pièce ou tourner la vis de son module.</translation>
+    </message>
 </context>
 <context>
     <name>alacrity::CCommDlg</name>
@@ -1554,6 +1590,14 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (absent)</translation>
+    </message>
+    <message>
+        <source>The box has a light sensor on its fifth bit</source>
+        <translation>Le boîtier a un capteur de lumière sur son cinquième bit</translation>
+    </message>
+    <message>
+        <source>A box built with a light sensor over the marker in a corner of the stimulus screen</source>
+        <translation>Un boîtier construit avec un capteur de lumière sur le repère dans un coin de l&apos;écran des stimuli</translation>
     </message>
 </context>
 <context>
@@ -1805,6 +1849,14 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Enter the panel&apos;s lag in milliseconds, from 0 to %1, or leave it empty while it is not measured.</source>
         <translation>Saisir le retard de la dalle en millisecondes, de 0 à %1, ou laisser vide tant qu&apos;il n&apos;est pas mesuré.</translation>
+    </message>
+    <message>
+        <source>Light sensor&apos;s marker, &amp;corner:</source>
+        <translation>Repère du capteur de lumière, &amp;coin :</translation>
+    </message>
+    <message>
+        <source>Light sensor&apos;s marker, si&amp;ze (pixels):</source>
+        <translation>Repère du capteur de lumière, tai&amp;lle (pixels) :</translation>
     </message>
 </context>
 <context>

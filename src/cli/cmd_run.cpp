@@ -47,6 +47,7 @@ struct RunOptions {
   std::string stream;
   std::string subject;
   std::string device;
+  bool lightSensor = false;
   std::optional<uint32_t> seed;
   std::optional<int64_t> time;
   std::string output;
@@ -190,6 +191,7 @@ int RunTest(const RunOptions& options) {
   state->portIndex = data->portIndex;
   state->serialOnly = 0;
   state->checkMode = 0;
+  state->lightSensor = options.lightSensor ? 1 : 0;
   state->phase = WaitStart;
   // A box on a device gives host times worth keeping beside the data file.
   auto record = std::make_unique<TimingRecord>();
@@ -212,8 +214,11 @@ int RunTest(const RunOptions& options) {
   FinishRun(*state, *data);
   // Without a box, no host times: a timing record of an earlier file of that
   // name goes.
-  const std::optional<RunTiming> timing =
-      fromDevice ? std::optional(record->Snapshot(state->stimulusCount.load())) : std::nullopt;
+  std::optional<RunTiming> timing;
+  if (fromDevice) {
+    timing = record->Snapshot(state->stimulusCount.load());
+    timing->station.lightSensor = options.lightSensor;
+  }
   if (!SaveTestDataOrReport(options.output, *data, timing ? &*timing : nullptr)) {
     return ExitRefused;
   }
@@ -244,6 +249,11 @@ Command AddRunCommand(CLI::App& app) {
       "--device", options->device,
       "A response box on this serial device (e.g. /dev/ttyUSB0), pressed by a script or a "
       "machine: nobody sees a stimulus");
+  command
+      ->add_flag("--light-sensor", options->lightSensor,
+                 "The box has a light sensor on its fifth bit: the timing record notes, per "
+                 "stimulus, the first byte after its onset in which it saw light")
+      ->needs(device);
   stream->excludes(subject, device);
   subject->excludes(stream, device);
   device->excludes(stream, subject);

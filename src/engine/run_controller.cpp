@@ -103,6 +103,19 @@ void RunController::StartRun() {
     m_window.ShowMessage(CommunicationErrorText(m_link.StartFailure()));
     return;
   }
+  // The link found a box that cannot have the port's light sensor (the USB
+  // box, the keyboard box): the run and its journal say no sensor, before
+  // any answer could have been handed over.
+  if (m_runStation.lightSensor && m_state.lightSensor.load() == 0) {
+    m_runStation.lightSensor = false;
+    if (m_journal && m_journalState == JournalState::Writing) {
+      if (const auto error = m_journal->BeginRun(m_data, m_performMode,
+                                                 m_state.stimulusCount.load(), m_runStation)) {
+        m_journalState = JournalState::NotBegun;
+        m_window.ShowMessage(std::string(MessageNoJournal) + *error);
+      }
+    }
+  }
   m_stoppedSendingShown = false;
   m_linkStartedNs = m_now();
   m_link.SetSyncLine(1);

@@ -33,7 +33,8 @@ struct RunState {
   std::atomic<int32_t> done{0};          // reader: 1 when the run is over
   std::atomic<int32_t> checkMode{0};     // UI: nonzero for a device check
   std::atomic<int32_t> lastButtons{0};   // reader, check mode: latest nibble
-  // UI, before the start: nonzero when the box's fifth bit is a light sensor.
+  // UI, before the start: nonzero when the box's fifth bit is a light sensor;
+  // the link clears it as it starts a box that cannot have one.
   std::atomic<int32_t> lightSensor{0};
   std::atomic<int32_t> lastLight{0};     // reader, check mode with a light sensor: 1 while lit
 };

@@ -31,22 +31,31 @@ int DeviceLink::Start(RunState* run) {
     m_startFailure = "the link is still taken: press Stop first";
     return 0;
   }
-  AttachEngine(*run, m_data);
   m_startFailure.clear();
 
+  ActiveLink chosen = ActiveLink::Serial;
   if (m_useKeyboard) {
-    m_active.store(ActiveLink::Keyboard);
+    chosen = ActiveLink::Keyboard;
+  } else if (run->serialOnly.load() == 0 && m_usb && m_usb->UsbProbe() != 0) {
+    chosen = ActiveLink::Usb;
+  }
+  // A light sensor is a setting of the box on a serial port: the USB box is
+  // the four-button box and the keyboard box has none, and whatever their
+  // upper bits say must not be read as light.
+  if (chosen != ActiveLink::Serial) run->lightSensor.store(0);
+  AttachEngine(*run, m_data);
+  m_active.store(chosen);
+
+  if (chosen == ActiveLink::Keyboard) {
     if (m_keyboard->Open() != 0) return 1;
     m_startFailure = "the keyboard box could not start";
     return 0;
   }
-  if (run->serialOnly.load() == 0 && m_usb && m_usb->UsbProbe() != 0) {
-    m_active.store(ActiveLink::Usb);
+  if (chosen == ActiveLink::Usb) {
     if (m_usb->UsbOpen() != 0) return 1;
     m_startFailure = m_usb->OpenFailure();
     return 0;
   }
-  m_active.store(ActiveLink::Serial);
   if (m_serial->SerialOpen(run->portIndex.load()) != 0) return 1;
   // Both ways were tried: say so, or the operator would look for the box
   // on the serial port only.

@@ -35,7 +35,8 @@ class DeviceLink {
 
   // 1 when a link runs, 0 on failure. The active link is chosen before the
   // open and stays chosen when the open fails, so a second start is refused
-  // until Stop.
+  // until Stop. Only a box on a serial port may have a light sensor: any
+  // other clears the run's `lightSensor`.
   int Start(RunState* run);
   // Why the last Start failed, for the operator: the device tried and what
   // went wrong ("no USB box found; /dev/ttyS0: Permission denied"). Empty

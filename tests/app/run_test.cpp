@@ -20,6 +20,8 @@
 #include "commandids.h"
 #include "data/enums.h"
 #include "data/test_data_file.h"
+#include "dialogs/lightsensor.h"
+#include "dialogs/stimulusscreen.h"
 #include "engine/engine.h"
 #include "engine/figure_geometry.h"
 #include "engine/simulated_subject.h"
@@ -420,6 +422,85 @@ class RunTest : public QObject {
       }
     });
     QCOMPARE(figures, 4);
+  }
+
+  // With the box's light sensor on, the screen itself (the backing store)
+  // shows the patch in its corner, white in each stimulus's own paint and
+  // black with the background; without it the corner is background. The
+  // run's timing names the station as it was when the test started.
+  void theLightSensorsPatchAndTheStationGoWithTheRun_data() {
+    QTest::addColumn<bool>("sensor");
+    QTest::newRow("a box with a light sensor") << true;
+    QTest::newRow("a box without") << false;
+  }
+  void theLightSensorsPatchAndTheStationGoWithTheRun() {
+    QFETCH(bool, sensor);
+    f->data->portIndex = 2;
+    StoreLightSensor(2, sensor);
+    StorePanelLagMs(4.5);
+    StoreLightMarker({MarkerCorner::BottomRight, 40});
+    f->data->customConfiguration.background = Code(BackgroundColor::Blue);
+    Perform(3);
+    QVERIFY(f->WaitForFullScreenView());
+    StoreLightSensor(2, !sensor);
+    StorePanelLagMs(std::nullopt);
+    StoreLightMarker({});
+
+    const QColor blue = ColorOfBackground(Code(BackgroundColor::Blue));
+    const QRect view(View().mapTo(View().window(), QPoint(0, 0)), View().size());
+    const QPoint patch(view.width() - 20, view.height() - 20);
+    QStringList failures;
+    SimulatedSubject subject({250.0, 0.0, 0.0}, 3);
+    Drive(subject, [this] { return f->state->done.load() != 0; }, [&](int32_t phase) {
+      if (f->data->idle == 1 || f->state->done.load() != 0) return;
+      const QImage shown = View().screen()->grabWindow(View().window()->winId()).toImage().copy(view);
+      const QColor expected = !sensor ? blue : phase == WaitResponse ? QColor(Qt::white) : QColor(Qt::black);
+      if (shown.pixelColor(patch) != expected || shown.pixelColor(patch.x() - 30, patch.y()) != blue) {
+        failures << QStringLiteral("phase %1: %2").arg(phase).arg(Describe(shown.pixelColor(patch)));
+      }
+    });
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    QTRY_COMPARE(f->data->idle, 1);
+    const RunTiming* timing = View().TimingOfResults();
+    QVERIFY(timing != nullptr);
+    QCOMPARE(timing->station, (StationTiming{.lightSensor = sensor, .panelLagUs = 4500}));
+    StoreLightSensor(2, false);
+  }
+
+  // The device check with a light sensor: its patch flashes in the chosen
+  // corner, the guide names that corner and shows at once what the sensor
+  // sees, and says it follows the patch only once it has for two whole
+  // flashes.
+  void theCheckWalksTheOperatorThroughPlacingTheLightSensor() {
+    f->data->portIndex = 0;
+    StoreLightSensor(0, true);
+    StoreLightMarker({MarkerCorner::TopLeft, 50});
+    QList<bool> flashes;
+    bool follow = false;
+    View().SetLightMarkerObserver([&](int32_t, bool lit) {
+      flashes << lit;
+      if (follow) Feed(lit ? 0x10 : 0x00, 3);
+    });
+    f->frame->RunCommand(IdCheck);
+    StoreLightSensor(0, false);
+    StoreLightMarker({});
+    QVERIFY(f->WaitForFullScreenView());
+    QCOMPARE(View().LightMarkerArea(), QRect(0, 0, 50, 50));
+    QStringList guide = View().LightSensorGuide();
+    QCOMPARE(guide.size(), 2);
+    QVERIFY(guide[0].contains(QStringLiteral("top left")));
+    QVERIFY(guide[1].startsWith(QStringLiteral("The sensor sees dark. It does not follow")));
+
+    Feed(0x10, 3);  // room light on it
+    QTRY_VERIFY_WITH_TIMEOUT(View().LightSensorGuide()[1].startsWith(QStringLiteral("The sensor sees light. It does not")), 2000);
+    QTest::qWait(1200);  // two halves of a flash, one of them in step by chance
+    QVERIFY(View().LightSensorGuide()[1].contains(QStringLiteral("does not follow")));
+    follow = true;
+    QTRY_VERIFY_WITH_TIMEOUT(View().LightSensorGuide()[1].endsWith(QStringLiteral("It follows the marker: ready.")), 5000);
+    QVERIFY(flashes.contains(true) && flashes.contains(false));
+    f->frame->RunCommand(IdStop);
+    QVERIFY(View().LightSensorGuide().isEmpty());
+    QVERIFY2(!flashes.last(), "the patch left the screen with the check");
   }
 
   void silentVoiceNeverPlays() {

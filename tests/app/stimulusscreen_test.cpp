@@ -7,12 +7,15 @@
 // the figures painted on device pixels at every ratio.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 
 #include <cstddef>
@@ -22,6 +25,7 @@
 #include "apptestsupport.h"
 #include "commandids.h"
 #include "data/enums.h"
+#include "dialogs/lightsensor.h"
 #include "dialogs/stimulusscreen.h"
 #include "dialogs/stimulusscreendlg.h"
 #include "display/displayserver.h"
@@ -139,6 +143,36 @@ class StimulusScreenTest : public QObject {
     CStimulusScreenDlg again(f->frame.get());
     QCOMPARE(again.findChild<QLineEdit*>(QStringLiteral("panelLag"))->text(), shownAgain);
     StorePanelLagMs(std::nullopt);
+  }
+
+  // Where the light sensor's patch goes: the corner and size go through the
+  // dialog and back, and what was edited into the settings by hand that is
+  // no corner or size gives the default rather than a patch nobody finds.
+  void lightMarkerRoundTripsThroughTheDialog() {
+    StoreLightMarker({});
+    {
+      CStimulusScreenDlg dialog(f->frame.get());
+      auto* corner = dialog.findChild<QComboBox*>(QStringLiteral("markerCorner"));
+      auto* size = dialog.findChild<QSpinBox*>(QStringLiteral("markerSize"));
+      QCOMPARE(corner->currentText(), QStringLiteral("bottom left"));
+      QCOMPARE(size->value(), DefaultMarkerSizePx);
+      corner->setCurrentIndex(corner->findText(QStringLiteral("top right")));
+      size->setValue(120);
+      dialog.accept();
+    }
+    QCOMPARE(StoredLightMarker(), (LightMarker{MarkerCorner::TopRight, 120}));
+    {
+      CStimulusScreenDlg again(f->frame.get());
+      QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("markerCorner"))->currentText(),
+               QStringLiteral("top right"));
+      QCOMPARE(again.findChild<QSpinBox*>(QStringLiteral("markerSize"))->value(), 120);
+    }
+    QSettings settings(QStringLiteral("alacrity"), QStringLiteral("alacrity"));
+    settings.setValue(QStringLiteral("display/lightMarkerCorner"), QStringLiteral("middle"));
+    settings.setValue(QStringLiteral("display/lightMarkerSize"), 5000);
+    settings.sync();
+    QCOMPARE(StoredLightMarker(), LightMarker{});
+    StoreLightMarker({});
   }
 
   // The test on the subject's screen; the main window keeps its place, its

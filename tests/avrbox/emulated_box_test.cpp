@@ -3,7 +3,8 @@
 
 // alacrity-avrbox, the firmware on a simulated chip in real time, read by
 // alacrity-cli as any serial box is read: a whole test comes out exactly as
-// the bytes the firmware sent dictate, and check-box calls the box sound,
+// the bytes the firmware sent dictate (its light onsets too, with a light
+// sensor), and check-box calls the box sound,
 // its restart on the port's opening included; a pipe tells it what the
 // light sensor sees; and the window's self-test passes on it.
 
@@ -11,67 +12,28 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "../cli/cli_runner.h"
-
-extern char** environ;
+#include "light_reference.h"
+#include "running_box.h"
 
 namespace alacrity {
 namespace {
 
 using ::testing::HasSubstr;
 using testing::CliResult;
+using testing::RunningBox;
 using testing::RunCli;
 using testing::TempDir;
-
-// alacrity-avrbox running beside the test; stopped with SIGTERM at the end.
-class RunningBox {
- public:
-  explicit RunningBox(std::vector<std::string> arguments) {
-    int out[2];
-    if (::pipe(out) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    arguments.insert(arguments.begin(), {ALACRITY_AVRBOX, "--firmware", ALACRITY_FIRMWARE_ELF});
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&m_pid, ALACRITY_AVRBOX, &actions, nullptr, argv.data(), environ) != 0) {
-      m_pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    // The device line; the pipe closes with the program should it fail.
-    char c = 0;
-    while (::read(out[0], &c, 1) == 1 && c != '\n') m_device += c;
-    ::close(out[0]);
-  }
-  ~RunningBox() {
-    if (m_pid <= 0) return;
-    ::kill(m_pid, SIGTERM);
-    int status = 0;
-    ::waitpid(m_pid, &status, 0);
-  }
-  RunningBox(const RunningBox&) = delete;
-  RunningBox& operator=(const RunningBox&) = delete;
-
-  const std::string& Device() const { return m_device; }
-
- private:
-  pid_t m_pid = -1;
-  std::string m_device;
-};
 
 TEST(EmulatedBox, AWholeTestGivesExactlyTheTimesOfTheBytesTheFirmwareSent) {
   TempDir dir;
@@ -93,6 +55,58 @@ TEST(EmulatedBox, AWholeTestGivesExactlyTheTimesOfTheBytesTheFirmwareSent) {
   fromBytes.insert(fromBytes.end(), {"--stream", sent, "-o", (dir / "bytes.aly").string()});
   ASSERT_EQ(RunCli(fromBytes).exitCode, 0);
   EXPECT_EQ(testing::ReadAll(dir / "box.aly"), testing::ReadAll(dir / "bytes.aly"));
+}
+
+// The record of `run` (a header row, then one row per stimulus): the
+// column named `name` of every row, as numbers; empty fields as 0.
+std::vector<int64_t> Column(const std::string& csv, const std::string& name) {
+  std::vector<std::vector<std::string>> rows;
+  std::string line;
+  for (std::istringstream lines(csv); std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<std::string>& fields = rows.emplace_back();
+    std::string field;
+    for (std::istringstream cells(line); std::getline(cells, field, ',');) fields.push_back(field);
+  }
+  std::vector<int64_t> values;
+  if (rows.empty()) return values;
+  const auto at = std::find(rows[0].begin(), rows[0].end(), name) - rows[0].begin();
+  for (std::size_t row = 1; row < rows.size(); ++row) {
+    const std::string& field = rows[row].at(static_cast<std::size_t>(at));
+    values.push_back(field.empty() ? 0 : std::stoll(field));
+  }
+  return values;
+}
+
+// `run --light-sensor`: the record notes each stimulus's light onset exactly
+// where the bytes the firmware sent put it.
+TEST(EmulatedBox, ARunWithTheLightSensorNotesEachLightOnsetWhereTheBytesPutIt) {
+  TempDir dir;
+  const std::string sent = (dir / "sent.bin").string();
+  // The sensor sees light for 40 ms in every 80; a button every 1.2 s.
+  std::string script;
+  for (int step = 0; step < 14; ++step) script += "40:L:40 ";
+  script += "40:1+L:40";
+  {
+    RunningBox box({"--script", script, "--loop", "--record", sent});
+    ASSERT_FALSE(box.Device().empty());
+    const CliResult live =
+        RunCli({"run", "--count", "3", "--seed", "5", "--device", box.Device(), "--light-sensor",
+                "-o", (dir / "box.aly").string()},
+               {.limit = std::chrono::seconds(60)});
+    ASSERT_EQ(live.exitCode, 0) << live.err;
+  }
+  const std::string record = testing::ReadAll(dir / "box.timing.csv");
+  const std::vector<int64_t> onsets = Column(record, "onset_byte");
+  const std::vector<int64_t> lights = Column(record, "light_byte");
+  ASSERT_EQ(onsets.size(), 3u) << record;
+  EXPECT_THAT(Column(record, "light_sensor"), ::testing::Each(1));
+  const std::string bytes = testing::ReadAll(sent);
+  for (std::size_t i = 0; i < onsets.size(); ++i) {
+    EXPECT_NE(lights[i], 0) << "stimulus " << i + 1;
+    EXPECT_EQ(lights[i], testing::FirstLightAfter(bytes, static_cast<int32_t>(onsets[i])))
+        << "stimulus " << i + 1;
+  }
 }
 
 TEST(EmulatedBox, CheckBoxCallsItSoundThoughItRestartsWhenItsPortOpens) {

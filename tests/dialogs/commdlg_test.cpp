@@ -5,6 +5,7 @@
 // checked position, the device path of each port in its tooltip, and the
 // device assigned to each port from those present in a fake /dev and /sys.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 
 #include "data/document_data.h"
 #include "dialogs/commdlg.h"
+#include "dialogs/lightsensor.h"
 #include "dialogs/portsettings.h"
 #include "dialogtestsupport.h"
 #include "link/serial_devices.h"
@@ -40,6 +42,7 @@ class CommDlgTest : public QObject {
   void DevicesPresentAreOfferedAndTheChoiceIsKeptPerUser();
   void AVariableFixesItsPortAndAnAbsentDeviceStaysAssigned();
   void ASlowLatencyTimerIsLoweredOrToldOnce();
+  void EachPortsBoxKeepsItsOwnLightSensor();
   void initTestCase();
   void cleanup();
 
@@ -230,6 +233,44 @@ void CommDlgTest::ASlowLatencyTimerIsLoweredOrToldOnce() {
   QVERIFY(recorder.messages[0].startsWith(QStringLiteral("The latency timer of the converter ttyUSB0 is ")));
   QVERIFY(recorder.messages[0].contains(
       QStringLiteral("echo 1 | sudo tee /sys/bus/usb-serial/devices/ttyUSB0/latency_timer")));
+}
+
+// The checkbox speaks of the checked port's box; each port keeps its own
+// answer, OK stores them all and Cancel none.
+void CommDlgTest::EachPortsBoxKeepsItsOwnLightSensor() {
+  DocumentData data;
+  data.portIndex = 9;  // no port checked: nothing to say of a box
+  {
+    CCommDlg dialog(data);
+    auto* sensor = Find<QCheckBox>(dialog, "lightSensor");
+    QVERIFY(!sensor->isEnabled());
+    Click(dialog, "1002");
+    QVERIFY(sensor->isEnabled());
+    QVERIFY(!sensor->isChecked());
+    sensor->setChecked(true);
+    Click(dialog, "1000");
+    QVERIFY(!sensor->isChecked());
+    Click(dialog, "1002");
+    QVERIFY(sensor->isChecked());
+    Click(dialog, "2");  // Cancel
+  }
+  QVERIFY(!StoredLightSensor(2));
+  {
+    CCommDlg dialog(data);
+    Click(dialog, "1002");
+    Find<QCheckBox>(dialog, "lightSensor")->setChecked(true);
+    Click(dialog, "1000");
+    Click(dialog, "1");
+  }
+  QCOMPARE(data.portIndex, 0);
+  QVERIFY(StoredLightSensor(2));
+  QVERIFY(!StoredLightSensor(0));
+  QCOMPARE(StoredStation(2).lightSensor, true);
+  CCommDlg reopened(data);
+  QVERIFY(!Find<QCheckBox>(reopened, "lightSensor")->isChecked());  // COM1's box
+  Click(reopened, "1002");
+  QVERIFY(Find<QCheckBox>(reopened, "lightSensor")->isChecked());
+  StoreLightSensor(2, false);
 }
 
 }  // namespace alacrity::test

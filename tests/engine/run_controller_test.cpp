@@ -94,6 +94,7 @@ class FakeLink : public RunLink {
   int Start(RunState* run) override {
     if (active) return 0;
     active = true;
+    if (boxWithoutLightSensor) run->lightSensor = 0;  // as the link does for a USB box
     AttachEngine(*run, m_data);
     return opens ? 1 : 0;
   }
@@ -106,6 +107,7 @@ class FakeLink : public RunLink {
   bool opens = true;
   std::string failure;
   bool stoppedSending = false;
+  bool boxWithoutLightSensor = false;
   std::vector<int> syncLine;
 
  private:
@@ -523,6 +525,20 @@ TEST_F(JournalledRunTest, TimesThatComeAfterTheAnswerStillReachTheJournal) {
   ASSERT_TRUE(restored.has_value());
   EXPECT_EQ(restored->station, journalled.Station());
   EXPECT_EQ(restored->stimuli[1].presented, presented(2));
+}
+
+// The light sensor is the serial port's box's: when the link takes another
+// box, neither the run nor its journal claims one.
+TEST_F(JournalledRunTest, ARunOnABoxWithoutTheSensorSaysSoInItsJournal) {
+  journalled.SetStation({.lightSensor = true, .panelLagUs = 3000});
+  link.boxWithoutLightSensor = true;
+  window.performChoice = PerformChoice{PerformMode::Custom, 4};
+  journalled.PerformCommand();
+  EXPECT_EQ(state->lightSensor, 0);
+  const StationTiming withoutSensor{.lightSensor = false, .panelLagUs = 3000};
+  EXPECT_EQ(journalled.RunStation(), withoutSensor);
+  EXPECT_EQ(journal.image.setUp.station, withoutSensor);
+  EXPECT_TRUE(journalled.Station().lightSensor) << "the setting stays for the next run";
 }
 
 TEST_F(JournalledRunTest, EveryAnswerIsJournalledAndRestoresAsStopLeftIt) {

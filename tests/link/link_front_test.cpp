@@ -205,6 +205,39 @@ TEST_F(LinkFrontTest, TheKeyboardBoxRunsOnlyWhenChosen) {
   front.Stop();
 }
 
+// A light sensor belongs to the box on the serial port; the USB box and the
+// keyboard box never have their fifth bit read as one.
+TEST_F(LinkFrontTest, OnlyTheSerialPortsBoxKeepsItsLightSensor) {
+  const int box = driver->AddDevice("Morva packet");
+  const struct {
+    const char* name;
+    bool keyboard;
+    bool serialOnly;
+    ActiveLink active;
+    int32_t lightSensor;
+  } cases[] = {
+      {"USB", false, false, ActiveLink::Usb, 0},
+      {"keyboard", true, false, ActiveLink::Keyboard, 0},
+      {"serial", false, true, ActiveLink::Serial, 1},
+  };
+  DeviceLink& front = Front();
+  for (const auto& c : cases) {
+    front.UseKeyboardBox(c.keyboard);
+    run.serialOnly = c.serialOnly ? 1 : 0;
+    run.lightSensor = 1;
+    ASSERT_EQ(front.Start(&run), 1) << c.name;
+    EXPECT_EQ(front.Active(), c.active) << c.name;
+    EXPECT_EQ(run.lightSensor, c.lightSensor) << c.name;
+    if (c.active == ActiveLink::Usb) {
+      // Its upper bits light nothing.
+      driver->QueueChunk(box, std::vector<uint8_t>(30, 0x11));
+      EXPECT_TRUE(WaitFor([&] { return run.lastButtons == 1; }));
+      EXPECT_EQ(run.lastLight, 0);
+    }
+    front.Stop();
+  }
+}
+
 TEST_F(LinkFrontTest, DestroyingTheFrontStopsTheRunningLink) {
   ASSERT_EQ(Front().Start(&run), 1);
   ASSERT_TRUE(terminal.Write(1, 10));

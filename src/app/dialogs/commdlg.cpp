@@ -4,6 +4,7 @@
 #include "dialogs/commdlg.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 
 #include "data/document_data.h"
 #include "dialogs/dialoglayout.h"
+#include "dialogs/lightsensor.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/portsettings.h"
 
@@ -93,8 +95,27 @@ CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* pa
     devices->setCurrentIndex(current);
   }
 
+  for (int index = 0; index < SerialPortCount; ++index) {
+    m_lightSensors[static_cast<std::size_t>(index)] = StoredLightSensor(index);
+  }
+  m_lightSensor = new QCheckBox(tr("The box has a light sensor on its fifth bit"), this);
+  m_lightSensor->setObjectName(QStringLiteral("lightSensor"));
+  m_lightSensor->setToolTip(
+      tr("A box built with a light sensor over the marker in a corner of the stimulus screen"));
+  connect(m_lightSensor, &QCheckBox::toggled, this, [this](bool has) {
+    if (const int index = m_ports->checkedId(); index >= 0) {
+      m_lightSensors[static_cast<std::size_t>(index)] = has;
+    }
+  });
+  connect(m_ports, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+    if (!checked) return;
+    m_lightSensor->setEnabled(true);
+    m_lightSensor->setChecked(m_lightSensors[static_cast<std::size_t>(index)]);
+  });
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(box);
+  layout->addWidget(m_lightSensor);
   layout->addWidget(MakeOkCancel(this));
   layout->setSizeConstraint(QLayout::SetFixedSize);
   // The ports and their devices make a narrow dialog: wide enough for the
@@ -103,6 +124,8 @@ CCommDlg::CCommDlg(DocumentData& document, const DeviceRoots& roots, QWidget* pa
   box->setMinimumWidth(TitleBarWidth(*this) - margins.left() - margins.right());
 
   m_portIndex = m_data.portIndex;
+  // With no port checked there is no box to say anything of.
+  m_lightSensor->setEnabled(false);
   Exchange(DataExchange::Direction::ToControls);
 }
 
@@ -120,6 +143,7 @@ void CCommDlg::accept() {
   for (int index = 0; index < SerialPortCount; ++index) {
     const QComboBox* devices = m_devices[static_cast<std::size_t>(index)];
     if (devices->isEnabled()) StorePortAssignment(index, devices->currentData().toString());
+    StoreLightSensor(index, m_lightSensors[static_cast<std::size_t>(index)]);
   }
   CheckLatencyTimer();
   QDialog::accept();

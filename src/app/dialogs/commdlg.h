@@ -7,7 +7,9 @@
 // no USB box is found, and which device of this machine each COM port stands
 // for. Each button's tooltip names the device behind it; beside it a list
 // offers the serial devices present (stable by-id names first), the port's
-// standard device, or shows the device an ALACRITY_COMn variable fixes.
+// standard device, or shows the device an ALACRITY_COMn variable fixes. Under
+// them, whether the box on the checked port has a light sensor on its fifth
+// bit; each port keeps its own answer.
 
 #include <QDialog>
 
@@ -19,6 +21,7 @@
 #include "link/serial_link.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 
 namespace alacrity {
@@ -46,6 +49,9 @@ class CCommDlg : public QDialog {
   // "device1000".."device1004": the device of each port; item data is the
   // path, "" for the standard device.
   std::array<QComboBox*, SerialPortCount> m_devices{};
+  // "lightSensor": the checked port's answer; all of them until OK.
+  QCheckBox* m_lightSensor = nullptr;
+  std::array<bool, SerialPortCount> m_lightSensors{};
 };
 
 }  // namespace alacrity

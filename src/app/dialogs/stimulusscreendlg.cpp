@@ -3,17 +3,21 @@
 
 #include "dialogs/stimulusscreendlg.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <optional>
 
 #include "dialogs/dialoglayout.h"
+#include "dialogs/lightsensor.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/stimulusscreen.h"
 #include "dialogs/subjecttexts.h"
@@ -86,6 +90,29 @@ CStimulusScreenDlg::CStimulusScreenDlg(QWidget* parent) : QDialog(parent) {
   }
   lagLabel->setBuddy(m_panelLag);
 
+  // Where a box's light sensor is taped: the marker turns white with each
+  // stimulus and black with the background.
+  const LightMarker marker = StoredLightMarker();
+  auto* cornerLabel = new QLabel(tr("Light sensor's marker, &corner:"), this);
+  m_markerCorner = new QComboBox(this);
+  m_markerCorner->setObjectName(QStringLiteral("markerCorner"));
+  for (int i = 0; i < MarkerCornerCount; ++i) {
+    m_markerCorner->addItem(MarkerCornerText(static_cast<MarkerCorner>(i)), i);
+  }
+  m_markerCorner->setCurrentIndex(static_cast<int>(marker.corner));
+  cornerLabel->setBuddy(m_markerCorner);
+  auto* sizeLabel = new QLabel(tr("Light sensor's marker, si&ze (pixels):"), this);
+  m_markerSize = new QSpinBox(this);
+  m_markerSize->setObjectName(QStringLiteral("markerSize"));
+  m_markerSize->setRange(MinMarkerSizePx, MaxMarkerSizePx);
+  m_markerSize->setValue(marker.sizePx);
+  sizeLabel->setBuddy(m_markerSize);
+  auto* markerLayout = new QGridLayout;
+  markerLayout->addWidget(cornerLabel, 0, 0);
+  markerLayout->addWidget(m_markerCorner, 0, 1);
+  markerLayout->addWidget(sizeLabel, 1, 0);
+  markerLayout->addWidget(m_markerSize, 1, 1);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(m_list);
@@ -93,6 +120,7 @@ CStimulusScreenDlg::CStimulusScreenDlg(QWidget* parent) : QDialog(parent) {
   layout->addWidget(m_prompt);
   layout->addWidget(lagLabel);
   layout->addWidget(m_panelLag);
+  layout->addLayout(markerLayout);
   layout->addWidget(MakeOkCancel(this));
 }
 
@@ -112,6 +140,8 @@ void CStimulusScreenDlg::accept() {
     return;
   }
   StorePanelLagMs(entry.lagMs);
+  StoreLightMarker({static_cast<MarkerCorner>(m_markerCorner->currentData().toInt()),
+                    m_markerSize->value()});
   StoreStimulusScreen(Chosen());
   StoreStartPrompt(InterfaceLanguage(), m_prompt->text());
   QDialog::accept();

@@ -46,7 +46,7 @@ void PrefetchLine(const PixelLines& lines, int line) {
 
 }  // namespace
 
-OnsetWait::OnsetWait(const RunState& state, std::function<PixelLines()> lines,
+OnsetWait::OnsetWait(const RunState& state, std::function<std::vector<PixelLines>()> lines,
                      std::function<void()> show, QObject* parent)
     : QObject(parent), m_state(state), m_lines(std::move(lines)), m_show(std::move(show)) {
   m_timer.setSingleShot(true);
@@ -80,8 +80,10 @@ void OnsetWait::Cancel() {
 
 void OnsetWait::OnTimeout() {
   const int32_t stimulus = m_stimulus;
-  const PixelLines lines = m_lines ? m_lines() : PixelLines{};
+  std::vector<PixelLines> areas = m_lines ? m_lines() : std::vector<PixelLines>{};
+  std::erase_if(areas, [](const PixelLines& lines) { return lines.count <= 0; });
   const int64_t deadline = m_expectedNs + BoundNs;
+  std::size_t area = 0;
   int line = 0;
   bool waited = false;
   // One line of pixels per look at the run state: the onset is seen within
@@ -93,9 +95,12 @@ void OnsetWait::OnTimeout() {
       ++m_gaveUp;
       return;
     }
-    if (lines.count > 0) {
-      PrefetchLine(lines, line);
-      if (++line == lines.count) line = 0;
+    if (!areas.empty()) {
+      PrefetchLine(areas[area], line);
+      if (++line == areas[area].count) {
+        line = 0;
+        area = (area + 1) % areas.size();
+      }
     }
     Pause();
   }
@@ -140,7 +145,7 @@ PixelLines BackingStoreLines(const QWidget& widget, const QRect& area) {
           .bytes = pixels.width() * bytesPerPixel};
 }
 
-void SettleBackingStore(QWidget& widget, const QRect& area) {
+void SettleBackingStore(QWidget& widget, const QRegion& region) {
   // Qt's X11 backing store makes a round trip to the server before it
   // paints over the area of its last picture, so as not to write pixels the
   // server may still be reading from shared memory. A stimulus paints
@@ -155,7 +160,7 @@ void SettleBackingStore(QWidget& widget, const QRect& area) {
   }
   QBackingStore* store = widget.backingStore();
   if (store == nullptr || store->paintDevice() == nullptr) return;
-  store->beginPaint(QRegion(QRect(widget.mapTo(widget.window(), area.topLeft()), area.size())));
+  store->beginPaint(region.translated(widget.mapTo(widget.window(), QPoint(0, 0))));
   store->endPaint();
 }
 

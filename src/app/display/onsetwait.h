@@ -9,7 +9,7 @@
 // costs tens of microseconds). Shortly before the end of the foreperiod, as
 // the host clock sees it, the window thread watches the run state itself
 // until the response count starts and then paints at once. Meanwhile it
-// keeps pulling the figure's pixels into the cache: other programs on the
+// keeps pulling the pixels it will paint into the cache: other programs on the
 // machine evict them within milliseconds, and a paint into lines that must
 // come from memory takes about three times as long. The wait is bounded:
 // when the onset does not come in time (a slow or silent box), the event
@@ -22,8 +22,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QRect;
+class QRegion;
 class QWidget;
 
 namespace alacrity {
@@ -46,12 +48,12 @@ class OnsetWait : public QObject {
   static constexpr int64_t LeadNs = 2'000'000;
   static constexpr int64_t BoundNs = 10'000'000;
 
-  // `lines` readies the paint and gives the pixels it will write, to be
-  // kept in the cache (read only, and only until `show` runs: no event is
-  // processed in between); `show` looks at the engine as an announcement
-  // does (and paints). Both run on the window thread.
-  OnsetWait(const RunState& state, std::function<PixelLines()> lines, std::function<void()> show,
-            QObject* parent = nullptr);
+  // `lines` readies the paint and gives the pixels it will write (one or
+  // more areas), to be kept in the cache (read only, and only until `show`
+  // runs: no event is processed in between); `show` looks at the engine as
+  // an announcement does (and paints). Both run on the window thread.
+  OnsetWait(const RunState& state, std::function<std::vector<PixelLines>()> lines,
+            std::function<void()> show, QObject* parent = nullptr);
 
   // True when the process may use at least two CPUs.
   static bool MaySpin();
@@ -73,7 +75,7 @@ class OnsetWait : public QObject {
   void OnTimeout();
 
   const RunState& m_state;
-  std::function<PixelLines()> m_lines;
+  std::function<std::vector<PixelLines>()> m_lines;
   std::function<void()> m_show;
   QTimer m_timer;
   int32_t m_stimulus = 0;
@@ -93,10 +95,10 @@ int64_t EarliestOnsetNs(const TimingRecord& timing, int32_t generationMs);
 // backing store, when that is an image in memory; none otherwise.
 PixelLines BackingStoreLines(const QWidget& widget, const QRect& area);
 
-// Under X11, before a paint of `area` (the widget's logical coordinates):
+// Under X11, before a paint of `region` (the widget's logical coordinates):
 // takes the wait for the server that Qt's backing store makes before it
 // paints where its last picture went, so that the paint itself starts at
 // once. Draws nothing; elsewhere it does nothing at all.
-void SettleBackingStore(QWidget& widget, const QRect& area);
+void SettleBackingStore(QWidget& widget, const QRegion& region);
 
 }  // namespace alacrity

@@ -5,8 +5,11 @@
 
 #include <QCoreApplication>
 #include <QPrinter>
+#include <QScreen>
 #include <QString>
 #include <QWindow>
+
+#include <cmath>
 
 #include "dialogs/messagebox.h"
 #include "display/displayhandover.h"
@@ -54,8 +57,9 @@ CAlacrityView::CAlacrityView(AppContext& context, ViewHost& host, QWidget* paren
   m_onsetWait = new OnsetWait(
       context.runState,
       [this] {
-        SettleBackingStore(*this, FigureArea());
-        return BackingStoreLines(*this, FigureArea());
+        SettleBackingStore(*this, StimulusRegion());
+        return std::vector<PixelLines>{BackingStoreLines(*this, FigureArea()),
+                                       BackingStoreLines(*this, LightMarkerArea())};
       },
       [this] {
         m_announcer->Consume();
@@ -69,6 +73,9 @@ CAlacrityView::CAlacrityView(AppContext& context, ViewHost& host, QWidget* paren
         record->NotePresented(frame, presented);
       });
   UseTimingRecord(m_timing);
+  m_lateMarker.setSingleShot(true);
+  m_lateMarker.setTimerType(Qt::PreciseTimer);
+  connect(&m_lateMarker, &QTimer::timeout, this, &CAlacrityView::ShowLateLightMarker);
   m_lastResponseCount = context.data.results.responseCount;
   HideList();
 }
@@ -86,14 +93,27 @@ void CAlacrityView::AfterCommand() {
   m_host.UpdateCommandStates();
 }
 
+void CAlacrityView::TakeStationSettings() {
+  m_controller.SetStation(StoredStation(m_context.data.portIndex));
+  m_marker = StoredLightMarker();
+  // The marker starts black; stimulus numbers start again at 1.
+  m_checkMarkerLit = false;
+  m_sensorInStep = 0;
+  m_shownLight = 0;
+  m_lateMarkerFor = 0;
+  m_lateMarkerStimulus = 0;
+}
+
 void CAlacrityView::PerformCommand() {
   if (m_context.data.idle == 0) return;
+  TakeStationSettings();
   m_controller.PerformCommand();
   AfterCommand();
 }
 
 void CAlacrityView::CheckCommand() {
   if (m_context.data.idle == 0) return;
+  TakeStationSettings();
   m_controller.CheckCommand();
   // The check is where the operator looks at the screen's delay: a
   // compositor in the way is named there.
@@ -105,6 +125,9 @@ void CAlacrityView::CheckCommand() {
 }
 
 void CAlacrityView::StartRun() {
+  // Start again after a failed start: the settings may have been mended
+  // meanwhile. A running test keeps its own.
+  if (m_context.data.idle != 0) TakeStationSettings();
   m_controller.StartRun();
   AfterCommand();
 }
@@ -129,18 +152,56 @@ void CAlacrityView::OnTimer() {
   // The check's self-check figures change without a new button: refreshed
   // every half second at the bottom of the screen only.
   if (m_controller.Mode() == DeviceCheck) {
-    if (const int64_t now = MonotonicNowNs(); now - m_checkStatusNs >= CheckStatusPeriodNs) {
+    const int64_t now = MonotonicNowNs();
+    const bool due = now - m_checkStatusNs >= CheckStatusPeriodNs;
+    if (due) {
       m_checkStatusNs = now;
+      FlashCheckMarker();
+    }
+    // What the light sensor sees shows at once, as the buttons do.
+    const int32_t light = m_context.runState.lastLight.load();
+    if (due || light != m_shownLight) {
+      m_shownLight = light;
       update(0, height() - CheckStatusHeight, width(), CheckStatusHeight);
     }
   }
   AfterCommand();
 }
 
+void CAlacrityView::FlashCheckMarker() {
+  if (!LightMarkerShown()) return;
+  const bool seen = m_context.runState.lastLight.load() != 0;
+  m_sensorInStep = seen == m_checkMarkerLit ? m_sensorInStep + 1 : 0;
+  m_checkMarkerLit = !m_checkMarkerLit;
+  m_markerPainted.reset();
+  repaint(LightMarkerArea());
+  ReportLightMarker();
+}
+
+void CAlacrityView::ShowLateLightMarker() {
+  const int32_t stimulus = m_context.runState.current.load();
+  if (m_controller.Mode() != TestRun || m_controller.ShownPhase() != WaitResponse ||
+      stimulus != m_lateMarkerFor) {
+    return;
+  }
+  m_lateMarkerStimulus = stimulus;
+  m_markerPainted.reset();
+  repaint(LightMarkerArea());
+  (void)FinishFrameHandOver();
+  ReportLightMarker();
+}
+
+void CAlacrityView::ReportLightMarker() {
+  if (!m_markerObserver || !m_markerPainted || *m_markerPainted == m_markerReported) return;
+  m_markerReported = *m_markerPainted;
+  m_markerObserver(m_context.runState.current.load(), m_markerReported);
+}
+
 // --- RunWindow ---
 
 void CAlacrityView::Repaint() {
   m_paintedStimulus = 0;
+  m_markerPainted.reset();
   QWindow* shownIn = window()->windowHandle();
   // The display system is asked about a stimulus's first frame before it
   // is handed over (a Wayland feedback goes with the next commit).
@@ -152,7 +213,7 @@ void CAlacrityView::Repaint() {
   }
   if (m_testBackgroundShown && m_controller.Mode() == TestRun &&
       m_controller.ShownPhase() > WaitStart) {
-    repaint(FigureArea());
+    repaint(StimulusRegion());
   } else {
     repaint();
   }
@@ -163,7 +224,14 @@ void CAlacrityView::Repaint() {
   if (m_paintedStimulus > 0) {
     if (shownIn != nullptr) m_presentation->AfterHandOver(*shownIn, m_paintedStimulus);
     m_timing->NotePainted(m_paintedStimulus, FinishFrameHandOver());
+    if (m_markerDelayFrames > 0 && LightMarkerShown()) {
+      const QScreen* shown = screen();
+      const double hz = shown != nullptr && shown->refreshRate() > 1.0 ? shown->refreshRate() : 60.0;
+      m_lateMarkerFor = m_paintedStimulus;
+      m_lateMarker.start(static_cast<int>(std::lround(m_markerDelayFrames * 1000.0 / hz)));
+    }
   }
+  ReportLightMarker();
   if (m_controller.Mode() == TestRun && m_controller.ShownPhase() == Foreperiod) ArmOnsetWait();
 }
 
@@ -207,6 +275,7 @@ void CAlacrityView::StartTimer(int periodMs) {
 
 void CAlacrityView::StopTimer() {
   m_timer.stop();
+  m_lateMarker.stop();
   m_onsetWait->Cancel();
 }
 
@@ -243,6 +312,11 @@ void CAlacrityView::PlaySignal() {
 bool CAlacrityView::SaveData() { return m_host.SaveDataCommand(); }
 
 void CAlacrityView::RunStopped(bool test) {
+  // The marker leaves the screen with the run.
+  if (m_markerObserver && m_markerReported) {
+    m_markerReported = false;
+    m_markerObserver(m_context.runState.current.load(), false);
+  }
   if (!test) return;
   m_runTiming = m_timing->Snapshot(m_context.runState.stimulusCount.load());
   m_runTiming->display = CurrentDisplayInfo(*this);

@@ -11,6 +11,7 @@
 // to the frame.
 
 #include <QFont>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,6 +24,7 @@
 
 #include "appcontext.h"
 #include "data/run_timing.h"
+#include "dialogs/lightsensor.h"
 #include "engine/run_controller.h"
 #include "engine/timing_record.h"
 #include "report/layoutpainter.h"
@@ -31,6 +33,7 @@
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
+class QRegion;
 
 namespace alacrity {
 
@@ -75,6 +78,22 @@ class CAlacrityView : public QWidget, public RunWindow {
   void SetStimulusPaintObserver(StimulusPaintObserver observer) {
     m_paintObserver = std::move(observer);
   }
+
+  // Test hooks for the light sensor's marker, never set in normal runs. The
+  // observer is told, once the frame is handed to the display, each time
+  // the marker turns white or black (with the stimulus in progress); a
+  // delay of N frames turns it white only N refresh intervals after the
+  // stimulus was painted, as a slow panel would.
+  using LightMarkerObserver = std::function<void(int32_t stimulus, bool lit)>;
+  void SetLightMarkerObserver(LightMarkerObserver observer) {
+    m_markerObserver = std::move(observer);
+  }
+  void SetLightMarkerDelayFrames(int frames) { m_markerDelayFrames = frames; }
+  // Where the marker is while a run or check shows it; empty otherwise.
+  QRect LightMarkerArea() const;
+  // The lines of the device check that say where the light sensor goes,
+  // what it sees and whether it follows the marker; none without a sensor.
+  QStringList LightSensorGuide() const;
 
   // The host times of the latest test while its results are the ones shown;
   // null once other results replace them (another test, an opened file).
@@ -174,6 +193,23 @@ class CAlacrityView : public QWidget, public RunWindow {
   void DrawCheckStatus(QPainter& painter, int32_t background) const;
   // Where the stimulus figures are drawn, with a pixel to spare.
   QRect FigureArea() const;
+  // What a new phase or stimulus repaints once the background shows: the
+  // figure's area and the light sensor's marker.
+  QRegion StimulusRegion() const;
+  // The light sensor's marker: whether this run or check shows one, whether
+  // it is white now, and painting it where `region` reaches it.
+  bool LightMarkerShown() const;
+  bool LightMarkerLit() const;
+  void DrawLightMarker(QPainter& painter, const QRegion& region);
+  // Tells the test hook what the marker painted last shows, when that changed.
+  void ReportLightMarker();
+  // The stimulus's late marker, painted alone.
+  void ShowLateLightMarker();
+  // The check's marker flashes; each half of a flash ends with a look at
+  // whether the sensor saw what was shown.
+  void FlashCheckMarker();
+  // The settings a run or a check starts with, and its marker afresh.
+  void TakeStationSettings();
   HeaderBlockTexts HeaderTexts() const;
   void OnTimer();
   // In a foreperiod: readies the screen for the stimulus a little before
@@ -230,6 +266,22 @@ class CAlacrityView : public QWidget, public RunWindow {
   // belong to.
   std::optional<RunTiming> m_runTiming;
   int32_t m_runTimingTestTime = 0;
+  // The light sensor's marker of the run or check in progress, as the
+  // settings were when it started; what the latest paint of it showed
+  // (none: not painted) and what the test hook was last told.
+  LightMarker m_marker;
+  std::optional<bool> m_markerPainted;
+  bool m_markerReported = false;
+  LightMarkerObserver m_markerObserver;
+  int m_markerDelayFrames = 0;
+  QTimer m_lateMarker;
+  int32_t m_lateMarkerFor = 0;       // whose late marker the timer is for
+  int32_t m_lateMarkerStimulus = 0;  // whose late marker is white now
+  // The device check's marker: white now, and how many halves of a flash in
+  // a row the sensor saw as shown; the sensor's state shown last.
+  bool m_checkMarkerLit = false;
+  int m_sensorInStep = 0;
+  int32_t m_shownLight = 0;
   // The device check: when it began, the device and its latency timer.
   int64_t m_checkStartNs = 0;
   std::string m_checkDevice;
@@ -240,8 +292,13 @@ class CAlacrityView : public QWidget, public RunWindow {
   static constexpr int CheckStatusLineHeight = 20;
   static constexpr int CheckFindingLineHeight = 16;
   static constexpr int CheckFindingLines = 8;
+  // With a light sensor, its guide above the self-check line.
+  static constexpr int CheckGuideLines = 2;
   static constexpr int CheckStatusHeight =
-      CheckStatusLineHeight + CheckFindingLines * CheckFindingLineHeight;
+      CheckStatusLineHeight + (CheckGuideLines + CheckFindingLines) * CheckFindingLineHeight;
+  // Two whole flashes of the check's marker seen as shown: the sensor
+  // follows it.
+  static constexpr int SensorInStepNeeded = 4;
   static constexpr int64_t CheckStatusPeriodNs = 500'000'000;
 
   LayoutFonts m_fonts;

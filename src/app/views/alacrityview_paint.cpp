@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPaintEvent>
+#include <QRegion>
 
 #include <algorithm>
 #include <cstddef>
@@ -57,6 +58,51 @@ QRect CAlacrityView::FigureArea() const {
   return area.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
+QRegion CAlacrityView::StimulusRegion() const {
+  return QRegion(FigureArea()) + LightMarkerArea();
+}
+
+bool CAlacrityView::LightMarkerShown() const {
+  const ViewMode mode = m_controller.Mode();
+  return (mode == TestRun || mode == DeviceCheck) && m_context.data.idle == 0 &&
+         m_context.runState.lightSensor.load() != 0;
+}
+
+QRect CAlacrityView::LightMarkerArea() const {
+  if (!LightMarkerShown()) return {};
+  // Flush with the corner: the screen's edge guides the sensor onto it.
+  const int side = std::min({m_marker.sizePx, width(), height()});
+  const int right = width() - side;
+  const int bottom = height() - side;
+  switch (m_marker.corner) {
+    case MarkerCorner::BottomLeft:
+      return {0, bottom, side, side};
+    case MarkerCorner::BottomRight:
+      return {right, bottom, side, side};
+    case MarkerCorner::TopLeft:
+      return {0, 0, side, side};
+    case MarkerCorner::TopRight:
+      return {right, 0, side, side};
+  }
+  return {};
+}
+
+bool CAlacrityView::LightMarkerLit() const {
+  if (m_controller.Mode() == DeviceCheck) return m_checkMarkerLit;
+  if (m_controller.ShownPhase() != WaitResponse) return false;
+  return m_markerDelayFrames <= 0 || m_lateMarkerStimulus == m_context.runState.current.load();
+}
+
+void CAlacrityView::DrawLightMarker(QPainter& painter, const QRegion& region) {
+  const QRect area = LightMarkerArea();
+  if (area.isEmpty() || !region.intersects(area)) return;
+  const bool lit = LightMarkerLit();
+  painter.fillRect(area, lit ? Qt::white : Qt::black);
+  m_markerPainted = lit;
+  // A marker over the figure's area (a narrow screen) leaves it no longer plain.
+  if (area.intersects(FigureArea())) m_figureAreaBackground.reset();
+}
+
 void CAlacrityView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const ViewMode mode = m_controller.Mode();
@@ -83,13 +129,25 @@ void CAlacrityView::paintEvent(QPaintEvent* event) {
   switch (mode) {
     case TestRun:
       if (phase >= WaitStart) {
+        // A paint of the figure's area and the light sensor's marker clips to
+        // two rectangles, which costs every figure a slower way of painting
+        // than one rectangle does: the figure is painted clipped to its area
+        // alone, the marker after it, in the same frame.
+        if (const QRect marker = LightMarkerArea(); !marker.isEmpty()) {
+          if (const QRegion rest = event->region() - marker; rest.rectCount() == 1) {
+            painter.setClipRect(rest.boundingRect());
+          }
+        }
         DrawStimulus(painter, phase, event->region());
+        painter.setClipping(false);
+        DrawLightMarker(painter, event->region());
         painter.end();
         if (m_paintObserver) m_paintObserver(phase);
       }
       break;
     case DeviceCheck:
       DrawButtonCheck(painter, m_controller.ShownButtons());
+      DrawLightMarker(painter, event->region());
       break;
     case Result:
       DrawResultPage(painter);
@@ -148,8 +206,9 @@ void CAlacrityView::DrawStimulus(QPainter& painter, int32_t phase, const QRegion
     }
     return;
   }
-  // Only a paint of the figure's area alone may leave the fill out.
-  if (!plainArea || !(region - area).isEmpty()) {
+  // Only a paint of the figure's area alone (and the light sensor's marker,
+  // which is painted whole) may leave the fill out.
+  if (!plainArea || !(region - area - LightMarkerArea()).isEmpty()) {
     painter.fillRect(rect(), ToQColor(BackgroundColorRgb(background)));
   }
   if (region.intersects(area)) m_figureAreaBackground.reset();
@@ -213,16 +272,48 @@ std::vector<TimingLine> CAlacrityView::CheckFindings() const {
   return findings;
 }
 
+QStringList CAlacrityView::LightSensorGuide() const {
+  if (!LightMarkerShown()) return {};
+  const bool seen = m_context.runState.lastLight.load() != 0;
+  return {tr("Light sensor: tape it over the flashing marker in the %1 corner of this screen.")
+              .arg(MarkerCornerText(m_marker.corner)),
+          (seen ? tr("The sensor sees light.") : tr("The sensor sees dark.")) +
+              QLatin1Char(' ') +
+              (m_sensorInStep >= SensorInStepNeeded
+                   ? tr("It follows the marker: ready.")
+                   : tr("It does not follow the marker yet: centre it on the marker, shade it "
+                        "from the room's light or turn its module's screw."))};
+}
+
 void CAlacrityView::DrawCheckStatus(QPainter& painter, int32_t background) const {
-  // Small type at the bottom, legible on every background.
+  // Small type at the bottom, legible on every background, beside the light
+  // sensor's marker where that lies in a bottom corner.
+  const QRect marker = LightMarkerArea();
+  const auto textLine = [this, &marker](int top, int lineHeight) {
+    QRect line(10, top, width() - 20, lineHeight);
+    if (!marker.isEmpty() && marker.top() < top + lineHeight && marker.bottom() >= top) {
+      if (marker.left() == 0) {
+        line.setLeft(marker.right() + 11);
+      } else {
+        line.setRight(marker.left() - 11);
+      }
+    }
+    return line;
+  };
   const bool dark = background == Code(BackgroundColor::Blue) ||
                     background == Code(BackgroundColor::Black);
   painter.setPen(dark ? Qt::white : Qt::black);
   painter.setFont(m_fonts.normal12);
-  const int statusTop = height() - CheckStatusLineHeight;
-  painter.drawText(QRect(10, statusTop, width() - 20, CheckStatusLineHeight),
+  int statusTop = height() - CheckStatusLineHeight;
+  painter.drawText(textLine(statusTop, CheckStatusLineHeight),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    QString::fromStdString(CheckStatusText()));
+  const QStringList guide = LightSensorGuide();
+  for (qsizetype i = guide.size() - 1; i >= 0; --i) {
+    statusTop -= CheckFindingLineHeight;
+    painter.drawText(textLine(statusTop, CheckFindingLineHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, guide[i]);
+  }
 
   // What fails the box, as check-box says it, in red on white above it.
   std::vector<QString> texts;
@@ -237,8 +328,8 @@ void CAlacrityView::DrawCheckStatus(QPainter& painter, int32_t background) const
   painter.fillRect(QRect(0, top, width(), lines * CheckFindingLineHeight), Qt::white);
   painter.setPen(Qt::red);
   for (int i = 0; i < lines; ++i) {
-    const QRect line(10, top + i * CheckFindingLineHeight, width() - 20, CheckFindingLineHeight);
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+    painter.drawText(textLine(top + i * CheckFindingLineHeight, CheckFindingLineHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      texts[static_cast<std::size_t>(i)]);
   }
 }
