@@ -7,8 +7,16 @@
 #include <QScreen>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "dialogs/messagebox.h"
+#include "commandids.h"
+#include "data/enums.h"
 #include "engine/engine.h"
+#include "engine/host_clock.h"
+#include "engine/simulated_subject.h"
 #include "views/alacrityview.h"
 
 namespace alacrity::test {
@@ -64,6 +72,30 @@ FrameFixture::~FrameFixture() {
 bool FrameFixture::WaitForFullScreenView() {
   const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
   return QTest::qWaitFor([&] { return frame->View().size() == screen; }, 2000);
+}
+
+bool FrameFixture::PerformAnsweredInRealTime(int32_t stimuli, uint32_t seed, int limitMs) {
+  data->customConfiguration.timingMode = Code(TimingMode::Fixed);
+  data->customConfiguration.fixedTimeMs = 100;
+  frame->View().SetPerformDialog(
+      [stimuli](int32_t) { return PerformChoice{PerformMode::Custom, stimuli}; });
+  frame->RunCommand(IdPerform);
+  std::atomic<bool> stop{false};
+  std::thread reader([&] {
+    SimulatedSubject person({150.0, 10.0, 0.0}, seed);
+    const auto period = std::chrono::nanoseconds(1'000'000'000 / 1440);
+    auto due = std::chrono::steady_clock::now();
+    while (!stop.load() && state->done.load() == 0) {
+      due += period;
+      std::this_thread::sleep_until(due);
+      OnBytesReceived(MonotonicNowNs(), 1);
+      OnDeviceByte(person.NextByte(*state, *data));
+    }
+  });
+  const bool ended = QTest::qWaitFor([&] { return data->idle == 1; }, limitMs);
+  stop = true;
+  reader.join();
+  return ended;
 }
 
 QImage FrameFixture::Grab() {

@@ -81,6 +81,11 @@ struct FrameFixture {
 
   // Waits (processing events) until the view covers the offscreen screen.
   bool WaitForFullScreenView();
+  // Performs a custom test of `stimuli` with fixed 100 ms foreperiods,
+  // answered by a simulated person (seeded `seed`) whose bytes a reader
+  // thread hands over one at a time at the box's rate, as a serial port
+  // does; true when the test ended within `limitMs`.
+  bool PerformAnsweredInRealTime(int32_t stimuli, uint32_t seed, int limitMs = 30'000);
   QImage Grab();
 
   std::unique_ptr<DocumentData> data;

@@ -9,20 +9,12 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "apptestsupport.h"
-#include "commandids.h"
-#include "data/enums.h"
 #include "display/presentationtimes.h"
-#include "engine/engine.h"
-#include "engine/host_clock.h"
-#include "engine/simulated_subject.h"
 #include "views/alacrityview.h"
 
 namespace alacrity::test {
@@ -60,26 +52,7 @@ class WestonPresentationTest : public QObject {
     QVERIFY2(support.simulated, "a headless output was not taken for a virtual one");
 
     view.SetSafetyNetTimerMs(600'000);
-    f.data->customConfiguration.timingMode = Code(TimingMode::Fixed);
-    f.data->customConfiguration.fixedTimeMs = 100;
-    view.SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, Stimuli}; });
-    f.frame->RunCommand(IdPerform);
-    std::atomic<bool> stop{false};
-    std::thread reader([&] {
-      SimulatedSubject person({150.0, 10.0, 0.0}, 3);
-      const auto period = std::chrono::nanoseconds(1'000'000'000 / 1440);
-      auto due = std::chrono::steady_clock::now();
-      while (!stop.load() && f.state->done.load() == 0) {
-        due += period;
-        std::this_thread::sleep_until(due);
-        OnBytesReceived(MonotonicNowNs(), 1);
-        OnDeviceByte(person.NextByte(*f.state, *f.data));
-      }
-    });
-    const bool ended = QTest::qWaitFor([&] { return f.data->idle == 1; }, 30'000);
-    stop = true;
-    reader.join();
-    QVERIFY(ended);
+    QVERIFY(f.PerformAnsweredInRealTime(Stimuli, 3));
     const RunTiming* timing = view.TimingOfResults();
     QVERIFY(timing != nullptr);
     QCOMPARE(static_cast<int>(timing->stimuli.size()), Stimuli);

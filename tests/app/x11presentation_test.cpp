@@ -12,21 +12,14 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "apptestsupport.h"
 #include "commandids.h"
-#include "data/enums.h"
 #include "display/presentationtimes.h"
-#include "engine/engine.h"
-#include "engine/host_clock.h"
-#include "engine/simulated_subject.h"
 #include "views/alacrityview.h"
 
 namespace alacrity::test {
@@ -69,26 +62,7 @@ class X11PresentationTest : public QObject {
   void everyStimulusCarriesItsFrame() {
     constexpr int Stimuli = 6;
     FrameFixture f;
-    f.data->customConfiguration.timingMode = Code(TimingMode::Fixed);
-    f.data->customConfiguration.fixedTimeMs = 100;
-    f.frame->View().SetPerformDialog([](int32_t) { return PerformChoice{PerformMode::Custom, Stimuli}; });
-    f.frame->RunCommand(IdPerform);
-    std::atomic<bool> stop{false};
-    std::thread reader([&] {
-      SimulatedSubject person({150.0, 10.0, 0.0}, 5);
-      const auto period = std::chrono::nanoseconds(1'000'000'000 / 1440);
-      auto due = std::chrono::steady_clock::now();
-      while (!stop.load() && f.state->done.load() == 0) {
-        due += period;
-        std::this_thread::sleep_until(due);
-        OnBytesReceived(MonotonicNowNs(), 1);
-        OnDeviceByte(person.NextByte(*f.state, *f.data));
-      }
-    });
-    const bool ended = QTest::qWaitFor([&] { return f.data->idle == 1; }, 30'000);
-    stop = true;
-    reader.join();
-    QVERIFY(ended);
+    QVERIFY(f.PerformAnsweredInRealTime(Stimuli, 5));
 
     const RunTiming* timing = f.frame->View().TimingOfResults();
     QVERIFY(timing != nullptr);

@@ -14,22 +14,12 @@
 #include "../data/test_files.h"
 #include "data/test_data_file.h"
 #include "results/timing_report.h"
+#include "timed_stimulus.h"
 
 namespace alacrity {
 namespace {
 
-// A stimulus's host times, in the order of the record's first columns.
-StimulusTiming Timed(int32_t stimulus, int32_t onsetByte, int64_t onsetHostNs,
-                     int64_t paintedHostNs, int32_t responseByte, int64_t responseHostNs) {
-  StimulusTiming timed;
-  timed.stimulus = stimulus;
-  timed.onsetByte = onsetByte;
-  timed.onsetHostNs = onsetHostNs;
-  timed.paintedHostNs = paintedHostNs;
-  timed.responseByte = responseByte;
-  timed.responseHostNs = responseHostNs;
-  return timed;
-}
+using test::Timed;
 
 namespace fs = std::filesystem;
 using testing::ReadAll;

@@ -4,6 +4,7 @@
 #include "results/timing_report.h"
 
 #include "results/timing_layout.h"
+#include "timed_stimulus.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,7 @@
 namespace alacrity {
 namespace {
 
-// A stimulus's host times, in the order of the record's first columns.
-StimulusTiming Timed(int32_t stimulus, int32_t onsetByte, int64_t onsetHostNs,
-                     int64_t paintedHostNs, int32_t responseByte, int64_t responseHostNs) {
-  StimulusTiming timed;
-  timed.stimulus = stimulus;
-  timed.onsetByte = onsetByte;
-  timed.onsetHostNs = onsetHostNs;
-  timed.paintedHostNs = paintedHostNs;
-  timed.responseByte = responseByte;
-  timed.responseHostNs = responseHostNs;
-  return timed;
-}
+using test::Timed;
 
 constexpr int64_t Ms = 1'000'000;
 
